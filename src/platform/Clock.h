@@ -1,0 +1,17 @@
+#pragma once
+// Time of day and calendar.
+
+namespace platform {
+
+struct DateTime {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double secondsSinceMidnight() = 0;
+    virtual DateTime now() = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,182 @@
+#include "platform/qt/QtDialogs.h"
+
+#include "platform/qt/TextBridge.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStringList>
+
+namespace platform::qt {
+
+namespace {
+
+QMessageBox::StandardButtons standardButtons(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::OK:
+        return QMessageBox::Ok;
+    case Buttons::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    case Buttons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon messageIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Answer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Ignore:
+        return Answer::Ignore;
+    default:
+        return Answer::OK;
+    }
+}
+
+// Closing a box with Escape or the window's close button answers its cancelling button.
+Answer escapeAnswer(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::OK:
+        return Answer::OK;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::AbortRetryIgnore:
+        return Answer::Abort;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+} // namespace
+
+QString qtFilter(const std::string& filter) {
+    const QStringList parts = toDisplay(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (description.contains(QLatin1Char('('))) {
+            // Qt reads the patterns from the parentheses; make them the real ones.
+            description = description.left(description.indexOf(QLatin1Char('('))).trimmed();
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    QMessageBox box(messageIcon(icon), toDisplay(title), toDisplayLines(text), standardButtons(buttons),
+                    QApplication::activeWindow());
+    const int result = box.exec();
+    if (box.clickedButton() == nullptr) {
+        return escapeAnswer(buttons);
+    }
+    return answerOf(result);
+}
+
+std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), toDisplay(title), toDisplayLines(prompt),
+                              QLineEdit::Normal, toDisplay(defaultText), &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return fromDisplay(text);
+}
+
+std::string QtDialogs::runFileDialog(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(QApplication::activeWindow(), toDisplay(request.title));
+    dialog.setNameFilter(qtFilter(request.filter));
+    if (save) {
+        // A save never requires the named file to exist.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!(request.flags & kOverwritePrompt)) {
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        }
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode((request.flags & kFileMustExist) ? QFileDialog::ExistingFile
+                                                            : QFileDialog::AnyFile);
+    }
+    if (!request.defaultExt.empty()) {
+        QString ext = toDisplay(request.defaultExt);
+        if (ext.startsWith(QLatin1Char('.'))) {
+            ext.remove(0, 1);
+        }
+        dialog.setDefaultSuffix(ext);
+    }
+    if (!request.fileName.empty()) {
+        dialog.selectFile(toPath(request.fileName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return "";
+    }
+    return fromPath(dialog.selectedFiles().front());
+}
+
+std::string QtDialogs::openFile(const FileDialogRequest& request) {
+    return runFileDialog(request, false);
+}
+
+std::string QtDialogs::saveFile(const FileDialogRequest& request) {
+    return runFileDialog(request, true);
+}
+
+bool QtDialogs::printerSetup() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialogs::showModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void QtDialogs::yieldToUi() {
+    QApplication::processEvents();
+}
+
+void QtDialogs::beep() {
+    QApplication::beep();
+}
+
+} // namespace platform::qt

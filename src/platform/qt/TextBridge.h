@@ -1,0 +1,17 @@
+#pragma once
+// Bytes <-> widget text. Bytes show as UTF-8, or as Latin-1 where they are not valid UTF-8.
+
+#include <QString>
+#include <string>
+
+namespace platform::qt {
+
+QString toDisplay(const std::string& bytes);
+// Message-box texts break lines with CR, CR LF or LF; widgets want LF.
+QString toDisplayLines(const std::string& bytes);
+std::string fromDisplay(const QString& text);
+// File names go through the local 8-bit encoding of the file system.
+std::string fromPath(const QString& path);
+QString toPath(const std::string& path);
+
+} // namespace platform::qt

@@ -1,0 +1,159 @@
+#include "textfile/Files.h"
+
+#include "textfile/RunError.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace textfile {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kNameAttempts = 100;
+
+// An open descriptor closed on every path out, so a failed save leaks nothing.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+std::string randomSuffix() {
+    static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) {
+        suffix += kAlphabet[pick(generator)];
+    }
+    return suffix;
+}
+
+// Created with mode 0666 so the umask applies as to any new file, unlike mkstemp's 0600.
+int createUniqueTemp(const std::string& path, std::string& tempPath) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        tempPath = path + ".tmp" + randomSuffix();
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The rename itself reaches the disk only when the folder is flushed too; a failure
+// here does not undo a save that already took place.
+void syncFolderOf(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+std::string readWholeFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::exists(path, error)) {
+        throw RunError(kFileNotFound);
+    }
+    if (fs::is_directory(path, error)) {
+        throw RunError(kPathFileAccessError);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw RunError(kPathFileAccessError);
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        throw RunError(kPathFileAccessError);
+    }
+    return std::move(bytes).str();
+}
+
+void appendToFile(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) {
+        throw RunError(kPathFileAccessError);
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        throw RunError(kPathFileAccessError);
+    }
+}
+
+void saveFileAtomically(const std::string& path, const std::string& bytes) {
+    std::string tempPath;
+    Descriptor temp(createUniqueTemp(path, tempPath));
+    if (temp.get() < 0) {
+        throw RunError(kPathFileAccessError);
+    }
+    // Keep the person's permissions on a file that already exists.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(temp.get(), old.st_mode & 07777);
+    }
+    const bool saved = writeAll(temp.get(), bytes) && ::fsync(temp.get()) == 0 && temp.close() &&
+                       ::rename(tempPath.c_str(), path.c_str()) == 0;
+    if (!saved) {
+        ::unlink(tempPath.c_str());
+        throw RunError(kPathFileAccessError);
+    }
+    syncFolderOf(path);
+}
+
+std::string reportDate(int year, int month, int day) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", month, day, year);
+    return text;
+}
+
+} // namespace textfile

@@ -1,0 +1,20 @@
+#pragma once
+// Whole-file reads, appends and safe saves. Failures throw RunError.
+
+#include <string>
+
+namespace textfile {
+
+bool fileExists(const std::string& path); // a regular file of that name exists
+// Throws RunError 53 when missing, 75 when unreadable.
+std::string readWholeFile(const std::string& path);
+// Appends bytes, creating the file when needed; throws RunError 75 when it cannot.
+void appendToFile(const std::string& path, const std::string& bytes);
+// Writes to a temporary file in the same folder, flushes it to disk and renames it over
+// the target, so the old file stays whole when anything fails. Throws RunError 75.
+void saveFileAtomically(const std::string& path, const std::string& bytes);
+
+// mm-dd-yyyy, the date form of every report heading.
+std::string reportDate(int year, int month, int day);
+
+} // namespace textfile

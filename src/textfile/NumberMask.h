@@ -1,0 +1,17 @@
+#pragma once
+// Numeric format masks of the reports: "########0", "##0.0", "0.00000", " #.#####0" ...
+// "0" a digit always shown, "#" a digit shown when significant, "." the decimal point,
+// any other character literal; a leading blank is the sign place.
+
+#include <string>
+#include <string_view>
+
+namespace textfile {
+
+enum class Precision { Single, Double };
+
+// The value is first written to 7 (Single) or 15 (Double) significant digits, then that
+// decimal is rounded to the mask's decimals, halves away from zero.
+std::string formatMask(double value, std::string_view mask, Precision precision = Precision::Double);
+
+} // namespace textfile

@@ -1,0 +1,25 @@
+#pragma once
+// The code-set file (.cod) and lookups in the code table.
+
+#include "platform/Platform.h"
+#include "workstation/core/Global.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace ws {
+
+// Reads Code_File into the code table, asking for a file when it is missing (or when
+// Code_File is the escape character). True when a file was read. A file that cannot be
+// read whole is refused with a message and leaves the table as it was.
+std::int16_t OpenCodeFile(Global& g, platform::Platform& p);
+// Writes the code table to Code_File, asking for a name when it is empty; saved whole
+// or not at all. True when written.
+std::int16_t SaveCodeFile(Global& g, platform::Platform& p);
+// Row of the code in the code table (exact match), or -1.
+std::int16_t FindCode(const Global& g, const std::string& code);
+// The distinct group numbers of the code set in groups[1..count], ascending.
+void ListCodeGroups(const Global& g, std::int16_t& count, std::array<std::int16_t, 51>& groups);
+
+} // namespace ws

@@ -1,0 +1,37 @@
+#pragma once
+// The current code set in memory: fields 1..3 (code, description, group) by rows 1..NumCodes.
+
+#include "textfile/Value.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ws {
+
+class CodeTableData {
+public:
+    CodeTableData() { resize(1); }
+    // Re-creates the table with rows 1..rows, every value empty.
+    void resize(int rows) {
+        cells_.assign(static_cast<std::size_t>(rows + 1) * 4, textfile::Value{});
+        rows_ = rows;
+    }
+    int rows() const { return rows_; }
+
+    textfile::Value& operator()(int field, int row) { return cells_.at(index(field, row)); }
+    const textfile::Value& operator()(int field, int row) const { return cells_.at(index(field, row)); }
+
+    // Field 1 as text.
+    std::string code(int row) const { return (*this)(1, row).asText(); }
+    std::string description(int row) const { return (*this)(2, row).asText(); }
+    // Field 3 as a whole number (a text group from the editor's grid reads by its leading number).
+    int group(int row) const;
+
+private:
+    std::size_t index(int field, int row) const { return static_cast<std::size_t>(row) * 4 + field; }
+    std::vector<textfile::Value> cells_;
+    int rows_ = 1;
+};
+
+} // namespace ws

@@ -1,0 +1,159 @@
+#include "workstation/core/EventFile.h"
+
+#include "textfile/FieldReader.h"
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "workstation/core/EventFileCodes.h"
+#include "workstation/core/EventFileEntries.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+
+namespace ws {
+namespace {
+
+enum FileFormat : int { kEventFile = 0, kVideoCoderData = 1, kOdfText = 2, kDoruTranscript = 3 };
+
+// A failure outside the classic run-time errors still needs a number for the entry.
+constexpr int kInternalError = 51;
+
+struct NativeResult {
+    bool endRecordRead = false;
+    bool clean = false;
+};
+
+std::string upperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+void recreateSlot(Global& g, int slot) {
+    const auto recreate = [&g](int which) {
+        g.codesOf(which).assign(kMaxEvents + 1, std::string());
+        g.timesOf(which).assign(kMaxEvents + 1, 0);
+    };
+    if (slot == 2) {
+        recreate(2);
+    } else {
+        // The second slot pairs with the first: a new first file leaves no stale partner.
+        recreate(1);
+        recreate(2);
+    }
+}
+
+// False when the type line refuses the file; the person is told why.
+bool acceptTypeLine(platform::Platform& p, const std::string& typeWord, const std::string& fileName) {
+    if (upperCase(typeWord) == "INTERACTIONS") {
+        p.dialogs.messageBox("Version 3 no longer supports interaction files", "Sorry", platform::Buttons::OK,
+                             platform::Icon::None);
+        return false;
+    }
+    if (lowerCase(typeWord) != "events") {
+        p.dialogs.messageBox("Not a valid event file: " + fileName, "Sorry", platform::Buttons::OK,
+                             platform::Icon::None);
+        return false;
+    }
+    return true;
+}
+
+// index follows the record being read, so a failure can say where it happened.
+NativeResult readNativeEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
+                                 std::string& header, int& index) {
+    textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
+    if (!acceptTypeLine(p, reader.readText(), fileName)) {
+        return {};
+    }
+    header = reader.readLine();
+
+    auto& codes = g.codesOf(slot);
+    auto& times = g.timesOf(slot);
+    std::int16_t errorFlag = textfile::kFalse;
+    for (index = 1; index <= kMaxEvents;) {
+        std::string& code = codes[index];
+        code = codeWithoutBlanks(reader.readText());
+        times[index] = textfile::toInt32(reader.readNumber());
+        if (g.gCutOffEvents != 0 && code != kSessionEndCode) {
+            code = cutOffCode(code, g.gNumToUse);
+        }
+        if (code.empty()) {
+            continue; // the next record takes this index
+        }
+        if (times[index] < times[index - 1]) {
+            appendErrorEntry(g.OutputFileName, sequenceErrorEntry(fileName, index, code));
+            errorFlag = textfile::kTrue;
+        }
+        if (code == kSessionEndCode) {
+            times[0] = index;
+            CheckEventCodes(g, slot, errorFlag, index, fileName);
+            return {true, errorFlag == textfile::kFalse};
+        }
+        ++index;
+    }
+    appendErrorEntry(g.OutputFileName, fileTooLongEntry(fileName));
+    return {};
+}
+
+// The entry goes out with the farewell sound playing. An output file that cannot take
+// the entry is not a data error: that failure goes to the caller.
+void reportReadError(Global& g, platform::Platform& p, const std::string& fileName, int index, int number,
+                     const std::string& description) {
+    const std::string entry = readErrorEntry(number, description, fileName, index);
+    p.sound.setFileName(p.programFolder + "/Marnet.wav");
+    p.sound.open();
+    p.sound.play();
+    try {
+        appendErrorEntry(g.OutputFileName, entry);
+    } catch (...) {
+        p.sound.close();
+        throw;
+    }
+    p.sound.close();
+}
+
+void mergeContinuousDataWhenAsked(Global& g, int slot, const std::string& fileName, std::string& header) {
+    if (g.gReadCont != 0 && g.hooks.mergeContinuousData) {
+        g.hooks.mergeContinuousData(slot, fileName, header);
+    }
+}
+
+} // namespace
+
+bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
+                   std::string& header) {
+    recreateSlot(g, slot);
+    int index = 0;
+    try {
+        switch (g.gFileFormat) {
+        case kEventFile: {
+            const NativeResult result = readNativeEventFile(g, p, fileName, slot, header, index);
+            if (result.endRecordRead) {
+                mergeContinuousDataWhenAsked(g, slot, fileName, header);
+            }
+            return result.clean;
+        }
+        case kVideoCoderData:
+        case kOdfText:
+        case kDoruTranscript:
+            // Not built yet; an empty slot must not pass for a clean file.
+            appendErrorEntry(g.OutputFileName, formatNotAvailableEntry(fileName));
+            return false;
+        default:
+            return false;
+        }
+    } catch (const textfile::RunError& error) {
+        reportReadError(g, p, fileName, index, error.number(), error.description());
+    } catch (const std::exception&) {
+        reportReadError(g, p, fileName, index, kInternalError, textfile::describeError(kInternalError));
+    }
+    return false;
+}
+
+} // namespace ws

@@ -1,0 +1,21 @@
+#pragma once
+// The error entries that the event-file readers append to the run's output file.
+// Each text ends with the line end of the print line that writes it.
+
+#include <string>
+
+namespace ws {
+
+// Times out of sequence: names the file without its folder.
+std::string sequenceErrorEntry(const std::string& fileName, int index, const std::string& code);
+std::string fileTooLongEntry(const std::string& fileName);
+std::string undefinedCodeEntry(const std::string& fileName, int index, const std::string& code);
+std::string readErrorEntry(int errorNumber, const std::string& description, const std::string& fileName,
+                           int index);
+// For data-file formats whose import is not part of this build.
+std::string formatNotAvailableEntry(const std::string& fileName);
+
+// Opens the output file for appending, writes the entry and closes it again.
+void appendErrorEntry(const std::string& outputFileName, const std::string& entry);
+
+} // namespace ws

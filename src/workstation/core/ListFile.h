@@ -1,0 +1,35 @@
+#pragma once
+// List files (.lst): a type line, an entry count, then one path per line.
+
+#include "textfile/FieldReader.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ws {
+
+inline const std::string kEventFilesList = "Event Files";
+inline const std::string kListFilesList = "List Files";
+
+// Reads a list file the way the analyses do: the type as one field, the count as a
+// 16-bit number, the entries as whole lines on demand. Failures throw textfile::RunError.
+class ListFileReader {
+public:
+    explicit ListFileReader(const std::string& path);
+    const std::string& type() const { return type_; }
+    // Reads the count line (call once, after the type).
+    std::int16_t readCount();
+    // The next entry as a whole line.
+    std::string readEntry() { return reader_.readLine(); }
+    // The next entry read as a comma-delimited field (cut at a comma).
+    std::string readEntryField() { return reader_.readText(); }
+
+private:
+    textfile::FieldReader reader_;
+    std::string type_;
+};
+
+// Just the type line of a list file (throws textfile::RunError when it cannot be read).
+std::string readListType(const std::string& path);
+
+} // namespace ws

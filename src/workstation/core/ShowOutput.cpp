@@ -1,0 +1,60 @@
+#include "workstation/core/ShowOutput.h"
+
+#include "textfile/Files.h"
+#include "textfile/Paths.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace ws {
+
+namespace {
+
+const std::string kHelperErrorTitle = "Helper Application Error";
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// The spreadsheet switch only means something to the program that knows it; any other
+// program would take "/e" for a file name.
+bool knowsSpreadsheetSwitch(const std::string& program) {
+    std::string name = textfile::FileNameOnly(program);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name.find("excel") != std::string::npos;
+}
+
+} // namespace
+
+HelperCommand helperCommandFor(const Global& g) {
+    HelperCommand command;
+    if (g.OutputKind == 2) {
+        command.commandLine = g.Spreadsheet_Editor + " /e  " + quoted(g.OutputFileName);
+        command.argv.push_back(g.Spreadsheet_Editor);
+        if (knowsSpreadsheetSwitch(g.Spreadsheet_Editor)) {
+            command.argv.push_back("/e");
+        }
+        command.argv.push_back(g.OutputFileName);
+    } else if (g.OutputKind == 1) {
+        command.commandLine = g.Text_Editor + " " + quoted(g.OutputFileName);
+        command.argv = {g.Text_Editor, g.OutputFileName};
+    }
+    return command;
+}
+
+void ShowOutput(Global& g, platform::Platform& p) {
+    if (g.RunCancelled != 0 || g.AbortRun != 0) {
+        return;
+    }
+    const HelperCommand command = helperCommandFor(g);
+    if (!command.argv.empty() && textfile::fileExists(g.OutputFileName)) {
+        if (!p.launcher.start(command.argv)) {
+            p.dialogs.messageBox(command.commandLine + " cannot execute" + "\r\n" +
+                                     " You may need to pick your helper application in the analysis settings",
+                                 kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);
+            return;
+        }
+    }
+    g.AbortRun = 1;
+}
+
+} // namespace ws

@@ -1,0 +1,27 @@
+#pragma once
+// Hands the report of the last run to the person's text editor or spreadsheet program.
+
+#include "platform/Platform.h"
+#include "workstation/core/Global.h"
+
+#include <string>
+#include <vector>
+
+namespace ws {
+
+// What ShowOutput would start for the current run state: the argument vector and the
+// command line as the messages show it. Empty when nothing is to be started.
+struct HelperCommand {
+    std::vector<std::string> argv;
+    std::string commandLine;
+};
+HelperCommand helperCommandFor(const Global& g);
+
+// Starts the helper program on OutputFileName (text report: Text_Editor; comma-separated
+// report: Spreadsheet_Editor) and sets AbortRun, so a second call waits for the next run.
+// Does nothing after a cancelled or aborted run, for a named report file (kind 3) or
+// when the report does not exist. A program that cannot be started is reported and
+// leaves AbortRun as it was.
+void ShowOutput(Global& g, platform::Platform& p);
+
+} // namespace ws

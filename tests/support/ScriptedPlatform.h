@@ -1,0 +1,107 @@
+#pragma once
+// Scripted doubles of the platform: dialogs answer from queues and record what
+// they showed, settings live in memory, helper programs and sounds are recorded.
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace testsupport {
+
+struct ShownBox {
+    std::string text;
+    std::string title;
+    platform::Buttons buttons;
+    platform::Icon icon;
+};
+
+class ScriptedDialogs : public platform::Dialogs {
+public:
+    // Answers for message boxes, in order. When none is left a box gets its first button
+    // (OK, Yes), except Retry/Cancel which gets Cancel so that a loop cannot run forever.
+    std::deque<platform::Answer> answers;
+    // Names for the open and save dialogs, in order of asking; none left means cancelled.
+    std::deque<std::string> files;
+    std::deque<std::optional<std::string>> inputs;
+    // Operates a window shown modally, then returns (the window counts as closed).
+    // Taken in order; none left means the window closes untouched.
+    std::deque<std::function<void(QDialog&)>> modalHandlers;
+    bool printerAnswer = true;
+
+    std::vector<ShownBox> boxes;
+    std::vector<platform::FileDialogRequest> openRequests;
+    std::vector<platform::FileDialogRequest> saveRequests;
+    std::vector<std::string> modalShown; // object names of windows shown modally
+    int yields = 0;
+    int beeps = 0;
+    std::function<void()> onYield;
+
+    platform::Answer messageBox(const std::string& text, const std::string& title, platform::Buttons buttons,
+                                platform::Icon icon) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
+    std::string openFile(const platform::FileDialogRequest& request) override;
+    std::string saveFile(const platform::FileDialogRequest& request) override;
+    bool printerSetup() override { return printerAnswer; }
+    int showModal(QDialog& dialog) override;
+    void yieldToUi() override;
+    void beep() override { ++beeps; }
+};
+
+class MemorySettings : public platform::SettingsStore {
+public:
+    using Key = std::tuple<std::string, std::string, std::string>;
+    std::map<Key, std::string> values;
+    std::vector<Key> writeOrder;
+
+    std::string get(const std::string& app, const std::string& section, const std::string& name,
+                    const std::string& defaultText) override;
+    void set(const std::string& app, const std::string& section, const std::string& name,
+             const std::string& value) override;
+    bool has(const std::string& app, const std::string& section, const std::string& name) const;
+};
+
+class RecordingLauncher : public platform::Launcher {
+public:
+    std::vector<std::vector<std::string>> started;
+    bool succeed = true;
+    bool start(const std::vector<std::string>& argv) override {
+        started.push_back(argv);
+        return succeed;
+    }
+};
+
+class RecordingSound : public platform::Sound {
+public:
+    std::vector<std::string> commands; // "File <path>", "Open", "Play", "Close"
+    void setFileName(const std::string& path) override { commands.push_back("File " + path); }
+    void open() override { commands.push_back("Open"); }
+    void play() override { commands.push_back("Play"); }
+    void close() override { commands.push_back("Close"); }
+};
+
+class ManualClock : public platform::Clock {
+public:
+    double seconds = 0;
+    platform::DateTime date{2026, 12, 10, 9, 30, 0};
+    double secondsSinceMidnight() override { return seconds; }
+    platform::DateTime now() override { return date; }
+};
+
+// All doubles together, with a Platform that refers to them.
+struct ScriptedPlatform {
+    ScriptedDialogs dialogs;
+    MemorySettings settings;
+    RecordingLauncher launcher;
+    RecordingSound sound;
+    ManualClock clock;
+    platform::Platform platform{dialogs, settings, launcher, sound, clock, "/opt/suite"};
+};
+
+} // namespace testsupport

@@ -1,0 +1,146 @@
+#include "textfile/FieldReader.h"
+#include "textfile/RunError.h"
+#include "textfile/TextForms.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace textfile {
+namespace {
+
+struct Expected {
+    std::string text;
+    bool quoted;
+};
+
+std::vector<Expected> readAllFields(const std::string& bytes) {
+    FieldReader reader(bytes);
+    std::vector<Expected> fields;
+    while (!reader.atEnd()) {
+        Field f = reader.readField();
+        fields.push_back({f.text, f.quoted});
+    }
+    return fields;
+}
+
+void expectRunError(int number, const std::function<void()>& read) {
+    try {
+        read();
+        ADD_FAILURE() << "no error";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), number);
+    }
+}
+
+TEST(FieldReader, SplitsFieldsAtCommasAndLineEnds) {
+    const struct {
+        const char* bytes;
+        std::vector<Expected> fields;
+    } cases[] = {
+        {"a,b\r\nc", {{"a", false}, {"b", false}, {"c", false}}},
+        {"  a  ,\tb \r\n", {{"a", false}, {"b", false}}},
+        {"\"x, y\" junk,z\n", {{"x, y", true}, {"z", false}}},
+        {" \"q\" \r\n", {{"q", true}}},
+        {"\"\",1\r\n", {{"", true}, {"1", false}}},
+        {"\r\n", {{"", false}}},
+        {"a,\r\n", {{"a", false}, {"", false}}},
+        {"a\rb\nc\r\n", {{"a", false}, {"b", false}, {"c", false}}},
+        {"\"unclosed\r\nnext", {{"unclosed", true}, {"next", false}}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        const auto fields = readAllFields(c.bytes);
+        ASSERT_EQ(fields.size(), c.fields.size()) << c.bytes;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            EXPECT_EQ(fields[i].text, c.fields[i].text) << c.bytes << " field " << i;
+            EXPECT_EQ(fields[i].quoted, c.fields[i].quoted) << c.bytes << " field " << i;
+        }
+    }
+}
+
+TEST(FieldReader, ReadsAnEventFileHeaderWholeBetweenFields) {
+    FieldReader reader("Events\r\nSession 1, \"kid\", day 2\r\nA, 5 \r\n-500,9");
+    EXPECT_EQ(reader.readText(), "Events");
+    EXPECT_EQ(reader.readLine(), "Session 1, \"kid\", day 2");
+    EXPECT_EQ(reader.readText(), "A");
+    EXPECT_EQ(reader.readNumber(), 5);
+    EXPECT_EQ(reader.readText(), "-500");
+    EXPECT_EQ(reader.readNumber(), 9);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(FieldReader, ReadLineTakesEachLineEndAndAFinalLineWithoutOne) {
+    FieldReader reader("one\r\n\ntwo, \"2\"\rlast");
+    EXPECT_EQ(reader.readLine(), "one");
+    EXPECT_EQ(reader.readLine(), "");
+    EXPECT_EQ(reader.readLine(), "two, \"2\"");
+    EXPECT_EQ(reader.readLine(), "last");
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(FieldReader, EveryRecordFormGivesTheSameCodeAndTime) {
+    for (const char* record :
+         {"A,40\r\n", "A, 40 \r\n", "\"A\",40\r\n", "  A  ,40\n", "\"A\" , 40", "A,40.0"}) {
+        FieldReader reader(record);
+        EXPECT_EQ(reader.readText(), "A") << record;
+        EXPECT_EQ(reader.readNumber(), 40) << record;
+        EXPECT_TRUE(reader.atEnd()) << record;
+    }
+}
+
+TEST(FieldReader, ReadNumberTakesBothFormsAndRefusesText) {
+    FieldReader reader("-3 ,12.5, 7 ,,1E+15\r\nabc,12abc");
+    EXPECT_EQ(reader.readNumber(), -3);
+    EXPECT_EQ(reader.readNumber(), 12.5);
+    EXPECT_EQ(reader.readNumber(), 7);
+    EXPECT_EQ(reader.readNumber(), 0);
+    EXPECT_EQ(reader.readNumber(), 1e15);
+    expectRunError(kTypeMismatch, [&] { reader.readNumber(); });
+    expectRunError(kTypeMismatch, [&] { reader.readNumber(); });
+}
+
+TEST(FieldReader, ReadingPastTheEndFails) {
+    FieldReader reader("A\r\n");
+    reader.readField();
+    expectRunError(kInputPastEndOfFile, [&] { reader.readField(); });
+    expectRunError(kInputPastEndOfFile, [&] { reader.readLine(); });
+    expectRunError(kInputPastEndOfFile, [&] { reader.readNumber(); });
+    expectRunError(kInputPastEndOfFile, [&] { reader.readValue(); });
+}
+
+TEST(FieldReader, ReadValueByKind) {
+    FieldReader reader("\"5\",#NULL#,, 12 ,abc,\"#NULL#\"");
+    EXPECT_EQ(reader.readValue(), Value::ofText("5"));
+    EXPECT_EQ(reader.readValue(), Value::null());
+    EXPECT_EQ(reader.readValue(), Value::empty());
+    EXPECT_EQ(reader.readValue(), Value::ofNumber(12));
+    EXPECT_EQ(reader.readValue(), Value::ofText("abc"));
+    EXPECT_EQ(reader.readValue(), Value::ofText("#NULL#"));
+}
+
+TEST(FieldReader, ReadsBackWhatWriteLineWrote) {
+    const std::vector<Value> values = {Value::ofText("A, B"), Value::ofText(""),    Value::ofNumber(-0.25),
+                                       Value::null(),         Value::empty(),       Value::ofNumber(3),
+                                       Value::ofText("12"),   Value::ofNumber(1e20)};
+    WriteLine line;
+    for (const auto& v : values) {
+        line.value(v);
+    }
+    FieldReader reader(line.str() + line.str());
+    for (int copy = 0; copy < 2; ++copy) {
+        for (const auto& v : values) {
+            EXPECT_EQ(reader.readValue(), v) << v.asText();
+        }
+    }
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(FieldReader, MissingFileIsFileNotFound) {
+    expectRunError(kFileNotFound, [] { FieldReader::fromFile("/nonexistent/folder/none.eve"); });
+}
+
+} // namespace
+} // namespace textfile

@@ -1,0 +1,97 @@
+#include "textfile/Files.h"
+#include "textfile/RunError.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+
+namespace textfile {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("textfile-test-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+    }
+    int entries() const {
+        return static_cast<int>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+int runErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RunError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST_F(FilesTest, SaveCreatesOrReplacesTheFileAndLeavesNoTemporary) {
+    const std::string target = path("kid.eve");
+    saveFileAtomically(target, "Events\r\nfirst\r\n");
+    EXPECT_EQ(readWholeFile(target), "Events\r\nfirst\r\n");
+    saveFileAtomically(target, std::string("a\0b\r\n", 5));
+    EXPECT_EQ(readWholeFile(target), std::string("a\0b\r\n", 5));
+    EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(FilesTest, SaveKeepsThePermissionsOfTheOldFile) {
+    const std::string target = path("kid.cod");
+    write("kid.cod", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    saveFileAtomically(target, "new");
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FilesTest, FailedSaveLeavesTheOldStateAndNoTemporary) {
+    fs::create_directory(path("taken"));
+    write("taken/inside.txt", "kept");
+    EXPECT_EQ(runErrorOf([&] { saveFileAtomically(path("taken"), "new"); }), kPathFileAccessError);
+    EXPECT_EQ(readWholeFile(path("taken/inside.txt")), "kept");
+    EXPECT_EQ(entries(), 1);
+
+    EXPECT_EQ(runErrorOf([&] { saveFileAtomically(path("missing/kid.eve"), "new"); }), kPathFileAccessError);
+}
+
+TEST_F(FilesTest, AppendAddsToTheEndAndCreatesWhenNeeded) {
+    const std::string report = path("out.txt");
+    appendToFile(report, "one\r\n");
+    appendToFile(report, "two\r\n");
+    EXPECT_EQ(readWholeFile(report), "one\r\ntwo\r\n");
+    EXPECT_EQ(runErrorOf([&] { appendToFile(path("missing/out.txt"), "x"); }), kPathFileAccessError);
+}
+
+TEST_F(FilesTest, ReadingTellsMissingFromUnreadable) {
+    EXPECT_EQ(runErrorOf([&] { readWholeFile(path("none.eve")); }), kFileNotFound);
+    fs::create_directory(path("folder"));
+    EXPECT_EQ(runErrorOf([&] { readWholeFile(path("folder")); }), kPathFileAccessError);
+    write("kid.eve", "x");
+    EXPECT_TRUE(fileExists(path("kid.eve")));
+    EXPECT_FALSE(fileExists(path("folder")));
+    EXPECT_FALSE(fileExists(path("none.eve")));
+}
+
+TEST(ReportDate, IsMonthDayYear) {
+    EXPECT_EQ(reportDate(2026, 3, 7), "03-07-2026");
+    EXPECT_EQ(reportDate(1999, 12, 31), "12-31-1999");
+}
+
+} // namespace
+} // namespace textfile
