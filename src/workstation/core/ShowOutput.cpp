@@ -12,7 +12,9 @@ namespace {
 
 const std::string kHelperErrorTitle = "Helper Application Error";
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // The spreadsheet switch only means something to the program that knows it; any other
 // program would take "/e" for a file name.

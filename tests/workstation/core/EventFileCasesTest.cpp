@@ -1,0 +1,168 @@
+// Reads every case folder under fixtures/eventfile: the data file (or one generated here),
+// settings in case.txt, and the exact error entries, slot contents and scratch copy expected.
+#include "workstation/core/EventFile.h"
+
+#include "support/ScriptedPlatform.h"
+#include "textfile/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "eventfile";
+
+std::map<std::string, std::string> readCaseSettings(const fs::path& file) {
+    std::map<std::string, std::string> settings;
+    std::istringstream lines(textfile::readWholeFile(file.string()));
+    for (std::string line; std::getline(lines, line);) {
+        if (const auto equals = line.find('='); equals != std::string::npos) {
+            settings[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return settings;
+}
+
+std::string withPath(std::string text, const std::string& path) {
+    for (auto at = text.find("{path}"); at != std::string::npos; at = text.find("{path}", at + path.size())) {
+        text.replace(at, 6, path);
+    }
+    return text;
+}
+
+// The header, element 0 and every index up to the last one holding anything, so stale
+// records past the end show up too.
+std::string slotDump(Global& g, int slot, const std::string& header) {
+    const auto& codes = g.codesOf(slot);
+    const auto& times = g.timesOf(slot);
+    int last = kMaxEvents;
+    while (last > 0 && codes[last].empty() && times[last] == 0) {
+        --last;
+    }
+    std::string dump = "header|" + header + "\n0|" + std::to_string(times[0]) + "\n";
+    for (int index = 1; index <= last; ++index) {
+        dump += std::to_string(index) + "|" + codes[index] + "|" + std::to_string(times[index]) + "\n";
+    }
+    return dump;
+}
+
+void useTestCodeSet(Global& g) {
+    const std::vector<std::string> codes = {"A", "B", "C", "D", "CD"};
+    g.CodeTable.resize(static_cast<int>(codes.size()));
+    for (std::size_t row = 1; row <= codes.size(); ++row) {
+        g.CodeTable(1, static_cast<int>(row)) = textfile::Value::ofText(codes[row - 1]);
+    }
+    g.NumCodes = static_cast<std::int16_t>(codes.size());
+}
+
+std::string generatedEventFile(int records) {
+    std::string text = "Events\r\nGenerated\r\n";
+    for (int index = 1; index <= records; ++index) {
+        text += "A," + std::to_string(index) + "\r\n";
+    }
+    return text + "-500,99999\r\n";
+}
+
+std::vector<std::string> caseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kCases)) {
+        if (entry.is_directory()) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class EventFileCase : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        scratch_ = fs::temp_directory_path() / ("eventfile-case-" + std::to_string(std::random_device{}()));
+        fs::create_directories(scratch_);
+    }
+    void TearDown() override { fs::remove_all(scratch_); }
+
+    fs::path scratch_;
+};
+
+TEST_P(EventFileCase, ReadsAsExpected) {
+    const fs::path folder = kCases / GetParam();
+    ASSERT_TRUE(fs::exists(folder / "case.txt")) << "every case folder needs a case.txt";
+    auto settings = readCaseSettings(folder / "case.txt");
+
+    Global g;
+    testsupport::ScriptedPlatform sp;
+    useTestCodeSet(g);
+    g.OutputFileName = (scratch_ / "report.txt").string();
+    if (settings.contains("cutOff")) {
+        g.gCutOffEvents = -1;
+        g.gNumToUse = static_cast<std::int16_t>(std::stoi(settings["cutOff"]));
+    }
+    if (settings.contains("format")) {
+        g.gFileFormat = static_cast<std::int16_t>(std::stoi(settings["format"]));
+    }
+    std::string dataFile = (folder / "input.eve").string();
+    if (settings.contains("generate")) {
+        dataFile = (scratch_ / "input.eve").string();
+        textfile::saveFileAtomically(dataFile, generatedEventFile(std::stoi(settings["generate"])));
+    }
+
+    std::string header = "untouched";
+    const bool result = ReadEventFile(g, sp.platform, dataFile, 1, header);
+
+    EXPECT_EQ(result, settings["result"] == "true");
+    if (settings.contains("endIndex")) {
+        EXPECT_EQ(g.EventTimes[0], std::stoi(settings["endIndex"]));
+    }
+    if (fs::exists(folder / "expected-output.txt")) {
+        ASSERT_TRUE(fs::exists(g.OutputFileName));
+        EXPECT_EQ(textfile::readWholeFile(g.OutputFileName),
+                  withPath(textfile::readWholeFile((folder / "expected-output.txt").string()), dataFile));
+    } else {
+        EXPECT_FALSE(fs::exists(g.OutputFileName)) << textfile::readWholeFile(g.OutputFileName);
+    }
+    if (fs::exists(folder / "expected-slot.txt")) {
+        EXPECT_EQ(slotDump(g, 1, header), textfile::readWholeFile((folder / "expected-slot.txt").string()));
+    }
+
+    if (settings.contains("box")) {
+        ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(sp.dialogs.boxes[0].text, withPath(settings["box"], dataFile));
+        EXPECT_EQ(sp.dialogs.boxes[0].title, "Sorry");
+        EXPECT_EQ(sp.dialogs.boxes[0].buttons, platform::Buttons::OK);
+    } else {
+        EXPECT_TRUE(sp.dialogs.boxes.empty());
+    }
+    const std::vector<std::string> farewell = {"File /opt/suite/Marnet.wav", "Open", "Play", "Close"};
+    EXPECT_EQ(sp.sound.commands, settings["sound"] == "farewell" ? farewell : std::vector<std::string>{});
+
+    if (fs::exists(folder / "expected-scratch.eve")) {
+        const std::string base = (scratch_ / "kid.odf").string();
+        WriteScratchEventFile(g, 1, base, header);
+        EXPECT_EQ(textfile::readWholeFile(base + ".eve"),
+                  textfile::readWholeFile((folder / "expected-scratch.eve").string()));
+        std::string readBack;
+        EXPECT_TRUE(ReadEventFile(g, sp.platform, base + ".eve", 2, readBack));
+        EXPECT_EQ(slotDump(g, 2, readBack), slotDump(g, 1, header));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, EventFileCase, ::testing::ValuesIn(caseNames()), [](const auto& info) {
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
+
+} // namespace
+} // namespace ws
