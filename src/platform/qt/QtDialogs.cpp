@@ -89,13 +89,19 @@ QString qtFilter(const std::string& filter) {
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i].trimmed();
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            // "*.*" means every file where the filters come from; here it would hide names without a dot.
+            if (pattern == QLatin1String("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
         if (description.contains(QLatin1Char('('))) {
             // Qt reads the patterns from the parentheses; make them the real ones.
             description = description.left(description.indexOf(QLatin1Char('('))).trimmed();
         }
-        filters << QStringLiteral("%1 (%2)").arg(description, patterns);
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -1,6 +1,7 @@
 #include "workstation/core/ShowOutput.h"
 
 #include "textfile/Files.h"
+#include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ void ShowOutput(Global& g, platform::Platform& p) {
             return;
         }
     }
-    g.AbortRun = 1;
+    g.AbortRun = textfile::kTrue;
 }
 
 } // namespace ws

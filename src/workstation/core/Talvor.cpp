@@ -1,5 +1,6 @@
 #include "workstation/core/Talvor.h"
 
+#include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/core/HelpScreens.h"
@@ -48,13 +49,13 @@ std::string versionText() {
 std::string welcomeText() {
     const char* const lines[] = {
         "TALVOR records and analyses behavioural observations.",
-        "Collect events live at the keyboard from the File menu,",
-        "keep your codes in a code file and your sessions in data files,",
-        "check, recode and merge data files from the Utilities menu,",
-        "and run frequency, agreement, multi-group and sequential analyses",
-        "from the Analysis menu; the Preferences menu holds the settings.",
+        "Collect data from the File menu.",
+        "Check, recode and merge data files from Utilities.",
+        "Run frequency, agreement, multi-group and",
+        "sequential analyses from the Analysis menu.",
+        "Preferences holds the settings.",
         "",
-        "Good to see you again - happy observing!",
+        "Good to see you - happy observing!",
         "",
     };
     std::string text;
@@ -385,7 +386,7 @@ void Talvor::IOAMenu_Click() {
         // needs the dialog again for the second.
         std::string title = " Inter-Observer Agreement";
         for (;;) {
-            g_.IOAFirstFileTaken = 0;
+            g_.IOAFirstFileTaken = textfile::kFalse;
             runAnalysis(title);
             if (g_.IOAFirstFileTaken == 0) {
                 break;

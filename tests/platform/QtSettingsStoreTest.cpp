@@ -1,0 +1,65 @@
+#include "platform/qt/QtSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::qt::QtSettingsStore;
+
+TEST(QtSettingsStore, TextsComeBackByteForByteFromANewStore) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {"Spaces", "  two blanks before and after  "},
+        {"Empty", ""},
+        {"Latin1", "caf\xe9 na\xefve \xff"},
+        {"Utf8", "caf\xc3\xa9"},
+        {"Path", "C:\\Data\\kid 1.eve"},
+        {"Punctuation", "a,b;c=d \"quoted\" [x] #hash"},
+        {"Number", "-12.5"},
+    };
+    {
+        QtSettingsStore store(folder.path());
+        for (const auto& [name, value] : values) {
+            store.set("OSTRAVEL", "Analysis Settings", name, value);
+        }
+    }
+    QtSettingsStore reread(folder.path());
+    for (const auto& [name, value] : values) {
+        EXPECT_EQ(reread.get("OSTRAVEL", "Analysis Settings", name, "<default>"), value) << name;
+    }
+}
+
+TEST(QtSettingsStore, MissingValuesGiveTheDefaultAndApplicationsAreApart) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QtSettingsStore store(folder.path());
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "Code_File", "NEW.COD"), "NEW.COD");
+    store.set("OSTRAVEL", "StartUp", "gStartBanner", "0");
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "Code_File", "NEW.COD"), "NEW.COD");
+    EXPECT_EQ(store.get("OSTRAVEL", "Collection Settings", "gStartBanner", "1"), "1");
+    EXPECT_EQ(store.get("Vintrosa", "StartUp", "gStartBanner", "1"), "1");
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "gStartBanner", "1"), "0");
+    // The last write wins.
+    store.set("OSTRAVEL", "StartUp", "gStartBanner", "1");
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "gStartBanner", "0"), "1");
+}
+
+TEST(QtSettingsStore, ReadsValuesEditedByHand) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile file(folder.filePath("OSTRAVEL.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[StartUp]\nFramesPerSecond=25\n");
+    file.close();
+    QtSettingsStore store(folder.path());
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "FramesPerSecond", "30"), "25");
+}
+
+} // namespace
