@@ -1,0 +1,277 @@
+// The frequency and duration report over a list of 1000 generated event files of 2000
+// events each, beside the event reader alone and a plain read of the same bytes. The
+// report's counter report_per_plain_read is its time over the plain read's.
+#include "platform/Platform.h"
+#include "workstation/analyses/AnalysisStatus.h"
+#include "workstation/analyses/FreqDurCounts.h"
+#include "workstation/analyses/FreqDurReport.h"
+#include "workstation/analyses/FreqDurSections.h"
+#include "workstation/core/CodeSetFile.h"
+#include "workstation/core/EventFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFiles = 1000;
+constexpr int kEventsPerFile = 2000;
+// Pooled frequencies are 16-bit: 1000 files of this size would overflow one pooled list,
+// so the report runs as ten lists of 100 files, the way a list of lists runs.
+constexpr int kFilesPerList = 100;
+
+class SilentDialogs : public platform::Dialogs {
+public:
+    int boxes = 0;
+    platform::Answer messageBox(const std::string&, const std::string&, platform::Buttons,
+                                platform::Icon) override {
+        ++boxes;
+        return platform::Answer::OK;
+    }
+    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::string openFile(const platform::FileDialogRequest&) override { return {}; }
+    std::string saveFile(const platform::FileDialogRequest&) override { return {}; }
+    bool printerSetup() override { return false; }
+    int showModal(QDialog&) override { return 0; }
+    void yieldToUi() override {}
+    void beep() override {}
+};
+
+class NoSettings : public platform::SettingsStore {
+public:
+    std::string get(const std::string&, const std::string&, const std::string&,
+                    const std::string& d) override {
+        return d;
+    }
+    void set(const std::string&, const std::string&, const std::string&, const std::string&) override {}
+};
+
+class NoLauncher : public platform::Launcher {
+public:
+    bool start(const std::vector<std::string>&) override { return false; }
+};
+
+class NoSound : public platform::Sound {
+public:
+    void setFileName(const std::string&) override {}
+    void open() override {}
+    void play() override {}
+    void close() override {}
+};
+
+class FixedClock : public platform::Clock {
+public:
+    double secondsSinceMidnight() override { return 0; }
+    platform::DateTime now() override { return {2026, 12, 10, 9, 30, 0}; }
+};
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Generated once per process in a scratch folder, removed when the process ends.
+class BenchData {
+public:
+    BenchData() : folder_(fs::temp_directory_path() / ("freqdur-bench-" + std::to_string(::getpid()))) {
+        fs::create_directories(folder_);
+        writeCodeSet();
+        writeEventFiles();
+        writeLists();
+        g.Code_File = (folder_ / "bench.cod").string();
+        ws::OpenCodeFile(g, platform);
+        g.OutputFileName = (folder_ / "report.txt").string();
+    }
+    ~BenchData() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    const std::vector<std::string>& files() const { return files_; }
+    const std::vector<std::string>& lists() const { return lists_; }
+    const fs::path& folder() const { return folder_; }
+
+    SilentDialogs dialogs;
+    NoSettings settings;
+    NoLauncher launcher;
+    NoSound sound;
+    FixedClock clock;
+    platform::Platform platform{dialogs, settings, launcher, sound, clock, "."};
+    ws::Global g;
+
+private:
+    void writeCodeSet() {
+        std::string text = " 12 \r\n";
+        for (int group = 1; group <= 3; ++group) {
+            for (int k = 1; k <= 4; ++k) {
+                text += "\"G" + std::to_string(group) + "C" + std::to_string(k) + "\",\"Behaviour " +
+                        std::to_string(k) + " of group " + std::to_string(group) + "\"," +
+                        std::to_string(group) + "\r\n";
+            }
+        }
+        for (int group = 0; group <= 48; ++group) {
+            text += "\"\"\r\n";
+        }
+        writeFile(folder_ / "bench.cod", text);
+    }
+
+    void writeEventFiles() {
+        std::mt19937 random(20261210);
+        std::uniform_int_distribution<int> code(0, 11);
+        std::uniform_int_distribution<int> step(0, 4);
+        for (int f = 0; f < kFiles; ++f) {
+            std::string text = "Events\r\nGenerated session " + std::to_string(f) + "\r\n";
+            int time = 0;
+            for (int e = 0; e < kEventsPerFile; ++e) {
+                const int c = code(random);
+                time += step(random);
+                text += "G" + std::to_string(c / 4 + 1) + "C" + std::to_string(c % 4 + 1) + "," +
+                        std::to_string(time) + "\r\n";
+            }
+            text += "-500," + std::to_string(time + 5) + "\r\n";
+            const fs::path path = folder_ / ("s" + std::to_string(f) + ".eve");
+            writeFile(path, text);
+            files_.push_back(path.string());
+        }
+    }
+
+    void writeLists() {
+        for (int first = 0; first < kFiles; first += kFilesPerList) {
+            std::string text = "\"Event Files\"\r\n " + std::to_string(kFilesPerList) + " \r\n";
+            for (int f = first; f < first + kFilesPerList; ++f) {
+                text += files_[static_cast<std::size_t>(f)] + "\r\n";
+            }
+            const fs::path path = folder_ / ("part" + std::to_string(first / kFilesPerList) + ".lst");
+            writeFile(path, text);
+            lists_.push_back(path.string());
+        }
+    }
+
+    fs::path folder_;
+    std::vector<std::string> files_;
+    std::vector<std::string> lists_;
+};
+
+BenchData& data() {
+    static BenchData instance;
+    return instance;
+}
+
+double plainReadSeconds = 0; // per pass over the list, from BM_PlainRead
+
+template <class Pass> double timedPass(Pass&& pass) {
+    const auto start = std::chrono::steady_clock::now();
+    pass();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void BM_PlainRead(benchmark::State& state) {
+    BenchData& d = data();
+    double total = 0;
+    for (auto _ : state) {
+        total += timedPass([&] {
+            for (const auto& file : d.files()) {
+                std::ifstream in(file, std::ios::binary);
+                std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+                benchmark::DoNotOptimize(bytes.data());
+            }
+        });
+    }
+    plainReadSeconds = total / static_cast<double>(state.iterations());
+}
+
+void BM_ReadEventFile(benchmark::State& state) {
+    BenchData& d = data();
+    std::string header;
+    double total = 0;
+    for (auto _ : state) {
+        total += timedPass([&] {
+            for (const auto& file : d.files()) {
+                if (!ws::ReadEventFile(d.g, d.platform, file, 1, header)) {
+                    state.SkipWithError("the reader refused a generated file");
+                    return;
+                }
+            }
+        });
+    }
+    if (plainReadSeconds > 0) {
+        state.counters["reader_per_plain_read"] =
+            total / static_cast<double>(state.iterations()) / plainReadSeconds;
+    }
+}
+
+void BM_FreqDurReport(benchmark::State& state) {
+    BenchData& d = data();
+    ws::QuietStatus status;
+    d.g.OutputKind = 1;
+    d.g.SkipToPooled = 0;
+    d.g.ListOfListsActive = 0;
+    double total = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::remove(d.g.OutputFileName.c_str());
+        state.ResumeTiming();
+        total += timedPass([&] {
+            for (const auto& list : d.lists()) {
+                d.g.DataFileName = list;
+                d.g.InputMode = 4;
+                ws::FreqDurReport(d.g, d.platform, status);
+            }
+        });
+    }
+    if (d.dialogs.boxes != 0) {
+        state.SkipWithError("the report took its failure path");
+        return;
+    }
+    if (plainReadSeconds > 0) {
+        const double ratio = total / static_cast<double>(state.iterations()) / plainReadSeconds;
+        state.counters["report_per_plain_read"] = ratio;
+        std::fprintf(stderr, "frequency and duration report / plain read: %.2f\n", ratio);
+    }
+}
+
+// The report's own share: counting a loaded file and laying out its section, once for
+// every file of the list, without the reader.
+void BM_CountAndLayOut(benchmark::State& state) {
+    BenchData& d = data();
+    std::string header;
+    ws::ReadEventFile(d.g, d.platform, d.files().front(), 1, header);
+    ws::FreqDurCounter counter(d.g);
+    ws::FreqDurCounts counts;
+    double total = 0;
+    for (auto _ : state) {
+        total += timedPass([&] {
+            for (int f = 0; f < kFiles; ++f) {
+                counter.countFile(d.g, counts);
+                const std::string section = ws::freqDurTextSection(
+                    d.g, counter, {"s.eve", header, counts.frequency, counts.duration, 100}, "12-10-2026",
+                    false);
+                benchmark::DoNotOptimize(section.data());
+            }
+        });
+    }
+    if (plainReadSeconds > 0) {
+        state.counters["per_plain_read"] = total / static_cast<double>(state.iterations()) / plainReadSeconds;
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadEventFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountAndLayOut)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FreqDurReport)->Unit(benchmark::kMillisecond);

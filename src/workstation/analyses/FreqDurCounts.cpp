@@ -1,0 +1,86 @@
+#include "workstation/analyses/FreqDurCounts.h"
+
+#include "textfile/RunError.h"
+
+#include <algorithm>
+#include <map>
+
+namespace ws {
+namespace {
+
+constexpr int kGapRow = -2; // "$Gap$": ends every running code, counts as nothing
+
+[[noreturn]] void subscriptOutOfRange() {
+    throw textfile::RunError(textfile::kSubscriptOutOfRange);
+}
+
+} // namespace
+
+std::size_t rowSlots(const Global& g) {
+    return static_cast<std::size_t>(std::max<int>(g.NumCodes, 0)) + 1;
+}
+
+void counterOverflow() {
+    throw textfile::RunError(textfile::kOverflow);
+}
+
+FreqDurCounter::FreqDurCounter(const Global& g)
+    : index_(g), groups_(rowSlots(g), 0), groupIds_(rowSlots(g), 0), frequency_(rowSlots(g), 0),
+      duration_(rowSlots(g), 0) {
+    std::map<int, int> ids;
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        const int group = g.CodeTable.group(row);
+        groups_[static_cast<std::size_t>(row)] = group;
+        groupIds_[static_cast<std::size_t>(row)] =
+            ids.emplace(group, static_cast<int>(ids.size())).first->second;
+    }
+    nextInGroup_.resize(ids.size());
+}
+
+void FreqDurCounter::countFile(const Global& g, FreqDurCounts& counts) {
+    counts.frequency.assign(kFreqDurMaxRows + 1, 0);
+    counts.duration.assign(kFreqDurMaxRows + 1, 0);
+    if (g.NumCodes > kFreqDurMaxRows) {
+        subscriptOutOfRange(); // the per-file counters have no room for these rows
+    }
+    const auto& codes = g.EventCodes;
+    const auto& times = g.EventTimes;
+    const int end = times[0];
+    if (end < 1 || end > kMaxEvents) {
+        subscriptOutOfRange();
+    }
+    std::fill(frequency_.begin(), frequency_.end(), 0);
+    std::fill(duration_.begin(), duration_.end(), 0);
+
+    // Walking backwards, each event's end is the nearer of the next event of its group
+    // and the next gap; without either it is the end record.
+    std::fill(nextInGroup_.begin(), nextInGroup_.end(), end);
+    int nextGap = end;
+    for (int i = end - 1; i >= 1; --i) {
+        const std::string& code = codes[static_cast<std::size_t>(i)];
+        if (code == kGapCode) {
+            nextGap = i; // a gap is no code: neither counted nor timed
+            continue;
+        }
+        const int row = index_.rowOf(code);
+        if (row < 0) {
+            subscriptOutOfRange(); // a code the table lacks has no counter
+        }
+        const auto r = static_cast<std::size_t>(row);
+        ++frequency_[r];
+        int& nextSame = nextInGroup_[static_cast<std::size_t>(groupIds_[r])];
+        if (groups_[r] != 0) { // codes of group 0 are moments, not states
+            duration_[r] +=
+                static_cast<std::int64_t>(times[static_cast<std::size_t>(std::min(nextSame, nextGap))]) -
+                times[static_cast<std::size_t>(i)];
+        }
+        nextSame = i;
+    }
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        counts.frequency[r] = addInt16(0, frequency_[r]);
+        counts.duration[r] = addInt32(0, duration_[r]);
+    }
+}
+
+} // namespace ws

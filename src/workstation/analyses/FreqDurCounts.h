@@ -1,0 +1,63 @@
+#pragma once
+// Counting one event file for the frequency and duration report: how often each code
+// occurs and how long it is on, by code-table row.
+
+#include "workstation/analyses/CodeRowIndex.h"
+#include "workstation/core/Global.h"
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace ws {
+
+// Per-file counters have room for code-table rows 0..1000.
+inline constexpr int kFreqDurMaxRows = 1000;
+
+struct FreqDurCounts {
+    std::vector<std::int16_t> frequency; // by row; 16-bit as the report keeps them
+    std::vector<std::int32_t> duration;
+};
+
+// Counts event slot 1 as the reader left it. Holds the lookups of one code table and the
+// scratch of one file, so counting many files allocates nothing per file. Failures (a
+// row beyond the counters' room, a code not in the table, an overflow) throw
+// textfile::RunError.
+class FreqDurCounter {
+public:
+    explicit FreqDurCounter(const Global& g);
+    // Zeroes `counts` (rows 0..1000) and counts the file into it.
+    void countFile(const Global& g, FreqDurCounts& counts);
+    int groupOf(int row) const { return groups_[static_cast<std::size_t>(row)]; }
+
+private:
+    CodeRowIndex index_;
+    std::vector<int> groups_;             // by row
+    std::vector<int> groupIds_;           // by row: the group numbered densely from 0
+    std::vector<int> nextInGroup_;        // by dense group id: the index of the next event of that group
+    std::vector<std::int64_t> frequency_; // by row, wide so the checks happen once per file
+    std::vector<std::int64_t> duration_;
+};
+
+// Rows 0..NumCodes (one slot when the table is empty).
+std::size_t rowSlots(const Global& g);
+
+[[noreturn]] void counterOverflow();
+
+// Adds checked: a sum beyond the counter's range is an overflow (RunError 6).
+inline std::int16_t addInt16(std::int16_t a, std::int64_t b) {
+    const std::int64_t sum = a + b;
+    if (sum < std::numeric_limits<std::int16_t>::min() || sum > std::numeric_limits<std::int16_t>::max()) {
+        counterOverflow();
+    }
+    return static_cast<std::int16_t>(sum);
+}
+inline std::int32_t addInt32(std::int32_t a, std::int64_t b) {
+    const std::int64_t sum = a + b;
+    if (sum < std::numeric_limits<std::int32_t>::min() || sum > std::numeric_limits<std::int32_t>::max()) {
+        counterOverflow();
+    }
+    return static_cast<std::int32_t>(sum);
+}
+
+} // namespace ws

@@ -1,0 +1,136 @@
+#include "workstation/analyses/FreqDurReport.h"
+
+#include "textfile/Files.h"
+#include "textfile/Paths.h"
+#include "workstation/analyses/FreqDurCounts.h"
+#include "workstation/analyses/FreqDurSections.h"
+#include "workstation/core/EventFile.h"
+#include "workstation/core/ListFile.h"
+
+#include <cmath>
+#include <exception>
+
+namespace ws {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+constexpr std::int16_t kListInput = 4;
+const std::string kPooledHeader = "Pooled";
+
+class FreqDurRun {
+public:
+    FreqDurRun(Global& g, platform::Platform& p, AnalysisStatus& status)
+        : g_(g), p_(p), status_(status), counter_(g), pooledFrequency_(rowSlots(g), 0),
+          pooledDuration_(rowSlots(g), 0) {
+        const platform::DateTime now = p.clock.now();
+        date_ = textfile::reportDate(now.year, now.month, now.day);
+    }
+
+    void run() {
+        if (g_.InputMode != kListInput) {
+            processFile(false);
+            return;
+        }
+        runList();
+    }
+
+private:
+    void runList() {
+        const std::string listName = g_.DataFileName;
+        ListFileReader list(listName);
+        if (list.type() != kEventFilesList) {
+            p_.dialogs.beep();
+            p_.dialogs.messageBox("Not a valid list: " + listName, "ERROR!", Buttons::OK, Icon::None);
+            return;
+        }
+        g_.InputMode = 1;
+        const int count = list.readCount();
+        status_.showProgress(true);
+        for (int i = 1; i <= count; ++i) {
+            status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
+            const std::string entry = list.readEntry();
+            status_.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "/" +
+                             textfile::FileNameOnly(entry) + "-" + std::to_string(i));
+            status_.redraw();
+            g_.DataFileName = entry;
+            if (!processFile(true)) {
+                return; // the reader's lines end the report
+            }
+        }
+        g_.DataFileName = listName;
+        writeSection({listName, kPooledHeader, pooledFrequency_, pooledDuration_, pooledTime_}, true);
+        status_.showProgress(false);
+    }
+
+    // False when the reader refused the file.
+    bool processFile(bool inList) {
+        std::string header;
+        if (!ReadEventFile(g_, p_, g_.DataFileName, 1, header)) {
+            return false;
+        }
+        counter_.countFile(g_, fileCounts_);
+        for (int row = 1; row <= g_.NumCodes; ++row) {
+            const auto r = static_cast<std::size_t>(row);
+            pooledFrequency_[r] = addInt16(pooledFrequency_[r], fileCounts_.frequency[r]);
+            pooledDuration_[r] = addInt32(pooledDuration_[r], fileCounts_.duration[r]);
+        }
+        const std::int32_t endTime = g_.EventTimes[static_cast<std::size_t>(g_.EventTimes[0])];
+        pooledTime_ = addInt32(pooledTime_, endTime);
+        if (!inList || g_.SkipToPooled != 1) {
+            writeSection({g_.DataFileName, header, fileCounts_.frequency, fileCounts_.duration, endTime},
+                         false);
+        }
+        return true;
+    }
+
+    void writeSection(const FreqDurFigures& figures, bool pooled) {
+        if (g_.OutputKind == 1) {
+            textfile::appendToFile(g_.OutputFileName,
+                                   freqDurTextSection(g_, counter_, figures, date_, pooled));
+            return;
+        }
+        std::string rows;
+        if (csvHeadingDue_) {
+            rows = freqDurCsvHeading(g_, counter_);
+        }
+        rows += freqDurCsvRow(g_, counter_, figures);
+        textfile::appendToFile(g_.OutputFileName, rows);
+        // In a list of lists every row carries its own heading row.
+        csvHeadingDue_ = g_.ListOfListsActive != 0;
+    }
+
+    Global& g_;
+    platform::Platform& p_;
+    AnalysisStatus& status_;
+    std::string date_;
+    FreqDurCounter counter_;
+    FreqDurCounts fileCounts_;
+    std::vector<std::int16_t> pooledFrequency_;
+    std::vector<std::int32_t> pooledDuration_;
+    std::int32_t pooledTime_ = 0;
+    bool csvHeadingDue_ = true;
+};
+
+} // namespace
+
+void FreqDurReport(Global& g, platform::Platform& p, AnalysisStatus& status) {
+    status.setBusy(true);
+    status.enablePick(false);
+    status.setLabel("Processing file:" + textfile::FileNameOnly(g.DataFileName));
+    status.redraw();
+    try {
+        FreqDurRun run(g, p, status);
+        run.run();
+    } catch (const std::exception&) {
+        p.dialogs.beep();
+        p.dialogs.messageBox("Error: Printing File: " + g.DataFileName + "\r" + "Print aborted...", "ERROR!",
+                             Buttons::OK, Icon::None);
+        status.showProgress(false);
+    }
+    status.setBusy(false);
+    status.enablePick(true);
+}
+
+} // namespace ws

@@ -1,0 +1,126 @@
+#include "workstation/analyses/FreqDurSections.h"
+
+#include "textfile/NumberMask.h"
+#include "textfile/Paths.h"
+#include "textfile/ReportLine.h"
+#include "textfile/TextForms.h"
+
+namespace ws {
+namespace {
+
+constexpr int kPageLength = 55;
+constexpr int kLinesAfterHeading = 7;
+constexpr double kNoDenominator = 999.9;
+constexpr std::size_t kDescriptionWidth = 32;
+
+double percentOf(std::int64_t part, std::int64_t whole) {
+    return whole == 0 ? kNoDenominator : static_cast<double>(part) / static_cast<double>(whole) * 100.0;
+}
+
+std::int64_t frequencySum(const Global& g, const FreqDurFigures& figures) {
+    std::int64_t sum = 0;
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        sum += figures.frequency[static_cast<std::size_t>(row)];
+    }
+    return sum;
+}
+
+class TextSection {
+public:
+    TextSection(const Global& g, const FreqDurFigures& figures, const std::string& date)
+        : g_(g), figures_(figures), date_(date) {}
+
+    void pageHeading() {
+        out_.line(" Frequency and Duration Report     Date:" + date_);
+        out_.line();
+        out_.line(" File name: " + textfile::FileNameOnly(figures_.fileName));
+        out_.line(" Code file: " + textfile::FileNameOnly(g_.Code_File));
+        out_.line(" " + figures_.header);
+        out_.line();
+        out_.text(" Code").tab(15).text("Frequency %").tab(35).text("Duration %").tab(48).text("Descriptor");
+        out_.endLine();
+        out_.line(std::string(75, '-'));
+        lines_ = kLinesAfterHeading;
+    }
+
+    void codeRow(int row, int group, std::int64_t sum) {
+        const auto frequency = figures_.frequency[static_cast<std::size_t>(row)];
+        const auto duration = figures_.duration[static_cast<std::size_t>(row)];
+        if (group == 0 ? frequency == 0 : static_cast<std::int64_t>(frequency) + duration == 0) {
+            return;
+        }
+        out_.text(" " + g_.CodeTable.code(row))
+            .tab(10)
+            .right(textfile::formatMask(frequency, "########0"), 10);
+        out_.tab(21);
+        if (group == 0) {
+            out_.right(textfile::formatMask(percentOf(frequency, sum), "########0.0"), 5);
+        } else {
+            out_.right(textfile::formatMask(percentOf(frequency, sum), "##0.0"), 5);
+            out_.tab(30).right(textfile::formatMask(duration, "########0"), 10);
+            out_.tab(41).right(textfile::formatMask(percentOf(duration, figures_.timeBase), "##0.0"), 5);
+        }
+        out_.tab(47).text(g_.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
+        if (++lines_ >= kPageLength) {
+            pageHeading();
+        }
+    }
+
+    void totals(std::int64_t sum) {
+        out_.line();
+        out_.text("Totals").tab(10).right(textfile::formatMask(static_cast<double>(sum), "########0"), 10);
+        out_.tab(30).right(textfile::formatMask(figures_.timeBase, "########0"), 10).endLine();
+    }
+
+    textfile::ReportText& out() { return out_; }
+
+private:
+    const Global& g_;
+    const FreqDurFigures& figures_;
+    const std::string& date_;
+    textfile::ReportText out_;
+    int lines_ = 0;
+};
+
+} // namespace
+
+std::string freqDurTextSection(const Global& g, const FreqDurCounter& counter, const FreqDurFigures& figures,
+                               const std::string& date, bool pooled) {
+    TextSection section(g, figures, date);
+    const std::int64_t sum = frequencySum(g, figures);
+    section.pageHeading();
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        section.codeRow(row, counter.groupOf(row), sum);
+    }
+    section.totals(sum);
+    if (!pooled) {
+        section.out().line();
+    }
+    return section.out().take();
+}
+
+std::string freqDurCsvHeading(const Global& g, const FreqDurCounter& counter) {
+    std::string line = "\"FileName\", \"CodeFile\", \"Header\"";
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        const std::string code = g.CodeTable.code(row);
+        line += ",\"F" + code + "\"";
+        if (counter.groupOf(row) != 0) {
+            line += ",\"D" + code + "\"";
+        }
+    }
+    return line + std::string(textfile::kLineEnd);
+}
+
+std::string freqDurCsvRow(const Global& g, const FreqDurCounter& counter, const FreqDurFigures& figures) {
+    std::string line = "\"" + textfile::FileNameOnly(figures.fileName) + "\",\"" +
+                       textfile::FileNameOnly(g.Code_File) + "\",\"" + figures.header + "\"";
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        line += "," + textfile::printNumber(figures.frequency[static_cast<std::size_t>(row)]);
+        if (counter.groupOf(row) != 0) {
+            line += "," + textfile::printNumber(figures.duration[static_cast<std::size_t>(row)]);
+        }
+    }
+    return line + std::string(textfile::kLineEnd);
+}
+
+} // namespace ws

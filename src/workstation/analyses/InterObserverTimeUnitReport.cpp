@@ -1,0 +1,85 @@
+#include "workstation/analyses/InterObserverTimeUnitReport.h"
+
+#include "textfile/NumberMask.h"
+#include "textfile/Paths.h"
+#include "textfile/TextForms.h"
+#include "workstation/analyses/AgreementReportText.h"
+#include "workstation/analyses/InterObserverTimeUnits.h"
+#include "workstation/analyses/KappaStatistics.h"
+
+namespace ws {
+namespace {
+
+using textfile::formatMask;
+
+constexpr int kLinesAfterHeader = 11;
+constexpr int kLinesPerPage = 55;
+
+void WritePageHeader(textfile::ReportText& out, const Global& g, const AgreementPair& pair, int group,
+                     const std::string& date) {
+    out.line();
+    out.line(std::string(80, '*'));
+    out.line(" Time Unit Matching Inter-observer Agreement Report - Date: " + date);
+    out.line();
+    WriteGroupFileLines(out, pair, group);
+    out.line("   Code File: " + textfile::FileNameOnly(g.Code_File));
+    out.line();
+    out.text(" Code").tab(8).text("    Dur1").tab(16).text("    Dur2").tab(24).text(" Occ Agr");
+    out.tab(32).text("  NO Agr").tab(40).text("  Disagr").tab(48).text(" OARatio").tab(56).text(" NARatio");
+    out.tab(64).text(" A/(A+D)").tab(72).text("  Kappa").endLine();
+    out.line(std::string(79, '-'));
+}
+
+std::string Count(std::int32_t value) {
+    return formatMask(value, "########0");
+}
+
+std::string Ratio(float value) {
+    return formatMask(value, "0.0000", textfile::Precision::Single);
+}
+
+} // namespace
+
+void WriteTimeUnitText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+                       const AgreementPair& pair, int group, const std::string& date) {
+    WritePageHeader(out, g, pair, group, date);
+    int lineCount = kLinesAfterHeader;
+    for (const int row : CodesOfGroup(g, group)) {
+        const CodeAgreementFigures f = FiguresOfCode(counts.TimeUnitCounts, row);
+        out.text(" " + g.CodeTable.code(row));
+        out.tab(9).right(Count(f.dur1), 7);
+        out.tab(16).right(Count(f.dur2), 8);
+        out.tab(24).right(Count(f.occAgr), 8);
+        out.tab(32).right(Count(f.noAgr), 8);
+        out.tab(40).right(Count(f.disagr), 8);
+        out.tab(48).right(Ratio(f.oaRatio), 8);
+        out.tab(56).right(Ratio(f.naRatio), 8);
+        out.tab(64).right(Ratio(f.agreementRatio), 8);
+        out.tab(72).right(Ratio(f.kappa), 8);
+        out.endLine();
+        if (++lineCount == kLinesPerPage) {
+            WritePageHeader(out, g, pair, group, date);
+            lineCount = kLinesAfterHeader;
+        }
+    }
+}
+
+void WriteTimeUnitCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+                      const AgreementPair& pair, int group) {
+    out.text(Quoted("Time Unit Matching Method Group: ") + "," + textfile::printNumber(group) + ",");
+    out.text(Quoted(textfile::FileNameOnly(pair.name1)) + "," + Quoted(pair.header1) + ",");
+    out.text(Quoted(textfile::FileNameOnly(pair.name2)) + "," + Quoted(pair.header2));
+    for (const int row : CodesOfGroup(g, group)) {
+        const CodeAgreementFigures f = FiguresOfCode(counts.TimeUnitCounts, row);
+        out.text("," + Quoted(g.CodeTable.code(row)));
+        for (const std::int32_t count : {f.dur1, f.dur2, f.occAgr, f.noAgr, f.disagr}) {
+            out.text("," + textfile::printNumber(count));
+        }
+        for (const float figure : {f.oaRatio, f.naRatio, f.agreementRatio, f.kappa}) {
+            out.text("," + PrintSingle(figure));
+        }
+    }
+    out.endLine();
+}
+
+} // namespace ws

@@ -1,0 +1,21 @@
+#pragma once
+// The time-unit matching section of one code group.
+
+#include "textfile/ReportLine.h"
+#include "workstation/analyses/AgreementCounts.h"
+#include "workstation/analyses/AgreementPair.h"
+#include "workstation/core/Global.h"
+
+#include <string>
+
+namespace ws {
+
+// Fixed-column text: a page header, then one line per code of the group; the page header
+// is written again after every 44 code lines.
+void WriteTimeUnitText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+                       const AgreementPair& pair, int group, const std::string& date);
+// The whole group as one comma-separated line.
+void WriteTimeUnitCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+                      const AgreementPair& pair, int group);
+
+} // namespace ws

@@ -1,0 +1,188 @@
+#include "workstation/analyses/InterObserverTimeUnits.h"
+
+#include "textfile/Numeric.h"
+#include "workstation/analyses/KappaStatistics.h"
+#include "workstation/core/CodeSetFile.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <unordered_map>
+
+namespace ws {
+namespace {
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+// The group of a code through the table, or nothing for a code the table lacks.
+bool GroupOfCode(const Global& g, const std::string& code, int& group) {
+    const int row = FindCode(g, code);
+    if (row < 1) {
+        return false;
+    }
+    group = g.CodeTable.group(row);
+    return true;
+}
+
+// One observer's walk through its slot during the matching of a group.
+class ObserverCursor {
+public:
+    ObserverCursor(const std::vector<std::string>& codes, const std::vector<std::int32_t>& times,
+                   const std::unordered_map<std::string, int>& groupRows)
+        : codes_(codes), times_(times), groupRows_(groupRows), end_(times.at(0)) {}
+
+    // Applies the events of time unit t. A "$Gap$" hands its unit to the event after it,
+    // which then takes effect at the gap's time.
+    void advanceTo(std::int64_t t) {
+        while (position_ <= end_ && times_.at(at(position_)) == t) {
+            while (position_ < end_ && codes_.at(at(position_)) == kGapCode) {
+                ++position_;
+            }
+            apply(codes_.at(at(position_)));
+            ++position_;
+        }
+    }
+    int current() const { return current_; }
+
+private:
+    // A code of the group becomes the current one; any other code (another group, the end
+    // record) leaves it on, so a code stays on until the next code of its group.
+    void apply(const std::string& code) {
+        if (const auto found = groupRows_.find(code); found != groupRows_.end()) {
+            current_ = found->second;
+        }
+    }
+
+    const std::vector<std::string>& codes_;
+    const std::vector<std::int32_t>& times_;
+    const std::unordered_map<std::string, int>& groupRows_;
+    int end_;
+    int position_ = 1;
+    int current_ = -1;
+};
+
+} // namespace
+
+void RemoveGroupZeroEvents(Global& g, int slot) {
+    std::vector<std::string>& codes = g.codesOf(slot);
+    std::vector<std::int32_t>& times = g.timesOf(slot);
+    const int last = times.at(0) - 1;
+    for (int k = 1; k <= last; ++k) {
+        const std::string& code = codes.at(at(k));
+        int group = 0;
+        if (code == kGapCode || code == kSessionEndCode || !GroupOfCode(g, code, group) || group != 0) {
+            continue;
+        }
+        // The event that slides into position k is not looked at again, so of two group-0
+        // events in a row the second stays. It is harmless: no group-0 code ever becomes
+        // a current code, and the range of units starts no later than any event.
+        const int end = times.at(0);
+        std::move(codes.begin() + k + 1, codes.begin() + end + 1, codes.begin() + k);
+        std::move(times.begin() + k + 1, times.begin() + end + 1, times.begin() + k);
+        codes.at(at(end)) = kSessionEndCode;
+        times.at(at(end)) = times.at(at(end - 1));
+        times.at(0) = end - 1;
+    }
+}
+
+void CollectGroups(const Global& g, AgreementCounts& counts) {
+    counts.GroupList.clear();
+    counts.GroupPresent.clear();
+    for (int row = 1; row <= counts.numCodes; ++row) {
+        const auto group = static_cast<std::int16_t>(g.CodeTable.group(row));
+        if (std::find(counts.GroupList.begin(), counts.GroupList.end(), group) == counts.GroupList.end()) {
+            counts.GroupList.push_back(group);
+        }
+    }
+    std::set<int> used;
+    for (const int slot : {1, 2}) {
+        const std::vector<std::string>& codes = slot == 1 ? g.EventCodes : g.EventCodes2;
+        const std::vector<std::int32_t>& times = slot == 1 ? g.EventTimes : g.EventTimes2;
+        for (int k = 1; k < times.at(0); ++k) {
+            int group = 0;
+            if (codes.at(at(k)) != kGapCode && GroupOfCode(g, codes.at(at(k)), group)) {
+                used.insert(group);
+            }
+        }
+    }
+    for (const std::int16_t group : counts.GroupList) {
+        counts.GroupPresent.push_back(textfile::toFlag(used.count(group) != 0));
+    }
+}
+
+std::vector<int> CodesOfGroup(const Global& g, int group) {
+    std::vector<int> rows;
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        if (g.CodeTable.group(row) == group) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+void MatchGroupUnits(const Global& g, AgreementCounts& counts, int group) {
+    // The first row of each code within the group.
+    std::unordered_map<std::string, int> groupRows;
+    for (const int row : CodesOfGroup(g, group)) {
+        groupRows.emplace(g.CodeTable.code(row), row);
+    }
+    ObserverCursor first(g.EventCodes, g.EventTimes, groupRows);
+    ObserverCursor second(g.EventCodes2, g.EventTimes2, groupRows);
+    const std::int64_t start = std::min(g.EventTimes.at(1), g.EventTimes2.at(1));
+    const std::int64_t end =
+        std::max(g.EventTimes.at(at(g.EventTimes.at(0))), g.EventTimes2.at(at(g.EventTimes2.at(0))));
+    for (std::int64_t t = start; t < end; ++t) {
+        first.advanceTo(t);
+        second.advanceTo(t);
+        const int code1 = first.current();
+        const int code2 = second.current();
+        if (code1 != -1) {
+            ++counts.TimeUnitCounts(code1, kDur1);
+        }
+        if (code2 != -1) {
+            ++counts.TimeUnitCounts(code2, kDur2);
+        }
+        if (code1 != -1 && code2 != -1) {
+            ++counts.CodeMatrix(code1, code2);
+        }
+    }
+}
+
+void SumGroupMatrix(AgreementCounts& counts) {
+    const int n = counts.numCodes;
+    counts.MatrixTotal = 0;
+    counts.MatrixAgreement = 0;
+    counts.ExpectedAgreement = 0;
+    for (int r = 1; r <= n; ++r) {
+        for (int k = 1; k <= n; ++k) {
+            const std::int32_t cell = counts.CodeMatrix(r, k);
+            counts.ObserverOneTotals[at(r)] += cell;
+            counts.ObserverTwoTotals[at(k)] += cell;
+            counts.MatrixTotal += cell;
+            if (r == k) {
+                counts.MatrixAgreement += cell;
+            }
+        }
+    }
+    for (int i = 1; i <= n; ++i) {
+        const std::int64_t rowSum = counts.ObserverOneTotals[at(i)];
+        const std::int64_t columnSum = counts.ObserverTwoTotals[at(i)];
+        const std::int64_t diagonal = counts.CodeMatrix(i, i);
+        counts.TimeUnitCounts(i, kOccAgr) = static_cast<std::int32_t>(diagonal);
+        counts.TimeUnitCounts(i, kNOAgr) =
+            static_cast<std::int32_t>(counts.MatrixTotal - rowSum - columnSum + diagonal);
+        counts.TimeUnitCounts(i, kDisagr) = static_cast<std::int32_t>(rowSum + columnSum - 2 * diagonal);
+        if (counts.MatrixTotal != 0) {
+            counts.ExpectedAgreement = textfile::toSingle(
+                counts.ExpectedAgreement + static_cast<double>(rowSum) * static_cast<double>(columnSum) /
+                                               static_cast<double>(counts.MatrixTotal));
+        }
+    }
+    counts.GroupKappa = GroupKappaOf(counts.MatrixAgreement, counts.MatrixTotal, counts.ExpectedAgreement);
+}
+
+} // namespace ws

@@ -1,0 +1,116 @@
+#include "workstation/analyses/KappaMatrixReport.h"
+
+#include "textfile/NumberMask.h"
+#include "textfile/Paths.h"
+#include "textfile/TextForms.h"
+#include "workstation/analyses/AgreementReportText.h"
+#include "workstation/analyses/InterObserverTimeUnits.h"
+#include "workstation/analyses/KappaStatistics.h"
+
+#include <cstddef>
+
+namespace ws {
+namespace {
+
+using textfile::formatMask;
+
+constexpr std::size_t kCodeWidth = 7;
+
+// A code right-aligned in 7 characters; a longer code keeps its last 7.
+std::string CodeColumn(const std::string& code) {
+    if (code.size() >= kCodeWidth) {
+        return code.substr(code.size() - kCodeWidth);
+    }
+    return std::string(kCodeWidth - code.size(), ' ') + code;
+}
+
+std::string Cell(std::int32_t units) {
+    return formatMask(units, " ######0");
+}
+
+std::string Figure(float value) {
+    return formatMask(value, " #.#####0", textfile::Precision::Single);
+}
+
+std::vector<int> CodesInEitherFile(const Global& g, const AgreementCounts& counts, int group) {
+    std::vector<int> taken;
+    for (const int row : CodesOfGroup(g, group)) {
+        if (std::int64_t{counts.WindowCounts(row, kFrq1)} + counts.WindowCounts(row, kFrq2) != 0) {
+            taken.push_back(row);
+        }
+    }
+    return taken;
+}
+
+} // namespace
+
+void WriteKappaMatrixText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+                          const AgreementPair& pair, int group, const std::string& date) {
+    out.line();
+    out.line(std::string(80, '*'));
+    out.line(" Time Unit Matching Inter-observer Agreement Matrix - Date: " + date);
+    out.line();
+    WriteGroupFileLines(out, pair, group);
+    out.line();
+
+    const std::vector<int> taken = CodesInEitherFile(g, counts, group);
+    out.text("       ");
+    for (const int column : taken) {
+        out.text(CodeColumn(g.CodeTable.code(column)));
+    }
+    out.endLine();
+    for (const int row : taken) {
+        out.text(CodeColumn(g.CodeTable.code(row)));
+        for (const int column : taken) {
+            out.right(Cell(counts.CodeMatrix(row, column)), 7);
+        }
+        out.endLine();
+    }
+
+    out.line();
+    out.text("   Agreement: ").right(Cell(counts.MatrixAgreement), 8).endLine();
+    out.text("Disagreement: ").right(Cell(counts.MatrixTotal - counts.MatrixAgreement), 8).endLine();
+    out.text("     A/(A+D): ");
+    if (counts.MatrixTotal == 0) {
+        out.text("Undefined");
+    } else {
+        out.right(Figure(SingleRatio(counts.MatrixAgreement, counts.MatrixTotal)), 8);
+    }
+    out.endLine();
+    out.text("       Kappa: ").right(Figure(counts.GroupKappa), 8).endLine();
+    out.line();
+}
+
+void WriteKappaMatrixCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+                         const AgreementPair& pair, int group) {
+    out.line();
+    out.line(Quoted("Kappa Matrix") + "," + Quoted(textfile::FileNameOnly(pair.name1)) + "," +
+             Quoted(textfile::FileNameOnly(pair.name2)) + "," + Quoted(textfile::FileNameOnly(g.Code_File)));
+
+    const std::vector<int> codes = CodesOfGroup(g, group);
+    out.text(Quoted(""));
+    for (const int column : codes) {
+        out.text("," + Quoted(g.CodeTable.code(column)));
+    }
+    out.endLine();
+    for (const int row : codes) {
+        out.text(Quoted(g.CodeTable.code(row)));
+        for (const int column : codes) {
+            out.text("," + textfile::printNumber(counts.CodeMatrix(row, column)));
+        }
+        out.endLine();
+    }
+
+    out.line();
+    out.text(Quoted("Summary:") + "," + textfile::doubleText(counts.MatrixAgreement) + "," +
+             textfile::doubleText(counts.MatrixTotal - counts.MatrixAgreement) + ",");
+    if (counts.MatrixTotal == 0) {
+        out.text(Quoted("Undefined"));
+    } else {
+        out.text(textfile::doubleText(static_cast<double>(counts.MatrixAgreement) / counts.MatrixTotal));
+    }
+    out.text("," + textfile::singleText(counts.GroupKappa)).endLine();
+    out.line();
+}
+
+} // namespace ws

@@ -1,0 +1,280 @@
+#include "workstation/analyses/RunAnalysis.h"
+
+#include "textfile/Files.h"
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "workstation/analyses/AnalysisKind.h"
+#include "workstation/analyses/FreqDurReport.h"
+#include "workstation/core/ListFile.h"
+
+#include <optional>
+
+namespace ws {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using textfile::kFalse;
+using textfile::kTrue;
+
+constexpr std::int16_t kListInput = 4;
+constexpr std::int16_t kSingleInput = 1;
+
+const std::string kAgreementLabel = " Inter-observer Agreement Report";
+
+bool blankName(const std::string& name) {
+    return name.find_first_not_of(' ') == std::string::npos;
+}
+
+platform::FileDialogRequest inputFileRequest(bool listFile) {
+    platform::FileDialogRequest request;
+    request.flags = platform::kHideReadOnly;
+    if (listFile) {
+        request.title = "Pick the list file to open...";
+        request.filter = "TALVOR List Files (*.lst)|*.lst|All Files (*.*)|*.*";
+    } else {
+        request.title = "Pick the data file to open...";
+        request.filter =
+            "TALVOR/VTRS Data Files (*.eve;*.qvd;*.txt;*.slt;*.odf)|*.eve;*.qvd;*.txt;*.slt;*.odf|"
+            "All Files (*.*)|*.*";
+    }
+    return request;
+}
+
+// A list whose type line cannot be read is simply not a list of lists; the analysis
+// itself then refuses it as a list.
+std::string listTypeOrNothing(const std::string& path) {
+    try {
+        return readListType(path);
+    } catch (const textfile::RunError&) {
+        return {};
+    }
+}
+
+// Whether the analysis the title names can be started at all in this program.
+bool routeReady(AnalysisKind kind, bool listFile, const AnalysisRoutes& routes) {
+    switch (kind) {
+    case AnalysisKind::SecondAgreementFile:
+        return static_cast<bool>(routes.interObserverAgreement);
+    case AnalysisKind::DataFileChecking:
+        return static_cast<bool>(routes.checkDataFiles);
+    case AnalysisKind::DataFileRecoding:
+        return routes.showRecode && routes.fileRecode;
+    case AnalysisKind::FrequencyAndDuration:
+        return true;
+    case AnalysisKind::InterObserverAgreement:
+        return !listFile || routes.interObserverAgreement;
+    case AnalysisKind::MultiGroup:
+        return routes.multiLevSetup && routes.showMultilev && routes.multiGroupFreqDur;
+    case AnalysisKind::Sequential:
+        return static_cast<bool>(routes.showSequence);
+    }
+    return false;
+}
+
+void nameReport(const AnalysisChoices& choices, Global& g) {
+    switch (choices.destination) {
+    case ReportDestination::TextEditor:
+        g.OutputFileName = g.DataFileName + ".txt";
+        g.OutputKind = 1;
+        break;
+    case ReportDestination::Spreadsheet:
+        g.OutputFileName = g.DataFileName + ".csv";
+        g.OutputKind = 2;
+        break;
+    case ReportDestination::NamedFile:
+        g.OutputFileName = choices.namedReport;
+        g.OutputKind = 3;
+        break;
+    }
+}
+
+// False when the person gave up on a report that another program holds open.
+bool clearOldReport(Global& g, platform::Platform& p, const RemoveReport& removeReport) {
+    if (g.OutputKind == 3) {
+        return true; // a named report is appended to, run after run
+    }
+    while (removeReport(g.OutputFileName) == RemovalResult::InUse) {
+        const Answer answer = p.dialogs.messageBox(
+            "The output file is already open\r\nYou need to close it in your helper program.", "Oops!",
+            Buttons::RetryCancel, Icon::None);
+        if (answer != Answer::Retry) {
+            g.AbortRun = kTrue;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The list-of-lists flag lives only as long as the run, whichever way the run ends.
+class ListOfListsScope {
+public:
+    explicit ListOfListsScope(Global& g) : g_(g) {}
+    ListOfListsScope(const ListOfListsScope&) = delete;
+    ListOfListsScope& operator=(const ListOfListsScope&) = delete;
+    ~ListOfListsScope() { g_.ListOfListsActive = kFalse; }
+
+private:
+    Global& g_;
+};
+
+enum class PassEnd { Continue, EndRun };
+
+PassEnd runOnePass(AnalysisKind kind, bool firstPass, std::int16_t& kappaMatrixWanted, Global& g,
+                   platform::Platform& p, AnalysisStatus& status, const AnalysisRoutes& routes) {
+    const bool everyPass = g.ListOfListsMode == kFalse;
+    switch (kind) {
+    case AnalysisKind::SecondAgreementFile:
+        g.DataFileName = g.IOAFirstFileName + '\r' + g.DataFileName;
+        status.setLabel(kAgreementLabel);
+        status.redraw();
+        routes.interObserverAgreement(kappaMatrixWanted);
+        break;
+    case AnalysisKind::DataFileChecking:
+        routes.checkDataFiles();
+        break;
+    case AnalysisKind::DataFileRecoding:
+        if (firstPass || everyPass) {
+            routes.showRecode();
+        }
+        if (g.AbortRun != kFalse) {
+            return PassEnd::EndRun;
+        }
+        routes.fileRecode();
+        break;
+    case AnalysisKind::FrequencyAndDuration:
+        FreqDurReport(g, p, status);
+        break;
+    case AnalysisKind::InterObserverAgreement:
+        routes.interObserverAgreement(kappaMatrixWanted);
+        status.setLabel(kAgreementLabel);
+        break;
+    case AnalysisKind::MultiGroup:
+        if (firstPass || everyPass) {
+            g.RunCancelled = kFalse;
+            routes.multiLevSetup();
+            if (g.RunCancelled != kFalse) {
+                return PassEnd::EndRun;
+            }
+            routes.showMultilev();
+        }
+        if (g.AbortRun != kFalse) {
+            return PassEnd::EndRun;
+        }
+        routes.multiGroupFreqDur();
+        break;
+    case AnalysisKind::Sequential:
+        if (g.InputMode == kListInput) {
+            const std::string type = listTypeOrNothing(g.DataFileName);
+            if (type != "Interval Files" && type != kEventFilesList && type != "Toggle Files") {
+                p.dialogs.messageBox("Not a valid list: " + g.DataFileName, "Error!", Buttons::OK,
+                                     Icon::None);
+                break;
+            }
+        }
+        routes.showSequence();
+        break;
+    }
+    return PassEnd::Continue;
+}
+
+} // namespace
+
+void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& p, AnalysisStatus& status,
+                 const AnalysisRoutes& routes, const RemoveReport& removeReport) {
+    g.RunCancelled = kFalse;
+    g.ListOfListsMode = kFalse;
+    g.AbortRun = kFalse;
+    const AnalysisKind kind = analysisKindOf(status.label());
+    if (!routeReady(kind, choices.listFile, routes)) {
+        g.AbortRun = kTrue; // nothing ran, so there is no report to show
+        return;
+    }
+
+    const std::string picked = p.dialogs.openFile(inputFileRequest(choices.listFile));
+    if (blankName(picked)) {
+        g.RunCancelled = kTrue;
+        return;
+    }
+    // A typed name that names nothing must not cost the person the report of that name.
+    if (!textfile::fileExists(picked)) {
+        p.dialogs.messageBox(picked, "File Not Found", Buttons::OK, Icon::Exclamation);
+        g.RunCancelled = kTrue;
+        return;
+    }
+    g.DataFileName = picked;
+
+    // The first file of a pair only waits for its partner; the second step owns the report.
+    if (kind == AnalysisKind::InterObserverAgreement && !choices.listFile) {
+        g.IOAFirstFileName = g.DataFileName;
+        g.IOAFirstFileTaken = kTrue;
+        return;
+    }
+
+    ListOfListsScope listOfListsScope(g);
+    g.OutputFileName.clear();
+    if (choices.listFile) {
+        g.InputMode = kListInput;
+        g.SkipToPooled = choices.skipToPooled ? 1 : 0;
+        if (listTypeOrNothing(g.DataFileName) == kListFilesList) {
+            g.ListOfListsMode = kTrue;
+            g.ListOfListsActive = kTrue;
+        }
+    } else {
+        g.InputMode = kSingleInput;
+        g.SkipToPooled = 0;
+    }
+    nameReport(choices, g);
+    if (!clearOldReport(g, p, removeReport)) {
+        return;
+    }
+
+    std::optional<ListFileReader> lists;
+    int passes = 1;
+    if (g.ListOfListsMode != kFalse) {
+        try {
+            lists.emplace(g.DataFileName);
+            passes = lists->readCount();
+        } catch (const textfile::RunError& e) {
+            p.dialogs.messageBox(e.description() + " - " + g.DataFileName, "ERROR!", Buttons::OK,
+                                 Icon::Exclamation);
+            g.DataFileName.clear();
+            return;
+        }
+    }
+
+    g.AbortRun = kFalse;
+    std::int16_t kappaMatrixWanted = kFalse;
+    if ((kind == AnalysisKind::InterObserverAgreement && g.InputMode == kListInput) ||
+        kind == AnalysisKind::SecondAgreementFile) {
+        if (p.dialogs.messageBox("Do you want the Kappa Matrix in the file?", kProgramTitle, Buttons::YesNo,
+                                 Icon::None) == Answer::Yes) {
+            kappaMatrixWanted = kTrue;
+        }
+    }
+
+    const std::string listOfLists = g.DataFileName;
+    for (int pass = 1; pass <= passes; ++pass) {
+        if (lists) {
+            try {
+                g.DataFileName = lists->readEntryField();
+            } catch (const textfile::RunError& e) {
+                // The list promised more entries than it holds.
+                p.dialogs.messageBox(e.description() + " - " + listOfLists, "ERROR!", Buttons::OK,
+                                     Icon::Exclamation);
+                break;
+            }
+            g.InputMode = kListInput;
+        }
+        if (runOnePass(kind, pass == 1, kappaMatrixWanted, g, p, status, routes) == PassEnd::EndRun) {
+            return;
+        }
+        if (g.AbortRun != kFalse) {
+            break;
+        }
+    }
+    g.DataFileName.clear();
+}
+
+} // namespace ws

@@ -1,0 +1,75 @@
+#include "AnalTestSupport.h"
+
+#include "textfile/Files.h"
+
+#include <fstream>
+#include <random>
+
+namespace analtest {
+
+ScratchFolder::ScratchFolder() {
+    std::random_device random;
+    path_ = fs::temp_directory_path() / ("anal-test-" + std::to_string(random()) + std::to_string(random()));
+    fs::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+CurrentFolder::CurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
+    fs::current_path(folder);
+}
+
+CurrentFolder::~CurrentFolder() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
+}
+
+std::string readBytes(const std::string& path) {
+    return textfile::readWholeFile(path);
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+void writeEventFile(const std::string& path, const std::string& header,
+                    const std::vector<std::pair<std::string, int>>& records) {
+    std::vector<std::string> lines{"Events", header};
+    for (const auto& [code, time] : records) {
+        lines.push_back(code + "," + std::to_string(time));
+    }
+    writeBytes(path, crlfLines(lines));
+}
+
+void writeListFile(const std::string& path, const std::string& type,
+                   const std::vector<std::string>& entries) {
+    std::vector<std::string> lines{"\"" + type + "\"", " " + std::to_string(entries.size()) + " "};
+    lines.insert(lines.end(), entries.begin(), entries.end());
+    writeBytes(path, crlfLines(lines));
+}
+
+void useCodeTable(ws::Global& g, const std::vector<CodeRow>& rows, const std::string& codeFile) {
+    g.Code_File = codeFile;
+    g.NumCodes = static_cast<std::int16_t>(rows.size());
+    g.CodeTable.resize(rows.empty() ? 1 : static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        g.CodeTable(1, row) = textfile::Value::ofText(rows[i].code);
+        g.CodeTable(2, row) = textfile::Value::ofText(rows[i].description);
+        g.CodeTable(3, row) = textfile::Value::ofNumber(rows[i].group);
+    }
+}
+
+} // namespace analtest

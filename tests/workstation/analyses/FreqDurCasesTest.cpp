@@ -1,0 +1,93 @@
+// Runs every case folder under fixtures/freqdur through the runner as the dialog would:
+// case.txt names the input mode, the destination, Skip to Pooled, the file picked and
+// the expected report; the report must match it byte for byte.
+#include "AnalTestSupport.h"
+#include "support/ScriptedPlatform.h"
+#include "textfile/Files.h"
+#include "textfile/Numeric.h"
+#include "workstation/analyses/RunAnalysis.h"
+#include "workstation/core/CodeSetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+namespace ws {
+namespace {
+
+using namespace analtest;
+
+const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "freqdur";
+
+std::map<std::string, std::string> readCaseSettings(const fs::path& file) {
+    std::map<std::string, std::string> settings;
+    std::istringstream lines(readBytes(file.string()));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (const auto equals = line.find('='); equals != std::string::npos) {
+            settings[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return settings;
+}
+
+AnalysisChoices choicesOf(std::map<std::string, std::string>& settings) {
+    AnalysisChoices choices;
+    choices.listFile = settings["input"] == "list";
+    choices.skipToPooled = settings["skip"] == "1";
+    const std::string output = settings["output"];
+    choices.destination = output == "csv"    ? ReportDestination::Spreadsheet
+                          : output == "file" ? ReportDestination::NamedFile
+                                             : ReportDestination::TextEditor;
+    choices.namedReport = settings["named"];
+    return choices;
+}
+
+std::vector<std::string> caseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kCases)) {
+        if (entry.is_directory()) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class FreqDurCase : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(FreqDurCase, ReportMatchesExpectedBytes) {
+    ScratchFolder scratch;
+    fs::copy(kCases / GetParam(), scratch.path(), fs::copy_options::recursive);
+    CurrentFolder inCase(scratch.path());
+    auto settings = readCaseSettings("case.txt");
+
+    testsupport::ScriptedPlatform sp;
+    Global g;
+    g.Code_File = "code.cod";
+    ASSERT_EQ(OpenCodeFile(g, sp.platform), textfile::kTrue);
+    sp.dialogs.files.push_back(settings["pick"]);
+    QuietStatus status;
+    status.text = " Frequency and Duration";
+
+    RunAnalysis(choicesOf(settings), g, sp.platform, status, AnalysisRoutes{});
+
+    EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
+    EXPECT_EQ(g.RunCancelled, textfile::kFalse);
+    const std::string expected = readBytes(settings["expected"]);
+    ASSERT_TRUE(textfile::fileExists(g.OutputFileName)) << g.OutputFileName;
+    EXPECT_EQ(readBytes(g.OutputFileName), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, FreqDurCase, ::testing::ValuesIn(caseNames()), [](const auto& info) {
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
+
+} // namespace
+} // namespace ws

@@ -1,0 +1,106 @@
+// Runs every case folder under fixtures/agreement: a code set, two event files or a list,
+// the settings in case.txt, and the exact report expected.
+#include "workstation/analyses/InterObserverAgreement.h"
+
+#include "support/ScriptedPlatform.h"
+#include "textfile/Files.h"
+#include "workstation/core/CodeSetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "agreement";
+
+std::map<std::string, std::string> readCaseSettings(const fs::path& file) {
+    std::map<std::string, std::string> settings;
+    std::istringstream lines(textfile::readWholeFile(file.string()));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (const auto equals = line.find('='); equals != std::string::npos) {
+            settings[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return settings;
+}
+
+// List entries name their files relative to the list's folder.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const fs::path& folder) : previous_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    ~WorkingFolder() { fs::current_path(previous_); }
+
+private:
+    fs::path previous_;
+};
+
+std::vector<fs::path> caseFolders() {
+    std::vector<fs::path> folders;
+    for (const auto& entry : fs::directory_iterator(kCases)) {
+        if (entry.is_directory()) {
+            folders.push_back(entry.path());
+        }
+    }
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+TEST(InterObserverCases, ReportsMatchTheExpectedBytes) {
+    const std::vector<fs::path> folders = caseFolders();
+    ASSERT_FALSE(folders.empty());
+    for (const fs::path& folder : folders) {
+        SCOPED_TRACE(folder.filename().string());
+        const auto settings = readCaseSettings(folder / "case.txt");
+        const fs::path report = fs::path(testing::TempDir()) / ("agreement-" + folder.filename().string());
+        fs::remove(report);
+
+        testsupport::ScriptedPlatform sp;
+        Global g;
+        g.Code_File = (folder / "codes.cod").string();
+        ASSERT_EQ(OpenCodeFile(g, sp.platform), -1);
+        g.gIOAWindow = static_cast<std::int16_t>(std::stoi(settings.at("window")));
+        g.OutputKind = static_cast<std::int16_t>(std::stoi(settings.at("output")));
+        g.OutputFileName = report.string();
+        std::int16_t kappaMatrixWanted = static_cast<std::int16_t>(std::stoi(settings.at("kappa")));
+        if (settings.count("list") != 0) {
+            g.InputMode = 4;
+            g.DataFileName = (folder / settings.at("list")).string();
+        } else {
+            const std::string& pair = settings.at("pair");
+            const auto bar = pair.find('|');
+            g.InputMode = 1;
+            g.DataFileName =
+                (folder / pair.substr(0, bar)).string() + '\r' + (folder / pair.substr(bar + 1)).string();
+        }
+
+        QuietStatus status;
+        {
+            WorkingFolder inCase(folder);
+            InterObserverAgreement(g, sp.platform, status, kappaMatrixWanted);
+        }
+
+        EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
+        const fs::path expected = folder / (g.OutputKind == 1 ? "expected.txt" : "expected.csv");
+        ASSERT_TRUE(textfile::fileExists(report.string()));
+        EXPECT_EQ(textfile::readWholeFile(report.string()), textfile::readWholeFile(expected.string()));
+    }
+}
+
+} // namespace
+} // namespace ws
