@@ -7,6 +7,7 @@
 #include "platform/qt/QtSound.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/TextBridge.h"
+#include "workstation/analyses/AnalysisWindows.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/Talvor.h"
@@ -15,14 +16,11 @@
 
 namespace {
 
-// Every window the main window reaches is wired here, in one place.
-void wireWindows(ws::Global& g, platform::Platform& p, ws::MainWindowLinks& links) {
-    // The analysis dialog, the collector, the editors, the merger, the comparison window,
-    // the options window and printing are wired in here as they arrive; an unset link
-    // leaves its menu item doing nothing.
-    (void)g;
-    (void)p;
-    (void)links;
+// Every window the main window reaches is wired here, in one place. The collector, the
+// editors, the merger, the comparison window, the options window and printing join as
+// they arrive; an unset link leaves its menu item doing nothing.
+void wireWindows(ws::AnalysisWindows& analyses, ws::MainWindowLinks& links) {
+    analyses.wireInto(links);
 }
 
 } // namespace
@@ -42,7 +40,8 @@ int main(int argc, char** argv) {
 
     ws::Global g;
     ws::MainWindowLinks links;
-    wireWindows(g, platform, links);
+    ws::AnalysisWindows analyses(g, platform);
+    wireWindows(analyses, links);
 
     ws::Talvor window(g, platform, links);
     window.show();

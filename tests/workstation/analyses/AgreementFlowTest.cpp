@@ -1,0 +1,86 @@
+// The agreement of one pair of files, as a person runs it: the menu item, two picks in the
+// analysis dialog, the Kappa question, the report, and the editor started on it.
+#include "support/ScriptedPlatform.h"
+#include "workstation/analyses/AnalTestSupport.h"
+#include "workstation/analyses/AnalysisWindows.h"
+#include "workstation/core/CodeSetFile.h"
+#include "workstation/core/MainWindowLinks.h"
+#include "workstation/core/Talvor.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Answer;
+
+void pressPick(QDialog& dialog) {
+    dialog.findChild<QPushButton*>("Doit_Btn")->click();
+}
+
+class AgreementFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const fs::path fixture = fs::path(SUITE_FIXTURES_DIR) / "agreement" / "pair-window2-text";
+        for (const auto& entry : fs::directory_iterator(fixture)) {
+            fs::copy_file(entry.path(), scratch.path() / entry.path().filename());
+        }
+        g.Code_File = scratch.file("codes.cod");
+        ASSERT_NE(ws::OpenCodeFile(g, sp.platform), 0);
+        g.gIOAWindow = 2;
+        g.Text_Editor = "editor";
+        analyses.wireInto(links);
+    }
+
+    analtest::ScratchFolder scratch;
+    testsupport::ScriptedPlatform sp;
+    ws::Global g;
+    ws::MainWindowLinks links;
+    ws::AnalysisWindows analyses{g, sp.platform};
+    ws::Talvor window{g, sp.platform, links};
+
+    void chooseMenuItem(const char* name) { window.findChild<QAction*>(name)->trigger(); }
+};
+
+TEST_F(AgreementFlow, TwoPicksWriteTheReportAndOpenIt) {
+    std::string secondTitle;
+    sp.dialogs.files = {scratch.file("obs1.eve"), scratch.file("obs2.eve")};
+    sp.dialogs.answers = {Answer::No}; // no Kappa matrix
+    sp.dialogs.modalHandlers.push_back([](QDialog& anal) { pressPick(anal); });
+    sp.dialogs.modalHandlers.push_back([&](QDialog& anal) {
+        secondTitle = anal.findChild<QLabel*>("Label1")->text().toStdString();
+        pressPick(anal);
+    });
+
+    chooseMenuItem("IOAMenu");
+
+    EXPECT_EQ(secondTitle, "Please pick the file to compare to obs1.eve");
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text, "Do you want the Kappa Matrix in the file?");
+    EXPECT_EQ(sp.dialogs.boxes[0].buttons, platform::Buttons::YesNo);
+
+    const std::string report = scratch.file("obs2.eve.txt");
+    EXPECT_EQ(analtest::readBytes(report), analtest::readBytes(scratch.file("expected.txt")));
+    EXPECT_FALSE(fs::exists(scratch.file("obs1.eve.txt"))); // the first pick names no report
+    ASSERT_EQ(sp.launcher.started.size(), 1u);
+    EXPECT_EQ(sp.launcher.started[0], (std::vector<std::string>{"editor", report}));
+}
+
+TEST_F(AgreementFlow, CancellingTheSecondPickShowsNothing) {
+    sp.dialogs.files = {scratch.file("obs1.eve")}; // the second open dialog is cancelled
+    sp.dialogs.modalHandlers.push_back([](QDialog& anal) { pressPick(anal); });
+    sp.dialogs.modalHandlers.push_back([](QDialog& anal) { pressPick(anal); });
+
+    chooseMenuItem("IOAMenu");
+
+    EXPECT_EQ(sp.dialogs.modalShown.size(), 2u);
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
+    EXPECT_TRUE(sp.launcher.started.empty());
+    EXPECT_FALSE(fs::exists(scratch.file("obs1.eve.txt")));
+}
+
+} // namespace
