@@ -1,4 +1,4 @@
-#include "platform/qt/TextBridge.h"
+#include "platform/TextBridge.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace platform::qt;
+using namespace platform;
 
 TEST(TextBridge, ShowsUtf8AndFallsBackToLatin1) {
     struct Case {

@@ -1,6 +1,6 @@
 #include "platform/qt/QtLauncher.h"
 
-#include "platform/qt/TextBridge.h"
+#include "platform/TextBridge.h"
 
 #include <QProcess>
 #include <QStringList>

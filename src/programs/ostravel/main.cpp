@@ -6,7 +6,7 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/SystemClock.h"
-#include "platform/qt/TextBridge.h"
+#include "platform/TextBridge.h"
 #include "workstation/analyses/AnalysisWindows.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     // The sounds are installed beside the program.
     platform::Platform platform{dialogs,  settings,
                                 launcher, sound,
-                                clock,    platform::qt::fromPath(QCoreApplication::applicationDirPath())};
+                                clock,    platform::fromPath(QCoreApplication::applicationDirPath())};
 
     ws::Global g;
     ws::MainWindowLinks links;

@@ -1,5 +1,6 @@
 #include "workstation/analyses/Anal.h"
 
+#include "platform/TextBridge.h"
 #include "textfile/Numeric.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -21,20 +21,6 @@ namespace ws {
 namespace {
 
 const char* const kLoadTimeLabel = "Analysis:";
-
-// Bytes show as UTF-8, or as Latin-1 where they are not valid UTF-8.
-QString shown(const std::string& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (decoder.hasError()) {
-        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    }
-    return text;
-}
-
-std::string bytesOf(const QString& text) {
-    return text.toUtf8().toStdString();
-}
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -153,7 +139,7 @@ AnalysisChoices Anal::choices() const {
     c.destination = Option5->isChecked()   ? ReportDestination::TextEditor
                     : Option6->isChecked() ? ReportDestination::Spreadsheet
                                            : ReportDestination::NamedFile;
-    c.namedReport = bytesOf(Text1->text());
+    c.namedReport = platform::fromDisplay(Text1->text());
     return c;
 }
 
@@ -204,7 +190,7 @@ void Anal::Option7_GotFocus() {
     request.filter = "Comma Seperated Values (*.csv)|*.csv|All Files(*.*)|*.*";
     request.flags = platform::kHideReadOnly;
     const std::string name = p_.dialogs.saveFile(request);
-    Text1->setText(shown(name));
+    Text1->setText(platform::toDisplay(name));
     if (name.empty()) {
         Text1->setEnabled(false);
         Text1->hide();
@@ -251,11 +237,11 @@ void Anal::unload(int result) {
 }
 
 void Anal::setLabel(const std::string& text) {
-    Label1->setText(shown(text));
+    Label1->setText(platform::toDisplay(text));
 }
 
 std::string Anal::label() const {
-    return bytesOf(Label1->text());
+    return platform::fromDisplay(Label1->text());
 }
 
 void Anal::redraw() {

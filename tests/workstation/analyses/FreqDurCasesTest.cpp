@@ -8,6 +8,8 @@
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/CodeSetFile.h"
 
+#include "support/FixtureCases.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,20 +23,6 @@ using namespace analtest;
 
 const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "freqdur";
 
-std::map<std::string, std::string> readCaseSettings(const fs::path& file) {
-    std::map<std::string, std::string> settings;
-    std::istringstream lines(readBytes(file.string()));
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (const auto equals = line.find('='); equals != std::string::npos) {
-            settings[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-    }
-    return settings;
-}
-
 AnalysisChoices choicesOf(std::map<std::string, std::string>& settings) {
     AnalysisChoices choices;
     choices.listFile = settings["input"] == "list";
@@ -47,24 +35,13 @@ AnalysisChoices choicesOf(std::map<std::string, std::string>& settings) {
     return choices;
 }
 
-std::vector<std::string> caseNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kCases)) {
-        if (entry.is_directory()) {
-            names.push_back(entry.path().filename().string());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class FreqDurCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(FreqDurCase, ReportMatchesExpectedBytes) {
     ScratchFolder scratch;
     fs::copy(kCases / GetParam(), scratch.path(), fs::copy_options::recursive);
     CurrentFolder inCase(scratch.path());
-    auto settings = readCaseSettings("case.txt");
+    auto settings = testsupport::readCaseSettings("case.txt");
 
     testsupport::ScriptedPlatform sp;
     Global g;
@@ -83,11 +60,12 @@ TEST_P(FreqDurCase, ReportMatchesExpectedBytes) {
     EXPECT_EQ(readBytes(g.OutputFileName), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, FreqDurCase, ::testing::ValuesIn(caseNames()), [](const auto& info) {
-    std::string name = info.param;
-    std::replace(name.begin(), name.end(), '-', '_');
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Fixtures, FreqDurCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 } // namespace
 } // namespace ws

@@ -6,6 +6,8 @@
 #include "textfile/Files.h"
 #include "workstation/core/CodeSetFile.h"
 
+#include "support/FixtureCases.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,20 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "agreement";
-
-std::map<std::string, std::string> readCaseSettings(const fs::path& file) {
-    std::map<std::string, std::string> settings;
-    std::istringstream lines(textfile::readWholeFile(file.string()));
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (const auto equals = line.find('='); equals != std::string::npos) {
-            settings[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-    }
-    return settings;
-}
 
 // List entries name their files relative to the list's folder.
 class WorkingFolder {
@@ -66,7 +54,7 @@ TEST(InterObserverCases, ReportsMatchTheExpectedBytes) {
     ASSERT_FALSE(folders.empty());
     for (const fs::path& folder : folders) {
         SCOPED_TRACE(folder.filename().string());
-        const auto settings = readCaseSettings(folder / "case.txt");
+        const auto settings = testsupport::readCaseSettings(folder / "case.txt");
         const fs::path report = fs::path(testing::TempDir()) / ("agreement-" + folder.filename().string());
         fs::remove(report);
 

@@ -5,6 +5,8 @@
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 
+#include "support/FixtureCases.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,17 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "eventfile";
-
-std::map<std::string, std::string> readCaseSettings(const fs::path& file) {
-    std::map<std::string, std::string> settings;
-    std::istringstream lines(textfile::readWholeFile(file.string()));
-    for (std::string line; std::getline(lines, line);) {
-        if (const auto equals = line.find('='); equals != std::string::npos) {
-            settings[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-    }
-    return settings;
-}
 
 std::string withPath(std::string text, const std::string& path) {
     for (auto at = text.find("{path}"); at != std::string::npos; at = text.find("{path}", at + path.size())) {
@@ -74,17 +65,6 @@ std::string generatedEventFile(int records) {
     return text + "-500,99999\r\n";
 }
 
-std::vector<std::string> caseNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kCases)) {
-        if (entry.is_directory()) {
-            names.push_back(entry.path().filename().string());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class EventFileCase : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
@@ -99,7 +79,7 @@ protected:
 TEST_P(EventFileCase, ReadsAsExpected) {
     const fs::path folder = kCases / GetParam();
     ASSERT_TRUE(fs::exists(folder / "case.txt")) << "every case folder needs a case.txt";
-    auto settings = readCaseSettings(folder / "case.txt");
+    auto settings = testsupport::readCaseSettings(folder / "case.txt");
 
     Global g;
     testsupport::ScriptedPlatform sp;
@@ -158,11 +138,12 @@ TEST_P(EventFileCase, ReadsAsExpected) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, EventFileCase, ::testing::ValuesIn(caseNames()), [](const auto& info) {
-    std::string name = info.param;
-    std::replace(name.begin(), name.end(), '-', '_');
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Fixtures, EventFileCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 } // namespace
 } // namespace ws

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-namespace platform::qt {
+namespace platform {
 
 QString toDisplay(const std::string& bytes);
 // Message-box texts break lines with CR, CR LF or LF; widgets want LF.
@@ -14,4 +14,4 @@ std::string fromDisplay(const QString& text);
 std::string fromPath(const QString& path);
 QString toPath(const std::string& path);
 
-} // namespace platform::qt
+} // namespace platform

@@ -1,9 +1,9 @@
-#include "platform/qt/TextBridge.h"
+#include "platform/TextBridge.h"
 
 #include <QFile>
 #include <QStringDecoder>
 
-namespace platform::qt {
+namespace platform {
 
 QString toDisplay(const std::string& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -33,4 +33,4 @@ QString toPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-} // namespace platform::qt
+} // namespace platform
