@@ -4,6 +4,10 @@
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 
+#include <charconv>
+#include <cstdint>
+#include <system_error>
+
 namespace textfile {
 namespace {
 
@@ -25,6 +29,37 @@ std::size_t pastLineEnd(const std::string& bytes, std::size_t pos) {
     return pos;
 }
 
+// Whole numbers of up to 15 characters are exact in a double, so one integer parse gives what
+// the general parse would: print-form times (" 5 ") come this way. Other text (a plus sign,
+// a point, an exponent, text that is no number) is left to the general path.
+bool parsePlainWholeNumber(std::string_view text, double& value) {
+    constexpr std::size_t kExactLength = 15;
+    if (text.empty() || text.size() > kExactLength) {
+        return false;
+    }
+    std::int64_t whole = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return false;
+    }
+    value = static_cast<double>(whole);
+    if (whole == 0 && text.front() == '-') {
+        value = -0.0; // "-0" keeps its sign, as the general parse keeps it
+    }
+    return true;
+}
+
+bool readWholeNumber(std::string_view text, double& value) {
+    if (parsePlainWholeNumber(text, value)) {
+        return true;
+    }
+    if (!isNumeric(text)) {
+        return false;
+    }
+    value = leadingNumber(text);
+    return true;
+}
+
 } // namespace
 
 FieldReader::FieldReader(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -34,40 +69,48 @@ FieldReader FieldReader::fromFile(const std::string& path) {
 }
 
 Field FieldReader::readField() {
+    const FieldView field = readFieldView();
+    return {std::string(field.text), field.quoted};
+}
+
+FieldView FieldReader::readAnyFieldView() {
     if (atEnd()) {
         throw RunError(kInputPastEndOfFile);
     }
-    while (pos_ < bytes_.size() && isBlank(bytes_[pos_])) {
-        ++pos_;
+    const char* const end = bytes_.data() + bytes_.size();
+    const char* at = bytes_.data() + pos_;
+    while (at != end && isBlank(*at)) {
+        ++at;
     }
-    Field field;
-    if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
+    FieldView field;
+    if (at != end && *at == '"') {
         field.quoted = true;
         // A missing closing quote ends the field at the line end, so one bad line
         // cannot swallow the rest of the file.
-        const std::size_t begin = ++pos_;
-        while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !isLineEnd(bytes_[pos_])) {
-            ++pos_;
+        const char* const begin = ++at;
+        while (at != end && *at != '"' && !isLineEnd(*at)) {
+            ++at;
         }
-        field.text = bytes_.substr(begin, pos_ - begin);
-        if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
-            ++pos_;
+        field.text = std::string_view(begin, static_cast<std::size_t>(at - begin));
+        if (at != end && *at == '"') {
+            ++at;
         }
-        while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_])) {
-            ++pos_;
+        while (at != end && *at != ',' && !isLineEnd(*at)) {
+            ++at;
         }
     } else {
-        const std::size_t begin = pos_;
-        while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_])) {
-            ++pos_;
+        const char* const begin = at;
+        while (at != end && *at != ',' && !isLineEnd(*at)) {
+            ++at;
         }
-        std::size_t end = pos_;
-        while (end > begin && isBlank(bytes_[end - 1])) {
-            --end;
+        const char* last = at;
+        while (last != begin && isBlank(last[-1])) {
+            --last;
         }
-        field.text = bytes_.substr(begin, end - begin);
+        field.text = std::string_view(begin, static_cast<std::size_t>(last - begin));
     }
-    if (pos_ < bytes_.size() && bytes_[pos_] == ',') {
+    pos_ = static_cast<std::size_t>(at - bytes_.data());
+    if (at != end && *at == ',') {
         ++pos_;
     } else {
         pos_ = pastLineEnd(bytes_, pos_);
@@ -75,21 +118,35 @@ Field FieldReader::readField() {
     return field;
 }
 
+std::int32_t FieldReader::readAnyInt32() {
+    return toInt32(readNumber());
+}
+
 double FieldReader::readNumber() {
-    const Field field = readField();
+    // Up to 15 digits a whole number is exact in a double: it reads as the general parse reads it.
+    constexpr std::ptrdiff_t kExactDigits = 15;
+    std::uint64_t magnitude = 0;
+    bool negative = false;
+    if (readBareWholeNumber(kExactDigits, magnitude, negative)) {
+        // Negated as a double, so "-0" keeps its sign as the general parse keeps it.
+        const auto value = static_cast<double>(magnitude);
+        return negative ? -value : value;
+    }
+    const FieldView field = readFieldView();
     if (field.text.empty() && !field.quoted) {
         return 0; // nothing between two commas reads as zero, as it always has
     }
-    if (!isNumeric(field.text)) {
+    double value = 0;
+    if (!readWholeNumber(field.text, value)) {
         throw RunError(kTypeMismatch);
     }
-    return leadingNumber(field.text);
+    return value;
 }
 
 Value FieldReader::readValue() {
-    Field field = readField();
+    const FieldView field = readFieldView();
     if (field.quoted) {
-        return Value::ofText(std::move(field.text));
+        return Value::ofText(std::string(field.text));
     }
     if (field.text.empty()) {
         return Value::empty();
@@ -97,10 +154,11 @@ Value FieldReader::readValue() {
     if (field.text == "#NULL#") {
         return Value::null();
     }
-    if (isNumeric(field.text)) {
-        return Value::ofNumber(leadingNumber(field.text));
+    double number = 0;
+    if (readWholeNumber(field.text, number)) {
+        return Value::ofNumber(number);
     }
-    return Value::ofText(std::move(field.text));
+    return Value::ofText(std::string(field.text));
 }
 
 std::string FieldReader::readLine() {

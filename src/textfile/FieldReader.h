@@ -6,6 +6,7 @@
 #include "textfile/Value.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@ namespace textfile {
 struct Field {
     std::string text;    // without its quotes when it was quoted, blanks around it dropped otherwise
     bool quoted = false; // the field stood in double quotes
+};
+
+// A field as it stands in the reader's bytes: valid while the reader lives.
+struct FieldView {
+    std::string_view text;
+    bool quoted = false;
 };
 
 class FieldReader {
@@ -26,10 +33,14 @@ public:
     // to it); what follows up to the next comma or line end is skipped. The delimiter after the
     // field (comma or line end) is consumed. Throws RunError 62 at the end of the input.
     Field readField();
+    // readField() without copying the text out, for readers that take every field of a file.
+    FieldView readFieldView();
     std::string readText() { return readField().text; }
     // A field read as a number: bare or print form (" 5 "), a fraction allowed; an empty
     // unquoted field reads as 0. Throws RunError 13 when the field holds other text, 62 at the end.
     double readNumber();
+    // readNumber() taken as a 32-bit whole number, rounded and checked as toInt32() does.
+    std::int32_t readInt32();
     // A field read into a value: quoted gives Text, "#NULL#" Null, nothing Empty,
     // a bare number Number, any other bare text Text.
     Value readValue();
@@ -41,8 +52,93 @@ public:
     std::size_t position() const { return pos_; }
 
 private:
+    // Nearly every field of a data file is bare: no blanks, quotes or commas in it, closed by
+    // a comma, a line end or the end of the input. The readers' loops take those inline, and
+    // the general path below takes the rest, which gives the same for bare fields.
+    static bool isBareFieldByte(char c) { return c != ',' && static_cast<unsigned char>(c) > '"'; }
+    // Past the delimiter that closes a bare field stopped at `at`; null when `at` holds a byte
+    // that is no delimiter, such as a blank or a quote.
+    const char* pastBareFieldEnd(const char* at) const;
+    // A bare field of whole digits, perhaps after a minus sign, parsed while it is scanned.
+    // False, with nothing consumed, for any other field and past maxDigits digits.
+    bool readBareWholeNumber(std::ptrdiff_t maxDigits, std::uint64_t& magnitude, bool& negative);
+
+    FieldView readAnyFieldView();
+    std::int32_t readAnyInt32();
+
     std::string bytes_;
     std::size_t pos_ = 0;
 };
+
+inline const char* FieldReader::pastBareFieldEnd(const char* at) const {
+    const char* const end = bytes_.data() + bytes_.size();
+    if (at == end) {
+        return at;
+    }
+    switch (*at) {
+    case ',':
+    case '\n':
+        return at + 1;
+    case '\r':
+        return at + 1 != end && at[1] == '\n' ? at + 2 : at + 1;
+    default:
+        return nullptr;
+    }
+}
+
+inline FieldView FieldReader::readFieldView() {
+    const char* const data = bytes_.data();
+    const char* const end = data + bytes_.size();
+    const char* const begin = data + pos_;
+    const char* at = begin;
+    while (at != end && isBareFieldByte(*at)) {
+        ++at;
+    }
+    if (at != begin) {
+        if (const char* next = pastBareFieldEnd(at)) {
+            pos_ = static_cast<std::size_t>(next - data);
+            return {std::string_view(begin, static_cast<std::size_t>(at - begin)), false};
+        }
+    }
+    return readAnyFieldView();
+}
+
+inline bool FieldReader::readBareWholeNumber(std::ptrdiff_t maxDigits, std::uint64_t& magnitude,
+                                             bool& negative) {
+    const char* const data = bytes_.data();
+    const char* const end = data + bytes_.size();
+    const char* at = data + pos_;
+    negative = at != end && *at == '-';
+    if (negative) {
+        ++at;
+    }
+    const char* const digits = at;
+    std::uint64_t whole = 0; // unsigned, so a run too long to use wraps harmlessly
+    while (at != end && *at >= '0' && *at <= '9') {
+        whole = whole * 10 + static_cast<std::uint64_t>(*at - '0');
+        ++at;
+    }
+    if (at == digits || at - digits > maxDigits) {
+        return false;
+    }
+    const char* const next = pastBareFieldEnd(at);
+    if (next == nullptr) {
+        return false;
+    }
+    pos_ = static_cast<std::size_t>(next - data);
+    magnitude = whole;
+    return true;
+}
+
+inline std::int32_t FieldReader::readInt32() {
+    constexpr std::ptrdiff_t kInt32Digits = 9; // any nine digits fit, either sign
+    std::uint64_t magnitude = 0;
+    bool negative = false;
+    if (readBareWholeNumber(kInt32Digits, magnitude, negative)) {
+        const auto whole = static_cast<std::int32_t>(magnitude);
+        return negative ? -whole : whole;
+    }
+    return readAnyInt32();
+}
 
 } // namespace textfile

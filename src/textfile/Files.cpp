@@ -2,12 +2,11 @@
 
 #include "textfile/RunError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -80,6 +79,32 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// Reads until the end of the file in as few reads as its size allows. The size is only a hint:
+// a file may grow while it is read, and pipes and some system files report none.
+std::string readToEnd(int fd, std::size_t expectedSize) {
+    constexpr std::size_t kMinimumStep = 4096;
+    std::string bytes(expectedSize + 1, '\0'); // a spare byte: no growing to find the end
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            bytes.resize(std::max(bytes.size() * 2, kMinimumStep));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw RunError(kPathFileAccessError);
+        }
+        if (n == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(n);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 // The rename itself reaches the disk only when the folder is flushed too; a failure
 // here does not undo a save that already took place.
 void syncFolderOf(const std::string& path) {
@@ -99,23 +124,17 @@ bool fileExists(const std::string& path) {
 }
 
 std::string readWholeFile(const std::string& path) {
-    std::error_code error;
-    if (!fs::exists(path, error)) {
-        throw RunError(kFileNotFound);
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (file.get() < 0) {
+        // A path that cannot be looked at counts as missing, as the existence test always took
+        // it; a file that is there but will not open is unreadable.
+        throw RunError(::stat(path.c_str(), &info) != 0 ? kFileNotFound : kPathFileAccessError);
     }
-    if (fs::is_directory(path, error)) {
+    if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
         throw RunError(kPathFileAccessError);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw RunError(kPathFileAccessError);
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        throw RunError(kPathFileAccessError);
-    }
-    return std::move(bytes).str();
+    return readToEnd(file.get(), S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
 }
 
 void appendToFile(const std::string& path, const std::string& bytes) {

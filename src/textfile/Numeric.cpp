@@ -112,12 +112,20 @@ double roundHalfEven(double value) {
 }
 
 template <class Int> Int toInteger(double value) {
+    constexpr auto kLowest = static_cast<double>(std::numeric_limits<Int>::min());
+    constexpr auto kHighest = static_cast<double>(std::numeric_limits<Int>::max());
+    // Most values are whole already and need no rounding (NaN fails the range test).
+    if (value >= kLowest && value <= kHighest) {
+        const auto whole = static_cast<Int>(value);
+        if (static_cast<double>(whole) == value) {
+            return whole;
+        }
+    }
     if (!std::isfinite(value)) {
         throw RunError(kOverflow);
     }
     const double rounded = roundHalfEven(value);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+    if (rounded < kLowest || rounded > kHighest) {
         throw RunError(kOverflow);
     }
     return static_cast<Int>(rounded);

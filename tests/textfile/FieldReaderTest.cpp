@@ -1,9 +1,11 @@
 #include "textfile/FieldReader.h"
+#include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -100,6 +102,79 @@ TEST(FieldReader, ReadNumberTakesBothFormsAndRefusesText) {
     EXPECT_EQ(reader.readNumber(), 1e15);
     expectRunError(kTypeMismatch, [&] { reader.readNumber(); });
     expectRunError(kTypeMismatch, [&] { reader.readNumber(); });
+}
+
+// What a number field reads as, whichever way it is taken: its value or the error, and where
+// the next field starts.
+struct NumberRead {
+    double value = 0;
+    int error = 0;
+    std::size_t next = 0;
+};
+
+template <class Read> NumberRead readNumberWith(const std::string& bytes, Read read) {
+    FieldReader reader(bytes);
+    NumberRead result;
+    try {
+        result.value = static_cast<double>(read(reader));
+    } catch (const RunError& e) {
+        result.error = e.number();
+    }
+    result.next = reader.position();
+    return result;
+}
+
+// The field's text taken as a whole number text, the way any number field has always read.
+NumberRead expectedNumber(const std::string& text, std::size_t next) {
+    NumberRead result;
+    result.next = next;
+    try {
+        if (!isNumeric(text)) {
+            throw RunError(kTypeMismatch);
+        }
+        result.value = leadingNumber(text);
+    } catch (const RunError& e) {
+        result.error = e.number();
+    }
+    return result;
+}
+
+TEST(FieldReader, NumbersReadAlikeWhateverTheirFormAndEnding) {
+    const std::vector<std::string> texts = {
+        // whole numbers of up to nine digits
+        "0", "-0", "7", "-12", "007", "123456789", "-123456789",
+        // past nine and past fifteen digits, near and past the 32-bit limits
+        "1234567890", "2147483647", "2147483648", "-2147483648", "-2147483649", "999999999999999",
+        "9999999999999999", "12345678901234567890",
+        // no whole digits alone
+        "2.5", "3.5", "1e3", "+5", "-", "5a", "1e999"};
+    const char* const forms[][2] = {{"", ""}, {" ", " "}, {"\"", "\""}};
+    // Each field is followed by the next one ("9") or stands at the end of the input.
+    const char* const endings[] = {",9", "\r\n9", "\n9", "\r9", ""};
+    for (const std::string& text : texts) {
+        for (const auto& form : forms) {
+            for (const char* ending : endings) {
+                const std::string bytes = form[0] + text + form[1] + ending;
+                const std::size_t next = bytes.size() - (*ending == '\0' ? 0 : 1);
+                SCOPED_TRACE(::testing::PrintToString(bytes));
+
+                const NumberRead expected = expectedNumber(text, next);
+                const NumberRead number =
+                    readNumberWith(bytes, [](FieldReader& r) { return r.readNumber(); });
+                EXPECT_EQ(number.error, expected.error);
+                EXPECT_EQ(number.value, expected.value);
+                EXPECT_EQ(std::signbit(number.value), std::signbit(expected.value));
+                EXPECT_EQ(number.next, expected.next);
+
+                const NumberRead whole = readNumberWith(bytes, [](FieldReader& r) { return r.readInt32(); });
+                const NumberRead rounded =
+                    readNumberWith(bytes, [](FieldReader& r) { return toInt32(r.readNumber()); });
+                EXPECT_EQ(whole.error, rounded.error);
+                EXPECT_EQ(whole.value, rounded.value);
+                EXPECT_EQ(whole.next, rounded.next);
+            }
+        }
+    }
 }
 
 TEST(FieldReader, ReadingPastTheEndFails) {

@@ -88,6 +88,21 @@ TEST_F(FilesTest, ReadingTellsMissingFromUnreadable) {
     EXPECT_FALSE(fileExists(path("none.eve")));
 }
 
+TEST_F(FilesTest, ReadingTakesEveryByteWhateverSizeTheFileReports) {
+    std::string bytes;
+    for (int i = 0; i < 70000; ++i) {
+        bytes += static_cast<char>(i % 256);
+    }
+    write("all.bin", bytes);
+    write("empty.txt", "");
+    EXPECT_EQ(readWholeFile(path("all.bin")), bytes);
+    EXPECT_EQ(readWholeFile(path("empty.txt")), "");
+    // System files report no size but have content.
+    EXPECT_EQ(readWholeFile("/proc/self/status").rfind("Name:", 0), 0u);
+    // A path through a file is as missing as a path to nothing.
+    EXPECT_EQ(runErrorOf([&] { readWholeFile(path("all.bin") + "/inside"); }), kFileNotFound);
+}
+
 TEST(ReportDate, IsMonthDayYear) {
     EXPECT_EQ(reportDate(2026, 3, 7), "03-07-2026");
     EXPECT_EQ(reportDate(1999, 12, 31), "12-31-1999");

@@ -2,7 +2,7 @@
 // Counting one event file for the frequency and duration report: how often each code
 // occurs and how long it is on, by code-table row.
 
-#include "workstation/analyses/CodeRowIndex.h"
+#include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/Global.h"
 
 #include <cstdint>

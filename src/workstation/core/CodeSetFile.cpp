@@ -192,7 +192,7 @@ std::int16_t SaveCodeFile(Global& g, platform::Platform& p) {
 
 std::int16_t FindCode(const Global& g, const std::string& code) {
     for (int row = 1; row <= g.NumCodes; ++row) {
-        if (g.CodeTable.code(row) == code) {
+        if (g.CodeTable.codeIs(row, code)) {
             return static_cast<std::int16_t>(row);
         }
     }

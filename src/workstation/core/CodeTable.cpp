@@ -11,4 +11,12 @@ int CodeTableData::group(int row) const {
     return static_cast<int>(std::nearbyint(g));
 }
 
+bool CodeTableData::codeIs(int row, std::string_view code) const {
+    const textfile::Value& value = (*this)(1, row);
+    if (value.isText()) {
+        return value.text == code;
+    }
+    return value.asText() == code;
+}
+
 } // namespace ws

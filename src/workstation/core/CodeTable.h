@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ws {
@@ -24,6 +25,8 @@ public:
 
     // Field 1 as text.
     std::string code(int row) const { return (*this)(1, row).asText(); }
+    // code(row) == code without copying the code out, for lookups over every row.
+    bool codeIs(int row, std::string_view code) const;
     std::string description(int row) const { return (*this)(2, row).asText(); }
     // Field 3 as a whole number (a text group from the editor's grid reads by its leading number).
     int group(int row) const;

@@ -5,10 +5,12 @@
 #include "textfile/RunError.h"
 #include "workstation/core/EventFileCodes.h"
 #include "workstation/core/EventFileEntries.h"
+#include "workstation/core/EventFileSlots.h"
 
 #include <algorithm>
 #include <cctype>
 #include <exception>
+#include <string_view>
 
 namespace ws {
 namespace {
@@ -35,19 +37,25 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
-void recreateSlot(Global& g, int slot) {
-    const auto recreate = [&g](int which) {
-        g.codesOf(which).assign(kMaxEvents + 1, std::string());
-        g.timesOf(which).assign(kMaxEvents + 1, 0);
-    };
-    if (slot == 2) {
-        recreate(2);
-    } else {
-        // The second slot pairs with the first: a new first file leaves no stale partner.
-        recreate(1);
-        recreate(2);
-    }
+// Every record is tested, and a code seldom starts as the end code does: the first byte
+// settles it without a call to compare.
+bool isSessionEnd(const std::string& code) {
+    return !code.empty() && code.front() == kSessionEndCode.front() && code == kSessionEndCode;
 }
+
+// Whichever way a read ends, its slot may hold records up to the one it reached.
+class FillNote {
+public:
+    FillNote(Global& g, int slot, const int& index) : g_(g), slot_(slot), index_(index) {}
+    FillNote(const FillNote&) = delete;
+    FillNote& operator=(const FillNote&) = delete;
+    ~FillNote() { markSlotFilled(g_, slot_, index_); }
+
+private:
+    Global& g_;
+    int slot_;
+    const int& index_;
+};
 
 // False when the type line refuses the file; the person is told why.
 bool acceptTypeLine(platform::Platform& p, const std::string& typeWord, const std::string& fileName) {
@@ -78,9 +86,11 @@ NativeResult readNativeEventFile(Global& g, platform::Platform& p, const std::st
     std::int16_t errorFlag = textfile::kFalse;
     for (index = 1; index <= kMaxEvents;) {
         std::string& code = codes[index];
-        code = codeWithoutBlanks(reader.readText());
-        times[index] = textfile::toInt32(reader.readNumber());
-        if (g.gCutOffEvents != 0 && code != kSessionEndCode) {
+        const std::string_view text = codeWithoutBlanks(reader.readFieldView().text);
+        code.clear(); // cleared and appended, the slot's string keeps its buffer from file to file
+        code.append(text);
+        times[index] = reader.readInt32();
+        if (g.gCutOffEvents != 0 && !isSessionEnd(code)) {
             code = cutOffCode(code, g.gNumToUse);
         }
         if (code.empty()) {
@@ -90,7 +100,7 @@ NativeResult readNativeEventFile(Global& g, platform::Platform& p, const std::st
             appendErrorEntry(g.OutputFileName, sequenceErrorEntry(fileName, index, code));
             errorFlag = textfile::kTrue;
         }
-        if (code == kSessionEndCode) {
+        if (isSessionEnd(code)) {
             times[0] = index;
             CheckEventCodes(g, slot, errorFlag, index, fileName);
             return {true, errorFlag == textfile::kFalse};
@@ -120,6 +130,7 @@ void reportReadError(Global& g, platform::Platform& p, const std::string& fileNa
 
 void mergeContinuousDataWhenAsked(Global& g, int slot, const std::string& fileName, std::string& header) {
     if (g.gReadCont != 0 && g.hooks.mergeContinuousData) {
+        markSlotFilled(g, slot, kMaxEvents); // the merge may add records anywhere
         g.hooks.mergeContinuousData(slot, fileName, header);
     }
 }
@@ -128,8 +139,9 @@ void mergeContinuousDataWhenAsked(Global& g, int slot, const std::string& fileNa
 
 bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
                    std::string& header) {
-    recreateSlot(g, slot);
+    emptySlot(g, slot);
     int index = 0;
+    const FillNote fillNote(g, slot, index);
     try {
         switch (g.gFileFormat) {
         case kEventFile: {

@@ -4,15 +4,6 @@
 
 namespace ws {
 
-std::string codeWithoutBlanks(const std::string& code) {
-    const auto first = code.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = code.find_last_not_of(' ');
-    return code.substr(first, last - first + 1);
-}
-
 std::string cutOffCode(const std::string& code, int numToUse) {
     const int start = numToUse % 100;
     const int length = numToUse / 100;

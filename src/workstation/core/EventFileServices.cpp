@@ -1,14 +1,19 @@
 // The slot services that the native reader, the imports and the continuous merge share.
+#include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/EventFile.h"
 #include "workstation/core/EventFileCodes.h"
 #include "workstation/core/EventFileEntries.h"
+#include "workstation/core/EventFileSlots.h"
 
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
+
+#include <optional>
+#include <string_view>
 
 namespace ws {
 namespace {
@@ -31,10 +36,17 @@ void CheckEventCodes(Global& g, int slot, std::int16_t& errorFlag, int endIndex,
                      const std::string& fileName) {
     const auto& codes = g.codesOf(slot);
     requireSlotIndex(endIndex - 1);
+    // A count past the table's rows fails inside the lookup for the first code it does not
+    // find; that failure stays with the lookup row by row.
+    std::optional<CodeRowIndex> known;
+    if (g.NumCodes <= g.CodeTable.rows()) {
+        known.emplace(g);
+    }
     for (int index = 1; index < endIndex; ++index) {
-        const std::string code = codeWithoutBlanks(codes[index]);
-        if (FindCode(g, code) == -1) {
-            appendErrorEntry(g.OutputFileName, undefinedCodeEntry(fileName, index, code));
+        const std::string_view code = codeWithoutBlanks(codes[index]);
+        const bool defined = known ? known->rowOf(code) != -1 : FindCode(g, std::string(code)) != -1;
+        if (!defined) {
+            appendErrorEntry(g.OutputFileName, undefinedCodeEntry(fileName, index, std::string(code)));
             errorFlag = textfile::kTrue;
         }
     }
@@ -79,6 +91,7 @@ std::int16_t InsertInitialStates(Global& g, int slot) {
     std::int16_t next = 1;
     for (int row = 1; row <= g.NumCodes; ++row) {
         if (isInitialState(g, row)) {
+            markSlotFilled(g, slot, next);
             codes[next] = g.CodeTable.code(row);
             times[next] = 0;
             ++next;

@@ -94,6 +94,9 @@ struct Global {
     std::vector<std::int32_t> EventTimes = std::vector<std::int32_t>(kMaxEvents + 1);
     std::vector<std::string> EventCodes2 = std::vector<std::string>(kMaxEvents + 1);
     std::vector<std::int32_t> EventTimes2 = std::vector<std::int32_t>(kMaxEvents + 1);
+    // How far each slot (1, 2) may hold records from earlier reads: a new read empties only
+    // that far instead of the whole slot. Anything that writes past times(0) raises it.
+    std::array<int, 3> slotFilledTo{kMaxEvents, kMaxEvents, kMaxEvents};
 
     // Analysis run state
     std::string DataFileName;

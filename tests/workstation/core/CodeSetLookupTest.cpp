@@ -42,6 +42,14 @@ TEST(FindCode, FirstExactMatchOrMinusOne) {
     // The editor's empty row of an empty set is no code.
     ws::Global empty = codeSet({});
     EXPECT_EQ(ws::FindCode(empty, ""), -1);
+
+    // Code cells holding a number or nothing match by their text.
+    ws::Global cells = codeSet({{"", Value::ofNumber(0)}, {"", Value::ofNumber(0)}});
+    cells.CodeTable(1, 1) = Value::ofNumber(12);
+    cells.CodeTable(1, 2) = Value::empty();
+    EXPECT_EQ(ws::FindCode(cells, "12"), 1);
+    EXPECT_EQ(ws::FindCode(cells, "12.0"), -1);
+    EXPECT_EQ(ws::FindCode(cells, ""), 2);
 }
 
 struct GroupsCase {

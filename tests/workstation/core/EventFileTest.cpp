@@ -1,7 +1,10 @@
 #include "workstation/core/EventFile.h"
 
+#include "workstation/core/CodeSetFile.h"
+
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
+#include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +135,123 @@ TEST_F(EventFileTest, OutputFileThatCannotBeWrittenReachesTheCallerWithTheSoundC
     }
     ASSERT_FALSE(sp.sound.commands.empty());
     EXPECT_EQ(sp.sound.commands.back(), "Close");
+}
+
+// The slot as reading these records leaves it: records from index 1, times(0) as given, and
+// every other code empty and time 0. Names the first index that differs.
+void expectSlot(Global& g, int slot, const std::vector<std::pair<std::string, int>>& records, int count) {
+    std::vector<std::string> codes(kMaxEvents + 1);
+    std::vector<std::int32_t> times(kMaxEvents + 1);
+    times[0] = count;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        codes[i + 1] = records[i].first;
+        times[i + 1] = records[i].second;
+    }
+    ASSERT_EQ(g.codesOf(slot).size(), codes.size());
+    ASSERT_EQ(g.timesOf(slot).size(), times.size());
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        ASSERT_EQ(g.codesOf(slot)[i], codes[i]) << "slot " << slot << " index " << i;
+        ASSERT_EQ(g.timesOf(slot)[i], times[i]) << "slot " << slot << " index " << i;
+    }
+}
+
+TEST_F(EventFileTest, EveryReadLeavesNothingOfEarlierContentsPastItsOwnRecords) {
+    const std::string longer = eventFile("long.eve", "A,1\r\nB,2\r\nA,3\r\nB,4\r\n-500,9\r\n");
+    const std::string shorter = eventFile("short.eve", "B,7\r\n-500,8\r\n");
+    // Reading stops at the end of the input: records read so far stay, times(0) stays 0.
+    const std::string unfinished = eventFile("unfinished.eve", "A,1\r\nB,2\r\nA,3\r\n");
+    // A record without a code leaves its time where the next record would have gone.
+    const std::string blankLast = eventFile("blank.eve", "A,1\r\n,6\r\n");
+    std::string tooLong;
+    for (int i = 0; i <= kMaxEvents; ++i) {
+        tooLong += "A,1\r\n";
+    }
+    const std::string overfull = eventFile("overfull.eve", tooLong);
+
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, longer, 2, header));
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, longer, 1, header));
+    expectSlot(g, 2, {}, 0);
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 1, header));
+    expectSlot(g, 1, {{"B", 7}, {"-500", 8}}, 2);
+
+    EXPECT_FALSE(ReadEventFile(g, sp.platform, unfinished, 1, header));
+    expectSlot(g, 1, {{"A", 1}, {"B", 2}, {"A", 3}}, 0);
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 1, header));
+    expectSlot(g, 1, {{"B", 7}, {"-500", 8}}, 2);
+
+    EXPECT_FALSE(ReadEventFile(g, sp.platform, blankLast, 1, header));
+    expectSlot(g, 1, {{"A", 1}, {"", 6}}, 0);
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 2, header));
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 1, header));
+    expectSlot(g, 1, {{"B", 7}, {"-500", 8}}, 2);
+    expectSlot(g, 2, {}, 0);
+
+    EXPECT_FALSE(ReadEventFile(g, sp.platform, overfull, 2, header));
+    EXPECT_EQ(g.EventCodes2[kMaxEvents], "A");
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 2, header));
+    expectSlot(g, 2, {{"B", 7}, {"-500", 8}}, 2);
+
+    // Records placed by other code up to times(0), as an import or a merge leaves them.
+    g.EventTimes[0] = 6;
+    for (int i = 1; i <= 6; ++i) {
+        g.EventCodes[i] = "B";
+        g.EventTimes[i] = 10 + i;
+    }
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 1, header));
+    expectSlot(g, 1, {{"B", 7}, {"-500", 8}}, 2);
+}
+
+TEST_F(EventFileTest, CodeCheckFlagsExactlyTheCodesTheTableLacks) {
+    // Short and long codes, a code listed twice, one eight bytes long and one just past it,
+    // a number cell and an empty row: the check must agree with FindCode on each.
+    const std::vector<textfile::Value> rows = {
+        textfile::Value::ofText("A"),
+        textfile::Value::ofText("Mother-looks"),
+        textfile::Value::ofText("A"),
+        textfile::Value::ofText("EIGHTBYT"),
+        textfile::Value::ofText("NINEBYTES"),
+        textfile::Value::ofNumber(12),
+        textfile::Value::empty(),
+        textfile::Value::ofText(std::string("Z\0", 2)),
+    };
+    g.CodeTable.resize(static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        g.CodeTable(1, static_cast<int>(i) + 1) = rows[i];
+    }
+    g.NumCodes = static_cast<std::int16_t>(rows.size());
+    const std::vector<std::string> codes = {"A",
+                                            "Mother-looks",
+                                            "Mother-look",
+                                            "EIGHTBYT",
+                                            "EIGHTBY",
+                                            "NINEBYTES",
+                                            "NINEBYTEZ",
+                                            "12",
+                                            "12.0",
+                                            "Z",
+                                            std::string("Z\0", 2),
+                                            " A ",
+                                            "   ",
+                                            "a"};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        g.EventCodes[i + 1] = codes[i];
+    }
+    std::int16_t errorFlag = 0;
+    CheckEventCodes(g, 1, errorFlag, static_cast<int>(codes.size()) + 1, "kid.eve");
+
+    std::string expected;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const auto first = codes[i].find_first_not_of(' ');
+        const std::string trimmed = first == std::string::npos
+                                        ? ""
+                                        : codes[i].substr(first, codes[i].find_last_not_of(' ') - first + 1);
+        if (FindCode(g, trimmed) == -1) {
+            expected += "Error: Code not defined in current code set!\r\n\r\n File:kid.eve\r\n Line: " +
+                        std::to_string(i + 1) + "\r\n Code:" + trimmed + "\r\n\r\n";
+        }
+    }
+    EXPECT_EQ(report(), expected);
+    EXPECT_EQ(errorFlag, textfile::kTrue);
 }
 
 } // namespace

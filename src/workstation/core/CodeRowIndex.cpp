@@ -1,4 +1,4 @@
-#include "workstation/analyses/CodeRowIndex.h"
+#include "workstation/core/CodeRowIndex.h"
 
 #include <algorithm>
 
