@@ -137,13 +137,15 @@ std::string readWholeFile(const std::string& path) {
     return readToEnd(file.get(), S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
 }
 
+// Straight to the descriptor: a stream's buffer would only copy the bytes once more
+// before the one write they need.
 void appendToFile(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) {
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
+    if (file.get() < 0) {
         throw RunError(kPathFileAccessError);
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
+    const bool written = writeAll(file.get(), bytes);
+    const bool closed = file.close();
     if (!written || !closed) {
         throw RunError(kPathFileAccessError);
     }

@@ -1,11 +1,13 @@
 #include "textfile/NumberMask.h"
 
 #include "textfile/Decimal.h"
+#include "textfile/PlainMask.h"
 #include "textfile/TextForms.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace textfile {
@@ -108,6 +110,13 @@ std::string fractionSection(std::string_view section, const std::string& digits)
 } // namespace
 
 std::string formatMask(double value, std::string_view mask, Precision precision) {
+    if (std::optional<std::string> text = detail::formatPlainMask(value, mask, precision)) {
+        return std::move(*text);
+    }
+    return detail::formatMaskByDecimal(value, mask, precision);
+}
+
+std::string detail::formatMaskByDecimal(double value, std::string_view mask, Precision precision) {
     if (!std::isfinite(value)) {
         return doubleText(value);
     }

@@ -14,4 +14,10 @@ enum class Precision { Single, Double };
 // decimal is rounded to the mask's decimals, halves away from zero.
 std::string formatMask(double value, std::string_view mask, Precision precision = Precision::Double);
 
+namespace detail {
+// formatMask the long way, through the written decimal, for any mask and value: the
+// reference for the shorter ways formatMask takes for common masks.
+std::string formatMaskByDecimal(double value, std::string_view mask, Precision precision);
+} // namespace detail
+
 } // namespace textfile

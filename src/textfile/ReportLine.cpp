@@ -30,7 +30,8 @@ ReportText& ReportText::tab(int column) {
 ReportText& ReportText::right(std::string_view formatted, int width) {
     const int pad = width - static_cast<int>(formatted.size());
     if (pad > 0) {
-        text(std::string(static_cast<std::size_t>(pad), ' '));
+        bytes_.append(static_cast<std::size_t>(pad), ' ');
+        column_ += pad;
     }
     return text(formatted);
 }

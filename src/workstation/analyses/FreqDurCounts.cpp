@@ -38,6 +38,17 @@ FreqDurCounter::FreqDurCounter(const Global& g)
 }
 
 void FreqDurCounter::countFile(const Global& g, FreqDurCounts& counts) {
+    const int end = g.EventTimes[0];
+    if (end >= 1 && end <= kMaxEvents) { // the counting itself refuses any other end
+        rows_.resize(static_cast<std::size_t>(end));
+        for (int i = 1; i < end; ++i) {
+            rows_[static_cast<std::size_t>(i)] = index_.rowOf(g.EventCodes[static_cast<std::size_t>(i)]);
+        }
+    }
+    countFile(g, rows_, counts);
+}
+
+void FreqDurCounter::countFile(const Global& g, const std::vector<int>& rows, FreqDurCounts& counts) {
     counts.frequency.assign(kFreqDurMaxRows + 1, 0);
     counts.duration.assign(kFreqDurMaxRows + 1, 0);
     if (g.NumCodes > kFreqDurMaxRows) {
@@ -57,12 +68,11 @@ void FreqDurCounter::countFile(const Global& g, FreqDurCounts& counts) {
     std::fill(nextInGroup_.begin(), nextInGroup_.end(), end);
     int nextGap = end;
     for (int i = end - 1; i >= 1; --i) {
-        const std::string& code = codes[static_cast<std::size_t>(i)];
-        if (code == kGapCode) {
+        if (codes[static_cast<std::size_t>(i)] == kGapCode) {
             nextGap = i; // a gap is no code: neither counted nor timed
             continue;
         }
-        const int row = index_.rowOf(code);
+        const int row = rows[static_cast<std::size_t>(i)];
         if (row < 0) {
             subscriptOutOfRange(); // a code the table lacks has no counter
         }

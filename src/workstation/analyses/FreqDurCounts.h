@@ -28,6 +28,10 @@ public:
     explicit FreqDurCounter(const Global& g);
     // Zeroes `counts` (rows 0..1000) and counts the file into it.
     void countFile(const Global& g, FreqDurCounts& counts);
+    // countFile with the row of each event's code already looked up in index(), as
+    // ReadEventFile leaves them when given the index.
+    void countFile(const Global& g, const std::vector<int>& rows, FreqDurCounts& counts);
+    const CodeRowIndex& index() const { return index_; }
     int groupOf(int row) const { return groups_[static_cast<std::size_t>(row)]; }
 
 private:
@@ -37,6 +41,7 @@ private:
     std::vector<int> nextInGroup_;        // by dense group id: the index of the next event of that group
     std::vector<std::int64_t> frequency_; // by row, wide so the checks happen once per file
     std::vector<std::int64_t> duration_;
+    std::vector<int> rows_; // by event, when countFile looks the codes up itself
 };
 
 // Rows 0..NumCodes (one slot when the table is empty).

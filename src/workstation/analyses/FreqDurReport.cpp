@@ -67,10 +67,10 @@ private:
     // False when the reader refused the file.
     bool processFile(bool inList) {
         std::string header;
-        if (!ReadEventFile(g_, p_, g_.DataFileName, 1, header)) {
+        if (!ReadEventFile(g_, p_, g_.DataFileName, 1, header, counter_.index(), rows_)) {
             return false;
         }
-        counter_.countFile(g_, fileCounts_);
+        counter_.countFile(g_, rows_, fileCounts_);
         for (int row = 1; row <= g_.NumCodes; ++row) {
             const auto r = static_cast<std::size_t>(row);
             pooledFrequency_[r] = addInt16(pooledFrequency_[r], fileCounts_.frequency[r]);
@@ -106,6 +106,7 @@ private:
     AnalysisStatus& status_;
     std::string date_;
     FreqDurCounter counter_;
+    std::vector<int> rows_; // by event: the reader's lookups, handed to the counter
     FreqDurCounts fileCounts_;
     std::vector<std::int16_t> pooledFrequency_;
     std::vector<std::int32_t> pooledDuration_;

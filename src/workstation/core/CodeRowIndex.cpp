@@ -40,7 +40,7 @@ void CodeRowIndex::insert(int row, const std::string& code) {
         at = static_cast<std::size_t>(longHash(code)) & mask_;
         entry.size = static_cast<std::uint32_t>(kWordBytes + 1); // never matches the word path
     } else {
-        entry.word = wordOf(code);
+        entry.word = textfile::shortTextWord(code);
         entry.size = static_cast<std::uint32_t>(code.size());
         at = slotOf(entry.word, entry.size);
     }

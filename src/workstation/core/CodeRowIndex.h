@@ -3,6 +3,7 @@
 // not change while a report runs, so its codes are hashed once instead of scanned for
 // each event. Codes of up to eight bytes (nearly all) are compared as one word.
 
+#include "textfile/ShortTextWord.h"
 #include "workstation/core/Global.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ public:
         if (code.size() > kWordBytes) {
             return longRowOf(code);
         }
-        const std::uint64_t word = wordOf(code);
+        const std::uint64_t word = textfile::shortTextWord(code);
         const auto size = static_cast<std::uint32_t>(code.size());
         for (std::size_t at = slotOf(word, size);; at = (at + 1) & mask_) {
             const Slot& slot = slots_[at];
@@ -35,20 +36,13 @@ public:
     }
 
 private:
-    static constexpr std::size_t kWordBytes = 8;
+    static constexpr std::size_t kWordBytes = textfile::kShortTextBytes;
     struct Slot {
         std::uint64_t word = 0; // the code's bytes, for codes of up to eight bytes
         std::uint32_t size = 0;
         std::int32_t row = 0; // 0: empty
     };
 
-    static std::uint64_t wordOf(std::string_view code) {
-        std::uint64_t word = 0;
-        for (std::size_t i = 0; i < code.size(); ++i) {
-            word |= static_cast<std::uint64_t>(static_cast<unsigned char>(code[i])) << (8 * i);
-        }
-        return word;
-    }
     std::size_t slotOf(std::uint64_t word, std::uint32_t size) const {
         return static_cast<std::size_t>(((word ^ size) * 0x9E3779B97F4A7C15ull) >> 40) & mask_;
     }

@@ -5,6 +5,7 @@
 #include "textfile/RunError.h"
 #include "workstation/core/EventFileCodes.h"
 #include "workstation/core/EventFileEntries.h"
+#include "workstation/core/EventFileRows.h"
 #include "workstation/core/EventFileSlots.h"
 
 #include <algorithm>
@@ -39,8 +40,9 @@ std::string lowerCase(std::string text) {
 
 // Every record is tested, and a code seldom starts as the end code does: the first byte
 // settles it without a call to compare.
-bool isSessionEnd(const std::string& code) {
-    return !code.empty() && code.front() == kSessionEndCode.front() && code == kSessionEndCode;
+inline bool isSessionEnd(std::string_view code) {
+    const std::string_view end = kSessionEndCode;
+    return code.size() == end.size() && code.front() == end.front() && code == end;
 }
 
 // Whichever way a read ends, its slot may hold records up to the one it reached.
@@ -74,7 +76,7 @@ bool acceptTypeLine(platform::Platform& p, const std::string& typeWord, const st
 
 // index follows the record being read, so a failure can say where it happened.
 NativeResult readNativeEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
-                                 std::string& header, int& index) {
+                                 std::string& header, int& index, EventFileRows& rows) {
     textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
     if (!acceptTypeLine(p, reader.readText(), fileName)) {
         return {};
@@ -102,9 +104,14 @@ NativeResult readNativeEventFile(Global& g, platform::Platform& p, const std::st
         }
         if (isSessionEnd(code)) {
             times[0] = index;
-            CheckEventCodes(g, slot, errorFlag, index, fileName);
+            // Only a file with a code the table lacks takes the second pass: its entries
+            // follow those of the read.
+            if (!rows.allDefined()) {
+                CheckEventCodes(g, slot, errorFlag, index, fileName);
+            }
             return {true, errorFlag == textfile::kFalse};
         }
+        rows.note(index, code);
         ++index;
     }
     appendErrorEntry(g.OutputFileName, fileTooLongEntry(fileName));
@@ -128,26 +135,27 @@ void reportReadError(Global& g, platform::Platform& p, const std::string& fileNa
     p.sound.close();
 }
 
-void mergeContinuousDataWhenAsked(Global& g, int slot, const std::string& fileName, std::string& header) {
+void mergeContinuousDataWhenAsked(Global& g, int slot, const std::string& fileName, std::string& header,
+                                  EventFileRows& rows) {
     if (g.gReadCont != 0 && g.hooks.mergeContinuousData) {
         markSlotFilled(g, slot, kMaxEvents); // the merge may add records anywhere
         g.hooks.mergeContinuousData(slot, fileName, header);
+        rows.noteSlot(g, slot);
     }
 }
 
-} // namespace
-
-bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
-                   std::string& header) {
+bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
+                   std::string& header, const CodeRowIndex* codeIndex, std::vector<int>* rowsOut) {
     emptySlot(g, slot);
     int index = 0;
     const FillNote fillNote(g, slot, index);
     try {
         switch (g.gFileFormat) {
         case kEventFile: {
-            const NativeResult result = readNativeEventFile(g, p, fileName, slot, header, index);
+            EventFileRows rows(g, codeIndex, rowsOut);
+            const NativeResult result = readNativeEventFile(g, p, fileName, slot, header, index, rows);
             if (result.endRecordRead) {
-                mergeContinuousDataWhenAsked(g, slot, fileName, header);
+                mergeContinuousDataWhenAsked(g, slot, fileName, header, rows);
             }
             return result.clean;
         }
@@ -166,6 +174,18 @@ bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName
         reportReadError(g, p, fileName, index, kInternalError, textfile::describeError(kInternalError));
     }
     return false;
+}
+
+} // namespace
+
+bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
+                   std::string& header) {
+    return readEventFile(g, p, fileName, slot, header, nullptr, nullptr);
+}
+
+bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
+                   std::string& header, const CodeRowIndex& index, std::vector<int>& rows) {
+    return readEventFile(g, p, fileName, slot, header, &index, &rows);
 }
 
 } // namespace ws

@@ -1,5 +1,6 @@
 #include "workstation/core/EventFile.h"
 
+#include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
 
 #include "support/ScriptedPlatform.h"
@@ -252,6 +253,73 @@ TEST_F(EventFileTest, CodeCheckFlagsExactlyTheCodesTheTableLacks) {
     }
     EXPECT_EQ(report(), expected);
     EXPECT_EQ(errorFlag, textfile::kTrue);
+}
+
+// The read looks each code up as it stores it and leaves the check to CheckEventCodes only
+// when one is missing. The cut-off can leave blanks at a code's ends, where the stored code
+// and the code the check looks up differ: " A" is not in the table but "A" is; " B" is,
+// but "B" is not.
+TEST_F(EventFileTest, ReadFlagsTheCodesTheCheckFlagsAndGivesTheRowsOfTheStoredCodes) {
+    g.CodeTable.resize(3);
+    g.CodeTable(1, 1) = textfile::Value::ofText("A");
+    g.CodeTable(1, 2) = textfile::Value::ofText(" B");
+    g.CodeTable(1, 3) = textfile::Value::ofText("EIGHTBYTES");
+    g.NumCodes = 3;
+    struct Case {
+        const char* records;
+        std::int16_t numToUse; // 0: no cut-off
+        bool clean;
+        std::string entries;
+        std::vector<int> rows; // of records 1.. before the end record
+    };
+    const std::string undefinedB =
+        "Error: Code not defined in current code set!\r\n\r\n File:kid.eve\r\n Line: 2\r\n"
+        " Code:B\r\n\r\n";
+    const Case cases[] = {
+        {"A,1\r\nEIGHTBYTES,2\r\nA,3\r\n-500,5\r\n", 0, true, "", {1, 3, 1}},
+        {"A,1\r\nB,2\r\n-500,5\r\n", 0, false, undefinedB, {1, -1}},
+        {"XA,1\r\nX B,2\r\n-500,5\r\n", 202, false, undefinedB, {1, 2}},
+        {"X A,1\r\n-500,5\r\n", 202, true, "", {-1}},
+    };
+    for (const auto& c : cases) {
+        g.gCutOffEvents = c.numToUse == 0 ? 0 : 1;
+        g.gNumToUse = c.numToUse;
+        const std::string file = eventFile("kid.eve", c.records);
+
+        fs::remove(g.OutputFileName);
+        EXPECT_EQ(ReadEventFile(g, sp.platform, file, 1, header), c.clean) << c.records;
+        EXPECT_EQ(report(), c.entries) << c.records;
+
+        fs::remove(g.OutputFileName);
+        const CodeRowIndex index(g);
+        std::vector<int> rows;
+        EXPECT_EQ(ReadEventFile(g, sp.platform, file, 1, header, index, rows), c.clean) << c.records;
+        EXPECT_EQ(report(), c.entries) << c.records;
+        ASSERT_GE(rows.size(), c.rows.size() + 1);
+        EXPECT_EQ(
+            std::vector<int>(rows.begin() + 1, rows.begin() + 1 + static_cast<std::ptrdiff_t>(c.rows.size())),
+            c.rows)
+            << c.records;
+    }
+}
+
+TEST_F(EventFileTest, RowsFollowWhatTheMergeLeavesInTheSlot) {
+    g.gReadCont = 1;
+    g.hooks.mergeContinuousData = [&](int slot, const std::string&, std::string&) {
+        auto& codes = g.codesOf(slot);
+        auto& times = g.timesOf(slot);
+        codes[3] = codes[2];
+        times[3] = times[2];
+        codes[2] = "B";
+        times[2] = 3;
+        times[0] = 3;
+    };
+    const std::string file = eventFile("kid.eve", "A,1\r\n-500,5\r\n");
+    const CodeRowIndex index(g);
+    std::vector<int> rows;
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, file, 1, header, index, rows));
+    EXPECT_EQ(rows[1], 1);
+    EXPECT_EQ(rows[2], 2);
 }
 
 } // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// The short way through formatMask for the masks the reports use most: any "#"s, one
+// "0", and perhaps a point with only "0"s after it ("########0", "##0.0"). For them the
+// text is the sign, the whole digits (at least "0") and every decimal, so it comes
+// straight from the rounded number without writing the value out digit by digit first.
+
+#include "textfile/NumberMask.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace textfile::detail {
+
+// The text formatMaskByDecimal gives, or nullopt when the mask is not plain or the
+// value is one this way cannot vouch for: a value too large, one within reach of a
+// rounding half, a single-precision fraction.
+std::optional<std::string> formatPlainMask(double value, std::string_view mask, Precision precision);
+
+} // namespace textfile::detail

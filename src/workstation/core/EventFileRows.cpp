@@ -1,0 +1,28 @@
+#include "workstation/core/EventFileRows.h"
+
+#include <algorithm>
+
+namespace ws {
+
+EventFileRows::EventFileRows(const Global& g, const CodeRowIndex* index, std::vector<int>* rows)
+    : index_(index), rows_(rows) {
+    if (index_ == nullptr && g.NumCodes <= g.CodeTable.rows()) {
+        index_ = &ownIndex_.emplace(g);
+    }
+    if (rows_ != nullptr) {
+        rows_->resize(kMaxEvents + 1);
+    }
+}
+
+void EventFileRows::noteSlot(Global& g, int slot) {
+    if (index_ == nullptr || rows_ == nullptr) {
+        return;
+    }
+    const auto& codes = g.codesOf(slot);
+    const int end = std::clamp(g.timesOf(slot)[0], 0, kMaxEvents);
+    for (int at = 1; at < end; ++at) {
+        (*rows_)[static_cast<std::size_t>(at)] = index_->rowOf(codes[static_cast<std::size_t>(at)]);
+    }
+}
+
+} // namespace ws

@@ -1,0 +1,51 @@
+#pragma once
+// The code-table rows of the codes a read stores. The reader looks every code up as it
+// stores it, so a file whose codes are all in the table needs no second pass to check
+// them, and a caller that counts by row need not look them up again.
+
+#include "workstation/core/CodeRowIndex.h"
+#include "workstation/core/Global.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace ws {
+
+class EventFileRows {
+public:
+    // Looks codes up in `index` (an index of the current code table) and keeps the row of
+    // each record in `rows` when they are given. Without an index it builds its own when
+    // the table can have one (a count that runs past the table's rows cannot), and without
+    // one it leaves every check to CheckEventCodes.
+    EventFileRows(const Global& g, const CodeRowIndex* index, std::vector<int>* rows);
+    EventFileRows(const EventFileRows&) = delete;
+    EventFileRows& operator=(const EventFileRows&) = delete;
+
+    // The code of the record at `at` as the slot holds it (never empty). Inline: every
+    // record of a file passes through here.
+    void note(int at, std::string_view code) {
+        if (index_ == nullptr) {
+            return;
+        }
+        const int row = index_->rowOf(code);
+        if (rows_ != nullptr) {
+            (*rows_)[static_cast<std::size_t>(at)] = row;
+        }
+        // CheckEventCodes looks codes up without the blanks around them: a code with any
+        // is left to it.
+        allDefined_ = allDefined_ && row != -1 && code.front() != ' ' && code.back() != ' ';
+    }
+    // Whether CheckEventCodes would find every code noted so far.
+    bool allDefined() const { return index_ != nullptr && allDefined_; }
+    // After a merge has changed the slot: the rows of its records as they are now.
+    void noteSlot(Global& g, int slot);
+
+private:
+    std::optional<CodeRowIndex> ownIndex_;
+    const CodeRowIndex* index_ = nullptr;
+    std::vector<int>* rows_ = nullptr;
+    bool allDefined_ = true;
+};
+
+} // namespace ws
