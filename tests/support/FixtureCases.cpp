@@ -33,4 +33,10 @@ std::vector<std::string> caseFolderNames(const std::filesystem::path& root) {
     return names;
 }
 
+std::string caseTestName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
 } // namespace testsupport

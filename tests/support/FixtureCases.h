@@ -1,6 +1,8 @@
 #pragma once
 // Table-driven fixture cases: one folder per case, with a case.txt of key=value lines.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -12,5 +14,7 @@ namespace testsupport {
 std::map<std::string, std::string> readCaseSettings(const std::filesystem::path& file);
 // The names of the case folders below root, sorted.
 std::vector<std::string> caseFolderNames(const std::filesystem::path& root);
+// A case folder's name as a test name ("list-csv" becomes "list_csv").
+std::string caseTestName(const ::testing::TestParamInfo<std::string>& info);
 
 } // namespace testsupport

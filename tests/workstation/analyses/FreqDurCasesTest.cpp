@@ -61,11 +61,7 @@ TEST_P(FreqDurCase, ReportMatchesExpectedBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, FreqDurCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         testsupport::caseTestName);
 
 } // namespace
 } // namespace ws

@@ -139,11 +139,7 @@ TEST_P(EventFileCase, ReadsAsExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, EventFileCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         testsupport::caseTestName);
 
 } // namespace
 } // namespace ws
