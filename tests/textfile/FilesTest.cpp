@@ -1,6 +1,8 @@
 #include "textfile/Files.h"
 #include "textfile/RunError.h"
 
+#include "support/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,12 +18,6 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("textfile-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
     void write(const std::string& name, const std::string& bytes) const {
         std::ofstream(path(name), std::ios::binary) << bytes;
@@ -30,7 +26,8 @@ protected:
         return static_cast<int>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
 
-    fs::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
 };
 
 int runErrorOf(const std::function<void()>& action) {

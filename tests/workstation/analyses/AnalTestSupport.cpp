@@ -7,17 +7,6 @@
 
 namespace analtest {
 
-ScratchFolder::ScratchFolder() {
-    std::random_device random;
-    path_ = fs::temp_directory_path() / ("anal-test-" + std::to_string(random()) + std::to_string(random()));
-    fs::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
 CurrentFolder::CurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
     fs::current_path(folder);
 }

@@ -3,6 +3,7 @@
 // that can stand in as the current folder, small file writers, and the code set.
 
 #include "platform/Platform.h"
+#include "support/ScratchFolder.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
 
@@ -15,19 +16,7 @@ namespace analtest {
 
 namespace fs = std::filesystem;
 
-// A fresh folder, removed with everything in it at the end of the test.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
+using testsupport::ScratchFolder;
 
 // Makes a folder the current one for its lifetime, so fixture lists can name files
 // relative to their own folder.

@@ -6,6 +6,7 @@
 #include "textfile/Files.h"
 
 #include "support/FixtureCases.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -67,13 +68,8 @@ std::string generatedEventFile(int records) {
 
 class EventFileCase : public ::testing::TestWithParam<std::string> {
 protected:
-    void SetUp() override {
-        scratch_ = fs::temp_directory_path() / ("eventfile-case-" + std::to_string(std::random_device{}()));
-        fs::create_directories(scratch_);
-    }
-    void TearDown() override { fs::remove_all(scratch_); }
-
-    fs::path scratch_;
+    testsupport::ScratchFolder scratchFolder_;
+    const fs::path& scratch_ = scratchFolder_.path();
 };
 
 TEST_P(EventFileCase, ReadsAsExpected) {

@@ -8,6 +8,8 @@
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 
+#include "support/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,15 +25,12 @@ namespace fs = std::filesystem;
 class EventFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("eventfile-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
         g.CodeTable.resize(2);
         g.CodeTable(1, 1) = textfile::Value::ofText("A");
         g.CodeTable(1, 2) = textfile::Value::ofText("B");
         g.NumCodes = 2;
         g.OutputFileName = path("report.txt");
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
     std::string eventFile(const std::string& name, const std::string& records) const {
@@ -42,7 +41,8 @@ protected:
         return fs::exists(g.OutputFileName) ? textfile::readWholeFile(g.OutputFileName) : "";
     }
 
-    fs::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
     Global g;
     testsupport::ScriptedPlatform sp;
     std::string header;
