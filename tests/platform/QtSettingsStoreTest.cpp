@@ -62,4 +62,19 @@ TEST(QtSettingsStore, ReadsValuesEditedByHand) {
     EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "FramesPerSecond", "30"), "25");
 }
 
+TEST(QtSettingsStore, WritesPlainTextThatCanBeEditedByHand) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    {
+        QtSettingsStore store(folder.path());
+        store.set("OSTRAVEL", "StartUp", "Code_File", "/data/kids.cod");
+        store.set("OSTRAVEL", "StartUp", "WindowWidth", "9135");
+    }
+    QFile file(folder.filePath("OSTRAVEL.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("Code_File=/data/kids.cod")) << text.toStdString();
+    EXPECT_TRUE(text.contains("WindowWidth=9135")) << text.toStdString();
+}
+
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QVariant>
 
 namespace platform::qt {
 
@@ -22,15 +24,26 @@ std::string QtSettingsStore::get(const std::string& app, const std::string& sect
     if (!store.contains(key)) {
         return defaultText;
     }
-    return store.value(key).toByteArray().toStdString();
+    const QVariant value = store.value(key);
+    if (value.typeId() == QMetaType::QByteArray) {
+        return value.toByteArray().toStdString();
+    }
+    return value.toString().toUtf8().toStdString();
 }
 
 void QtSettingsStore::set(const std::string& app, const std::string& section, const std::string& name,
                           const std::string& value) {
     QSettings store(fileFor(app), QSettings::IniFormat);
     const QString key = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(name);
-    // Stored as bytes so texts outside UTF-8 come back unchanged.
-    store.setValue(key, QByteArray::fromStdString(value));
+    // Plain text keeps the file readable and editable by hand; only texts that are not
+    // UTF-8 are stored as bytes, so they too come back unchanged.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(value.data(), static_cast<qsizetype>(value.size())));
+    if (decoder.hasError()) {
+        store.setValue(key, QByteArray::fromStdString(value));
+    } else {
+        store.setValue(key, text);
+    }
 }
 
 } // namespace platform::qt
