@@ -82,26 +82,17 @@ void Anal::buildControls() {
     layout->addLayout(buttons);
 
     // Choices are bound to the change itself, so merely activating the window fires nothing.
-    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            Option1_GotFocus();
-        }
-    });
-    connect(Option4, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            Option4_GotFocus();
-        }
-    });
-    connect(Option5, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            Option5_GotFocus();
-        }
-    });
-    connect(Option6, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            Option6_GotFocus();
-        }
-    });
+    const auto whenChosen = [this](QRadioButton* option, void (Anal::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on) {
+                (this->*handler)();
+            }
+        });
+    };
+    whenChosen(Option1, &Anal::Option1_GotFocus);
+    whenChosen(Option4, &Anal::Option4_GotFocus);
+    whenChosen(Option5, &Anal::Option5_GotFocus);
+    whenChosen(Option6, &Anal::Option6_GotFocus);
     // Only the person's click asks for a file name, never a programmatic selection.
     connect(Option7, &QRadioButton::clicked, this, [this] { Option7_GotFocus(); });
     connect(Option7, &QRadioButton::toggled, this, [this](bool on) {
