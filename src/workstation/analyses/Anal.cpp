@@ -217,8 +217,9 @@ void Anal::Cancel_Btn_Click() {
     p_.dialogs.yieldToUi();
 }
 
+// Escape and the close box end the dialog as its Cancel button does.
 void Anal::reject() {
-    unload(QDialog::Rejected);
+    Cancel_Btn_Click();
 }
 
 void Anal::unload(int result) {

@@ -206,9 +206,13 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
     g.DataFileName = picked;
 
     // The first file of a pair only waits for its partner; the second step owns the report.
+    // This step writes none, so whatever the last run named must not be shown, whichever
+    // way the second showing of the dialog ends.
     if (kind == AnalysisKind::InterObserverAgreement && !choices.listFile) {
         g.IOAFirstFileName = g.DataFileName;
         g.IOAFirstFileTaken = kTrue;
+        g.OutputFileName.clear();
+        g.AbortRun = kTrue;
         return;
     }
 

@@ -8,10 +8,15 @@
 #include "workstation/core/Talvor.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -82,5 +87,89 @@ TEST_F(AgreementFlow, CancellingTheSecondPickShowsNothing) {
     EXPECT_TRUE(sp.launcher.started.empty());
     EXPECT_FALSE(fs::exists(scratch.file("obs1.eve.txt")));
 }
+
+// Every way of ending the dialog, on either pick of the pair, with or without the report
+// of an earlier run lying about: nothing is started and no report is touched.
+enum class WayOut { CancelButton, EscapeKey, CloseBox, CancelledFilePick };
+
+std::string nameOf(WayOut way) {
+    switch (way) {
+    case WayOut::CancelButton:
+        return "CancelButton";
+    case WayOut::EscapeKey:
+        return "EscapeKey";
+    case WayOut::CloseBox:
+        return "CloseBox";
+    case WayOut::CancelledFilePick:
+        return "CancelledFilePick";
+    }
+    return {};
+}
+
+void leave(QDialog& anal, WayOut way) {
+    anal.show(); // the close box and the keys act on a dialog that is up
+    switch (way) {
+    case WayOut::CancelButton:
+        anal.findChild<QPushButton*>("Cancel_Btn")->click();
+        break;
+    case WayOut::EscapeKey: {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&anal, &escape);
+        break;
+    }
+    case WayOut::CloseBox:
+        anal.close();
+        break;
+    case WayOut::CancelledFilePick:
+        pressPick(anal); // no file name is scripted for this pick
+        break;
+    }
+    EXPECT_FALSE(anal.isVisible());
+}
+
+class EndingTheDialog : public AgreementFlow,
+                        public ::testing::WithParamInterface<std::tuple<WayOut, int, bool>> {};
+
+TEST_P(EndingTheDialog, StartsNothingAndKeepsEveryReport) {
+    const auto [way, pick, earlierReport] = GetParam();
+    const std::string previous = scratch.file("obs1.eve.txt");
+    if (earlierReport) {
+        // A frequency report of the first file, opened in the editor as usual.
+        sp.dialogs.files = {scratch.file("obs1.eve")};
+        sp.dialogs.modalHandlers.push_back([](QDialog& anal) { pressPick(anal); });
+        chooseMenuItem("FreqDurMenu");
+        ASSERT_TRUE(fs::exists(previous));
+        ASSERT_EQ(sp.launcher.started.size(), 1u);
+        sp.launcher.started.clear();
+    }
+    const std::string before = earlierReport ? analtest::readBytes(previous) : std::string();
+
+    if (pick == 2) {
+        sp.dialogs.files = {scratch.file("obs1.eve")};
+        sp.dialogs.modalHandlers.push_back([](QDialog& anal) { pressPick(anal); });
+    }
+    sp.dialogs.modalHandlers.push_back([way](QDialog& anal) { leave(anal, way); });
+
+    chooseMenuItem("IOAMenu");
+
+    EXPECT_EQ(sp.dialogs.modalShown.size(), static_cast<std::size_t>(pick) + (earlierReport ? 1 : 0));
+    EXPECT_TRUE(sp.launcher.started.empty());
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
+    EXPECT_FALSE(fs::exists(scratch.file("obs2.eve.txt")));
+    EXPECT_EQ(fs::exists(previous), earlierReport);
+    if (earlierReport) {
+        EXPECT_EQ(analtest::readBytes(previous), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWayOut, EndingTheDialog,
+                         ::testing::Combine(::testing::Values(WayOut::CancelButton, WayOut::EscapeKey,
+                                                              WayOut::CloseBox, WayOut::CancelledFilePick),
+                                            ::testing::Values(1, 2), ::testing::Bool()),
+                         [](const auto& info) {
+                             return nameOf(std::get<0>(info.param)) + "_Pick" +
+                                    std::to_string(std::get<1>(info.param)) +
+                                    (std::get<2>(info.param) ? "_AfterAReport" : "_FirstRun");
+                         });
 
 } // namespace
