@@ -16,20 +16,20 @@ constexpr int kGapRow = -2; // "$Gap$": ends every running code, counts as nothi
 
 } // namespace
 
-std::size_t rowSlots(const Global& g) {
-    return static_cast<std::size_t>(std::max<int>(g.NumCodes, 0)) + 1;
+std::size_t rowSlots(const CodeSet& set) {
+    return static_cast<std::size_t>(std::max<int>(set.NumCodes, 0)) + 1;
 }
 
 void counterOverflow() {
     throw textfile::RunError(textfile::kOverflow);
 }
 
-FreqDurCounter::FreqDurCounter(const Global& g)
-    : index_(g), groups_(rowSlots(g), 0), groupIds_(rowSlots(g), 0), frequency_(rowSlots(g), 0),
-      duration_(rowSlots(g), 0) {
+FreqDurCounter::FreqDurCounter(const CodeSet& set)
+    : index_(set), groups_(rowSlots(set), 0), groupIds_(rowSlots(set), 0), frequency_(rowSlots(set), 0),
+      duration_(rowSlots(set), 0) {
     std::map<int, int> ids;
-    for (int row = 1; row <= g.NumCodes; ++row) {
-        const int group = g.CodeTable.group(row);
+    for (int row = 1; row <= set.NumCodes; ++row) {
+        const int group = set.CodeTable.group(row);
         groups_[static_cast<std::size_t>(row)] = group;
         groupIds_[static_cast<std::size_t>(row)] =
             ids.emplace(group, static_cast<int>(ids.size())).first->second;
@@ -37,25 +37,26 @@ FreqDurCounter::FreqDurCounter(const Global& g)
     nextInGroup_.resize(ids.size());
 }
 
-void FreqDurCounter::countFile(const Global& g, FreqDurCounts& counts) {
-    const int end = g.EventTimes[0];
+void FreqDurCounter::countFile(const EventSlots& slots, FreqDurCounts& counts) {
+    const int end = slots.EventTimes[0];
     if (end >= 1 && end <= kMaxEvents) { // the counting itself refuses any other end
         rows_.resize(static_cast<std::size_t>(end));
         for (int i = 1; i < end; ++i) {
-            rows_[static_cast<std::size_t>(i)] = index_.rowOf(g.EventCodes[static_cast<std::size_t>(i)]);
+            rows_[static_cast<std::size_t>(i)] = index_.rowOf(slots.EventCodes[static_cast<std::size_t>(i)]);
         }
     }
-    countFile(g, rows_, counts);
+    countFile(slots, rows_, counts);
 }
 
-void FreqDurCounter::countFile(const Global& g, const std::vector<int>& rows, FreqDurCounts& counts) {
+void FreqDurCounter::countFile(const EventSlots& slots, const std::vector<int>& rows, FreqDurCounts& counts) {
     counts.frequency.assign(kFreqDurMaxRows + 1, 0);
     counts.duration.assign(kFreqDurMaxRows + 1, 0);
-    if (g.NumCodes > kFreqDurMaxRows) {
+    const int numCodes = static_cast<int>(groups_.size()) - 1;
+    if (numCodes > kFreqDurMaxRows) {
         subscriptOutOfRange(); // the per-file counters have no room for these rows
     }
-    const auto& codes = g.EventCodes;
-    const auto& times = g.EventTimes;
+    const auto& codes = slots.EventCodes;
+    const auto& times = slots.EventTimes;
     const int end = times[0];
     if (end < 1 || end > kMaxEvents) {
         subscriptOutOfRange();
@@ -86,7 +87,7 @@ void FreqDurCounter::countFile(const Global& g, const std::vector<int>& rows, Fr
         }
         nextSame = i;
     }
-    for (int row = 1; row <= g.NumCodes; ++row) {
+    for (int row = 1; row <= numCodes; ++row) {
         const auto r = static_cast<std::size_t>(row);
         counts.frequency[r] = addInt16(0, frequency_[r]);
         counts.duration[r] = addInt32(0, duration_[r]);

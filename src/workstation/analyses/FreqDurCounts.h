@@ -3,7 +3,8 @@
 // occurs and how long it is on, by code-table row.
 
 #include "workstation/core/CodeRowIndex.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/EventSlots.h"
 
 #include <cstdint>
 #include <limits>
@@ -25,12 +26,12 @@ struct FreqDurCounts {
 // textfile::RunError.
 class FreqDurCounter {
 public:
-    explicit FreqDurCounter(const Global& g);
+    explicit FreqDurCounter(const CodeSet& set);
     // Zeroes `counts` (rows 0..1000) and counts the file into it.
-    void countFile(const Global& g, FreqDurCounts& counts);
+    void countFile(const EventSlots& slots, FreqDurCounts& counts);
     // countFile with the row of each event's code already looked up in index(), as
     // ReadEventFile leaves them when given the index.
-    void countFile(const Global& g, const std::vector<int>& rows, FreqDurCounts& counts);
+    void countFile(const EventSlots& slots, const std::vector<int>& rows, FreqDurCounts& counts);
     const CodeRowIndex& index() const { return index_; }
     int groupOf(int row) const { return groups_[static_cast<std::size_t>(row)]; }
 
@@ -45,7 +46,7 @@ private:
 };
 
 // Rows 0..NumCodes (one slot when the table is empty).
-std::size_t rowSlots(const Global& g);
+std::size_t rowSlots(const CodeSet& set);
 
 [[noreturn]] void counterOverflow();
 

@@ -16,7 +16,6 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
-constexpr std::int16_t kListInput = 4;
 const std::string kPooledHeader = "Pooled";
 
 class FreqDurRun {
@@ -29,7 +28,7 @@ public:
     }
 
     void run() {
-        if (g_.InputMode != kListInput) {
+        if (g_.InputMode != kListFileInput) {
             processFile(false);
             return;
         }
@@ -45,7 +44,7 @@ private:
             p_.dialogs.messageBox("Not a valid list: " + listName, "ERROR!", Buttons::OK, Icon::None);
             return;
         }
-        g_.InputMode = 1;
+        g_.InputMode = kSingleFileInput;
         const int count = list.readCount();
         status_.showProgress(true);
         for (int i = 1; i <= count; ++i) {
@@ -86,7 +85,7 @@ private:
     }
 
     void writeSection(const FreqDurFigures& figures, bool pooled) {
-        if (g_.OutputKind == 1) {
+        if (g_.OutputKind == kTextOutput) {
             textfile::appendToFile(g_.OutputFileName,
                                    freqDurTextSection(g_, counter_, figures, date_, pooled));
             return;

@@ -1,7 +1,7 @@
 #pragma once
 // The frequency and duration report: for one event file or every file of a list, how
 // often each code occurs and how long it is on, and for a list the pooled figures.
-// Appends to OutputFileName, as text (OutputKind 1) or comma-separated rows.
+// Appends to OutputFileName, as text (OutputKind kTextOutput) or comma-separated rows.
 
 #include "platform/Platform.h"
 #include "workstation/analyses/AnalysisStatus.h"

@@ -36,7 +36,7 @@ void RunList(Global& g, platform::Platform& p, AnalysisStatus& status, Agreement
                              platform::Buttons::OK, platform::Icon::None);
         return;
     }
-    g.InputMode = 1;
+    g.InputMode = kSingleFileInput;
     const int pairs = list.readCount() / 2;
     status.showProgress(true);
     for (int i = 1; i <= pairs; ++i) {
@@ -78,7 +78,7 @@ void InterObserverAgreement(Global& g, platform::Platform& p, AnalysisStatus& st
         status.enablePick(false);
         status.setLabel("Processing file(s):" + FileNameOnly(g.DataFileName));
         status.redraw();
-        if (g.InputMode == 4) {
+        if (g.InputMode == kListFileInput) {
             RunList(g, p, status, counts, kappaMatrixWanted);
         } else {
             RunSinglePair(g, p, counts, kappaMatrixWanted);

@@ -12,8 +12,8 @@
 
 namespace ws {
 
-// InputMode 1: DataFileName holds observer 1's file, character 13, observer 2's file.
-// InputMode 4: DataFileName is a list of event files taken two at a time (1 and 2, 3 and
+// InputMode kSingleFileInput: DataFileName holds observer 1's file, character 13, observer 2's file.
+// InputMode kListFileInput: DataFileName is a list of event files taken two at a time (1 and 2, 3 and
 // 4, ...); an odd last entry is never read. Every section is appended to OutputFileName
 // as soon as it is complete; a file the reader refuses ends the run after its error lines,
 // and any other failure ends it with a message.

@@ -18,10 +18,10 @@ enum OutputForm { kNoOutput, kTextForm, kCsvForm };
 
 OutputForm FormOf(const Global& g) {
     switch (g.OutputKind) {
-    case 1:
+    case kTextOutput:
         return kTextForm;
-    case 2:
-    case 3:
+    case kCsvOutput:
+    case kNamedFileOutput:
         return kCsvForm;
     default:
         return kNoOutput;
@@ -36,9 +36,9 @@ void WriteWindowSection(const Global& g, platform::Platform& p, const AgreementC
     }
     AppendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
         if (form == kCsvForm) {
-            WriteWindowCsv(out, g, counts, pair);
+            WriteWindowCsv(out, g, g, counts, pair);
         } else {
-            WriteWindowText(out, g, counts, pair, AgreementReportDate(p.clock));
+            WriteWindowText(out, g, g, counts, pair, AgreementReportDate(p.clock));
         }
     });
 }
@@ -53,7 +53,7 @@ void WriteGroupSections(const Global& g, platform::Platform& p, const AgreementC
         if (form == kCsvForm) {
             WriteTimeUnitCsv(out, g, counts, pair, group);
         } else {
-            WriteTimeUnitText(out, g, counts, pair, group, AgreementReportDate(p.clock));
+            WriteTimeUnitText(out, g, g, counts, pair, group, AgreementReportDate(p.clock));
         }
     });
     if (kappaMatrixWanted == 0) {
@@ -61,7 +61,7 @@ void WriteGroupSections(const Global& g, platform::Platform& p, const AgreementC
     }
     AppendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
         if (form == kCsvForm) {
-            WriteKappaMatrixCsv(out, g, counts, pair, group);
+            WriteKappaMatrixCsv(out, g, g, counts, pair, group);
         } else {
             WriteKappaMatrixText(out, g, counts, pair, group, AgreementReportDate(p.clock));
         }
@@ -70,15 +70,15 @@ void WriteGroupSections(const Global& g, platform::Platform& p, const AgreementC
 
 void MatchTimeUnits(Global& g, platform::Platform& p, AgreementCounts& counts, const AgreementPair& pair,
                     std::int16_t kappaMatrixWanted) {
-    RemoveGroupZeroEvents(g, 1);
-    RemoveGroupZeroEvents(g, 2);
-    CollectGroups(g, counts);
+    RemoveGroupZeroEvents(g, g, 1);
+    RemoveGroupZeroEvents(g, g, 2);
+    CollectGroups(g, g, counts);
     for (std::size_t i = 0; i < counts.GroupList.size(); ++i) {
         const int group = counts.GroupList[i];
         if (counts.GroupPresent[i] == 0 || group == 0) {
             continue;
         }
-        MatchGroupUnits(g, counts, group);
+        MatchGroupUnits(g, g, counts, group);
         SumGroupMatrix(counts);
         WriteGroupSections(g, p, counts, pair, group, kappaMatrixWanted);
         counts.ResetTimeUnitCounts();
@@ -95,7 +95,7 @@ bool AnalysePair(Global& g, platform::Platform& p, AgreementCounts& counts, cons
         !ReadEventFile(g, p, pair.name2, 2, pair.header2)) {
         return false;
     }
-    CountWindowAgreement(g, counts, pair.window);
+    CountWindowAgreement(g, g, counts, pair.window);
     WriteWindowSection(g, p, counts, pair);
     MatchTimeUnits(g, p, counts, pair, kappaMatrixWanted);
     return true;

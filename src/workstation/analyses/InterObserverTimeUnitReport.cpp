@@ -15,14 +15,14 @@ using textfile::formatMask;
 constexpr int kLinesAfterHeader = 11;
 constexpr int kLinesPerPage = 55;
 
-void WritePageHeader(textfile::ReportText& out, const Global& g, const AgreementPair& pair, int group,
-                     const std::string& date) {
+void WritePageHeader(textfile::ReportText& out, const WorkstationSettings& settings,
+                     const AgreementPair& pair, int group, const std::string& date) {
     out.line();
     out.line(std::string(80, '*'));
     out.line(" Time Unit Matching Inter-observer Agreement Report - Date: " + date);
     out.line();
     WriteGroupFileLines(out, pair, group);
-    out.line("   Code File: " + textfile::FileNameOnly(g.Code_File));
+    out.line("   Code File: " + textfile::FileNameOnly(settings.Code_File));
     out.line();
     out.text(" Code").tab(8).text("    Dur1").tab(16).text("    Dur2").tab(24).text(" Occ Agr");
     out.tab(32).text("  NO Agr").tab(40).text("  Disagr").tab(48).text(" OARatio").tab(56).text(" NARatio");
@@ -40,13 +40,14 @@ std::string Ratio(float value) {
 
 } // namespace
 
-void WriteTimeUnitText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
-                       const AgreementPair& pair, int group, const std::string& date) {
-    WritePageHeader(out, g, pair, group, date);
+void WriteTimeUnitText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+                       const AgreementCounts& counts, const AgreementPair& pair, int group,
+                       const std::string& date) {
+    WritePageHeader(out, settings, pair, group, date);
     int lineCount = kLinesAfterHeader;
-    for (const int row : CodesOfGroup(g, group)) {
+    for (const int row : CodesOfGroup(set, group)) {
         const CodeAgreementFigures f = FiguresOfCode(counts.TimeUnitCounts, row);
-        out.text(" " + g.CodeTable.code(row));
+        out.text(" " + set.CodeTable.code(row));
         out.tab(9).right(Count(f.dur1), 7);
         out.tab(16).right(Count(f.dur2), 8);
         out.tab(24).right(Count(f.occAgr), 8);
@@ -58,20 +59,20 @@ void WriteTimeUnitText(textfile::ReportText& out, const Global& g, const Agreeme
         out.tab(72).right(Ratio(f.kappa), 8);
         out.endLine();
         if (++lineCount == kLinesPerPage) {
-            WritePageHeader(out, g, pair, group, date);
+            WritePageHeader(out, settings, pair, group, date);
             lineCount = kLinesAfterHeader;
         }
     }
 }
 
-void WriteTimeUnitCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+void WriteTimeUnitCsv(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                       const AgreementPair& pair, int group) {
     out.text(Quoted("Time Unit Matching Method Group: ") + "," + textfile::printNumber(group) + ",");
     out.text(Quoted(textfile::FileNameOnly(pair.name1)) + "," + Quoted(pair.header1) + ",");
     out.text(Quoted(textfile::FileNameOnly(pair.name2)) + "," + Quoted(pair.header2));
-    for (const int row : CodesOfGroup(g, group)) {
+    for (const int row : CodesOfGroup(set, group)) {
         const CodeAgreementFigures f = FiguresOfCode(counts.TimeUnitCounts, row);
-        out.text("," + Quoted(g.CodeTable.code(row)));
+        out.text("," + Quoted(set.CodeTable.code(row)));
         for (const std::int32_t count : {f.dur1, f.dur2, f.occAgr, f.noAgr, f.disagr}) {
             out.text("," + textfile::printNumber(count));
         }

@@ -4,7 +4,8 @@
 #include "textfile/ReportLine.h"
 #include "workstation/analyses/AgreementCounts.h"
 #include "workstation/analyses/AgreementPair.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/WorkstationSettings.h"
 
 #include <string>
 
@@ -12,10 +13,11 @@ namespace ws {
 
 // Fixed-column text: a page header, then one line per code of the group; the page header
 // is written again after every 44 code lines.
-void WriteTimeUnitText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
-                       const AgreementPair& pair, int group, const std::string& date);
+void WriteTimeUnitText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+                       const AgreementCounts& counts, const AgreementPair& pair, int group,
+                       const std::string& date);
 // The whole group as one comma-separated line.
-void WriteTimeUnitCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+void WriteTimeUnitCsv(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                       const AgreementPair& pair, int group);
 
 } // namespace ws

@@ -19,12 +19,12 @@ std::size_t at(int index) {
 }
 
 // The group of a code through the table, or nothing for a code the table lacks.
-bool GroupOfCode(const Global& g, const std::string& code, int& group) {
-    const int row = FindCode(g, code);
+bool GroupOfCode(const CodeSet& set, const std::string& code, int& group) {
+    const int row = FindCode(set, code);
     if (row < 1) {
         return false;
     }
-    group = g.CodeTable.group(row);
+    group = set.CodeTable.group(row);
     return true;
 }
 
@@ -67,14 +67,14 @@ private:
 
 } // namespace
 
-void RemoveGroupZeroEvents(Global& g, int slot) {
-    std::vector<std::string>& codes = g.codesOf(slot);
-    std::vector<std::int32_t>& times = g.timesOf(slot);
+void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& slots, int slot) {
+    std::vector<std::string>& codes = slots.codesOf(slot);
+    std::vector<std::int32_t>& times = slots.timesOf(slot);
     const int last = times.at(0) - 1;
     for (int k = 1; k <= last; ++k) {
         const std::string& code = codes.at(at(k));
         int group = 0;
-        if (code == kGapCode || code == kSessionEndCode || !GroupOfCode(g, code, group) || group != 0) {
+        if (code == kGapCode || code == kSessionEndCode || !GroupOfCode(set, code, group) || group != 0) {
             continue;
         }
         // The event that slides into position k is not looked at again, so of two group-0
@@ -89,22 +89,22 @@ void RemoveGroupZeroEvents(Global& g, int slot) {
     }
 }
 
-void CollectGroups(const Global& g, AgreementCounts& counts) {
+void CollectGroups(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts) {
     counts.GroupList.clear();
     counts.GroupPresent.clear();
     for (int row = 1; row <= counts.numCodes; ++row) {
-        const auto group = static_cast<std::int16_t>(g.CodeTable.group(row));
+        const auto group = static_cast<std::int16_t>(set.CodeTable.group(row));
         if (std::find(counts.GroupList.begin(), counts.GroupList.end(), group) == counts.GroupList.end()) {
             counts.GroupList.push_back(group);
         }
     }
     std::set<int> used;
     for (const int slot : {1, 2}) {
-        const std::vector<std::string>& codes = slot == 1 ? g.EventCodes : g.EventCodes2;
-        const std::vector<std::int32_t>& times = slot == 1 ? g.EventTimes : g.EventTimes2;
+        const std::vector<std::string>& codes = slot == 1 ? slots.EventCodes : slots.EventCodes2;
+        const std::vector<std::int32_t>& times = slot == 1 ? slots.EventTimes : slots.EventTimes2;
         for (int k = 1; k < times.at(0); ++k) {
             int group = 0;
-            if (codes.at(at(k)) != kGapCode && GroupOfCode(g, codes.at(at(k)), group)) {
+            if (codes.at(at(k)) != kGapCode && GroupOfCode(set, codes.at(at(k)), group)) {
                 used.insert(group);
             }
         }
@@ -114,27 +114,27 @@ void CollectGroups(const Global& g, AgreementCounts& counts) {
     }
 }
 
-std::vector<int> CodesOfGroup(const Global& g, int group) {
+std::vector<int> CodesOfGroup(const CodeSet& set, int group) {
     std::vector<int> rows;
-    for (int row = 1; row <= g.NumCodes; ++row) {
-        if (g.CodeTable.group(row) == group) {
+    for (int row = 1; row <= set.NumCodes; ++row) {
+        if (set.CodeTable.group(row) == group) {
             rows.push_back(row);
         }
     }
     return rows;
 }
 
-void MatchGroupUnits(const Global& g, AgreementCounts& counts, int group) {
+void MatchGroupUnits(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int group) {
     // The first row of each code within the group.
     std::unordered_map<std::string, int> groupRows;
-    for (const int row : CodesOfGroup(g, group)) {
-        groupRows.emplace(g.CodeTable.code(row), row);
+    for (const int row : CodesOfGroup(set, group)) {
+        groupRows.emplace(set.CodeTable.code(row), row);
     }
-    ObserverCursor first(g.EventCodes, g.EventTimes, groupRows);
-    ObserverCursor second(g.EventCodes2, g.EventTimes2, groupRows);
-    const std::int64_t start = std::min(g.EventTimes.at(1), g.EventTimes2.at(1));
-    const std::int64_t end =
-        std::max(g.EventTimes.at(at(g.EventTimes.at(0))), g.EventTimes2.at(at(g.EventTimes2.at(0))));
+    ObserverCursor first(slots.EventCodes, slots.EventTimes, groupRows);
+    ObserverCursor second(slots.EventCodes2, slots.EventTimes2, groupRows);
+    const std::int64_t start = std::min(slots.EventTimes.at(1), slots.EventTimes2.at(1));
+    const std::int64_t end = std::max(slots.EventTimes.at(at(slots.EventTimes.at(0))),
+                                      slots.EventTimes2.at(at(slots.EventTimes2.at(0))));
     for (std::int64_t t = start; t < end; ++t) {
         first.advanceTo(t);
         second.advanceTo(t);

@@ -39,16 +39,16 @@ void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32
     }
 }
 
-void CountWindowAgreement(const Global& g, AgreementCounts& counts, int window) {
-    const OnsetIndex onsets1 = IndexOnsets(g.EventCodes, g.EventTimes);
-    const OnsetIndex onsets2 = IndexOnsets(g.EventCodes2, g.EventTimes2);
+void CountWindowAgreement(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int window) {
+    const OnsetIndex onsets1 = IndexOnsets(slots.EventCodes, slots.EventTimes);
+    const OnsetIndex onsets2 = IndexOnsets(slots.EventCodes2, slots.EventTimes2);
     static const std::vector<std::int32_t> kNone;
     auto onsetsOf = [](const OnsetIndex& index, const std::string& code) -> const std::vector<std::int32_t>& {
         const auto found = index.find(code);
         return found == index.end() ? kNone : found->second;
     };
     for (int row = 1; row <= counts.numCodes; ++row) {
-        const std::string code = g.CodeTable.code(row);
+        const std::string code = set.CodeTable.code(row);
         MatchWindow(counts.WindowCounts, row, onsetsOf(onsets1, code), onsetsOf(onsets2, code), window);
     }
 }

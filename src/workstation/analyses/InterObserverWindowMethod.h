@@ -3,7 +3,8 @@
 // unmatched occurrence of the same code within the window.
 
 #include "workstation/analyses/AgreementCounts.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/EventSlots.h"
 
 #include <cstdint>
 #include <string>
@@ -23,6 +24,6 @@ void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32
                  const std::vector<std::int32_t>& onsets2, int window);
 
 // The window method for every code row of the table, on both event slots.
-void CountWindowAgreement(const Global& g, AgreementCounts& counts, int window);
+void CountWindowAgreement(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int window);
 
 } // namespace ws

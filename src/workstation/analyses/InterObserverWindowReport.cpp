@@ -17,18 +17,18 @@ using textfile::formatMask;
 
 constexpr std::size_t kDescriptionWidth = 15;
 
-void WriteWindowHeader(textfile::ReportText& out, const Global& g, const AgreementPair& pair,
-                       const std::string& date) {
+void WriteWindowHeader(textfile::ReportText& out, const WorkstationSettings& settings,
+                       const AgreementPair& pair, const std::string& date) {
     out.line();
     out.line(std::string(80, '*'));
     out.line(" Window Method Inter-observer Agreement Report - Date: " + date +
-             "   Window Size:" + textfile::joinedNumber(g.gIOAWindow));
+             "   Window Size:" + textfile::joinedNumber(settings.gIOAWindow));
     out.line();
     out.line(" File name 1: " + FileNameOnly(pair.name1));
     out.line(" " + pair.header1);
     out.line(" File name 2: " + FileNameOnly(pair.name2));
     out.line(" " + pair.header2);
-    out.line("   Code File: " + FileNameOnly(g.Code_File));
+    out.line("   Code File: " + FileNameOnly(settings.Code_File));
     out.line();
     out.text(" Code").tab(16).text("Frq1").tab(26).text("Frq2").tab(34).text("Agrmt.");
     out.tab(43).text("Disgrmt.").tab(53).text("A/(A+D)").tab(62).text("Description").endLine();
@@ -56,16 +56,16 @@ void AddToTotal(std::int16_t& total, std::int32_t count) {
 
 } // namespace
 
-void WriteWindowText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
-                     const AgreementPair& pair, const std::string& date) {
-    WriteWindowHeader(out, g, pair, date);
+void WriteWindowText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+                     const AgreementCounts& counts, const AgreementPair& pair, const std::string& date) {
+    WriteWindowHeader(out, settings, pair, date);
     std::int16_t totalFrq1 = 0, totalFrq2 = 0, totalAgreements = 0, totalDisagreements = 0;
     const CountTable& w = counts.WindowCounts;
     for (int row = 1; row <= counts.numCodes; ++row) {
         if (std::int64_t{w(row, kAgreements)} + w(row, kDisagreements) != 0) {
-            out.text(" " + g.CodeTable.code(row));
+            out.text(" " + set.CodeTable.code(row));
             WriteFigures(out, w(row, kFrq1), w(row, kFrq2), w(row, kAgreements), w(row, kDisagreements));
-            out.text(g.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
+            out.text(set.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
         }
         AddToTotal(totalFrq1, w(row, kFrq1));
         AddToTotal(totalFrq2, w(row, kFrq2));
@@ -80,15 +80,15 @@ void WriteWindowText(textfile::ReportText& out, const Global& g, const Agreement
     }
 }
 
-void WriteWindowCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
-                    const AgreementPair& pair) {
+void WriteWindowCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+                    const AgreementCounts& counts, const AgreementPair& pair) {
     out.text(Quoted("Window Method") + ", 0,");
     out.text(Quoted(FileNameOnly(pair.name1)) + "," + Quoted(pair.header1) + ",");
     out.text(Quoted(FileNameOnly(pair.name2)) + "," + Quoted(pair.header2) + ",");
-    out.text(Quoted(FileNameOnly(g.Code_File)));
+    out.text(Quoted(FileNameOnly(settings.Code_File)));
     const CountTable& w = counts.WindowCounts;
     for (int row = 1; row <= counts.numCodes; ++row) {
-        out.text("," + Quoted(g.CodeTable.code(row)));
+        out.text("," + Quoted(set.CodeTable.code(row)));
         for (const int column : {kFrq1, kFrq2, kAgreements, kDisagreements}) {
             out.text("," + textfile::printNumber(w(row, column)));
         }

@@ -32,9 +32,9 @@ std::string Figure(float value) {
     return formatMask(value, " #.#####0", textfile::Precision::Single);
 }
 
-std::vector<int> CodesInEitherFile(const Global& g, const AgreementCounts& counts, int group) {
+std::vector<int> CodesInEitherFile(const CodeSet& set, const AgreementCounts& counts, int group) {
     std::vector<int> taken;
-    for (const int row : CodesOfGroup(g, group)) {
+    for (const int row : CodesOfGroup(set, group)) {
         if (std::int64_t{counts.WindowCounts(row, kFrq1)} + counts.WindowCounts(row, kFrq2) != 0) {
             taken.push_back(row);
         }
@@ -44,7 +44,7 @@ std::vector<int> CodesInEitherFile(const Global& g, const AgreementCounts& count
 
 } // namespace
 
-void WriteKappaMatrixText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+void WriteKappaMatrixText(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                           const AgreementPair& pair, int group, const std::string& date) {
     out.line();
     out.line(std::string(80, '*'));
@@ -53,14 +53,14 @@ void WriteKappaMatrixText(textfile::ReportText& out, const Global& g, const Agre
     WriteGroupFileLines(out, pair, group);
     out.line();
 
-    const std::vector<int> taken = CodesInEitherFile(g, counts, group);
+    const std::vector<int> taken = CodesInEitherFile(set, counts, group);
     out.text("       ");
     for (const int column : taken) {
-        out.text(CodeColumn(g.CodeTable.code(column)));
+        out.text(CodeColumn(set.CodeTable.code(column)));
     }
     out.endLine();
     for (const int row : taken) {
-        out.text(CodeColumn(g.CodeTable.code(row)));
+        out.text(CodeColumn(set.CodeTable.code(row)));
         for (const int column : taken) {
             out.right(Cell(counts.CodeMatrix(row, column)), 7);
         }
@@ -81,20 +81,21 @@ void WriteKappaMatrixText(textfile::ReportText& out, const Global& g, const Agre
     out.line();
 }
 
-void WriteKappaMatrixCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
-                         const AgreementPair& pair, int group) {
+void WriteKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+                         const AgreementCounts& counts, const AgreementPair& pair, int group) {
     out.line();
     out.line(Quoted("Kappa Matrix") + "," + Quoted(textfile::FileNameOnly(pair.name1)) + "," +
-             Quoted(textfile::FileNameOnly(pair.name2)) + "," + Quoted(textfile::FileNameOnly(g.Code_File)));
+             Quoted(textfile::FileNameOnly(pair.name2)) + "," +
+             Quoted(textfile::FileNameOnly(settings.Code_File)));
 
-    const std::vector<int> codes = CodesOfGroup(g, group);
+    const std::vector<int> codes = CodesOfGroup(set, group);
     out.text(Quoted(""));
     for (const int column : codes) {
-        out.text("," + Quoted(g.CodeTable.code(column)));
+        out.text("," + Quoted(set.CodeTable.code(column)));
     }
     out.endLine();
     for (const int row : codes) {
-        out.text(Quoted(g.CodeTable.code(row)));
+        out.text(Quoted(set.CodeTable.code(row)));
         for (const int column : codes) {
             out.text("," + textfile::printNumber(counts.CodeMatrix(row, column)));
         }

@@ -5,18 +5,19 @@
 #include "textfile/ReportLine.h"
 #include "workstation/analyses/AgreementCounts.h"
 #include "workstation/analyses/AgreementPair.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/WorkstationSettings.h"
 
 #include <string>
 
 namespace ws {
 
 // Text: only the codes that occur in either file (by the window method's Frq1 and Frq2).
-void WriteKappaMatrixText(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
+void WriteKappaMatrixText(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                           const AgreementPair& pair, int group, const std::string& date);
 // Comma-separated: every code of the group. With no unit coded by both observers the
 // ratio of the summary line is "Undefined".
-void WriteKappaMatrixCsv(textfile::ReportText& out, const Global& g, const AgreementCounts& counts,
-                         const AgreementPair& pair, int group);
+void WriteKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+                         const AgreementCounts& counts, const AgreementPair& pair, int group);
 
 } // namespace ws

@@ -18,9 +18,6 @@ using platform::Icon;
 using textfile::kFalse;
 using textfile::kTrue;
 
-constexpr std::int16_t kListInput = 4;
-constexpr std::int16_t kSingleInput = 1;
-
 const std::string kAgreementLabel = " Inter-observer Agreement Report";
 
 bool blankName(const std::string& name) {
@@ -77,22 +74,22 @@ void nameReport(const AnalysisChoices& choices, Global& g) {
     switch (choices.destination) {
     case ReportDestination::TextEditor:
         g.OutputFileName = g.DataFileName + ".txt";
-        g.OutputKind = 1;
+        g.OutputKind = kTextOutput;
         break;
     case ReportDestination::Spreadsheet:
         g.OutputFileName = g.DataFileName + ".csv";
-        g.OutputKind = 2;
+        g.OutputKind = kCsvOutput;
         break;
     case ReportDestination::NamedFile:
         g.OutputFileName = choices.namedReport;
-        g.OutputKind = 3;
+        g.OutputKind = kNamedFileOutput;
         break;
     }
 }
 
 // False when the person gave up on a report that another program holds open.
 bool clearOldReport(Global& g, platform::Platform& p, const RemoveReport& removeReport) {
-    if (g.OutputKind == 3) {
+    if (g.OutputKind == kNamedFileOutput) {
         return true; // a named report is appended to, run after run
     }
     while (removeReport(g.OutputFileName) == RemovalResult::InUse) {
@@ -165,7 +162,7 @@ PassEnd runOnePass(AnalysisKind kind, bool firstPass, std::int16_t& kappaMatrixW
         routes.multiGroupFreqDur();
         break;
     case AnalysisKind::Sequential:
-        if (g.InputMode == kListInput) {
+        if (g.InputMode == kListFileInput) {
             const std::string type = listTypeOrNothing(g.DataFileName);
             if (type != "Interval Files" && type != kEventFilesList && type != "Toggle Files") {
                 p.dialogs.messageBox("Not a valid list: " + g.DataFileName, "Error!", Buttons::OK,
@@ -219,14 +216,14 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
     ListOfListsScope listOfListsScope(g);
     g.OutputFileName.clear();
     if (choices.listFile) {
-        g.InputMode = kListInput;
+        g.InputMode = kListFileInput;
         g.SkipToPooled = choices.skipToPooled ? 1 : 0;
         if (listTypeOrNothing(g.DataFileName) == kListFilesList) {
             g.ListOfListsMode = kTrue;
             g.ListOfListsActive = kTrue;
         }
     } else {
-        g.InputMode = kSingleInput;
+        g.InputMode = kSingleFileInput;
         g.SkipToPooled = 0;
     }
     nameReport(choices, g);
@@ -250,7 +247,7 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
 
     g.AbortRun = kFalse;
     std::int16_t kappaMatrixWanted = kFalse;
-    if ((kind == AnalysisKind::InterObserverAgreement && g.InputMode == kListInput) ||
+    if ((kind == AnalysisKind::InterObserverAgreement && g.InputMode == kListFileInput) ||
         kind == AnalysisKind::SecondAgreementFile) {
         if (p.dialogs.messageBox("Do you want the Kappa Matrix in the file?", kProgramTitle, Buttons::YesNo,
                                  Icon::None) == Answer::Yes) {
@@ -269,7 +266,7 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
                                      Icon::Exclamation);
                 break;
             }
-            g.InputMode = kListInput;
+            g.InputMode = kListFileInput;
         }
         if (runOnePass(kind, pass == 1, kappaMatrixWanted, g, p, status, routes) == PassEnd::EndRun) {
             return;

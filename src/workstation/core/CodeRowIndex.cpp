@@ -15,8 +15,8 @@ std::uint64_t longHash(std::string_view code) {
 
 } // namespace
 
-CodeRowIndex::CodeRowIndex(const Global& g) {
-    const int rows = std::max<int>(g.NumCodes, 0);
+CodeRowIndex::CodeRowIndex(const CodeSet& set) {
+    const int rows = std::max<int>(set.NumCodes, 0);
     codes_.resize(static_cast<std::size_t>(rows) + 1);
     std::size_t capacity = 16;
     while (capacity < static_cast<std::size_t>(rows) * 2) {
@@ -25,7 +25,7 @@ CodeRowIndex::CodeRowIndex(const Global& g) {
     slots_.assign(capacity, Slot{});
     mask_ = capacity - 1;
     for (int row = 1; row <= rows; ++row) {
-        codes_[static_cast<std::size_t>(row)] = g.CodeTable.code(row);
+        codes_[static_cast<std::size_t>(row)] = set.CodeTable.code(row);
         if (rowOf(codes_[static_cast<std::size_t>(row)]) == -1) { // a code listed twice keeps its first row
             insert(row, codes_[static_cast<std::size_t>(row)]);
         }

@@ -4,7 +4,7 @@
 // each event. Codes of up to eight bytes (nearly all) are compared as one word.
 
 #include "textfile/ShortTextWord.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ namespace ws {
 
 class CodeRowIndex {
 public:
-    explicit CodeRowIndex(const Global& g);
+    explicit CodeRowIndex(const CodeSet& set);
 
     // The first row whose code equals `code` exactly, as FindCode gives it; -1 when none.
     int rowOf(std::string_view code) const {

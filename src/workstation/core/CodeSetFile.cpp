@@ -190,19 +190,19 @@ std::int16_t SaveCodeFile(Global& g, platform::Platform& p) {
     return textfile::kTrue;
 }
 
-std::int16_t FindCode(const Global& g, const std::string& code) {
-    for (int row = 1; row <= g.NumCodes; ++row) {
-        if (g.CodeTable.codeIs(row, code)) {
+std::int16_t FindCode(const CodeSet& set, const std::string& code) {
+    for (int row = 1; row <= set.NumCodes; ++row) {
+        if (set.CodeTable.codeIs(row, code)) {
             return static_cast<std::int16_t>(row);
         }
     }
     return -1;
 }
 
-void ListCodeGroups(const Global& g, std::int16_t& count, std::array<std::int16_t, 51>& groups) {
+void ListCodeGroups(const CodeSet& set, std::int16_t& count, std::array<std::int16_t, 51>& groups) {
     count = 0;
-    for (int row = 1; row <= g.NumCodes; ++row) {
-        const double group = g.CodeTable(3, row).asNumber();
+    for (int row = 1; row <= set.NumCodes; ++row) {
+        const double group = set.CodeTable(3, row).asNumber();
         bool listed = false;
         for (int k = 1; k <= count && !listed; ++k) {
             listed = group == groups[k];

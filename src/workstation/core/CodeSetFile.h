@@ -18,8 +18,8 @@ std::int16_t OpenCodeFile(Global& g, platform::Platform& p);
 // or not at all. True when written.
 std::int16_t SaveCodeFile(Global& g, platform::Platform& p);
 // Row of the code in the code table (exact match), or -1.
-std::int16_t FindCode(const Global& g, const std::string& code);
+std::int16_t FindCode(const CodeSet& set, const std::string& code);
 // The distinct group numbers of the code set in groups[1..count], ascending.
-void ListCodeGroups(const Global& g, std::int16_t& count, std::array<std::int16_t, 51>& groups);
+void ListCodeGroups(const CodeSet& set, std::int16_t& count, std::array<std::int16_t, 51>& groups);
 
 } // namespace ws

@@ -4,22 +4,22 @@
 
 namespace ws {
 
-EventFileRows::EventFileRows(const Global& g, const CodeRowIndex* index, std::vector<int>* rows)
+EventFileRows::EventFileRows(const CodeSet& set, const CodeRowIndex* index, std::vector<int>* rows)
     : index_(index), rows_(rows) {
-    if (index_ == nullptr && g.NumCodes <= g.CodeTable.rows()) {
-        index_ = &ownIndex_.emplace(g);
+    if (index_ == nullptr && set.NumCodes <= set.CodeTable.rows()) {
+        index_ = &ownIndex_.emplace(set);
     }
     if (rows_ != nullptr) {
         rows_->resize(kMaxEvents + 1);
     }
 }
 
-void EventFileRows::noteSlot(Global& g, int slot) {
+void EventFileRows::noteSlot(EventSlots& slots, int slot) {
     if (index_ == nullptr || rows_ == nullptr) {
         return;
     }
-    const auto& codes = g.codesOf(slot);
-    const int end = std::clamp(g.timesOf(slot)[0], 0, kMaxEvents);
+    const auto& codes = slots.codesOf(slot);
+    const int end = std::clamp(slots.timesOf(slot)[0], 0, kMaxEvents);
     for (int at = 1; at < end; ++at) {
         (*rows_)[static_cast<std::size_t>(at)] = index_->rowOf(codes[static_cast<std::size_t>(at)]);
     }

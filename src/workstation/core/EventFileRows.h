@@ -4,7 +4,8 @@
 // them, and a caller that counts by row need not look them up again.
 
 #include "workstation/core/CodeRowIndex.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/EventSlots.h"
 
 #include <optional>
 #include <string_view>
@@ -18,7 +19,7 @@ public:
     // each record in `rows` when they are given. Without an index it builds its own when
     // the table can have one (a count that runs past the table's rows cannot), and without
     // one it leaves every check to CheckEventCodes.
-    EventFileRows(const Global& g, const CodeRowIndex* index, std::vector<int>* rows);
+    EventFileRows(const CodeSet& set, const CodeRowIndex* index, std::vector<int>* rows);
     EventFileRows(const EventFileRows&) = delete;
     EventFileRows& operator=(const EventFileRows&) = delete;
 
@@ -39,7 +40,7 @@ public:
     // Whether CheckEventCodes would find every code noted so far.
     bool allDefined() const { return index_ != nullptr && allDefined_; }
     // After a merge has changed the slot: the rows of its records as they are now.
-    void noteSlot(Global& g, int slot);
+    void noteSlot(EventSlots& slots, int slot);
 
 private:
     std::optional<CodeRowIndex> ownIndex_;

@@ -12,10 +12,10 @@ int withinSlot(int index) {
     return std::clamp(index, 0, kMaxEvents);
 }
 
-void emptyOne(Global& g, int slot) {
-    auto& codes = g.codesOf(slot);
-    auto& times = g.timesOf(slot);
-    int& filledTo = g.slotFilledTo[slot == 2 ? 2 : 1];
+void emptyOne(EventSlots& slots, int slot) {
+    auto& codes = slots.codesOf(slot);
+    auto& times = slots.timesOf(slot);
+    int& filledTo = slots.slotFilledTo[slot == 2 ? 2 : 1];
     if (codes.size() != kSlotSize || times.size() != kSlotSize) {
         codes.assign(kSlotSize, std::string());
         times.assign(kSlotSize, 0);
@@ -31,18 +31,18 @@ void emptyOne(Global& g, int slot) {
 
 } // namespace
 
-void emptySlot(Global& g, int slot) {
+void emptySlot(EventSlots& slots, int slot) {
     if (slot == 2) {
-        emptyOne(g, 2);
+        emptyOne(slots, 2);
     } else {
         // The second slot pairs with the first: a new first file leaves no stale partner.
-        emptyOne(g, 1);
-        emptyOne(g, 2);
+        emptyOne(slots, 1);
+        emptyOne(slots, 2);
     }
 }
 
-void markSlotFilled(Global& g, int slot, int last) {
-    int& filledTo = g.slotFilledTo[slot == 2 ? 2 : 1];
+void markSlotFilled(EventSlots& slots, int slot, int last) {
+    int& filledTo = slots.slotFilledTo[slot == 2 ? 2 : 1];
     filledTo = std::max(filledTo, withinSlot(last));
 }
 

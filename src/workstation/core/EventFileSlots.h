@@ -6,13 +6,13 @@
 // Other writers of a slot (sorting, removing events, initial states) keep inside both; a
 // writer that may go further (the continuous-data merge) marks the slot filled to its end.
 
-#include "workstation/core/Global.h"
+#include "workstation/core/EventSlots.h"
 
 namespace ws {
 
 // Leaves `slot` as re-created: every code empty and every time 0, at kMaxEvents + 1 of each.
-void emptySlot(Global& g, int slot);
+void emptySlot(EventSlots& slots, int slot);
 // The slot may hold records up to index `last` now.
-void markSlotFilled(Global& g, int slot, int last);
+void markSlotFilled(EventSlots& slots, int slot, int last);
 
 } // namespace ws

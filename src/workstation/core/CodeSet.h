@@ -1,0 +1,18 @@
+#pragma once
+// The current code set: its table of codes and the names of groups 0..48.
+
+#include "workstation/core/CodeTable.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace ws {
+
+struct CodeSet {
+    std::int16_t NumCodes = 0;
+    CodeTableData CodeTable;
+    std::array<std::string, 50> GroupNames;
+};
+
+} // namespace ws
