@@ -4,6 +4,7 @@
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/core/HelpScreens.h"
+#include "workstation/core/MainWindowGeometry.h"
 #include "workstation/core/Settings.h"
 #include "workstation/core/ShowOutput.h"
 
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <exception>
@@ -27,19 +29,6 @@ namespace {
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-
-constexpr int kTwipsPerPixel = 15;
-
-std::int16_t toTwips(int pixels) {
-    const long twips = static_cast<long>(pixels) * kTwipsPerPixel;
-    // The store keeps 16-bit values; a rectangle wider than that keeps its largest size.
-    return static_cast<std::int16_t>(std::clamp<long>(twips, std::numeric_limits<std::int16_t>::min(),
-                                                      std::numeric_limits<std::int16_t>::max()));
-}
-
-int toPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 std::string versionText() {
     return std::to_string(SUITE_VERSION_MAJOR) + "." + std::to_string(SUITE_VERSION_MINOR) + "." +
@@ -262,6 +251,30 @@ void Talvor::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+PixelRect pixelRectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The primary screen first: a window off every screen comes back onto it.
+std::vector<PixelRect> availableScreens() {
+    std::vector<PixelRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.push_back(pixelRectOf(primary->availableGeometry()));
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) {
+            screens.push_back(pixelRectOf(screen->availableGeometry()));
+        }
+    }
+    return screens;
+}
+
+} // namespace
+
+// The client rectangle, the same one applyPlacement sets: storing the frame's corner and
+// applying it to the client area would move the window by the frame on every restart.
 WindowPlacement Talvor::placement() const {
     WindowPlacement current;
     if (isMinimized()) {
@@ -269,11 +282,24 @@ WindowPlacement Talvor::placement() const {
     } else if (isMaximized()) {
         current.state = 2;
     }
-    current.left = toTwips(x());
-    current.top = toTwips(y());
-    current.width = toTwips(width());
-    current.height = toTwips(height());
+    const QRect client = geometry();
+    current.left = toTwips(client.x());
+    current.top = toTwips(client.y());
+    current.width = toTwips(client.width());
+    current.height = toTwips(client.height());
     return current;
+}
+
+FrameMargins Talvor::frameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    if (frame == client) {
+        FrameMargins unframed;
+        unframed.top = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        return unframed;
+    }
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
 }
 
 void Talvor::applyPlacement(const WindowPlacement& placement) {
@@ -284,8 +310,11 @@ void Talvor::applyPlacement(const WindowPlacement& placement) {
     if (placement.withGeometry) {
         // The normal rectangle first, so a maximised window comes back to it when restored.
         setWindowState(states);
-        move(toPixels(placement.left), toPixels(placement.top));
-        resize(std::max(1, toPixels(placement.width)), std::max(1, toPixels(placement.height)));
+        const PixelRect stored{toPixels(placement.left), toPixels(placement.top),
+                               std::max(1, toPixels(placement.width)),
+                               std::max(1, toPixels(placement.height))};
+        const PixelRect shown = keepOnScreen(stored, availableScreens(), frameMargins());
+        setGeometry(shown.left, shown.top, shown.width, shown.height);
     }
     if (placement.state == 1) {
         states |= Qt::WindowMinimized;

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "workstation/core/Global.h"
+#include "workstation/core/MainWindowGeometry.h"
 #include "workstation/core/MainWindowLinks.h"
 
 #include <QMainWindow>
@@ -63,6 +64,9 @@ protected:
 private:
     void buildMenus();
     void centreOnScreen();
+    // What the window manager draws around the client area; before it has framed the
+    // window, a title bar of the style's height.
+    FrameMargins frameMargins() const;
     void showWelcome();
     bool runAnalysis(const std::string& title);
     void callLink(const std::function<void()>& link);

@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -204,9 +208,11 @@ TEST_F(TalvorWindow, StartUpPlacesTheWindowFromTheStoredState) {
         const char* what;
         std::vector<std::pair<const char*, const char*>> stored;
         ws::WindowPlacement expected;
+        bool belowTitleBar = false;
     };
     const std::vector<Case> cases = {
-        {"empty store: top left, 9135 by 6900", {}, {0, 0, 0, 9135, 6900}},
+        // The stored corner is the client area's, so the title bar goes just below the top.
+        {"empty store: top left, 9135 by 6900", {}, {0, 0, 0, 9135, 6900}, true},
         {"normal with geometry",
          {{"WindowState", "0"},
           {"WindowLeft", "1500"},
@@ -230,7 +236,9 @@ TEST_F(TalvorWindow, StartUpPlacesTheWindowFromTheStoredState) {
         EXPECT_EQ(placed.state, c.expected.state);
         if (c.expected.state == 0) {
             EXPECT_EQ(placed.left, c.expected.left);
-            EXPECT_EQ(placed.top, c.expected.top);
+            const int titleBar =
+                c.belowTitleBar ? w.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &w) * 15 : 0;
+            EXPECT_EQ(placed.top, c.expected.top + titleBar);
             EXPECT_EQ(placed.width, c.expected.width);
             EXPECT_EQ(placed.height, c.expected.height);
         }
@@ -249,6 +257,69 @@ TEST_F(TalvorWindow, GeometryRoundTripsThroughSaveAndLoad) {
     const auto placed = again.placement();
     EXPECT_EQ(std::vector<int>({placed.state, placed.left, placed.top, placed.width, placed.height}),
               std::vector<int>({0, 2250, 1200, 8100, 5100}));
+}
+
+// One run of the program on the same store: start-up (after the window is shown, as the
+// program does it, or before any frame exists), then the window is closed. Gives the
+// client and frame rectangles the run ended with.
+std::pair<QRect, QRect> startAndClose(testsupport::ScriptedPlatform& doubles, ws::MainWindowLinks& links,
+                                      bool framed) {
+    ws::Global g;
+    ws::Talvor window(g, doubles.platform, links);
+    window.endProgram = [] {};
+    if (framed) {
+        window.show();
+        QApplication::processEvents();
+    }
+    window.Form_Load();
+    QApplication::processEvents();
+    const std::pair<QRect, QRect> shown{window.geometry(), window.frameGeometry()};
+    window.Form_Unload();
+    return shown;
+}
+
+TEST_F(TalvorWindow, RestartsKeepTheStoredRectangleWithAndWithoutAFrame) {
+    const auto storedGeometry = [this] {
+        std::vector<std::string> values;
+        for (const char* name : {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"}) {
+            values.push_back(doubles.settings.get("OSTRAVEL", "StartUp", name, "(none)"));
+        }
+        return values;
+    };
+    store("StartUp", "gStartBanner", "0");
+    for (const bool framed : {false, true}) {
+        SCOPED_TRACE(framed ? "framed" : "no frame");
+        store("StartUp", "WindowState", "0");
+        store("StartUp", "WindowLeft", "1500");
+        store("StartUp", "WindowTop", "2250");
+        store("StartUp", "WindowWidth", "9135");
+        store("StartUp", "WindowHeight", "6900");
+        for (int run = 1; run <= 4; ++run) {
+            const auto [client, frame] = startAndClose(doubles, links, framed);
+            EXPECT_EQ(storedGeometry(), (std::vector<std::string>{"1500", "2250", "9135", "6900"})) << run;
+            EXPECT_EQ(client, QRect(100, 150, 609, 460));
+            EXPECT_EQ(frame.topLeft() != client.topLeft(), framed) << "the platform draws a frame";
+        }
+    }
+}
+
+TEST_F(TalvorWindow, ARectangleOffEveryScreenComesBackOntoOne) {
+    store("StartUp", "gStartBanner", "0");
+    store("StartUp", "WindowState", "0");
+    store("StartUp", "WindowLeft", "-30000");
+    store("StartUp", "WindowTop", "30000");
+    store("StartUp", "WindowWidth", "6000");
+    store("StartUp", "WindowHeight", "4500");
+    const auto [client, frame] = startAndClose(doubles, links, true);
+
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+    EXPECT_EQ(client.size(), QSize(400, 300));
+    // What was brought back is what the next start finds.
+    const std::string left = doubles.settings.get("OSTRAVEL", "StartUp", "WindowLeft", "");
+    const std::string top = doubles.settings.get("OSTRAVEL", "StartUp", "WindowTop", "");
+    EXPECT_EQ(startAndClose(doubles, links, true).first, client);
+    EXPECT_EQ(doubles.settings.get("OSTRAVEL", "StartUp", "WindowLeft", ""), left);
+    EXPECT_EQ(doubles.settings.get("OSTRAVEL", "StartUp", "WindowTop", ""), top);
 }
 
 TEST_F(TalvorWindow, ExitWithCancelKeepsRunningWithTheSettingsSaved) {
