@@ -1,5 +1,6 @@
 #include "workstation/core/ShowOutput.h"
 
+#include "platform/CommandLine.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
@@ -28,18 +29,33 @@ bool knowsSpreadsheetSwitch(const std::string& program) {
 
 } // namespace
 
+namespace {
+
+// The setting's own words (the program and its options), the spreadsheet switch where the
+// program understands it, and the report as one word of its own.
+std::vector<std::string> helperArguments(const std::string& setting, bool spreadsheet,
+                                         const std::string& report) {
+    std::vector<std::string> argv = platform::splitCommandLine(setting);
+    if (argv.empty()) {
+        argv.emplace_back(); // no program named: nothing can be started
+    }
+    if (spreadsheet && knowsSpreadsheetSwitch(argv.front())) {
+        argv.push_back("/e");
+    }
+    argv.push_back(report);
+    return argv;
+}
+
+} // namespace
+
 HelperCommand helperCommandFor(const Global& g) {
     HelperCommand command;
     if (g.OutputKind == 2) {
         command.commandLine = g.Spreadsheet_Editor + " /e  " + quoted(g.OutputFileName);
-        command.argv.push_back(g.Spreadsheet_Editor);
-        if (knowsSpreadsheetSwitch(g.Spreadsheet_Editor)) {
-            command.argv.push_back("/e");
-        }
-        command.argv.push_back(g.OutputFileName);
+        command.argv = helperArguments(g.Spreadsheet_Editor, true, g.OutputFileName);
     } else if (g.OutputKind == 1) {
         command.commandLine = g.Text_Editor + " " + quoted(g.OutputFileName);
-        command.argv = {g.Text_Editor, g.OutputFileName};
+        command.argv = helperArguments(g.Text_Editor, false, g.OutputFileName);
     }
     return command;
 }
@@ -50,7 +66,7 @@ void ShowOutput(Global& g, platform::Platform& p) {
     }
     const HelperCommand command = helperCommandFor(g);
     if (!command.argv.empty() && textfile::fileExists(g.OutputFileName)) {
-        if (!p.launcher.start(command.argv)) {
+        if (command.argv.front().empty() || !p.launcher.start(command.argv)) {
             p.dialogs.messageBox(command.commandLine + " cannot execute" + "\r\n" +
                                      " You may need to pick your helper application in the analysis settings",
                                  kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);

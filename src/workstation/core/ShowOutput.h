@@ -9,8 +9,10 @@
 
 namespace ws {
 
-// What ShowOutput would start for the current run state: the argument vector and the
-// command line as the messages show it. Empty when nothing is to be started.
+// What ShowOutput would start for the current run state: the argument vector (the helper
+// setting split into program and options, then the report) and the command line as the
+// messages show it. Empty when the report kind opens no helper; a setting that names no
+// program gives an empty program, which cannot be started.
 struct HelperCommand {
     std::vector<std::string> argv;
     std::string commandLine;

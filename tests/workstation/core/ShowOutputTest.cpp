@@ -92,6 +92,50 @@ TEST_F(ShowOutputRun, StartsTheHelperThatSuitsTheReport) {
     }
 }
 
+TEST_F(ShowOutputRun, HelperSettingsAreSplitIntoArgumentVectors) {
+    struct Case {
+        const char* what;
+        std::int16_t kind;
+        std::string setting;
+        std::vector<std::string> argvBeforeFile;
+    };
+    const std::vector<Case> cases = {
+        {"plain program", 1, "gedit", {"gedit"}},
+        {"program with an option", 2, "libreoffice --calc", {"libreoffice", "--calc"}},
+        {"script path and an option", 1, "/home/ana/bin/view.sh --wait", {"/home/ana/bin/view.sh", "--wait"}},
+        {"quoted path with blanks", 1, "\"/opt/My Tools/view\" -n", {"/opt/My Tools/view", "-n"}},
+        {"blanks around the words", 1, "  kate   -b  ", {"kate", "-b"}},
+        {"three quotes give one", 1, "show \"\"\"hi\"\"\"", {"show", "\"hi\""}},
+        {"spreadsheet switch after the program's own options",
+         2,
+         "\"C:\\Program Files\\Office\\EXCEL.EXE\" /safe",
+         {"C:\\Program Files\\Office\\EXCEL.EXE", "/safe", "/e"}},
+        {"empty setting", 1, "", {""}},
+        {"blank setting", 2, "   ", {""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g.OutputKind = c.kind;
+        (c.kind == 1 ? g.Text_Editor : g.Spreadsheet_Editor) = c.setting;
+        std::vector<std::string> argv = c.argvBeforeFile;
+        argv.push_back(report); // its blank keeps it one word
+        EXPECT_EQ(ws::helperCommandFor(g).argv, argv);
+    }
+}
+
+TEST_F(ShowOutputRun, ASettingThatNamesNoProgramCannotExecute) {
+    g.OutputKind = 1;
+    g.Text_Editor = " ";
+    ws::ShowOutput(g, doubles.platform);
+    EXPECT_TRUE(doubles.launcher.started.empty());
+    ASSERT_EQ(doubles.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(
+        doubles.dialogs.boxes[0].text,
+        "  \"" + report +
+            "\" cannot execute\r\n You may need to pick your helper application in the analysis settings");
+    EXPECT_EQ(g.AbortRun, 0);
+}
+
 TEST_F(ShowOutputRun, ASecondCallAfterOneRunStartsNothing) {
     g.OutputKind = 2;
     ws::ShowOutput(g, doubles.platform);
