@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <initializer_list>
 
 namespace ws {
 namespace {
@@ -80,8 +82,14 @@ void Anal::buildControls() {
     layout->addLayout(frames);
     layout->addWidget(ProgressBar1);
     layout->addLayout(buttons);
+    keepFixedSize();
 
     // Choices are bound to the change itself, so merely activating the window fires nothing.
+    // An access key that several controls share only moves the focus among them; reaching
+    // an option that way chooses it, as any other way of choosing it does.
+    for (QRadioButton* option : {Option1, Option4, Option5, Option6, Option7}) {
+        option->installEventFilter(this);
+    }
     const auto whenChosen = [this](QRadioButton* option, void (Anal::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
             if (on) {
@@ -103,6 +111,31 @@ void Anal::buildControls() {
     connect(OutPrefs, &QPushButton::clicked, this, [this] { OutPrefs_Click(); });
     connect(Doit_Btn, &QPushButton::clicked, this, [this] { Doit_Btn_Click(); });
     connect(Cancel_Btn, &QPushButton::clicked, this, [this] { Cancel_Btn_Click(); });
+}
+
+// Controls that come and go keep their room, and the progress texts wrap inside the
+// label's two lines, so the dialog keeps one size and its controls never move.
+void Anal::keepFixedSize() {
+    for (QWidget* comesAndGoes : std::initializer_list<QWidget*>{Check1, Text1, ProgressBar1}) {
+        QSizePolicy policy = comesAndGoes->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        comesAndGoes->setSizePolicy(policy);
+    }
+    Label1->setWordWrap(true);
+    Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    Label1->setFixedHeight(2 * Label1->fontMetrics().lineSpacing());
+    setFixedSize(sizeHint());
+}
+
+bool Anal::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ShortcutFocusReason) {
+        auto* option = qobject_cast<QRadioButton*>(watched);
+        if (option != nullptr && !option->isChecked()) {
+            option->click();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Anal::resetControls() {
@@ -137,7 +170,7 @@ AnalysisChoices Anal::choices() const {
 void Anal::Form_Load() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
     if (g_.IOAFirstFileTaken == textfile::kFalse) {
         Option1->setChecked(true);

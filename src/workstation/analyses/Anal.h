@@ -63,8 +63,12 @@ public:
 
     void reject() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
+    void keepFixedSize();
     // Closing the dialog keeps the object (a handler of it may still be running) and
     // puts its controls back as they are when it loads.
     void unload(int result);

@@ -8,13 +8,17 @@
 #include "workstation/analyses/ShowAnalysis.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +90,63 @@ TEST_F(AnalDialogTest, ListChoiceShowsSkipToPooledAndSingleFileClearsIt) {
     option("Option1")->click();
     EXPECT_TRUE(check1()->isHidden());
     EXPECT_FALSE(check1()->isChecked());
+}
+
+TEST_F(AnalDialogTest, KeepsOneSizeAndLoadsCentred) {
+    anal.Form_Load();
+    const QSize loaded = anal.size();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(anal.pos(),
+              QPoint((screen.width() - loaded.width()) / 2, (screen.height() - loaded.height()) / 2));
+    EXPECT_EQ(anal.minimumSize(), anal.maximumSize()) << "the person cannot resize it";
+
+    // Every control that comes and goes, and a long progress text, leave the size alone.
+    sp.dialogs.files.push_back("/data/all runs.csv");
+    option("Option4")->click();
+    option("Option7")->click();
+    anal.showProgress(true);
+    anal.setLabel(
+        "Please pick the file to compare to a very long name of an event file from an observer.eve");
+    anal.show();
+    QApplication::processEvents();
+    EXPECT_EQ(anal.size(), loaded);
+    const QPoint checkAt = check1()->pos();
+    option("Option1")->click();
+    option("Option5")->click();
+    anal.showProgress(false);
+    QApplication::processEvents();
+    EXPECT_EQ(anal.size(), loaded);
+    EXPECT_EQ(check1()->pos(), checkAt) << "controls stay where they were";
+    anal.hide();
+}
+
+TEST_F(AnalDialogTest, AnOptionReachedByItsAccessKeyIsChosen) {
+    const auto reach = [](QRadioButton* option, Qt::FocusReason reason) {
+        QFocusEvent focusIn(QEvent::FocusIn, reason);
+        QCoreApplication::sendEvent(option, &focusIn);
+    };
+    // Activating the window or tabbing through chooses nothing.
+    reach(option("Option4"), Qt::ActiveWindowFocusReason);
+    reach(option("Option6"), Qt::TabFocusReason);
+    EXPECT_TRUE(option("Option1")->isChecked());
+    EXPECT_TRUE(option("Option5")->isChecked());
+
+    reach(option("Option4"), Qt::ShortcutFocusReason);
+    EXPECT_TRUE(option("Option4")->isChecked());
+    EXPECT_FALSE(check1()->isHidden());
+    reach(option("Option6"), Qt::ShortcutFocusReason);
+    EXPECT_TRUE(option("Option6")->isChecked());
+    reach(option("Option1"), Qt::ShortcutFocusReason);
+    EXPECT_TRUE(option("Option1")->isChecked());
+    EXPECT_TRUE(check1()->isHidden());
+
+    sp.dialogs.files.push_back("/data/all runs.csv");
+    reach(option("Option7"), Qt::ShortcutFocusReason);
+    EXPECT_EQ(sp.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(text1()->text(), "/data/all runs.csv");
+    reach(option("Option5"), Qt::ShortcutFocusReason);
+    EXPECT_TRUE(option("Option5")->isChecked());
+    EXPECT_TRUE(text1()->isHidden());
 }
 
 TEST_F(AnalDialogTest, FileChoiceAsksForTheReportName) {
