@@ -3,12 +3,12 @@
 // "0" a digit always shown, "#" a digit shown when significant, "." the decimal point,
 // any other character literal; a leading blank is the sign place.
 
+#include "textfile/Precision.h"
+
 #include <string>
 #include <string_view>
 
 namespace textfile {
-
-enum class Precision { Single, Double };
 
 // The value is first written to 7 (Single) or 15 (Double) significant digits, then that
 // decimal is rounded to the mask's decimals, halves away from zero.

@@ -4,7 +4,7 @@
 // text is the sign, the whole digits (at least "0") and every decimal, so it comes
 // straight from the rounded number without writing the value out digit by digit first.
 
-#include "textfile/NumberMask.h"
+#include "textfile/Precision.h"
 
 #include <optional>
 #include <string>

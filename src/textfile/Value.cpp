@@ -1,7 +1,7 @@
 #include "textfile/Value.h"
 
+#include "textfile/NumberText.h"
 #include "textfile/Numeric.h"
-#include "textfile/TextForms.h"
 
 namespace textfile {
 

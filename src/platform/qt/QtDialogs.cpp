@@ -1,6 +1,6 @@
 #include "platform/qt/QtDialogs.h"
 
-#include "platform/TextBridge.h"
+#include "platform/qt/TextBridge.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "platform/qt/QtLauncher.h"
 
-#include "platform/TextBridge.h"
+#include "platform/qt/TextBridge.h"
 
 #include <QProcess>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "platform/qt/QtSound.h"
 
-#include "platform/TextBridge.h"
+#include "platform/qt/TextBridge.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>

@@ -6,11 +6,11 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/SystemClock.h"
-#include "platform/TextBridge.h"
-#include "workstation/analyses/AnalysisWindows.h"
+#include "platform/qt/TextBridge.h"
+#include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
-#include "workstation/core/Talvor.h"
+#include "workstation/core/windows/Talvor.h"
 
 #include <QApplication>
 

@@ -2,10 +2,10 @@
 // analysis dialog, the Kappa question, the report, and the editor started on it.
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalTestSupport.h"
-#include "workstation/analyses/AnalysisWindows.h"
+#include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/MainWindowLinks.h"
-#include "workstation/core/Talvor.h"
+#include "workstation/core/windows/Talvor.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -4,8 +4,8 @@
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
-#include "workstation/analyses/Anal.h"
-#include "workstation/analyses/ShowAnalysis.h"
+#include "workstation/analyses/windows/Anal.h"
+#include "workstation/analyses/windows/ShowAnalysis.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "workstation/core/Talvor.h"
+#include "workstation/core/windows/Talvor.h"
 
 #include "support/ScriptedPlatform.h"
 #include "textfile/RunError.h"

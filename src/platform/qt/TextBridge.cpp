@@ -1,4 +1,4 @@
-#include "platform/TextBridge.h"
+#include "platform/qt/TextBridge.h"
 
 #include <QFile>
 #include <QStringDecoder>

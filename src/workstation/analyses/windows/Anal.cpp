@@ -1,6 +1,6 @@
-#include "workstation/analyses/Anal.h"
+#include "workstation/analyses/windows/Anal.h"
 
-#include "platform/TextBridge.h"
+#include "platform/qt/TextBridge.h"
 #include "textfile/Numeric.h"
 
 #include <QApplication>

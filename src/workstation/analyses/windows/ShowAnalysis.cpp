@@ -1,4 +1,4 @@
-#include "workstation/analyses/ShowAnalysis.h"
+#include "workstation/analyses/windows/ShowAnalysis.h"
 
 namespace ws {
 

@@ -1,4 +1,4 @@
-#include "workstation/core/Talvor.h"
+#include "workstation/core/windows/Talvor.h"
 
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"

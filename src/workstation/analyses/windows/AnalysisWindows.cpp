@@ -1,7 +1,7 @@
-#include "workstation/analyses/AnalysisWindows.h"
+#include "workstation/analyses/windows/AnalysisWindows.h"
 
 #include "workstation/analyses/InterObserverAgreement.h"
-#include "workstation/analyses/ShowAnalysis.h"
+#include "workstation/analyses/windows/ShowAnalysis.h"
 
 namespace ws {
 

@@ -3,8 +3,8 @@
 // and handed to the main window through its links.
 
 #include "platform/Platform.h"
-#include "workstation/analyses/Anal.h"
 #include "workstation/analyses/AnalysisRoutes.h"
+#include "workstation/analyses/windows/Anal.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 

@@ -2,7 +2,7 @@
 // The main window's way into the analysis dialog: write the title, load, show modally.
 
 #include "platform/Platform.h"
-#include "workstation/analyses/Anal.h"
+#include "workstation/analyses/windows/Anal.h"
 
 #include <functional>
 #include <string>

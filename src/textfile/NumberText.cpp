@@ -1,0 +1,49 @@
+#include "textfile/NumberText.h"
+
+#include "textfile/Decimal.h"
+
+#include <cmath>
+
+namespace textfile {
+namespace {
+
+// From here on a plain text would be all zeros past the significant digits.
+constexpr int kExponentFromPointPos = 16; // 1E15 has 16 digits before the point
+
+std::string decimalText(const detail::Decimal& d) {
+    return d.pointPos >= kExponentFromPointPos ? detail::exponentText(d) : detail::plainText(d);
+}
+
+std::string nonFiniteText(double value) {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    return value < 0 ? "-Inf" : "Inf";
+}
+
+} // namespace
+
+std::string doubleText(double value) {
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    return decimalText(detail::toDecimal(value, 15));
+}
+
+std::string singleText(float value) {
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    return decimalText(detail::shortestSingle(value));
+}
+
+std::string printNumber(double value) {
+    return joinedNumber(value) + " ";
+}
+
+std::string joinedNumber(double value) {
+    const std::string digits = doubleText(value);
+    return digits.front() == '-' ? digits : " " + digits;
+}
+
+} // namespace textfile
