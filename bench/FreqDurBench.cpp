@@ -2,6 +2,7 @@
 // events each, beside the event reader alone and a plain read of the same bytes. The
 // report's counter report_per_plain_read is its time over the plain read's.
 #include "platform/Platform.h"
+#include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/analyses/FreqDurCounts.h"
 #include "workstation/analyses/FreqDurReport.h"
@@ -33,53 +34,6 @@ constexpr int kEventsPerFile = 2000;
 // so the report runs as ten lists of 100 files, the way a list of lists runs.
 constexpr int kFilesPerList = 100;
 
-class SilentDialogs : public platform::Dialogs {
-public:
-    int boxes = 0;
-    platform::Answer messageBox(const std::string&, const std::string&, platform::Buttons,
-                                platform::Icon) override {
-        ++boxes;
-        return platform::Answer::OK;
-    }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::string openFile(const platform::FileDialogRequest&) override { return {}; }
-    std::string saveFile(const platform::FileDialogRequest&) override { return {}; }
-    bool printerSetup() override { return false; }
-    int showModal(QDialog&) override { return 0; }
-    void yieldToUi() override {}
-    void beep() override {}
-};
-
-class NoSettings : public platform::SettingsStore {
-public:
-    std::string get(const std::string&, const std::string&, const std::string&,
-                    const std::string& d) override {
-        return d;
-    }
-    void set(const std::string&, const std::string&, const std::string&, const std::string&) override {}
-};
-
-class NoLauncher : public platform::Launcher {
-public:
-    bool start(const std::vector<std::string>&) override { return false; }
-};
-
-class NoSound : public platform::Sound {
-public:
-    void setFileName(const std::string&) override {}
-    void open() override {}
-    void play() override {}
-    void close() override {}
-};
-
-class FixedClock : public platform::Clock {
-public:
-    double secondsSinceMidnight() override { return 0; }
-    platform::DateTime now() override { return {2026, 12, 10, 9, 30, 0}; }
-};
-
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
@@ -105,12 +59,8 @@ public:
     const std::vector<std::string>& lists() const { return lists_; }
     const fs::path& folder() const { return folder_; }
 
-    SilentDialogs dialogs;
-    NoSettings settings;
-    NoLauncher launcher;
-    NoSound sound;
-    FixedClock clock;
-    platform::Platform platform{dialogs, settings, launcher, sound, clock, "."};
+    testsupport::ScriptedPlatform doubles;
+    platform::Platform& platform = doubles.platform;
     ws::Global g;
 
 private:
@@ -233,7 +183,7 @@ void BM_FreqDurReport(benchmark::State& state) {
             }
         });
     }
-    if (d.dialogs.boxes != 0) {
+    if (!d.doubles.dialogs.boxes.empty()) {
         state.SkipWithError("the report took its failure path");
         return;
     }

@@ -5,6 +5,74 @@
 #include <sstream>
 
 namespace testsupport {
+namespace {
+
+std::vector<std::string_view> linesOf(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        const std::size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
+        lines.push_back(bytes.substr(0, length));
+        bytes.remove_prefix(length);
+    }
+    return lines;
+}
+
+std::string visible(std::string_view line) {
+    std::string out;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            static const char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::filesystem::path fixtureFamily(const std::string& family) {
+    return std::filesystem::path(SUITE_FIXTURES_DIR) / family;
+}
+
+::testing::AssertionResult sameBytes(std::string_view actual, std::string_view expected) {
+    if (actual == expected) {
+        return ::testing::AssertionSuccess();
+    }
+    const auto actualLines = linesOf(actual);
+    const auto expectedLines = linesOf(expected);
+    std::size_t line = 0;
+    while (line < actualLines.size() && line < expectedLines.size() &&
+           actualLines[line] == expectedLines[line]) {
+        ++line;
+    }
+    const auto side = [line](const std::vector<std::string_view>& lines) {
+        return line < lines.size() ? "\"" + visible(lines[line]) + "\"" : std::string("(no such line)");
+    };
+    return ::testing::AssertionFailure()
+           << "first difference at line " << line + 1 << " (of " << actualLines.size() << " actual, "
+           << expectedLines.size() << " expected)\n  actual:   " << side(actualLines)
+           << "\n  expected: " << side(expectedLines);
+}
+
+::testing::AssertionResult sameAsFile(std::string_view actual, const std::filesystem::path& expectedFile) {
+    std::ifstream in(expectedFile, std::ios::binary);
+    if (!in) {
+        return ::testing::AssertionFailure() << "no expected file " << expectedFile;
+    }
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return sameBytes(actual, bytes.str());
+}
 
 std::map<std::string, std::string> readCaseSettings(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -21,8 +21,6 @@ namespace {
 
 using namespace analtest;
 
-const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "freqdur";
-
 AnalysisChoices choicesOf(std::map<std::string, std::string>& settings) {
     AnalysisChoices choices;
     choices.listFile = settings["input"] == "list";
@@ -35,11 +33,14 @@ AnalysisChoices choicesOf(std::map<std::string, std::string>& settings) {
     return choices;
 }
 
-class FreqDurCase : public ::testing::TestWithParam<std::string> {};
+class FreqDurCase : public testsupport::FixtureCase {
+protected:
+    fs::path family() const override { return testsupport::fixtureFamily("freqdur"); }
+};
 
 TEST_P(FreqDurCase, ReportMatchesExpectedBytes) {
     ScratchFolder scratch;
-    fs::copy(kCases / GetParam(), scratch.path(), fs::copy_options::recursive);
+    fs::copy(folder(), scratch.path(), fs::copy_options::recursive);
     CurrentFolder inCase(scratch.path());
     auto settings = testsupport::readCaseSettings("case.txt");
 
@@ -55,13 +56,11 @@ TEST_P(FreqDurCase, ReportMatchesExpectedBytes) {
 
     EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
     EXPECT_EQ(g.RunCancelled, textfile::kFalse);
-    const std::string expected = readBytes(settings["expected"]);
     ASSERT_TRUE(textfile::fileExists(g.OutputFileName)) << g.OutputFileName;
-    EXPECT_EQ(readBytes(g.OutputFileName), expected);
+    EXPECT_TRUE(testsupport::sameBytes(readBytes(g.OutputFileName), readBytes(settings["expected"])));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, FreqDurCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         testsupport::caseTestName);
+SUITE_FIXTURE_CASES(FreqDurCase, "freqdur");
 
 } // namespace
 } // namespace ws

@@ -22,8 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "agreement";
-
 // List entries name their files relative to the list's folder.
 class WorkingFolder {
 public:
@@ -38,57 +36,49 @@ private:
     fs::path previous_;
 };
 
-std::vector<fs::path> caseFolders() {
-    std::vector<fs::path> folders;
-    for (const auto& entry : fs::directory_iterator(kCases)) {
-        if (entry.is_directory()) {
-            folders.push_back(entry.path());
-        }
+class InterObserverCase : public testsupport::FixtureCase {
+protected:
+    fs::path family() const override { return testsupport::fixtureFamily("agreement"); }
+};
+
+TEST_P(InterObserverCase, ReportMatchesTheExpectedBytes) {
+    const fs::path folder = this->folder();
+    const auto settings = caseSettings();
+    const fs::path report = fs::path(testing::TempDir()) / ("agreement-" + folder.filename().string());
+    fs::remove(report);
+
+    testsupport::ScriptedPlatform sp;
+    Global g;
+    g.Code_File = (folder / "codes.cod").string();
+    ASSERT_EQ(OpenCodeFile(g, sp.platform), -1);
+    g.gIOAWindow = static_cast<std::int16_t>(std::stoi(settings.at("window")));
+    g.OutputKind = static_cast<std::int16_t>(std::stoi(settings.at("output")));
+    g.OutputFileName = report.string();
+    std::int16_t kappaMatrixWanted = static_cast<std::int16_t>(std::stoi(settings.at("kappa")));
+    if (settings.count("list") != 0) {
+        g.InputMode = 4;
+        g.DataFileName = (folder / settings.at("list")).string();
+    } else {
+        const std::string& pair = settings.at("pair");
+        const auto bar = pair.find('|');
+        g.InputMode = 1;
+        g.DataFileName =
+            (folder / pair.substr(0, bar)).string() + '\r' + (folder / pair.substr(bar + 1)).string();
     }
-    std::sort(folders.begin(), folders.end());
-    return folders;
+
+    QuietStatus status;
+    {
+        WorkingFolder inCase(folder);
+        InterObserverAgreement(g, sp.platform, status, kappaMatrixWanted);
+    }
+
+    EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
+    const fs::path expected = folder / (g.OutputKind == 1 ? "expected.txt" : "expected.csv");
+    ASSERT_TRUE(textfile::fileExists(report.string()));
+    EXPECT_TRUE(testsupport::sameAsFile(textfile::readWholeFile(report.string()), expected));
 }
 
-TEST(InterObserverCases, ReportsMatchTheExpectedBytes) {
-    const std::vector<fs::path> folders = caseFolders();
-    ASSERT_FALSE(folders.empty());
-    for (const fs::path& folder : folders) {
-        SCOPED_TRACE(folder.filename().string());
-        const auto settings = testsupport::readCaseSettings(folder / "case.txt");
-        const fs::path report = fs::path(testing::TempDir()) / ("agreement-" + folder.filename().string());
-        fs::remove(report);
-
-        testsupport::ScriptedPlatform sp;
-        Global g;
-        g.Code_File = (folder / "codes.cod").string();
-        ASSERT_EQ(OpenCodeFile(g, sp.platform), -1);
-        g.gIOAWindow = static_cast<std::int16_t>(std::stoi(settings.at("window")));
-        g.OutputKind = static_cast<std::int16_t>(std::stoi(settings.at("output")));
-        g.OutputFileName = report.string();
-        std::int16_t kappaMatrixWanted = static_cast<std::int16_t>(std::stoi(settings.at("kappa")));
-        if (settings.count("list") != 0) {
-            g.InputMode = 4;
-            g.DataFileName = (folder / settings.at("list")).string();
-        } else {
-            const std::string& pair = settings.at("pair");
-            const auto bar = pair.find('|');
-            g.InputMode = 1;
-            g.DataFileName =
-                (folder / pair.substr(0, bar)).string() + '\r' + (folder / pair.substr(bar + 1)).string();
-        }
-
-        QuietStatus status;
-        {
-            WorkingFolder inCase(folder);
-            InterObserverAgreement(g, sp.platform, status, kappaMatrixWanted);
-        }
-
-        EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
-        const fs::path expected = folder / (g.OutputKind == 1 ? "expected.txt" : "expected.csv");
-        ASSERT_TRUE(textfile::fileExists(report.string()));
-        EXPECT_EQ(textfile::readWholeFile(report.string()), textfile::readWholeFile(expected.string()));
-    }
-}
+SUITE_FIXTURE_CASES(InterObserverCase, "agreement");
 
 } // namespace
 } // namespace ws

@@ -1,5 +1,6 @@
 #include "workstation/core/CodeSetFile.h"
 
+#include "support/FixtureCases.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 
@@ -59,45 +60,43 @@ std::string fixture(const std::string& path) {
 
 // Each case folder: before.cod (read first, when present), input.cod (read), then the set is
 // saved and must equal expected.cod (input.cod when there is none) byte for byte.
-TEST(CodeSetFile, FixtureCasesReadAndWriteByteExact) {
+class CodeSetCase : public testsupport::FixtureCase {
+protected:
+    fs::path family() const override { return testsupport::fixtureFamily("codeset"); }
+};
+
+TEST_P(CodeSetCase, ReadsAndWritesByteExact) {
     QTemporaryDir out;
-    std::vector<fs::path> cases;
-    for (const auto& entry : fs::directory_iterator(fixture(""))) {
-        cases.push_back(entry.path());
-    }
-    std::sort(cases.begin(), cases.end());
-    ASSERT_FALSE(cases.empty());
-
-    for (const auto& dir : cases) {
-        SCOPED_TRACE(dir.filename().string());
-        testsupport::ScriptedPlatform p;
-        ws::Global g;
-        GroupGrid grid;
-        grid.attach(g);
-        if (fs::exists(dir / "before.cod")) {
-            g.Code_File = (dir / "before.cod").string();
-            ASSERT_EQ(ws::OpenCodeFile(g, p.platform), -1);
-        }
-        g.Code_File = (dir / "input.cod").string();
+    const fs::path dir = folder();
+    testsupport::ScriptedPlatform p;
+    ws::Global g;
+    GroupGrid grid;
+    grid.attach(g);
+    if (fs::exists(dir / "before.cod")) {
+        g.Code_File = (dir / "before.cod").string();
         ASSERT_EQ(ws::OpenCodeFile(g, p.platform), -1);
-        EXPECT_TRUE(p.dialogs.boxes.empty());
-        EXPECT_TRUE(p.dialogs.openRequests.empty());
-        EXPECT_EQ(std::vector<std::string>(grid.cells.begin(), grid.cells.end()), namesOf(g));
-
-        const fs::path saved = fs::path(out.path().toStdString()) / (dir.filename().string() + ".cod");
-        g.Code_File = saved.string();
-        ASSERT_EQ(ws::SaveCodeFile(g, p.platform), -1);
-        const fs::path expected = fs::exists(dir / "expected.cod") ? dir / "expected.cod" : dir / "input.cod";
-        EXPECT_EQ(readBytes(saved), readBytes(expected));
-
-        ws::Global reread;
-        reread.Code_File = saved.string();
-        ASSERT_EQ(ws::OpenCodeFile(reread, p.platform), -1);
-        EXPECT_EQ(reread.NumCodes, g.NumCodes);
-        EXPECT_EQ(tableOf(reread), tableOf(g));
-        EXPECT_EQ(namesOf(reread), namesOf(g));
     }
+    g.Code_File = (dir / "input.cod").string();
+    ASSERT_EQ(ws::OpenCodeFile(g, p.platform), -1);
+    EXPECT_TRUE(p.dialogs.boxes.empty());
+    EXPECT_TRUE(p.dialogs.openRequests.empty());
+    EXPECT_EQ(std::vector<std::string>(grid.cells.begin(), grid.cells.end()), namesOf(g));
+
+    const fs::path saved = fs::path(out.path().toStdString()) / (dir.filename().string() + ".cod");
+    g.Code_File = saved.string();
+    ASSERT_EQ(ws::SaveCodeFile(g, p.platform), -1);
+    const fs::path expected = fs::exists(dir / "expected.cod") ? dir / "expected.cod" : dir / "input.cod";
+    EXPECT_TRUE(testsupport::sameAsFile(readBytes(saved), expected));
+
+    ws::Global reread;
+    reread.Code_File = saved.string();
+    ASSERT_EQ(ws::OpenCodeFile(reread, p.platform), -1);
+    EXPECT_EQ(reread.NumCodes, g.NumCodes);
+    EXPECT_EQ(tableOf(reread), tableOf(g));
+    EXPECT_EQ(namesOf(reread), namesOf(g));
 }
+
+SUITE_FIXTURE_CASES(CodeSetCase, "codeset");
 
 TEST(CodeSetFile, ReadsValuesByKindAndCountZeroAsOneEmptyRow) {
     testsupport::ScriptedPlatform p;

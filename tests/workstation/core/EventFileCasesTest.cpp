@@ -24,8 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "eventfile";
-
 std::string withPath(std::string text, const std::string& path) {
     for (auto at = text.find("{path}"); at != std::string::npos; at = text.find("{path}", at + path.size())) {
         text.replace(at, 6, path);
@@ -66,16 +64,17 @@ std::string generatedEventFile(int records) {
     return text + "-500,99999\r\n";
 }
 
-class EventFileCase : public ::testing::TestWithParam<std::string> {
+class EventFileCase : public testsupport::FixtureCase {
 protected:
+    fs::path family() const override { return testsupport::fixtureFamily("eventfile"); }
     testsupport::ScratchFolder scratchFolder_;
     const fs::path& scratch_ = scratchFolder_.path();
 };
 
 TEST_P(EventFileCase, ReadsAsExpected) {
-    const fs::path folder = kCases / GetParam();
+    const fs::path folder = this->folder();
     ASSERT_TRUE(fs::exists(folder / "case.txt")) << "every case folder needs a case.txt";
-    auto settings = testsupport::readCaseSettings(folder / "case.txt");
+    auto settings = caseSettings();
 
     Global g;
     testsupport::ScriptedPlatform sp;
@@ -103,13 +102,14 @@ TEST_P(EventFileCase, ReadsAsExpected) {
     }
     if (fs::exists(folder / "expected-output.txt")) {
         ASSERT_TRUE(fs::exists(g.OutputFileName));
-        EXPECT_EQ(textfile::readWholeFile(g.OutputFileName),
-                  withPath(textfile::readWholeFile((folder / "expected-output.txt").string()), dataFile));
+        EXPECT_TRUE(testsupport::sameBytes(
+            textfile::readWholeFile(g.OutputFileName),
+            withPath(textfile::readWholeFile((folder / "expected-output.txt").string()), dataFile)));
     } else {
         EXPECT_FALSE(fs::exists(g.OutputFileName)) << textfile::readWholeFile(g.OutputFileName);
     }
     if (fs::exists(folder / "expected-slot.txt")) {
-        EXPECT_EQ(slotDump(g, 1, header), textfile::readWholeFile((folder / "expected-slot.txt").string()));
+        EXPECT_TRUE(testsupport::sameAsFile(slotDump(g, 1, header), folder / "expected-slot.txt"));
     }
 
     if (settings.contains("box")) {
@@ -126,16 +126,15 @@ TEST_P(EventFileCase, ReadsAsExpected) {
     if (fs::exists(folder / "expected-scratch.eve")) {
         const std::string base = (scratch_ / "kid.odf").string();
         WriteScratchEventFile(g, 1, base, header);
-        EXPECT_EQ(textfile::readWholeFile(base + ".eve"),
-                  textfile::readWholeFile((folder / "expected-scratch.eve").string()));
+        EXPECT_TRUE(
+            testsupport::sameAsFile(textfile::readWholeFile(base + ".eve"), folder / "expected-scratch.eve"));
         std::string readBack;
         EXPECT_TRUE(ReadEventFile(g, sp.platform, base + ".eve", 2, readBack));
         EXPECT_EQ(slotDump(g, 2, readBack), slotDump(g, 1, header));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, EventFileCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         testsupport::caseTestName);
+SUITE_FIXTURE_CASES(EventFileCase, "eventfile");
 
 } // namespace
 } // namespace ws
