@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,8 +15,6 @@ namespace textfile {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kNameAttempts = 100;
 
 // An open descriptor closed on every path out, so a failed save leaks nothing.
 class Descriptor {
@@ -41,27 +38,12 @@ private:
     int fd_;
 };
 
-std::string randomSuffix() {
-    static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    thread_local std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
-    std::string suffix;
-    for (int i = 0; i < 6; ++i) {
-        suffix += kAlphabet[pick(generator)];
-    }
-    return suffix;
-}
-
-// Created with mode 0666 so the umask applies as to any new file, unlike mkstemp's 0600.
-int createUniqueTemp(const std::string& path, std::string& tempPath) {
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        tempPath = path + ".tmp" + randomSuffix();
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
+// One temporary name per target: a save killed half way leaves at most this one file,
+// which the next save of the same target truncates and reuses.
+// Created with mode 0666 so the umask applies as to any new file; never through a link.
+int openTempFor(const std::string& path, std::string& tempPath) {
+    tempPath = temporaryNameFor(path);
+    return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 
 bool writeAll(int fd, const std::string& bytes) {
@@ -118,23 +100,30 @@ void syncFolderOf(const std::string& path) {
 
 } // namespace
 
+std::string temporaryNameFor(const std::string& path) {
+    return path + ".saving";
+}
+
 bool fileExists(const std::string& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
 }
 
 std::string readWholeFile(const std::string& path) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: opening a FIFO must not wait for a writer before it can be refused.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (file.get() < 0) {
         // A path that cannot be looked at counts as missing, as the existence test always took
         // it; a file that is there but will not open is unreadable.
         throw RunError(::stat(path.c_str(), &info) != 0 ? kFileNotFound : kPathFileAccessError);
     }
-    if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    // Only a regular file has an end to read to: a device may never end and a FIFO may
+    // never be written.
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw RunError(kPathFileAccessError);
     }
-    return readToEnd(file.get(), S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
+    return readToEnd(file.get(), static_cast<std::size_t>(info.st_size));
 }
 
 // Straight to the descriptor: a stream's buffer would only copy the bytes once more
@@ -153,7 +142,7 @@ void appendToFile(const std::string& path, const std::string& bytes) {
 
 void saveFileAtomically(const std::string& path, const std::string& bytes) {
     std::string tempPath;
-    Descriptor temp(createUniqueTemp(path, tempPath));
+    Descriptor temp(openTempFor(path, tempPath));
     if (temp.get() < 0) {
         throw RunError(kPathFileAccessError);
     }

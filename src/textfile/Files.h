@@ -6,13 +6,16 @@
 namespace textfile {
 
 bool fileExists(const std::string& path); // a regular file of that name exists
-// Throws RunError 53 when missing, 75 when unreadable.
+// Throws RunError 53 when missing, 75 when unreadable or not a regular file (a device,
+// a FIFO, a folder), which is refused without reading from it.
 std::string readWholeFile(const std::string& path);
 // Appends bytes, creating the file when needed; throws RunError 75 when it cannot.
 void appendToFile(const std::string& path, const std::string& bytes);
 // Writes to a temporary file in the same folder, flushes it to disk and renames it over
 // the target, so the old file stays whole when anything fails. Throws RunError 75.
 void saveFileAtomically(const std::string& path, const std::string& bytes);
+// The one temporary file a save of path writes first (reused by every save of path).
+std::string temporaryNameFor(const std::string& path);
 
 // mm-dd-yyyy, the date form of every report heading.
 std::string reportDate(int year, int month, int day);

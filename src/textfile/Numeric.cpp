@@ -26,10 +26,15 @@ std::size_t skipBlanks(std::string_view text, std::size_t i) {
     return i;
 }
 
+// An exponent beyond this says no more than the limit itself: it is far past any double's
+// range, and far longer than any text whose digits could make up for it, so the sum of
+// digits and exponent neither overflows nor changes sign.
+constexpr long long kExponentLimit = 1'000'000'000'000'000;
+
 // The number that starts at `begin`: sign, digits, point, digits, exponent.
 struct NumberSpan {
-    std::size_t end = 0; // one past the number; `begin` when there is none
-    int magnitude = 0;   // decimal position of the first non-zero digit, exponent included
+    std::size_t end = 0;     // one past the number; `begin` when there is none
+    long long magnitude = 0; // decimal position of the first non-zero digit, exponent included
     bool found = false;
 };
 
@@ -42,12 +47,12 @@ NumberSpan scanNumber(std::string_view text, std::size_t begin) {
     }
     bool anyDigit = false;
     bool nonZeroSeen = false;
-    int magnitude = 0;
+    long long magnitude = 0;
     for (; i < text.size() && isDigit(text[i]); ++i) {
         anyDigit = true;
         nonZeroSeen = nonZeroSeen || text[i] != '0';
         if (nonZeroSeen) {
-            ++magnitude;
+            ++magnitude; // 64 bits: no text held in memory has that many digits
         }
     }
     if (i < text.size() && text[i] == '.') {
@@ -76,11 +81,11 @@ NumberSpan scanNumber(std::string_view text, std::size_t begin) {
             ++j;
         }
         if (j < text.size() && isDigit(text[j])) {
-            long exponent = 0;
+            long long exponent = 0;
             for (; j < text.size() && isDigit(text[j]); ++j) {
-                exponent = std::min(exponent * 10 + (text[j] - '0'), 100000L);
+                exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentLimit);
             }
-            magnitude += static_cast<int>(negative ? -exponent : exponent);
+            magnitude += negative ? -exponent : exponent;
             span.end = j;
         }
     }

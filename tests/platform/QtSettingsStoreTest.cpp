@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -29,6 +30,7 @@ TEST(QtSettingsStore, TextsComeBackByteForByteFromANewStore) {
         for (const auto& [name, value] : values) {
             store.set("OSTRAVEL", "Analysis Settings", name, value);
         }
+        EXPECT_TRUE(store.save("OSTRAVEL"));
     }
     QtSettingsStore reread(folder.path());
     for (const auto& [name, value] : values) {
@@ -51,6 +53,38 @@ TEST(QtSettingsStore, MissingValuesGiveTheDefaultAndApplicationsAreApart) {
     EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "gStartBanner", "0"), "1");
 }
 
+// Values wait in memory until saved; the file changes once, and a file that cannot be
+// written keeps them set for the next try.
+TEST(QtSettingsStore, ValuesReachTheFileOnlyWhenSaved) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QtSettingsStore store(folder.path());
+    EXPECT_EQ(store.location("OSTRAVEL"), folder.filePath("OSTRAVEL.ini").toStdString());
+    store.set("OSTRAVEL", "StartUp", "Code_File", "/data/kids.cod");
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "Code_File", "NEW.COD"), "/data/kids.cod");
+    EXPECT_FALSE(QFile::exists(folder.filePath("OSTRAVEL.ini")));
+    ASSERT_TRUE(store.save("OSTRAVEL"));
+    EXPECT_EQ(QtSettingsStore(folder.path()).get("OSTRAVEL", "StartUp", "Code_File", "NEW.COD"),
+              "/data/kids.cod");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"OSTRAVEL.ini"});
+}
+
+TEST(QtSettingsStore, ASaveThatCannotWriteFailsAndKeepsTheValues) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QDir(folder.path()).mkdir("OSTRAVEL.ini")); // a folder where the file belongs
+    QtSettingsStore store(folder.path());
+    store.set("OSTRAVEL", "StartUp", "Code_File", "/data/kids.cod");
+    EXPECT_FALSE(store.save("OSTRAVEL"));
+    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "Code_File", "NEW.COD"), "/data/kids.cod");
+    QFile plain(folder.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QtSettingsStore unwritable(folder.filePath("plain")); // a file where the folder belongs
+    unwritable.set("OSTRAVEL", "StartUp", "Code_File", "/data/kids.cod");
+    EXPECT_FALSE(unwritable.save("OSTRAVEL"));
+}
+
 TEST(QtSettingsStore, ReadsValuesEditedByHand) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -69,6 +103,7 @@ TEST(QtSettingsStore, WritesPlainTextThatCanBeEditedByHand) {
         QtSettingsStore store(folder.path());
         store.set("OSTRAVEL", "StartUp", "Code_File", "/data/kids.cod");
         store.set("OSTRAVEL", "StartUp", "WindowWidth", "9135");
+        EXPECT_TRUE(store.save("OSTRAVEL"));
     }
     QFile file(folder.filePath("OSTRAVEL.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

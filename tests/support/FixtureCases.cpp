@@ -90,6 +90,46 @@ std::map<std::string, std::string> readCaseSettings(const std::filesystem::path&
     return settings;
 }
 
+std::string caseText(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\\r") == 0) {
+            out += '\r';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+::testing::AssertionResult boxesAsCaseSays(const std::vector<ShownBox>& boxes,
+                                           const std::map<std::string, std::string>& settings) {
+    const auto message = settings.find("message");
+    if (message == settings.end()) {
+        if (boxes.empty()) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "unexpected box: " << boxes.front().text;
+    }
+    const auto title = settings.find("title");
+    const std::string expectedTitle = title == settings.end() ? std::string() : title->second;
+    if (boxes.size() == 1 && boxes.front().text == caseText(message->second) &&
+        boxes.front().title == expectedTitle) {
+        return ::testing::AssertionSuccess();
+    }
+    auto failure = ::testing::AssertionFailure() << boxes.size() << " boxes shown";
+    for (const ShownBox& box : boxes) {
+        failure << "; [" << box.title << "] " << box.text;
+    }
+    return failure;
+}
+
+bool reportAbsentAsExpected(const std::filesystem::path& report, const std::filesystem::path& expectedFile) {
+    return !std::filesystem::exists(report) && std::filesystem::exists(expectedFile) &&
+           std::filesystem::file_size(expectedFile) == 0;
+}
+
 std::vector<std::string> caseFolderNames(const std::filesystem::path& root) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(root)) {

@@ -4,6 +4,8 @@
 // Every case runs as its own parameterised test, and a byte difference names the first
 // line where the two sides part.
 
+#include "support/ScriptedPlatform.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,6 +20,15 @@ namespace testsupport {
 std::filesystem::path fixtureFamily(const std::string& family);
 // The key=value lines of a case file (CR LF or LF lines; other lines are ignored).
 std::map<std::string, std::string> readCaseSettings(const std::filesystem::path& file);
+// A text of a case file with each "\r" (backslash, r) turned into a carriage return, as
+// message texts hold them.
+std::string caseText(const std::string& text);
+// A case that ends in a message box names it with the keys message= and title=; any other
+// case shows none.
+::testing::AssertionResult boxesAsCaseSays(const std::vector<ShownBox>& boxes,
+                                           const std::map<std::string, std::string>& settings);
+// A failing case may stop before its report exists: an empty expected file stands for that.
+bool reportAbsentAsExpected(const std::filesystem::path& report, const std::filesystem::path& expectedFile);
 // The names of the case folders below root, sorted.
 std::vector<std::string> caseFolderNames(const std::filesystem::path& root);
 // A case folder's name as a test name ("list-csv" becomes "list_csv").

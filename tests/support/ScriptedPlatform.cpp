@@ -88,6 +88,11 @@ void MemorySettings::set(const std::string& app, const std::string& section, con
     writeOrder.push_back({app, section, name});
 }
 
+bool MemorySettings::save(const std::string&) {
+    savedAfterWrites.push_back(writeOrder.size());
+    return !saveFails;
+}
+
 bool MemorySettings::has(const std::string& app, const std::string& section, const std::string& name) const {
     return values.count({app, section, name}) != 0;
 }

@@ -59,11 +59,18 @@ public:
     using Key = std::tuple<std::string, std::string, std::string>;
     std::map<Key, std::string> values;
     std::vector<Key> writeOrder;
+    // Each save records how many values had been written by then.
+    std::vector<std::size_t> savedAfterWrites;
+    bool saveFails = false;
 
     std::string get(const std::string& app, const std::string& section, const std::string& name,
                     const std::string& defaultText) override;
     void set(const std::string& app, const std::string& section, const std::string& name,
              const std::string& value) override;
+    bool save(const std::string& app) override;
+    std::string location(const std::string& app) const override {
+        return "/home/kid/.config/" + app + ".ini";
+    }
     bool has(const std::string& app, const std::string& section, const std::string& name) const;
 };
 

@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace textfile {
 namespace {
 
@@ -67,6 +69,18 @@ TEST_F(FilesTest, FailedSaveLeavesTheOldStateAndNoTemporary) {
     EXPECT_EQ(runErrorOf([&] { saveFileAtomically(path("missing/kid.eve"), "new"); }), kPathFileAccessError);
 }
 
+// A save killed after writing its temporary leaves that one file; the next save of the same
+// target takes it over instead of adding another beside it.
+TEST_F(FilesTest, SaveReusesTheTemporaryAKilledSaveLeftBehind) {
+    const std::string target = path("kid.cod");
+    write("kid.cod", "old");
+    write("kid.cod.saving", "half of a killed save");
+    EXPECT_EQ(temporaryNameFor(target), path("kid.cod.saving"));
+    saveFileAtomically(target, "new");
+    EXPECT_EQ(readWholeFile(target), "new");
+    EXPECT_EQ(entries(), 1);
+}
+
 TEST_F(FilesTest, AppendAddsToTheEndAndCreatesWhenNeeded) {
     const std::string report = path("out.txt");
     appendToFile(report, "one\r\n");
@@ -83,6 +97,15 @@ TEST_F(FilesTest, ReadingTellsMissingFromUnreadable) {
     EXPECT_TRUE(fileExists(path("kid.eve")));
     EXPECT_FALSE(fileExists(path("folder")));
     EXPECT_FALSE(fileExists(path("none.eve")));
+}
+
+// A device never ends and a FIFO without a writer never answers: both are refused
+// before a byte is read.
+TEST_F(FilesTest, ReadingRefusesWhatIsNotARegularFile) {
+    ASSERT_EQ(::mkfifo(path("pipe.eve").c_str(), 0600), 0);
+    EXPECT_EQ(runErrorOf([&] { readWholeFile(path("pipe.eve")); }), kPathFileAccessError);
+    EXPECT_EQ(runErrorOf([&] { readWholeFile("/dev/zero"); }), kPathFileAccessError);
+    EXPECT_FALSE(fileExists("/dev/zero"));
 }
 
 TEST_F(FilesTest, ReadingTakesEveryByteWhateverSizeTheFileReports) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace textfile {
 namespace {
@@ -70,6 +71,11 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStart) {
 
 TEST(LeadingNumber, TooLargeForADoubleOverflows) {
     expectOverflow([](double) { leadingNumber("1e400"); }, 0);
+    // However long the digits run, and however large the exponent written after them.
+    expectOverflow([](double) { leadingNumber(std::string(3'000'000, '9')); }, 0);
+    expectOverflow([](double) { leadingNumber("1e99999999999999999999999"); }, 0);
+    EXPECT_EQ(leadingNumber("0." + std::string(3'000'000, '0') + "1"), 0);
+    EXPECT_EQ(leadingNumber("1e-99999999999999999999999"), 0);
 }
 
 TEST(IsNumeric, WholeTextWithBlanksAroundIsOneNumber) {

@@ -4,21 +4,35 @@
 
 #include <QString>
 
+#include <map>
+#include <string>
+
 namespace platform::qt {
 
 // One INI file per application in the user's configuration folder
-// (or under rootFolder when one is given, for tests).
+// (or under rootFolder when one is given, for tests). Values set wait in memory until
+// the application is saved; the file is then written once, through a temporary file
+// renamed over it.
 class QtSettingsStore : public SettingsStore {
 public:
     explicit QtSettingsStore(QString rootFolder = {});
+    // Values set and never saved are saved now, so none is lost by a caller that forgot.
+    ~QtSettingsStore() override;
+    QtSettingsStore(const QtSettingsStore&) = delete;
+    QtSettingsStore& operator=(const QtSettingsStore&) = delete;
+
     std::string get(const std::string& app, const std::string& section, const std::string& name,
                     const std::string& defaultText) override;
     void set(const std::string& app, const std::string& section, const std::string& name,
              const std::string& value) override;
+    bool save(const std::string& app) override;
+    std::string location(const std::string& app) const override;
 
 private:
     QString fileFor(const std::string& app) const;
     QString rootFolder_;
+    // By application, then by "section/name".
+    std::map<std::string, std::map<QString, std::string>> pending_;
 };
 
 } // namespace platform::qt

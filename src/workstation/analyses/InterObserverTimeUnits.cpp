@@ -93,7 +93,7 @@ void CollectGroups(const CodeSet& set, const EventSlots& slots, AgreementCounts&
     counts.GroupList.clear();
     counts.GroupPresent.clear();
     for (int row = 1; row <= counts.numCodes; ++row) {
-        const auto group = static_cast<std::int16_t>(set.CodeTable.group(row));
+        const std::int16_t group = set.CodeTable.group(row);
         if (std::find(counts.GroupList.begin(), counts.GroupList.end(), group) == counts.GroupList.end()) {
             counts.GroupList.push_back(group);
         }

@@ -2,13 +2,10 @@
 
 #include "textfile/Numeric.h"
 
-#include <cmath>
-
 namespace ws {
 
-int CodeTableData::group(int row) const {
-    const double g = (*this)(3, row).asNumber();
-    return static_cast<int>(std::nearbyint(g));
+std::int16_t CodeTableData::group(int row) const {
+    return textfile::toInt16((*this)(3, row).asNumber());
 }
 
 bool CodeTableData::codeIs(int row, std::string_view code) const {

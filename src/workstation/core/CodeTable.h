@@ -28,8 +28,10 @@ public:
     // code(row) == code without copying the code out, for lookups over every row.
     bool codeIs(int row, std::string_view code) const;
     std::string description(int row) const { return (*this)(2, row).asText(); }
-    // Field 3 as a whole number (a text group from the editor's grid reads by its leading number).
-    int group(int row) const;
+    // Field 3 as a 16-bit group number (a text group from the editor's grid reads by its
+    // leading number). A group that does not fit throws RunError 6 into the caller's failure
+    // path: the file may hold any number there, but every use of it is 16-bit.
+    std::int16_t group(int row) const;
 
 private:
     std::size_t index(int field, int row) const { return static_cast<std::size_t>(row) * 4 + field; }

@@ -220,6 +220,15 @@ void SaveSettings(Global& g, platform::Platform& p) {
     write.int16(kCVar, "gZeroCont", g.gZeroCont);
     write.int16(kCVar, "gContHeader", g.gContHeader);
     write.int16(kCVar, "gContStateChange", g.gContStateChange);
+
+    // One write for all of them: a save cut short leaves the old settings or the new ones.
+    // A save that fails is said at once; the next start would otherwise quietly fall back
+    // to whatever was stored before.
+    if (!p.settings.save(kSettingsApp)) {
+        p.dialogs.messageBox("The settings could not be saved to " + p.settings.location(kSettingsApp) +
+                                 ". The settings stored there before were kept.",
+                             "File Save Error", platform::Buttons::OK, platform::Icon::Exclamation);
+    }
 }
 
 } // namespace ws

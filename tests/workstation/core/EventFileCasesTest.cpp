@@ -88,6 +88,9 @@ TEST_P(EventFileCase, ReadsAsExpected) {
         g.gFileFormat = static_cast<std::int16_t>(std::stoi(settings["format"]));
     }
     std::string dataFile = (folder / "input.eve").string();
+    if (settings.contains("data")) {
+        dataFile = settings["data"]; // a path of the machine's own, such as a device
+    }
     if (settings.contains("generate")) {
         dataFile = (scratch_ / "input.eve").string();
         textfile::saveFileAtomically(dataFile, generatedEventFile(std::stoi(settings["generate"])));

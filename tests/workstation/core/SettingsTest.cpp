@@ -303,6 +303,9 @@ TEST(SaveSettings, WritesEveryValueInOrderAndUnloadsTheTwoWindowsBeforeVtrs) {
     }
     EXPECT_EQ(written, expected);
     EXPECT_EQ(events, (std::vector<std::string>{"Sequence@19", "Multilev@19"}));
+    // Stored once, after every value is set.
+    EXPECT_EQ(p.settings.savedAfterWrites, std::vector<std::size_t>{expected.size()});
+    EXPECT_TRUE(p.doubles.dialogs.boxes.empty());
 
     // Text forms: plain integers, the shortest single, texts unchanged; the rectangle of a
     // minimised window is stored as it is.
@@ -317,6 +320,20 @@ TEST(SaveSettings, WritesEveryValueInOrderAndUnloadsTheTwoWindowsBeforeVtrs) {
     EXPECT_EQ(p.settings.stored("StartUp", "WindowHeight"), "4500");
     EXPECT_EQ(p.settings.stored("VTRS Settings", "CG_50"), "2");
     EXPECT_EQ(p.settings.stored("StartUp", "FramesPerSecond"), "<absent>");
+}
+
+TEST(SaveSettings, AFailedSaveIsSaidNamingWhereTheSettingsLive) {
+    SettingsPlatform p;
+    p.settings.saveFails = true;
+    ws::Global g;
+    ws::SaveSettings(g, p.platform);
+    ASSERT_EQ(p.doubles.dialogs.boxes.size(), 1u);
+    const testsupport::ShownBox& box = p.doubles.dialogs.boxes.front();
+    EXPECT_EQ(box.text,
+              "The settings could not be saved to /home/kid/.config/OSTRAVEL.ini. The settings stored "
+              "there before were kept.");
+    EXPECT_EQ(box.title, "File Save Error");
+    EXPECT_EQ(box.buttons, platform::Buttons::OK);
 }
 
 TEST(SaveSettings, RoundTripKeepsEveryValueButFramesPerSecond) {
