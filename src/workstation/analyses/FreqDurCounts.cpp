@@ -20,10 +20,6 @@ std::size_t rowSlots(const CodeSet& set) {
     return static_cast<std::size_t>(std::max<int>(set.NumCodes, 0)) + 1;
 }
 
-void counterOverflow() {
-    throw textfile::RunError(textfile::kOverflow);
-}
-
 FreqDurCounter::FreqDurCounter(const CodeSet& set)
     : index_(set), groups_(rowSlots(set), 0), groupIds_(rowSlots(set), 0), frequency_(rowSlots(set), 0),
       duration_(rowSlots(set), 0) {

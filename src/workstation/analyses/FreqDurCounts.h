@@ -2,12 +2,12 @@
 // Counting one event file for the frequency and duration report: how often each code
 // occurs and how long it is on, by code-table row.
 
+#include "workstation/analyses/CheckedCounts.h"
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSet.h"
 #include "workstation/core/EventSlots.h"
 
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 namespace ws {
@@ -47,23 +47,5 @@ private:
 
 // Rows 0..NumCodes (one slot when the table is empty).
 std::size_t rowSlots(const CodeSet& set);
-
-[[noreturn]] void counterOverflow();
-
-// Adds checked: a sum beyond the counter's range is an overflow (RunError 6).
-inline std::int16_t addInt16(std::int16_t a, std::int64_t b) {
-    const std::int64_t sum = a + b;
-    if (sum < std::numeric_limits<std::int16_t>::min() || sum > std::numeric_limits<std::int16_t>::max()) {
-        counterOverflow();
-    }
-    return static_cast<std::int16_t>(sum);
-}
-inline std::int32_t addInt32(std::int32_t a, std::int64_t b) {
-    const std::int64_t sum = a + b;
-    if (sum < std::numeric_limits<std::int32_t>::min() || sum > std::numeric_limits<std::int32_t>::max()) {
-        counterOverflow();
-    }
-    return static_cast<std::int32_t>(sum);
-}
 
 } // namespace ws

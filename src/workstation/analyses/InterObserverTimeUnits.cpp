@@ -1,6 +1,7 @@
 #include "workstation/analyses/InterObserverTimeUnits.h"
 
 #include "textfile/Numeric.h"
+#include "workstation/analyses/CheckedCounts.h"
 #include "workstation/analyses/KappaStatistics.h"
 #include "workstation/core/CodeSetFile.h"
 
@@ -28,42 +29,49 @@ bool GroupOfCode(const CodeSet& set, const std::string& code, int& group) {
     return true;
 }
 
-// One observer's walk through its slot during the matching of a group.
-class ObserverCursor {
-public:
-    ObserverCursor(const std::vector<std::string>& codes, const std::vector<std::int32_t>& times,
-                   const std::unordered_map<std::string, int>& groupRows)
-        : codes_(codes), times_(times), groupRows_(groupRows), end_(times.at(0)) {}
-
-    // Applies the events of time unit t. A "$Gap$" hands its unit to the event after it,
-    // which then takes effect at the gap's time.
-    void advanceTo(std::int64_t t) {
-        while (position_ <= end_ && times_.at(at(position_)) == t) {
-            while (position_ < end_ && codes_.at(at(position_)) == kGapCode) {
-                ++position_;
-            }
-            apply(codes_.at(at(position_)));
-            ++position_;
-        }
-    }
-    int current() const { return current_; }
-
-private:
-    // A code of the group becomes the current one; any other code (another group, the end
-    // record) leaves it on, so a code stays on until the next code of its group.
-    void apply(const std::string& code) {
-        if (const auto found = groupRows_.find(code); found != groupRows_.end()) {
-            current_ = found->second;
-        }
-    }
-
-    const std::vector<std::string>& codes_;
-    const std::vector<std::int32_t>& times_;
-    const std::unordered_map<std::string, int>& groupRows_;
-    int end_;
-    int position_ = 1;
-    int current_ = -1;
+// The code of the group an observer has on, from a time unit on.
+struct CodeChange {
+    std::int64_t unit;
+    int current; // a code row, -1 for none
 };
+
+// When each of an observer's events takes effect in a walk over the units start..end-1 that
+// applies, at each unit t, the events at the read position whose time is t. The walk never
+// goes back: an event earlier than the one before it halts the read position for good, and
+// events from the end time on are never reached. A "$Gap$" hands its unit to the event after
+// it. Only the units where the code changes are kept, so the cost follows the events, not the
+// length of the session.
+std::vector<CodeChange> CodeChangesOf(const std::vector<std::string>& codes,
+                                      const std::vector<std::int32_t>& times,
+                                      const std::unordered_map<std::string, int>& groupRows,
+                                      std::int64_t start, std::int64_t end) {
+    std::vector<CodeChange> changes;
+    const int last = times.at(0);
+    int current = -1;
+    std::int64_t unit = start;
+    for (int position = 1; position <= last;) {
+        const std::int64_t time = times.at(at(position));
+        if (time < unit || time >= end) {
+            break;
+        }
+        unit = time;
+        while (position < last && codes.at(at(position)) == kGapCode) {
+            ++position;
+        }
+        // A code of the group becomes the current one; any other code (another group, the end
+        // record) leaves it on, so a code stays on until the next code of its group.
+        if (const auto found = groupRows.find(codes.at(at(position))); found != groupRows.end()) {
+            current = found->second;
+        }
+        ++position;
+        if (!changes.empty() && changes.back().unit == unit) {
+            changes.back().current = current;
+        } else if ((changes.empty() ? -1 : changes.back().current) != current) {
+            changes.push_back({unit, current});
+        }
+    }
+    return changes;
+}
 
 } // namespace
 
@@ -130,25 +138,44 @@ void MatchGroupUnits(const CodeSet& set, const EventSlots& slots, AgreementCount
     for (const int row : CodesOfGroup(set, group)) {
         groupRows.emplace(set.CodeTable.code(row), row);
     }
-    ObserverCursor first(slots.EventCodes, slots.EventTimes, groupRows);
-    ObserverCursor second(slots.EventCodes2, slots.EventTimes2, groupRows);
     const std::int64_t start = std::min(slots.EventTimes.at(1), slots.EventTimes2.at(1));
     const std::int64_t end = std::max(slots.EventTimes.at(at(slots.EventTimes.at(0))),
                                       slots.EventTimes2.at(at(slots.EventTimes2.at(0))));
-    for (std::int64_t t = start; t < end; ++t) {
-        first.advanceTo(t);
-        second.advanceTo(t);
-        const int code1 = first.current();
-        const int code2 = second.current();
+    const std::vector<CodeChange> first =
+        CodeChangesOf(slots.EventCodes, slots.EventTimes, groupRows, start, end);
+    const std::vector<CodeChange> second =
+        CodeChangesOf(slots.EventCodes2, slots.EventTimes2, groupRows, start, end);
+    // Between two successive changes of either observer both codes hold still: the units of
+    // that stretch all count alike.
+    std::size_t next1 = 0;
+    std::size_t next2 = 0;
+    int code1 = -1;
+    int code2 = -1;
+    for (std::int64_t unit = start; unit < end;) {
+        while (next1 < first.size() && first[next1].unit == unit) {
+            code1 = first[next1++].current;
+        }
+        while (next2 < second.size() && second[next2].unit == unit) {
+            code2 = second[next2++].current;
+        }
+        std::int64_t stretchEnd = end;
+        if (next1 < first.size()) {
+            stretchEnd = std::min(stretchEnd, first[next1].unit);
+        }
+        if (next2 < second.size()) {
+            stretchEnd = std::min(stretchEnd, second[next2].unit);
+        }
+        const std::int64_t units = stretchEnd - unit;
         if (code1 != -1) {
-            ++counts.TimeUnitCounts(code1, kDur1);
+            counts.TimeUnitCounts(code1, kDur1) = addInt32(counts.TimeUnitCounts(code1, kDur1), units);
         }
         if (code2 != -1) {
-            ++counts.TimeUnitCounts(code2, kDur2);
+            counts.TimeUnitCounts(code2, kDur2) = addInt32(counts.TimeUnitCounts(code2, kDur2), units);
         }
         if (code1 != -1 && code2 != -1) {
-            ++counts.CodeMatrix(code1, code2);
+            counts.CodeMatrix(code1, code2) = addInt32(counts.CodeMatrix(code1, code2), units);
         }
+        unit = stretchEnd;
     }
 }
 
@@ -160,11 +187,11 @@ void SumGroupMatrix(AgreementCounts& counts) {
     for (int r = 1; r <= n; ++r) {
         for (int k = 1; k <= n; ++k) {
             const std::int32_t cell = counts.CodeMatrix(r, k);
-            counts.ObserverOneTotals[at(r)] += cell;
-            counts.ObserverTwoTotals[at(k)] += cell;
-            counts.MatrixTotal += cell;
+            counts.ObserverOneTotals[at(r)] = addInt32(counts.ObserverOneTotals[at(r)], cell);
+            counts.ObserverTwoTotals[at(k)] = addInt32(counts.ObserverTwoTotals[at(k)], cell);
+            counts.MatrixTotal = addInt32(counts.MatrixTotal, cell);
             if (r == k) {
-                counts.MatrixAgreement += cell;
+                counts.MatrixAgreement = addInt32(counts.MatrixAgreement, cell);
             }
         }
     }
@@ -173,9 +200,8 @@ void SumGroupMatrix(AgreementCounts& counts) {
         const std::int64_t columnSum = counts.ObserverTwoTotals[at(i)];
         const std::int64_t diagonal = counts.CodeMatrix(i, i);
         counts.TimeUnitCounts(i, kOccAgr) = static_cast<std::int32_t>(diagonal);
-        counts.TimeUnitCounts(i, kNOAgr) =
-            static_cast<std::int32_t>(counts.MatrixTotal - rowSum - columnSum + diagonal);
-        counts.TimeUnitCounts(i, kDisagr) = static_cast<std::int32_t>(rowSum + columnSum - 2 * diagonal);
+        counts.TimeUnitCounts(i, kNOAgr) = addInt32(0, counts.MatrixTotal - rowSum - columnSum + diagonal);
+        counts.TimeUnitCounts(i, kDisagr) = addInt32(0, rowSum + columnSum - 2 * diagonal);
         if (counts.MatrixTotal != 0) {
             counts.ExpectedAgreement = textfile::toSingle(
                 counts.ExpectedAgreement + static_cast<double>(rowSum) * static_cast<double>(columnSum) /
