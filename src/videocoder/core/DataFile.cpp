@@ -1,0 +1,403 @@
+#include "videocoder/core/DataFile.h"
+
+#include "textfile/Files.h"
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "textfile/TextForms.h"
+#include "videocoder/core/CodeSetFile.h"
+#include "videocoder/core/FileDialogs.h"
+
+#include <algorithm>
+
+namespace vc {
+namespace {
+
+using textfile::RunError;
+using textfile::Value;
+
+const std::string kDataFilter = "Vintrosa data files (*.qvd)|*.qvd|All Files (*.*)|*.*";
+constexpr std::string_view kNotesOpen = "<notes>";
+constexpr std::string_view kNotesClose = "</notes>";
+
+std::string upperCase(std::string text) {
+    for (char& ch : text) {
+        if (ch >= 'a' && ch <= 'z') {
+            ch = static_cast<char>(ch - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+std::string lowerCase(std::string text) {
+    for (char& ch : text) {
+        if (ch >= 'A' && ch <= 'Z') {
+            ch = static_cast<char>(ch - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::string trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// A count as written: the text it was read from, or a number the program set in print form.
+std::string countText(const Value& count) {
+    return count.isText() ? count.text : textfile::printNumber(count.asNumber());
+}
+
+// A count read from its line: the whole line a number, kept as the text read.
+Value readCount(const std::string& line) {
+    if (!textfile::isNumeric(line)) {
+        throw RunError(textfile::kTypeMismatch);
+    }
+    return Value::ofText(line);
+}
+
+std::int32_t wholeCount(const Value& count) {
+    return textfile::toInt32(count.asNumber());
+}
+
+void appendLine(std::string& text, std::string_view line) {
+    text += line;
+    text += textfile::kLineEnd;
+}
+
+// A cell in the quoted style of all but the last column: text in quotes, a number bare,
+// never filled as nothing. Null cells were made empty texts before.
+void appendQuotedCell(std::string& text, const Value& cell) {
+    switch (cell.kind) {
+    case Value::Kind::Text:
+        text += '"';
+        text += cell.text;
+        text += '"';
+        return;
+    case Value::Kind::Number:
+        text += textfile::doubleText(cell.number);
+        return;
+    case Value::Kind::Empty:
+    case Value::Kind::Null:
+        return;
+    }
+}
+
+// The last column of an EVENTS row: text bare, a number in print form, Null and never
+// filled as nothing.
+void appendBareCell(std::string& text, const Value& cell) {
+    if (cell.kind == Value::Kind::Number) {
+        text += textfile::printNumber(cell.number);
+    } else {
+        text += cell.text;
+    }
+}
+
+Value& blankNull(Value& cell) {
+    if (cell.kind == Value::Kind::Null) {
+        cell = Value::ofText("");
+    }
+    return cell;
+}
+
+void appendEventsBody(std::string& text, DataTable& data) {
+    appendLine(text, countText(data.gRowCount));
+    appendLine(text, countText(data.gColCount));
+    const int rows = wholeCount(data.gRowCount);
+    const int columns = wholeCount(data.gColCount);
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column < columns; ++column) {
+            appendQuotedCell(text, blankNull(data.gData.at(column, row)));
+            text += ',';
+        }
+        appendBareCell(text, data.gData.at(columns, row));
+        text += textfile::kLineEnd;
+    }
+}
+
+void appendTranscriptBody(std::string& text, DataTable& data) {
+    appendLine(text, countText(data.gRowCount));
+    const int rows = wholeCount(data.gRowCount);
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column <= 3; ++column) {
+            if (column > 1) {
+                text += ',';
+            }
+            appendQuotedCell(text, blankNull(data.gData.at(column, row)));
+        }
+        text += textfile::kLineEnd;
+    }
+}
+
+// Characters from position `first` to `last` (counted from 1); none when last < first.
+std::string_view span(std::string_view line, std::ptrdiff_t first, std::ptrdiff_t last) {
+    const auto size = static_cast<std::ptrdiff_t>(line.size());
+    last = std::min(last, size);
+    if (last < first || first > size) {
+        return {};
+    }
+    return line.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+}
+
+// Only one open or save at a time: a player yielding during a load, or an autosave tick,
+// would otherwise start the other on rows half read.
+class FileInUse {
+public:
+    explicit FileInUse(DataTable& data) : data_(data), acquired_(!data.fileInUse) { data_.fileInUse = true; }
+    ~FileInUse() {
+        if (acquired_) {
+            data_.fileInUse = false;
+        }
+    }
+    FileInUse(const FileInUse&) = delete;
+    FileInUse& operator=(const FileInUse&) = delete;
+    bool acquired() const { return acquired_; }
+
+private:
+    DataTable& data_;
+    bool acquired_;
+};
+
+} // namespace
+
+void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count) {
+    if (fields.size() < kSplitFields + 1) {
+        fields.resize(kSplitFields + 1);
+    }
+    int field = 1;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char ch = line[i];
+        if (ch == ',') {
+            if (++field > kSplitFields) {
+                throw RunError(textfile::kSubscriptOutOfRange);
+            }
+            if (field == count) {
+                fields[static_cast<std::size_t>(field)].assign(line.substr(i + 1));
+                return;
+            }
+        } else if (ch != '"') {
+            fields[static_cast<std::size_t>(field)] += ch;
+        }
+    }
+}
+
+void SplitTranscriptLine(std::string_view line, std::string& time, std::string& codes,
+                         std::string& utterance) {
+    const auto size = static_cast<std::ptrdiff_t>(line.size());
+    // Positions counted from 1; a comma that is missing stands just past the end.
+    const auto positionOf = [&](std::size_t from) {
+        const std::size_t at = from >= line.size() ? std::string_view::npos : line.find(',', from);
+        return at == std::string_view::npos ? size + 1 : static_cast<std::ptrdiff_t>(at) + 1;
+    };
+    const std::ptrdiff_t c1 = positionOf(0);
+    const std::ptrdiff_t c2 = positionOf(static_cast<std::size_t>(c1));
+    time = span(line, 2, c1 - 2);
+    codes = span(line, c1 + 2, c2 - 2);
+    utterance = span(line, c2 + 2, size - 1);
+}
+
+std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
+    std::string text;
+    appendLine(text, data.gDataType);
+    for (int field = 0; field < kNotesField; ++field) {
+        appendLine(text, header[field]);
+    }
+    appendLine(text, kNotesOpen);
+    appendLine(text, header[kNotesField]);
+    appendLine(text, kNotesClose);
+    for (int field = kNotesField + 1; field < kHeaderFields; ++field) {
+        appendLine(text, header[field]);
+    }
+    const std::string type = upperCase(data.gDataType);
+    if (type == "EVENTS") {
+        appendEventsBody(text, data);
+    } else if (type == "TRANSCRIPT") {
+        appendTranscriptBody(text, data);
+    }
+    return text;
+}
+
+DataFileReader::DataFileReader(std::string bytes) : in_(std::move(bytes)) {}
+
+std::string DataFileReader::readType() {
+    return upperCase(in_.readLine());
+}
+
+void DataFileReader::readHeader(std::array<std::string, kHeaderFields>& header) {
+    for (int field = 0; field < kNotesField; ++field) {
+        header[field] = in_.readLine();
+    }
+    in_.readLine(); // "<notes>", whatever it holds
+    std::string notes;
+    for (std::string line = in_.readLine(); lowerCase(line) != kNotesClose; line = in_.readLine()) {
+        if (!isBlank(line)) {
+            appendLine(notes, line);
+        }
+    }
+    header[kNotesField] = notes;
+    for (int field = kNotesField + 1; field < kHeaderFields; ++field) {
+        header[field] = in_.readLine();
+    }
+}
+
+void DataFileReader::readBody(const std::string& type, DataTable& data) {
+    if (type == "EVENTS") {
+        readEvents(data);
+    } else if (type == "TRANSCRIPT") {
+        readTranscript(data);
+    }
+}
+
+void DataFileReader::readEvents(DataTable& data) {
+    data.gRowCount = readCount(in_.readLine());
+    data.gColCount = readCount(in_.readLine());
+    const std::int32_t rows = wholeCount(data.gRowCount);
+    const std::int32_t columns = wholeCount(data.gColCount);
+    if (columns < 1 || columns > kDataColumns || rows < 1) {
+        throw RunError(textfile::kSubscriptOutOfRange);
+    }
+    data.gData.reset(kDataColumns, 0);
+    std::vector<std::string> fields(kSplitFields + 1);
+    try {
+        for (int row = 1; row <= rows; ++row) {
+            const std::string line = in_.readLine();
+            for (int field = 1; field <= columns; ++field) {
+                fields[static_cast<std::size_t>(field)].clear();
+            }
+            SplitEventLine(line, fields, columns);
+            data.gData.addRow();
+            for (int column = 1; column <= columns; ++column) {
+                data.gData.at(column, row) =
+                    Value::ofText(std::move(fields[static_cast<std::size_t>(column)]));
+            }
+        }
+    } catch (const RunError&) {
+        if (data.gData.rows() == 0) {
+            data.gData.addRow();
+        }
+        data.gRowCount = Value::ofNumber(data.gData.rows());
+        throw;
+    }
+}
+
+void DataFileReader::readTranscript(DataTable& data) {
+    data.gRowCount = readCount(in_.readLine());
+    const std::int32_t rows = wholeCount(data.gRowCount);
+    if (rows < 1) {
+        throw RunError(textfile::kSubscriptOutOfRange);
+    }
+    data.gData.reset(kDataColumns, 0);
+    std::string time, codes, utterance;
+    try {
+        for (int row = 1; row <= rows; ++row) {
+            const std::string line = in_.readLine();
+            data.gData.addRow();
+            if (line == ",,") {
+                continue;
+            }
+            SplitTranscriptLine(line, time, codes, utterance);
+            data.gData.at(1, row) = Value::ofText(time);
+            data.gData.at(2, row) = Value::ofText(codes);
+            data.gData.at(3, row) = Value::ofText(utterance);
+        }
+    } catch (const RunError&) {
+        if (data.gData.rows() == 0) {
+            data.gData.addRow();
+        }
+        data.gRowCount = Value::ofNumber(data.gData.rows());
+        throw;
+    }
+}
+
+bool SaveDataFile(Globals& g, CoderLinks& links) {
+    const FileInUse guard(g.data);
+    if (!guard.acquired()) {
+        return false;
+    }
+    DataTable& d = g.data;
+    std::string path = d.gFileName;
+    if (path.empty()) {
+        path = links.dialogs.saveFile({"Name the data file...", kDataFilter, "", ".qvd", kSaveDialogFlags});
+        if (path.empty()) {
+            return false;
+        }
+    }
+    links.dataFrm.ensureLoaded(g);
+    try {
+        textfile::saveFileAtomically(path, dataFileText(d, links.dataFrm.Text1));
+    } catch (const RunError& e) {
+        showSaveFailure(links.dialogs, "Error Saving Data: ", e);
+        return false;
+    }
+    d.gFileName = path;
+    d.gDataType = upperCase(d.gDataType);
+    return true;
+}
+
+bool OpenDataFile(Globals& g, CoderLinks& links) {
+    const FileInUse guard(g.data);
+    if (!guard.acquired()) {
+        return false;
+    }
+    DataTable& d = g.data;
+    if (d.gFileName.empty()) {
+        d.gFileName =
+            links.dialogs.openFile({"Open the data file...", kDataFilter, "", "", kFileDialogFlags});
+        if (d.gFileName.empty()) {
+            return false;
+        }
+    }
+    CodingWindowModel& window = links.dataFrm;
+    try {
+        DataFileReader reader(textfile::readWholeFile(d.gFileName));
+        d.gDataType = reader.readType();
+        window.ensureLoaded(g);
+        reader.readHeader(window.Text1);
+
+        const std::string media = trimBlanks(window.Text1[kMediaField]);
+        if (media == "DVD") {
+            window.chkDVD = 1;
+            window.chkDVD_Click(g);
+        }
+        if (!media.empty()) {
+            window.port().ControlSub(kControlSubOpenMedia);
+        }
+        if (!trimBlanks(window.Text1[kCodeFileField]).empty()) {
+            g.codeSet.gCodeFileName = window.Text1[kCodeFileField];
+            if (textfile::fileExists(g.codeSet.gCodeFileName)) {
+                if (OpenCodeFile(g, links)) {
+                    links.refreshDataGrid();
+                }
+            } else {
+                links.dialogs.messageBox(g.codeSet.gCodeFileName + " not found", "File Load Error",
+                                         platform::Buttons::OK, platform::Icon::Information);
+                g.codeSet.gCodeFileName.clear();
+            }
+        }
+        reader.readBody(d.gDataType, d);
+    } catch (const RunError& e) {
+        links.dialogs.messageBox("Error Loading Data: " + e.description(), kErrorTitle, platform::Buttons::OK,
+                                 platform::Icon::Critical);
+        g.open.gDataOpen = kFalse;
+        d.gFileName.clear();
+        return false;
+    }
+    g.open.gDataOpen = kTrue;
+    window.port().autoSize(0, kLastSizedColumn);
+    window.port().refresh();
+    return true;
+}
+
+void ClearData(DataTable& data) {
+    data.gData.reset(kDataColumns, 1);
+    data.gColCount = Value::ofNumber(kDataColumns);
+    data.gRowCount = Value::ofNumber(1);
+}
+
+} // namespace vc

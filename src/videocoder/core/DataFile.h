@@ -1,0 +1,71 @@
+#pragma once
+// The video-coder data file (.qvd): a type line, the coding window's thirteen header fields
+// with the notes between "<notes>" and "</notes>", then an EVENTS body (row count, column
+// count, one row of cells per line, the last column bare) or a TRANSCRIPT body (row count,
+// time, codes and utterance in quotes). Lines end in CR LF.
+
+#include "textfile/FieldReader.h"
+#include "videocoder/core/CoderLinks.h"
+#include "videocoder/core/CodingWindow.h"
+#include "videocoder/core/Globals.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vc {
+
+// The split of an EVENTS row holds at most this many fields.
+inline constexpr int kSplitFields = 100;
+
+// Fields 1..count of an EVENTS row into fields[1..count] (the caller empties them before each
+// line): fields before the last end at every comma and lose their double quotes; field count
+// takes the rest of the line as written. With a count of 1 every comma splits, and a line
+// of more than 100 fields fails with RunError 9.
+void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count);
+// A TRANSCRIPT row: each piece between the commas loses its first and last character (the
+// quotes the writer put there); commas after the second stay in the utterance. Missing
+// commas count as standing past the end, so pieces they would bound read as "".
+void SplitTranscriptLine(std::string_view line, std::string& time, std::string& codes,
+                         std::string& utterance);
+
+// The file as SaveDataFile writes it. Null cells that are written in quotes become empty
+// texts in `data` first, as saving leaves them. Throws RunError 9 when a count reaches past
+// the rows or columns held.
+std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header);
+
+// Reads a data file's bytes in the order OpenDataFile needs them.
+class DataFileReader {
+public:
+    explicit DataFileReader(std::string bytes);
+    // The type line, upper-cased.
+    std::string readType();
+    // Header fields 0 to 12; the notes lose their blank lines and each line ends in CR LF.
+    void readHeader(std::array<std::string, kHeaderFields>& header);
+    // The body of `type` into data: EVENTS sets gRowCount and gColCount to the texts read,
+    // TRANSCRIPT gRowCount; any other type has no body. Rows are made as they are read. A
+    // count that is no number fails with 13, a column count outside 1..50 or a row count
+    // below 1 with 9, a short file with 62; the rows read by then stay and gRowCount counts them.
+    void readBody(const std::string& type, DataTable& data);
+
+private:
+    void readEvents(DataTable& data);
+    void readTranscript(DataTable& data);
+
+    textfile::FieldReader in_;
+};
+
+// Writes gFileName whole (asking "Name the data file..." when it is empty). True when the
+// file was written; false when cancelled, when the write failed ("VTRS Error", the rows and
+// the old file kept) and while another open or save runs.
+bool SaveDataFile(Globals& g, CoderLinks& links);
+// Reads gFileName (asking "Open the data file..." when it is empty) into the header fields
+// and gData, opening the media and code set the header names on the way. True when a file
+// was read; false when cancelled, after a load failure ("Error Loading Data: ") and while
+// another open or save runs.
+bool OpenDataFile(Globals& g, CoderLinks& links);
+// gData fresh: 50 columns, one empty row; gColCount 50 and gRowCount 1.
+void ClearData(DataTable& data);
+
+} // namespace vc

@@ -1,0 +1,101 @@
+// Data-file cases, one folder each under fixtures/qvd: input.qvd (or new=<type> for a file
+// made by the New menu), case.txt with the edits made between opening and saving, and the
+// bytes expected after the save (expected-1.qvd after the first of two saves). Each saved
+// file is then opened and saved again: it must come out as expected-reopened.qvd where the
+// case has one (cells that a reopen turns into texts), else unchanged.
+#include "RecordingCodingWindow.h"
+#include "support/FixtureCases.h"
+#include "support/ScratchFolder.h"
+#include "textfile/Files.h"
+#include "videocoder/core/DataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using textfile::Value;
+
+const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "qvd";
+
+// "null", "empty", "text:<t>" or "number:<n>".
+Value cellValue(const std::string& spec) {
+    if (spec == "null") {
+        return Value::null();
+    }
+    if (spec == "empty") {
+        return Value::empty();
+    }
+    if (spec.rfind("text:", 0) == 0) {
+        return Value::ofText(spec.substr(5));
+    }
+    return Value::ofNumber(std::stod(spec.substr(7)));
+}
+
+// rows=<n> grows gData and sets gRowCount to that number; cell.<column>.<row>=<value>.
+void applyEdits(vc::DataTable& d, const std::map<std::string, std::string>& settings) {
+    if (const auto rows = settings.find("rows"); rows != settings.end()) {
+        d.gData.resizeRows(std::stoi(rows->second));
+        d.gRowCount = Value::ofNumber(std::stoi(rows->second));
+    }
+    for (const auto& [key, value] : settings) {
+        if (key.rfind("cell.", 0) == 0) {
+            const auto dot = key.find('.', 5);
+            d.gData.at(std::stoi(key.substr(5, dot - 5)), std::stoi(key.substr(dot + 1))) = cellValue(value);
+        }
+    }
+}
+
+std::string openAndSaveAgain(const std::string& path) {
+    vctest::Coder coder;
+    coder.g.data.gFileName = path;
+    EXPECT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
+    return textfile::readWholeFile(path);
+}
+
+class QvdCase : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(QvdCase, SavesTheExpectedBytes) {
+    const fs::path folder = kCases / GetParam();
+    const auto settings = testsupport::readCaseSettings(folder / "case.txt");
+    testsupport::ScratchFolder scratch;
+    const std::string saved = scratch.file("data.qvd");
+
+    vctest::Coder coder;
+    if (const auto type = settings.find("new"); type != settings.end()) {
+        vc::ClearData(coder.g.data);
+        coder.g.data.gDataType = type->second;
+        coder.platform.dialogs.files.push_back(saved);
+    } else {
+        textfile::saveFileAtomically(saved, textfile::readWholeFile((folder / "input.qvd").string()));
+        coder.g.data.gFileName = saved;
+        ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    }
+    applyEdits(coder.g.data, settings);
+
+    if (settings.count("saves") != 0) {
+        ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+        EXPECT_EQ(textfile::readWholeFile(saved),
+                  textfile::readWholeFile((folder / "expected-1.qvd").string()));
+    }
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
+    EXPECT_EQ(textfile::readWholeFile(saved), textfile::readWholeFile((folder / "expected.qvd").string()));
+
+    const fs::path reopened = folder / "expected-reopened.qvd";
+    const std::string again = openAndSaveAgain(saved);
+    EXPECT_EQ(again,
+              textfile::readWholeFile((fs::exists(reopened) ? reopened : folder / "expected.qvd").string()));
+    EXPECT_EQ(openAndSaveAgain(saved), again) << "a file saved after a reopen is saved unchanged";
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, QvdCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
+                         testsupport::caseTestName);
+
+} // namespace
