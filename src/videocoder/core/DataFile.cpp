@@ -255,13 +255,16 @@ void DataFileReader::readBody(const std::string& type, DataTable& data) {
 }
 
 void DataFileReader::readEvents(DataTable& data) {
-    data.gRowCount = readCount(in_.readLine());
-    data.gColCount = readCount(in_.readLine());
-    const std::int32_t rows = wholeCount(data.gRowCount);
-    const std::int32_t columns = wholeCount(data.gColCount);
+    Value rowCount = readCount(in_.readLine());
+    Value colCount = readCount(in_.readLine());
+    const std::int32_t rows = wholeCount(rowCount);
+    const std::int32_t columns = wholeCount(colCount);
     if (columns < 1 || columns > kDataColumns || rows < 1) {
         throw RunError(textfile::kSubscriptOutOfRange);
     }
+    // Counts that fail leave the rows and counts held before, which still agree.
+    data.gRowCount = std::move(rowCount);
+    data.gColCount = std::move(colCount);
     data.gData.reset(kDataColumns, 0);
     std::vector<std::string> fields(kSplitFields + 1);
     try {
@@ -287,11 +290,12 @@ void DataFileReader::readEvents(DataTable& data) {
 }
 
 void DataFileReader::readTranscript(DataTable& data) {
-    data.gRowCount = readCount(in_.readLine());
-    const std::int32_t rows = wholeCount(data.gRowCount);
+    Value rowCount = readCount(in_.readLine());
+    const std::int32_t rows = wholeCount(rowCount);
     if (rows < 1) {
         throw RunError(textfile::kSubscriptOutOfRange);
     }
+    data.gRowCount = std::move(rowCount);
     data.gData.reset(kDataColumns, 0);
     std::string time, codes, utterance;
     try {

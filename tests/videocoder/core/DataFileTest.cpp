@@ -1,0 +1,327 @@
+#include "videocoder/core/DataFile.h"
+#include "RecordingCodingWindow.h"
+#include "support/ScratchFolder.h"
+#include "textfile/Files.h"
+#include "textfile/RunError.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+using textfile::Value;
+using vctest::Coder;
+
+// A data file with the given media and code-file header lines and an EVENTS body.
+std::string qvd(const std::string& media, const std::string& codeFile, const std::string& body) {
+    return "EVENTS\r\nS1\r\n\r\n\r\n\r\n\r\n\r\n<notes>\r\n</notes>\r\n" + media + "\r\n" + codeFile +
+           "\r\n\r\n\r\n\r\n\r\n" + body;
+}
+const std::string kTwoRows = "2\r\n3\r\n\"00:00:01.00\",\"A\",x\r\n\"00:00:02.00\",\"B\",y\r\n";
+
+// A coder over a scratch folder, in which the test writes its files.
+struct OnDisk {
+    testsupport::ScratchFolder scratch;
+    Coder coder;
+
+    std::string write(const std::string& name, const std::string& bytes) {
+        const std::string path = scratch.file(name);
+        textfile::saveFileAtomically(path, bytes);
+        return path;
+    }
+    // Writes the data file and names it as the one to open.
+    std::string dataFile(const std::string& bytes) { return coder.g.data.gFileName = write("a.qvd", bytes); }
+};
+
+std::size_t indexOf(const std::vector<std::string>& calls, const std::string& call) {
+    return static_cast<std::size_t>(std::find(calls.begin(), calls.end(), call) - calls.begin());
+}
+
+TEST(OpenDataFile, DvdHeaderTicksTheBoxBeforeTheMediaCommand) {
+    OnDisk disk;
+    disk.dataFile(qvd(" DVD ", "", kTwoRows));
+    Coder& coder = disk.coder;
+    int boxAtCommand = -1;
+    std::string fieldAtCommand;
+    coder.view.onControlSub = [&](int) {
+        boxAtCommand = coder.dataFrm.chkDVD;
+        fieldAtCommand = coder.dataFrm.Text1[vc::kMediaField];
+    };
+
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_EQ(boxAtCommand, 1);
+    EXPECT_EQ(fieldAtCommand, "DVD");
+    EXPECT_EQ(coder.g.coding.gUseDVD, vc::kTrue);
+    EXPECT_FALSE(coder.dataFrm.Text1Enabled[vc::kMediaField]);
+    EXPECT_FALSE(coder.dataFrm.BrowseBtn0Enabled);
+    EXPECT_FALSE(coder.dataFrm.Command1_0Enabled);
+    EXPECT_EQ(coder.g.open.gDataOpen, vc::kTrue);
+    const std::vector<std::string> expected = {"load",         "caption a.qvd", "autoSize 0 49",
+                                               "ControlSub 4", "autoSize 0 49", "refresh"};
+    EXPECT_EQ(coder.view.calls, expected);
+    EXPECT_EQ(coder.dataFrm.FG1[0].title, "Time");
+    EXPECT_EQ(coder.dataFrm.FG1[51].title, "Group 50");
+}
+
+TEST(OpenDataFile, MediaFileOpensThroughTheCommandWithoutTheDvdBox) {
+    OnDisk disk;
+    disk.dataFile(qvd("/video/kid.mpg", "", kTwoRows));
+    Coder& coder = disk.coder;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_EQ(coder.dataFrm.chkDVD, 0);
+    EXPECT_EQ(coder.dataFrm.Text1[vc::kMediaField], "/video/kid.mpg");
+    EXPECT_EQ(indexOf(coder.view.calls, "ControlSub 4"), 3u);
+}
+
+TEST(OpenDataFile, MissingCodeSetIsReportedAndTheLoadGoesOn) {
+    OnDisk disk;
+    const std::string codeFile = disk.scratch.file("gone.cod");
+    disk.dataFile(qvd("", codeFile, kTwoRows));
+    Coder& coder = disk.coder;
+
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u);
+    const testsupport::ShownBox& box = coder.platform.dialogs.boxes[0];
+    EXPECT_EQ(box.text, codeFile + " not found");
+    EXPECT_EQ(box.title, "File Load Error");
+    EXPECT_EQ(box.buttons, Buttons::OK);
+    EXPECT_EQ(box.icon, Icon::Information);
+    EXPECT_EQ(coder.g.codeSet.gCodeFileName, "");
+    EXPECT_EQ(coder.refreshes, 0);
+    EXPECT_EQ(coder.g.data.gData.at(2, 2), Value::ofText("B"));
+    EXPECT_EQ(coder.dataFrm.Text1[vc::kCodeFileField], codeFile);
+    EXPECT_TRUE(coder.platform.dialogs.openRequests.empty());
+}
+
+TEST(OpenDataFile, CodeSetIsReadAndTheGridDressedBeforeTheRows) {
+    OnDisk disk;
+    const std::string codeFile = disk.write("set.cod", " 1 \r\n\"A\",\"Alpha\",0\r\n\"Looking\"\r\n");
+    disk.dataFile(qvd("", codeFile, kTwoRows));
+    Coder& coder = disk.coder;
+    int rowsAtRefresh = -1;
+    coder.links.RefreshDataGrid = [&] { rowsAtRefresh = coder.g.data.gData.rows(); };
+
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_EQ(rowsAtRefresh, 1) << "the rows are read after the grid is dressed";
+    EXPECT_EQ(coder.g.codeSet.gCodeFileName, codeFile);
+    EXPECT_EQ(coder.g.codeSet.gCodeCount, 1);
+    EXPECT_EQ(coder.g.codeSet.gCodes.at(3, 1), Value::ofNumber(0));
+    EXPECT_EQ(coder.codeFrmGroups.at(coder.g, 0), "Looking");
+    EXPECT_EQ(coder.g.open.gCodeOpen, vc::kTrue);
+    EXPECT_EQ(coder.g.data.gRowCount, Value::ofText("2"));
+    EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
+}
+
+TEST(OpenDataFile, DamagedCodeSetLeavesNoNameAndTheLoadGoesOn) {
+    OnDisk disk;
+    const std::string codeFile = disk.write("bad.cod", " 0 \r\n");
+    disk.dataFile(qvd("", codeFile, kTwoRows));
+    Coder& coder = disk.coder;
+
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].title, "Vintrosa");
+    EXPECT_EQ(coder.g.codeSet.gCodeFileName, "");
+    EXPECT_EQ(coder.refreshes, 0);
+    EXPECT_EQ(coder.g.data.gData.rows(), 2);
+    EXPECT_EQ(textfile::readWholeFile(codeFile), " 0 \r\n") << "the unread file is never written";
+}
+
+struct DamagedCase {
+    const char* name;
+    std::string bytes; // "" = no file at all
+    const char* description;
+    int rowsKept; // rows of gData afterwards
+};
+
+TEST(OpenDataFile, DamagedFilesFailTheLoad) {
+    const std::string header = qvd("", "", "");
+    const std::vector<DamagedCase> cases = {
+        {"missing file", "", "File not found", 1},
+        {"short header", "EVENTS\r\nS1\r\n<notes>\r\n", "Input past end of file", 1},
+        {"notes never closed", "EVENTS\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n<notes>\r\nhello\r\n",
+         "Input past end of file", 1},
+        {"row count not a number", header + "two\r\n3\r\n", "Type mismatch", 1},
+        {"column count above 50", header + "1\r\n51\r\n\"a\"\r\n", "Subscript out of range", 1},
+        {"column count 0", header + "1\r\n0\r\n\"a\"\r\n", "Subscript out of range", 1},
+        {"row count 0", header + "0\r\n3\r\n", "Subscript out of range", 1},
+        {"fewer rows than counted", header + "3\r\n2\r\n\"00:00:01.00\",A\r\n", "Input past end of file", 1},
+        {"huge row count", header + "2000000000\r\n2\r\n\"t\",A\r\n\"u\",B\r\n", "Input past end of file", 2},
+        {"transcript short", "TRANSCRIPT" + header.substr(6) + "2\r\n,,\r\n", "Input past end of file", 1},
+    };
+    for (const DamagedCase& c : cases) {
+        OnDisk disk;
+        Coder& coder = disk.coder;
+        coder.g.data.gFileName = c.bytes.empty() ? disk.scratch.file("gone.qvd") : disk.dataFile(c.bytes);
+        coder.g.open.gDataOpen = vc::kTrue;
+
+        EXPECT_FALSE(vc::OpenDataFile(coder.g, coder.links)) << c.name;
+        ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u) << c.name;
+        const testsupport::ShownBox& box = coder.platform.dialogs.boxes[0];
+        EXPECT_EQ(box.text.rfind("Error Loading Data: ", 0), 0u) << c.name;
+        EXPECT_NE(box.text.find(c.description), std::string::npos) << c.name << ": " << box.text;
+        EXPECT_EQ(box.title, "VTRS Error");
+        EXPECT_EQ(box.icon, Icon::Critical);
+        EXPECT_EQ(coder.g.open.gDataOpen, vc::kFalse) << c.name;
+        EXPECT_EQ(coder.g.data.gFileName, "") << c.name;
+        EXPECT_EQ(coder.g.data.gData.rows(), c.rowsKept) << c.name;
+        EXPECT_EQ(coder.g.data.gRowCount.asNumber(), coder.g.data.gData.rows()) << c.name;
+    }
+}
+
+TEST(OpenDataFile, RowsReadBeforeAFailureStay) {
+    OnDisk disk;
+    disk.dataFile(qvd("", "", "3\r\n2\r\n\"00:00:01.00\",A\r\n"));
+    Coder& coder = disk.coder;
+    EXPECT_FALSE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_EQ(coder.g.data.gData.at(1, 1), Value::ofText("00:00:01.00"));
+    EXPECT_EQ(coder.g.data.gData.at(2, 1), Value::ofText("A"));
+    EXPECT_EQ(coder.dataFrm.Text1[0], "S1");
+}
+
+TEST(DataFileDialogs, CancelledOpenAndSaveChangeNothing) {
+    Coder coder;
+    EXPECT_FALSE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_FALSE(vc::SaveDataFile(coder.g, coder.links));
+    ASSERT_EQ(coder.platform.dialogs.openRequests.size(), 1u);
+    ASSERT_EQ(coder.platform.dialogs.saveRequests.size(), 1u);
+    const platform::FileDialogRequest& open = coder.platform.dialogs.openRequests[0];
+    EXPECT_EQ(open.title, "Open the data file...");
+    EXPECT_EQ(open.filter, "Vintrosa data files (*.qvd)|*.qvd|All Files (*.*)|*.*");
+    EXPECT_EQ(open.flags, 4102);
+    const platform::FileDialogRequest& save = coder.platform.dialogs.saveRequests[0];
+    EXPECT_EQ(save.title, "Name the data file...");
+    EXPECT_EQ(save.defaultExt, ".qvd");
+    EXPECT_EQ(save.filter, open.filter);
+    EXPECT_EQ(save.flags & platform::kFileMustExist, 0) << "a new name need not exist";
+    EXPECT_EQ(coder.g.data.gFileName, "");
+    EXPECT_FALSE(coder.dataFrm.loaded());
+    EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
+}
+
+TEST(SaveDataFile, FailedSaveKeepsTheOldFileAndTheRows) {
+    testsupport::ScratchFolder scratch;
+    const std::string old = qvd("", "", kTwoRows);
+    // Without root a read-only folder refuses the save; root writes anywhere, so there the
+    // target's folder is a plain file.
+    std::string path = scratch.file("locked/a.qvd");
+    std::string keptFile = path;
+    std::filesystem::create_directory(scratch.file("locked"));
+    textfile::saveFileAtomically(path, old);
+    if (::geteuid() == 0) {
+        path = keptFile + "/inside.qvd";
+    } else {
+        ::chmod(scratch.file("locked").c_str(), 0555);
+    }
+    Coder coder;
+    coder.g.data.gFileName = keptFile;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    coder.g.data.gFileName = path;
+    coder.g.data.gData.at(2, 1) = Value::ofText("Z");
+
+    EXPECT_FALSE(vc::SaveDataFile(coder.g, coder.links));
+    ::chmod(scratch.file("locked").c_str(), 0755);
+    ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].title, "VTRS Error");
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].text.rfind("Error Saving Data: ", 0), 0u);
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].icon, Icon::Critical);
+    EXPECT_EQ(textfile::readWholeFile(keptFile), old);
+    EXPECT_EQ(coder.g.data.gData.at(2, 1), Value::ofText("Z"));
+    EXPECT_EQ(coder.g.data.gFileName, path);
+}
+
+TEST(SaveDataFile, NewFileWhoseSaveFailsStaysUntitledAndUnchanged) {
+    Coder coder;
+    vc::ClearData(coder.g.data);
+    coder.g.data.gDataType = "Events";
+    coder.platform.dialogs.files.push_back("/nonexistent-folder/x.qvd");
+    EXPECT_FALSE(vc::SaveDataFile(coder.g, coder.links));
+    EXPECT_EQ(coder.g.data.gFileName, "");
+    EXPECT_EQ(coder.g.data.gDataType, "Events");
+}
+
+TEST(DataFileBusy, OpenAndSaveRefuseToStartWhileOneRuns) {
+    OnDisk disk;
+    const std::string original = qvd("/video/kid.mpg", "", kTwoRows);
+    const std::string path = disk.dataFile(original);
+    Coder& coder = disk.coder;
+    bool savedDuringLoad = true;
+    bool openedDuringLoad = true;
+    // The player window yields as it opens; an autosave tick and an open come in meanwhile.
+    coder.view.onControlSub = [&](int) {
+        savedDuringLoad = vc::SaveDataFile(coder.g, coder.links);
+        openedDuringLoad = vc::OpenDataFile(coder.g, coder.links);
+    };
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_FALSE(savedDuringLoad);
+    EXPECT_FALSE(openedDuringLoad);
+    EXPECT_EQ(textfile::readWholeFile(path), original);
+    EXPECT_FALSE(coder.g.data.fileInUse);
+    EXPECT_TRUE(vc::SaveDataFile(coder.g, coder.links)) << "free again once the load is over";
+}
+
+TEST(ClearData, NewEventsDataKeepsEveryColumn) {
+    vc::DataTable d;
+    d.gColCount = Value::ofText("3");
+    d.gRowCount = Value::ofText("7");
+    d.gData.reset(vc::kDataColumns, 7);
+    vc::ClearData(d);
+    EXPECT_EQ(d.gColCount, Value::ofNumber(50));
+    EXPECT_EQ(d.gRowCount, Value::ofNumber(1));
+    EXPECT_EQ(d.gData.rows(), 1);
+    EXPECT_EQ(d.gData.columns(), 50);
+}
+
+TEST(SplitLines, EventAndTranscriptRows) {
+    struct EventCase {
+        std::string line;
+        int count;
+        std::vector<std::string> fields; // 1..count
+    };
+    const std::vector<EventCase> events = {
+        {"\"00:00:05.20\",\"A\",B", 3, {"00:00:05.20", "A", "B"}},
+        {"\"t\",\"A\",a, comment \"quoted\"", 3, {"t", "A", "a, comment \"quoted\""}},
+        {"\"t\",\"B,C\",note", 3, {"t", "B", "C\",note"}},
+        {"\"t\"", 3, {"t", "", ""}},
+        {"00:00:02.00,x,y", 1, {"00:00:02.00"}},
+        {"\"t\",,", 3, {"t", "", ""}},
+    };
+    for (const EventCase& c : events) {
+        std::vector<std::string> fields(vc::kSplitFields + 1);
+        vc::SplitEventLine(c.line, fields, c.count);
+        EXPECT_EQ(std::vector<std::string>(fields.begin() + 1, fields.begin() + 1 + c.count), c.fields)
+            << c.line;
+    }
+    std::vector<std::string> fields(vc::kSplitFields + 1);
+    EXPECT_THROW(vc::SplitEventLine(std::string(100, ','), fields, 1), textfile::RunError);
+
+    struct TranscriptCase {
+        std::string line, time, codes, utterance;
+    };
+    const std::vector<TranscriptCase> transcripts = {
+        {"\"00:00:01.00\",\"[A] \",\"Well, no, not yet\"", "00:00:01.00", "[A] ", "Well, no, not yet"},
+        {"\"\",\"\",\"\"", "", "", ""},
+        {"\"00:00:01.00\"", "00:00:01.00", "", ""},
+        {"\"t\",\"c\"", "t", "c", ""},
+        {",", "", "", ""},
+        {"", "", "", ""},
+    };
+    for (const TranscriptCase& c : transcripts) {
+        std::string time = "x", codes = "x", utterance = "x";
+        vc::SplitTranscriptLine(c.line, time, codes, utterance);
+        EXPECT_EQ(time, c.time) << c.line;
+        EXPECT_EQ(codes, c.codes) << c.line;
+        EXPECT_EQ(utterance, c.utterance) << c.line;
+    }
+}
+
+} // namespace
