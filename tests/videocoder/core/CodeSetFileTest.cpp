@@ -18,8 +18,6 @@ using platform::Icon;
 using textfile::Value;
 using vctest::Coder;
 
-const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "vcod";
-
 void setCode(vc::CodeSet& c, int code, Value name, Value description, Value group) {
     if (c.gCodes.rows() < code) {
         c.gCodes.resizeRows(code);
@@ -40,13 +38,14 @@ vc::CodeSet threeCodes() {
 
 // Code-set cases, one folder each under fixtures/vcod: input.cod is opened and saved under
 // a new name, which must give expected.cod; that file opened and saved again is unchanged.
-class CodFileCase : public ::testing::TestWithParam<std::string> {};
+class CodFileCase : public testsupport::FixtureCase {
+protected:
+    fs::path family() const override { return testsupport::fixtureFamily("vcod"); }
+};
 
 TEST_P(CodFileCase, RoundTrip) {
-    const fs::path folder = kCases / GetParam();
     testsupport::ScratchFolder scratch;
-    const std::string expected = textfile::readWholeFile((folder / "expected.cod").string());
-    std::string from = (folder / "input.cod").string();
+    std::string from = (folder() / "input.cod").string();
     for (const std::string& to : {scratch.file("first.cod"), scratch.file("second.cod")}) {
         Coder coder;
         coder.g.codeSet.gCodeFileName = from;
@@ -54,13 +53,12 @@ TEST_P(CodFileCase, RoundTrip) {
         coder.g.codeSet.gCodeFileName = to;
         ASSERT_TRUE(vc::SaveCodeFile(coder.g, coder.links));
         EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
-        EXPECT_EQ(textfile::readWholeFile(to), expected) << to;
+        EXPECT_TRUE(testsupport::sameAsFile(textfile::readWholeFile(to), folder() / "expected.cod")) << to;
         from = to;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, CodFileCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         testsupport::caseTestName);
+SUITE_FIXTURE_CASES(CodFileCase, "vcod");
 
 TEST(CodeSetText, NullAndEmptyCellsWriteNothing) {
     vc::CodeSet c;

@@ -20,8 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using textfile::Value;
 
-const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "qvd";
-
 // "null", "empty", "text:<t>" or "number:<n>".
 Value cellValue(const std::string& spec) {
     if (spec == "null") {
@@ -59,11 +57,14 @@ std::string openAndSaveAgain(const std::string& path) {
     return textfile::readWholeFile(path);
 }
 
-class QvdCase : public ::testing::TestWithParam<std::string> {};
+class QvdCase : public testsupport::FixtureCase {
+protected:
+    fs::path family() const override { return testsupport::fixtureFamily("qvd"); }
+};
 
 TEST_P(QvdCase, SavesTheExpectedBytes) {
-    const fs::path folder = kCases / GetParam();
-    const auto settings = testsupport::readCaseSettings(folder / "case.txt");
+    const fs::path folder = this->folder();
+    const auto settings = caseSettings();
     testsupport::ScratchFolder scratch;
     const std::string saved = scratch.file("data.qvd");
 
@@ -86,7 +87,7 @@ TEST_P(QvdCase, SavesTheExpectedBytes) {
     }
     ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
     EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
-    EXPECT_EQ(textfile::readWholeFile(saved), textfile::readWholeFile((folder / "expected.qvd").string()));
+    EXPECT_TRUE(testsupport::sameAsFile(textfile::readWholeFile(saved), folder / "expected.qvd"));
 
     const fs::path reopened = folder / "expected-reopened.qvd";
     const std::string again = openAndSaveAgain(saved);
@@ -95,7 +96,6 @@ TEST_P(QvdCase, SavesTheExpectedBytes) {
     EXPECT_EQ(openAndSaveAgain(saved), again) << "a file saved after a reopen is saved unchanged";
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, QvdCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         testsupport::caseTestName);
+SUITE_FIXTURE_CASES(QvdCase, "qvd");
 
 } // namespace
