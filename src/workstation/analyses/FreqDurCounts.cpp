@@ -33,26 +33,28 @@ FreqDurCounter::FreqDurCounter(const CodeSet& set)
     nextInGroup_.resize(ids.size());
 }
 
-void FreqDurCounter::countFile(const EventSlots& slots, FreqDurCounts& counts) {
-    const int end = slots.EventTimes[0];
+void FreqDurCounter::countFile(const EventSlots& eventSlots, FreqDurCounts& counts) {
+    const int end = eventSlots.EventTimes[0];
     if (end >= 1 && end <= kMaxEvents) { // the counting itself refuses any other end
         rows_.resize(static_cast<std::size_t>(end));
         for (int i = 1; i < end; ++i) {
-            rows_[static_cast<std::size_t>(i)] = index_.rowOf(slots.EventCodes[static_cast<std::size_t>(i)]);
+            rows_[static_cast<std::size_t>(i)] =
+                index_.rowOf(eventSlots.EventCodes[static_cast<std::size_t>(i)]);
         }
     }
-    countFile(slots, rows_, counts);
+    countFile(eventSlots, rows_, counts);
 }
 
-void FreqDurCounter::countFile(const EventSlots& slots, const std::vector<int>& rows, FreqDurCounts& counts) {
+void FreqDurCounter::countFile(const EventSlots& eventSlots, const std::vector<int>& rows,
+                               FreqDurCounts& counts) {
     counts.frequency.assign(kFreqDurMaxRows + 1, 0);
     counts.duration.assign(kFreqDurMaxRows + 1, 0);
     const int numCodes = static_cast<int>(groups_.size()) - 1;
     if (numCodes > kFreqDurMaxRows) {
         subscriptOutOfRange(); // the per-file counters have no room for these rows
     }
-    const auto& codes = slots.EventCodes;
-    const auto& times = slots.EventTimes;
+    const auto& codes = eventSlots.EventCodes;
+    const auto& times = eventSlots.EventTimes;
     const int end = times[0];
     if (end < 1 || end > kMaxEvents) {
         subscriptOutOfRange();

@@ -28,10 +28,10 @@ class FreqDurCounter {
 public:
     explicit FreqDurCounter(const CodeSet& set);
     // Zeroes `counts` (rows 0..1000) and counts the file into it.
-    void countFile(const EventSlots& slots, FreqDurCounts& counts);
+    void countFile(const EventSlots& eventSlots, FreqDurCounts& counts);
     // countFile with the row of each event's code already looked up in index(), as
     // ReadEventFile leaves them when given the index.
-    void countFile(const EventSlots& slots, const std::vector<int>& rows, FreqDurCounts& counts);
+    void countFile(const EventSlots& eventSlots, const std::vector<int>& rows, FreqDurCounts& counts);
     const CodeRowIndex& index() const { return index_; }
     int groupOf(int row) const { return groups_[static_cast<std::size_t>(row)]; }
 

@@ -4,6 +4,7 @@
 #include "workstation/analyses/CheckedCounts.h"
 #include "workstation/analyses/KappaStatistics.h"
 #include "workstation/core/CodeSetFile.h"
+#include "workstation/core/EventSlotWriter.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -75,9 +76,11 @@ std::vector<CodeChange> CodeChangesOf(const std::vector<std::string>& codes,
 
 } // namespace
 
-void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& slots, int slot) {
-    std::vector<std::string>& codes = slots.codesOf(slot);
-    std::vector<std::int32_t>& times = slots.timesOf(slot);
+void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot) {
+    SlotWriter writer(eventSlots, slot);
+    const int endIndex = writer.times().at(0);
+    std::vector<std::string>& codes = writer.codesUpTo(endIndex);
+    std::vector<std::int32_t>& times = writer.timesUpTo(endIndex);
     const int last = times.at(0) - 1;
     for (int k = 1; k <= last; ++k) {
         const std::string& code = codes.at(at(k));
@@ -97,7 +100,7 @@ void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& slots, int slot) {
     }
 }
 
-void CollectGroups(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts) {
+void CollectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts) {
     counts.GroupList.clear();
     counts.GroupPresent.clear();
     for (int row = 1; row <= counts.numCodes; ++row) {
@@ -108,8 +111,8 @@ void CollectGroups(const CodeSet& set, const EventSlots& slots, AgreementCounts&
     }
     std::set<int> used;
     for (const int slot : {1, 2}) {
-        const std::vector<std::string>& codes = slot == 1 ? slots.EventCodes : slots.EventCodes2;
-        const std::vector<std::int32_t>& times = slot == 1 ? slots.EventTimes : slots.EventTimes2;
+        const std::vector<std::string>& codes = slot == 1 ? eventSlots.EventCodes : eventSlots.EventCodes2;
+        const std::vector<std::int32_t>& times = slot == 1 ? eventSlots.EventTimes : eventSlots.EventTimes2;
         for (int k = 1; k < times.at(0); ++k) {
             int group = 0;
             if (codes.at(at(k)) != kGapCode && GroupOfCode(set, codes.at(at(k)), group)) {
@@ -132,19 +135,19 @@ std::vector<int> CodesOfGroup(const CodeSet& set, int group) {
     return rows;
 }
 
-void MatchGroupUnits(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int group) {
+void MatchGroupUnits(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts, int group) {
     // The first row of each code within the group.
     std::unordered_map<std::string, int> groupRows;
     for (const int row : CodesOfGroup(set, group)) {
         groupRows.emplace(set.CodeTable.code(row), row);
     }
-    const std::int64_t start = std::min(slots.EventTimes.at(1), slots.EventTimes2.at(1));
-    const std::int64_t end = std::max(slots.EventTimes.at(at(slots.EventTimes.at(0))),
-                                      slots.EventTimes2.at(at(slots.EventTimes2.at(0))));
+    const std::int64_t start = std::min(eventSlots.EventTimes.at(1), eventSlots.EventTimes2.at(1));
+    const std::int64_t end = std::max(eventSlots.EventTimes.at(at(eventSlots.EventTimes.at(0))),
+                                      eventSlots.EventTimes2.at(at(eventSlots.EventTimes2.at(0))));
     const std::vector<CodeChange> first =
-        CodeChangesOf(slots.EventCodes, slots.EventTimes, groupRows, start, end);
+        CodeChangesOf(eventSlots.EventCodes, eventSlots.EventTimes, groupRows, start, end);
     const std::vector<CodeChange> second =
-        CodeChangesOf(slots.EventCodes2, slots.EventTimes2, groupRows, start, end);
+        CodeChangesOf(eventSlots.EventCodes2, eventSlots.EventTimes2, groupRows, start, end);
     // Between two successive changes of either observer both codes hold still: the units of
     // that stretch all count alike.
     std::size_t next1 = 0;

@@ -39,9 +39,10 @@ void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32
     }
 }
 
-void CountWindowAgreement(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int window) {
-    const OnsetIndex onsets1 = IndexOnsets(slots.EventCodes, slots.EventTimes);
-    const OnsetIndex onsets2 = IndexOnsets(slots.EventCodes2, slots.EventTimes2);
+void CountWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts,
+                          int window) {
+    const OnsetIndex onsets1 = IndexOnsets(eventSlots.EventCodes, eventSlots.EventTimes);
+    const OnsetIndex onsets2 = IndexOnsets(eventSlots.EventCodes2, eventSlots.EventTimes2);
     static const std::vector<std::int32_t> kNone;
     auto onsetsOf = [](const OnsetIndex& index, const std::string& code) -> const std::vector<std::int32_t>& {
         const auto found = index.find(code);

@@ -24,6 +24,7 @@ void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32
                  const std::vector<std::int32_t>& onsets2, int window);
 
 // The window method for every code row of the table, on both event slots.
-void CountWindowAgreement(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int window);
+void CountWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts,
+                          int window);
 
 } // namespace ws

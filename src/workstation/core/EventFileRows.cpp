@@ -14,12 +14,12 @@ EventFileRows::EventFileRows(const CodeSet& set, const CodeRowIndex* index, std:
     }
 }
 
-void EventFileRows::noteSlot(EventSlots& slots, int slot) {
+void EventFileRows::noteSlot(EventSlots& eventSlots, int slot) {
     if (index_ == nullptr || rows_ == nullptr) {
         return;
     }
-    const auto& codes = slots.codesOf(slot);
-    const int end = std::clamp(slots.timesOf(slot)[0], 0, kMaxEvents);
+    const auto& codes = eventSlots.codesOf(slot);
+    const int end = std::clamp(eventSlots.timesOf(slot)[0], 0, kMaxEvents);
     for (int at = 1; at < end; ++at) {
         (*rows_)[static_cast<std::size_t>(at)] = index_->rowOf(codes[static_cast<std::size_t>(at)]);
     }

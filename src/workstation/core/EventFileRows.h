@@ -40,7 +40,7 @@ public:
     // Whether CheckEventCodes would find every code noted so far.
     bool allDefined() const { return index_ != nullptr && allDefined_; }
     // After a merge has changed the slot: the rows of its records as they are now.
-    void noteSlot(EventSlots& slots, int slot);
+    void noteSlot(EventSlots& eventSlots, int slot);
 
 private:
     std::optional<CodeRowIndex> ownIndex_;

@@ -5,6 +5,8 @@
 #include "workstation/core/EventFileCodes.h"
 #include "workstation/core/EventFileEntries.h"
 #include "workstation/core/EventFileSlots.h"
+#include "workstation/core/EventSlotWriter.h"
+#include "workstation/core/NativeEventReader.h"
 
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
@@ -34,31 +36,20 @@ bool isInitialState(const Global&, int) {
 
 void CheckEventCodes(Global& g, int slot, std::int16_t& errorFlag, int endIndex,
                      const std::string& fileName) {
-    const auto& codes = g.codesOf(slot);
-    requireSlotIndex(endIndex - 1);
-    // A count past the table's rows fails inside the lookup for the first code it does not
-    // find; that failure stays with the lookup row by row.
-    std::optional<CodeRowIndex> known;
-    if (g.NumCodes <= g.CodeTable.rows()) {
-        known.emplace(g);
-    }
-    for (int index = 1; index < endIndex; ++index) {
-        const std::string_view code = codeWithoutBlanks(codes[index]);
-        const bool defined = known ? known->rowOf(code) != -1 : FindCode(g, std::string(code)) != -1;
-        if (!defined) {
-            appendErrorEntry(g.OutputFileName, undefinedCodeEntry(fileName, index, std::string(code)));
-            errorFlag = textfile::kTrue;
-        }
+    const EntrySink sink = [&g](const std::string& entry) { appendErrorEntry(g.OutputFileName, entry); };
+    if (!checkEventCodes(g, g.codesOf(slot), endIndex, fileName, sink)) {
+        errorFlag = textfile::kTrue;
     }
 }
 
 // The exact exchange steps decide the order of equal times, which reports depend on:
 // this sort is deliberately not stable.
 void SortEvents(Global& g, int slot) {
-    auto& codes = g.codesOf(slot);
-    auto& times = g.timesOf(slot);
-    const int last = times[0];
+    SlotWriter writer(g, slot);
+    const int last = writer.times()[0];
     requireSlotIndex(last);
+    auto& codes = writer.codesUpTo(last);
+    auto& times = writer.timesUpTo(last);
     for (int i = 1; i < last; ++i) {
         for (int j = i + 1; j <= last; ++j) {
             if (times[j] < times[i]) {
@@ -86,14 +77,12 @@ void WriteScratchEventFile(Global& g, int slot, const std::string& baseName, con
 }
 
 std::int16_t InsertInitialStates(Global& g, int slot) {
-    auto& codes = g.codesOf(slot);
-    auto& times = g.timesOf(slot);
+    SlotWriter writer(g, slot);
     std::int16_t next = 1;
     for (int row = 1; row <= g.NumCodes; ++row) {
         if (isInitialState(g, row)) {
-            markSlotFilled(g, slot, next);
-            codes[next] = g.CodeTable.code(row);
-            times[next] = 0;
+            writer.code(next) = g.CodeTable.code(row);
+            writer.time(next) = 0;
             ++next;
         }
     }

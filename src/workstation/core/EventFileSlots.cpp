@@ -12,15 +12,23 @@ int withinSlot(int index) {
     return std::clamp(index, 0, kMaxEvents);
 }
 
-void emptyOne(EventSlots& slots, int slot) {
-    auto& codes = slots.codesOf(slot);
-    auto& times = slots.timesOf(slot);
-    int& filledTo = slots.slotFilledTo[slot == 2 ? 2 : 1];
+int filledEnd(const EventSlots& eventSlots, int slot) {
+    if (eventSlots.timesOf(slot).empty()) {
+        return 0;
+    }
+    return std::max(eventSlots.slotFilledTo[slot == 2 ? 2 : 1], withinSlot(eventSlots.timesOf(slot)[0]));
+}
+
+void emptyOne(EventSlots& eventSlots, int slot) {
+    checkFillMark(eventSlots, slot);
+    auto& codes = eventSlots.codesOf(slot);
+    auto& times = eventSlots.timesOf(slot);
+    int& filledTo = eventSlots.slotFilledTo[slot == 2 ? 2 : 1];
     if (codes.size() != kSlotSize || times.size() != kSlotSize) {
         codes.assign(kSlotSize, std::string());
         times.assign(kSlotSize, 0);
     } else {
-        const auto end = static_cast<std::size_t>(std::max(filledTo, withinSlot(times[0]))) + 1;
+        const auto end = static_cast<std::size_t>(filledEnd(eventSlots, slot)) + 1;
         for (std::size_t i = 0; i < end; ++i) {
             codes[i].clear(); // keeps the string's buffer for the next file's code
         }
@@ -31,18 +39,32 @@ void emptyOne(EventSlots& slots, int slot) {
 
 } // namespace
 
-void emptySlot(EventSlots& slots, int slot) {
+__attribute__((weak)) void checkFillMark(const EventSlots&, int) {}
+
+int firstEntryPastFillMark(const EventSlots& eventSlots, int slot) {
+    const auto& codes = eventSlots.codesOf(slot);
+    const auto& times = eventSlots.timesOf(slot);
+    const auto size = static_cast<int>(std::min(codes.size(), times.size()));
+    for (int index = filledEnd(eventSlots, slot) + 1; index < size; ++index) {
+        if (!codes[static_cast<std::size_t>(index)].empty() || times[static_cast<std::size_t>(index)] != 0) {
+            return index;
+        }
+    }
+    return 0;
+}
+
+void emptySlot(EventSlots& eventSlots, int slot) {
     if (slot == 2) {
-        emptyOne(slots, 2);
+        emptyOne(eventSlots, 2);
     } else {
         // The second slot pairs with the first: a new first file leaves no stale partner.
-        emptyOne(slots, 1);
-        emptyOne(slots, 2);
+        emptyOne(eventSlots, 1);
+        emptyOne(eventSlots, 2);
     }
 }
 
-void markSlotFilled(EventSlots& slots, int slot, int last) {
-    int& filledTo = slots.slotFilledTo[slot == 2 ? 2 : 1];
+void markSlotFilled(EventSlots& eventSlots, int slot, int last) {
+    int& filledTo = eventSlots.slotFilledTo[slot == 2 ? 2 : 1];
     filledTo = std::max(filledTo, withinSlot(last));
 }
 

@@ -2,6 +2,10 @@
 // settings in case.txt, and the exact error entries, slot contents and scratch copy expected.
 #include "workstation/core/EventFile.h"
 
+#include "workstation/core/EventFileEntries.h"
+#include "workstation/core/EventFileRows.h"
+#include "workstation/core/NativeEventReader.h"
+
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 
@@ -67,6 +71,16 @@ std::string generatedEventFile(int records) {
 class EventFileCase : public testsupport::FixtureCase {
 protected:
     fs::path family() const override { return testsupport::fixtureFamily("eventfile"); }
+    // The case's input.eve, a path of the machine's own (such as a device), or a file
+    // generated in the scratch folder.
+    std::string dataFileOf(std::map<std::string, std::string>& settings) const {
+        if (settings.contains("generate")) {
+            const std::string generated = (scratch_ / "input.eve").string();
+            textfile::saveFileAtomically(generated, generatedEventFile(std::stoi(settings["generate"])));
+            return generated;
+        }
+        return settings.contains("data") ? settings["data"] : (folder() / "input.eve").string();
+    }
     testsupport::ScratchFolder scratchFolder_;
     const fs::path& scratch_ = scratchFolder_.path();
 };
@@ -87,14 +101,7 @@ TEST_P(EventFileCase, ReadsAsExpected) {
     if (settings.contains("format")) {
         g.gFileFormat = static_cast<std::int16_t>(std::stoi(settings["format"]));
     }
-    std::string dataFile = (folder / "input.eve").string();
-    if (settings.contains("data")) {
-        dataFile = settings["data"]; // a path of the machine's own, such as a device
-    }
-    if (settings.contains("generate")) {
-        dataFile = (scratch_ / "input.eve").string();
-        textfile::saveFileAtomically(dataFile, generatedEventFile(std::stoi(settings["generate"])));
-    }
+    const std::string dataFile = dataFileOf(settings);
 
     std::string header = "untouched";
     const bool result = ReadEventFile(g, sp.platform, dataFile, 1, header);
@@ -134,6 +141,49 @@ TEST_P(EventFileCase, ReadsAsExpected) {
         std::string readBack;
         EXPECT_TRUE(ReadEventFile(g, sp.platform, base + ".eve", 2, readBack));
         EXPECT_EQ(slotDump(g, 2, readBack), slotDump(g, 1, header));
+    }
+}
+
+// The native reader alone, with no platform: what it hands the sink, the refusal it
+// returns and the slot it fills are what the procedure writes, shows and leaves.
+TEST_P(EventFileCase, NativeReaderAloneGivesTheSameResult) {
+    auto settings = caseSettings();
+    if (settings.contains("format") && settings["format"] != "0") {
+        GTEST_SKIP() << "not a native event file";
+    }
+    Global g;
+    useTestCodeSet(g);
+    CutOffSettings cutOff;
+    if (settings.contains("cutOff")) {
+        cutOff.gCutOffEvents = -1;
+        cutOff.gNumToUse = static_cast<std::int16_t>(std::stoi(settings["cutOff"]));
+    }
+    const std::string dataFile = dataFileOf(settings);
+
+    std::string entries;
+    const EntrySink sink = [&entries](const std::string& entry) { entries += entry; };
+    EventReadResult result;
+    {
+        EventFileRows rows(g, nullptr, nullptr);
+        SlotWriter slot(g, 1);
+        result = readNativeEventFile(dataFile, cutOff, g, slot, rows, sink);
+    }
+
+    EXPECT_EQ(result.clean && !result.failure, settings["result"] == "true");
+    EXPECT_EQ(result.refusal, settings.contains("box") ? withPath(settings["box"], dataFile) : "");
+    EXPECT_EQ(result.failure.has_value(), settings["sound"] == "farewell");
+    if (result.failure) {
+        entries +=
+            readErrorEntry(result.failure->number, result.failure->description, dataFile, result.index);
+    }
+    const fs::path expectedOutput = folder() / "expected-output.txt";
+    EXPECT_TRUE(testsupport::sameBytes(
+        entries, fs::exists(expectedOutput)
+                     ? withPath(textfile::readWholeFile(expectedOutput.string()), dataFile)
+                     : std::string()));
+    if (fs::exists(folder() / "expected-slot.txt")) {
+        EXPECT_TRUE(testsupport::sameAsFile(slotDump(g, 1, result.header.value_or("untouched")),
+                                            folder() / "expected-slot.txt"));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "workstation/core/EventFile.h"
+#include "workstation/core/EventSlotWriter.h"
 
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
@@ -10,6 +11,7 @@
 
 #include "support/ScratchFolder.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -320,6 +322,25 @@ TEST_F(EventFileTest, RowsFollowWhatTheMergeLeavesInTheSlot) {
     ASSERT_TRUE(ReadEventFile(g, sp.platform, file, 1, header, index, rows));
     EXPECT_EQ(rows[1], 1);
     EXPECT_EQ(rows[2], 2);
+}
+
+// A writer that goes past the end record without a SlotWriter leaves records the next read
+// would not empty: the test build says so at that read. Through a SlotWriter the mark follows.
+TEST_F(EventFileTest, WritesPastTheFillMarkFailTheTestBuild) {
+    const std::string file = eventFile("kid.eve", "A,1\r\n-500,5\r\n");
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, file, 1, header));
+    g.EventCodes[7] = "stale";
+    EXPECT_NONFATAL_FAILURE(ReadEventFile(g, sp.platform, file, 1, header), "holds an entry at 7");
+    g.EventCodes[7].clear();
+
+    {
+        SlotWriter writer(g, 1);
+        writer.code(9) = "B";
+        writer.time(9) = 4;
+    }
+    ASSERT_TRUE(ReadEventFile(g, sp.platform, file, 1, header));
+    EXPECT_EQ(g.EventCodes[9], "");
+    EXPECT_EQ(g.EventTimes[9], 0);
 }
 
 } // namespace

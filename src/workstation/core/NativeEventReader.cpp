@@ -1,0 +1,141 @@
+#include "workstation/core/NativeEventReader.h"
+
+#include "textfile/FieldReader.h"
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "workstation/core/CodeRowIndex.h"
+#include "workstation/core/CodeSetFile.h"
+#include "workstation/core/EventFileCodes.h"
+#include "workstation/core/EventFileEntries.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <optional>
+#include <string_view>
+
+namespace ws {
+namespace {
+
+// A failure outside the classic run-time errors still needs a number for the entry.
+constexpr int kInternalError = 51;
+
+std::string upperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Every record is tested, and a code seldom starts as the end code does: the first byte
+// settles it without a call to compare.
+inline bool isSessionEnd(std::string_view code) {
+    const std::string_view end = kSessionEndCode;
+    return code.size() == end.size() && code.front() == end.front() && code == end;
+}
+
+// Empty when the type line accepts the file; otherwise what the person is told.
+std::string refusalOfTypeLine(const std::string& typeWord, const std::string& fileName) {
+    if (upperCase(typeWord) == "INTERACTIONS") {
+        return "Version 3 no longer supports interaction files";
+    }
+    if (lowerCase(typeWord) != "events") {
+        return "Not a valid event file: " + fileName;
+    }
+    return {};
+}
+
+void readRecords(const std::string& fileName, const CutOffSettings& cutOff, const CodeSet& codeSet,
+                 SlotWriter& slot, EventFileRows& rows, const EntrySink& sink, EventReadResult& result) {
+    int& index = result.index;
+    textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
+    result.refusal = refusalOfTypeLine(reader.readText(), fileName);
+    if (!result.refusal.empty()) {
+        return;
+    }
+    result.header = reader.readLine();
+
+    bool clean = true;
+    for (index = 1; index <= kMaxEvents;) {
+        std::string& code = slot.code(index);
+        const std::string_view text = codeWithoutBlanks(reader.readFieldView().text);
+        code.clear(); // cleared and appended, the slot's string keeps its buffer from file to file
+        code.append(text);
+        std::int32_t& time = slot.time(index);
+        time = reader.readInt32();
+        if (cutOff.gCutOffEvents != 0 && !isSessionEnd(code)) {
+            code = cutOffCode(code, cutOff.gNumToUse);
+        }
+        if (code.empty()) {
+            continue; // the next record takes this index
+        }
+        if (time < slot.times()[static_cast<std::size_t>(index - 1)]) {
+            sink(sequenceErrorEntry(fileName, index, code));
+            clean = false;
+        }
+        if (isSessionEnd(code)) {
+            slot.time(0) = index;
+            result.endRecordRead = true;
+            // Only a file with a code the table lacks takes the second pass: its entries
+            // follow those of the read.
+            if (!rows.allDefined() && !checkEventCodes(codeSet, slot.codes(), index, fileName, sink)) {
+                clean = false;
+            }
+            result.clean = clean;
+            return;
+        }
+        rows.note(index, code);
+        ++index;
+    }
+    sink(fileTooLongEntry(fileName));
+}
+
+} // namespace
+
+EventReadResult readNativeEventFile(const std::string& fileName, const CutOffSettings& cutOff,
+                                    const CodeSet& codeSet, SlotWriter& slot, EventFileRows& rows,
+                                    const EntrySink& sink) {
+    EventReadResult result;
+    try {
+        readRecords(fileName, cutOff, codeSet, slot, rows, sink, result);
+    } catch (const textfile::RunError& error) {
+        result.endRecordRead = false;
+        result.clean = false;
+        result.failure = ReadFailure{error.number(), error.description()};
+    } catch (const std::exception&) {
+        result.endRecordRead = false;
+        result.clean = false;
+        result.failure = ReadFailure{kInternalError, textfile::describeError(kInternalError)};
+    }
+    return result;
+}
+
+bool checkEventCodes(const CodeSet& codeSet, const std::vector<std::string>& codes, int endIndex,
+                     const std::string& fileName, const EntrySink& sink) {
+    if (endIndex - 1 < 0 || endIndex - 1 > kMaxEvents) {
+        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+    }
+    // A count past the table's rows fails inside the lookup for the first code it does not
+    // find; that failure stays with the lookup row by row.
+    std::optional<CodeRowIndex> known;
+    if (codeSet.NumCodes <= codeSet.CodeTable.rows()) {
+        known.emplace(codeSet);
+    }
+    bool allDefined = true;
+    for (int index = 1; index < endIndex; ++index) {
+        const std::string_view code = codeWithoutBlanks(codes[static_cast<std::size_t>(index)]);
+        const bool defined = known ? known->rowOf(code) != -1 : FindCode(codeSet, std::string(code)) != -1;
+        if (!defined) {
+            sink(undefinedCodeEntry(fileName, index, std::string(code)));
+            allDefined = false;
+        }
+    }
+    return allDefined;
+}
+
+} // namespace ws
