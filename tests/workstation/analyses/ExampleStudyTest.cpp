@@ -42,8 +42,14 @@ protected:
     void SetUp() override {
         // The list names its files from the folder the program starts in, as scripts/run
         // starts it in the repository's folder.
-        fs::create_directories(scratch.path() / "data");
-        fs::copy(kExamples, scratch.path() / "data" / "examples");
+        // Only the study itself: reports of earlier runs by hand may lie beside it.
+        fs::create_directories(scratch.path() / "data" / "examples");
+        for (const auto& entry : fs::directory_iterator(kExamples)) {
+            const fs::path ext = entry.path().extension();
+            if (ext == ".cod" || ext == ".eve" || ext == ".lst") {
+                fs::copy_file(entry.path(), scratch.path() / "data" / "examples" / entry.path().filename());
+            }
+        }
         analyses.wireInto(links);
         window.endProgram = [] {};
         // First start: no settings yet, so the code set is asked for.
