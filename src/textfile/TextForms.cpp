@@ -23,6 +23,12 @@ WriteLine& WriteLine::number(double n) {
     return *this;
 }
 
+WriteLine& WriteLine::single(float n) {
+    separate();
+    line_ += singleText(n);
+    return *this;
+}
+
 WriteLine& WriteLine::value(const Value& v) {
     switch (v.kind) {
     case Value::Kind::Empty:

@@ -17,6 +17,7 @@ class WriteLine {
 public:
     WriteLine& text(std::string_view t);
     WriteLine& number(double n);
+    WriteLine& single(float n);       // a single-precision number in its shortest text
     WriteLine& value(const Value& v); // Empty writes nothing, Null writes #NULL#
     // The line with its CR LF.
     std::string str() const;

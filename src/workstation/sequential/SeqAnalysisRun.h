@@ -1,0 +1,22 @@
+#pragma once
+// The sequential run driver: one pairing of givens and targets over one data file or
+// every file of an "Event Files" list. Each file is read, counted, added into the pooled
+// tables and written (unless the run skips to the pooled results); a list ends with the
+// pooled output. Text reports for OutputKind 1, comma-separated rows otherwise, appended
+// to OutputFileName.
+
+#include "platform/Platform.h"
+#include "workstation/analyses/AnalysisStatus.h"
+#include "workstation/core/Global.h"
+#include "workstation/sequential/LagPairFiles.h"
+#include "workstation/sequential/SequentialRun.h"
+
+namespace ws {
+
+// Leaves DataFileName at the last name it used and InputMode at 1 after a list; the caller
+// puts both back. `reuse`, when given, keeps the files of one press for its later pairings.
+// A stop request (AbortRun) ends the run with nothing more written.
+void SeqAnalysisRun(Global& g, platform::Platform& p, AnalysisStatus& status, SequentialRun& run,
+                    LagPairFiles* reuse = nullptr);
+
+} // namespace ws

@@ -1,0 +1,136 @@
+#include "workstation/sequential/SeqReport.h"
+
+#include "textfile/NumberMask.h"
+#include "textfile/Paths.h"
+#include "textfile/TextForms.h"
+#include "workstation/sequential/SeqStatistics.h"
+
+#include <array>
+
+namespace ws {
+namespace {
+
+using textfile::formatMask;
+using textfile::Precision;
+
+constexpr std::size_t kFieldWidth = 8;
+
+std::string single(float value, const char* mask) {
+    return formatMask(value, mask, Precision::Single);
+}
+
+std::string directionWord(const SequentialRun& run) {
+    return run.gForward != 0 ? "forward" : "backward";
+}
+
+void codesLine(std::string& out, const std::vector<std::string>& codes, int count) {
+    for (int k = 1; k <= count; ++k) {
+        out += ' ';
+        out += codes.at(static_cast<std::size_t>(k));
+    }
+}
+
+struct CellFigures {
+    std::array<std::array<float, 3>, 3> proportion{};
+    std::array<std::array<float, 3>, 3> expected{};
+    std::array<std::array<float, 3>, 3> expectedProportion{};
+};
+
+CellFigures cellFigures(const SeqTable& t) {
+    CellFigures f;
+    const auto n = static_cast<float>(t[0][0]);
+    if (n == 0) {
+        return f;
+    }
+    for (int i = 0; i <= kNo; ++i) {
+        for (int j = 0; j <= kNo; ++j) {
+            f.proportion[i][j] = static_cast<float>(t[i][j]) / n;
+        }
+    }
+    float expectedSum = 0;
+    for (int i = kYes; i <= kNo; ++i) {
+        for (int j = kYes; j <= kNo; ++j) {
+            f.expected[i][j] = static_cast<float>(static_cast<double>(t[0][j]) * t[i][0]) / n;
+            expectedSum += f.expected[i][j];
+        }
+    }
+    if (expectedSum != 0) {
+        for (int i = kYes; i <= kNo; ++i) {
+            for (int j = kYes; j <= kNo; ++j) {
+                f.expectedProportion[i][j] = f.expected[i][j] / expectedSum;
+            }
+        }
+    }
+    return f;
+}
+
+float ratio(std::int32_t numerator, std::int32_t denominator) {
+    return denominator == 0 ? 0.0f : static_cast<float>(numerator) / static_cast<float>(denominator);
+}
+
+} // namespace
+
+std::string seqField(const std::string& formatted) {
+    if (formatted.size() >= kFieldWidth) {
+        return formatted;
+    }
+    return std::string(kFieldWidth - formatted.size(), ' ') + formatted;
+}
+
+std::string SeqReport(const SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
+                      const std::string& date) {
+    const std::string eol(textfile::kLineEnd);
+    const std::string direction = directionWord(run);
+    const bool lags = run.gEventLags != 0;
+
+    std::string out;
+    out += eol;
+    out += " *** Sequential Analysis Results *** Date: " + date + eol;
+    out += eol;
+    out += " File:" + textfile::FileNameOnly(dataFileName) + eol;
+    out += eol;
+    out += " Givens: N =" + textfile::joinedNumber(run.gGivenCount) + eol;
+    codesLine(out, run.gGivens, run.gGivenCount);
+    out += eol;
+    out += eol;
+    out += " Targets: N =" + textfile::joinedNumber(run.gTargetCount) + eol;
+    codesLine(out, run.gTargets, run.gTargetCount);
+    out += eol;
+    out += eol;
+    out += " Analysis was " + direction + " from the Given(s), based on " +
+           (lags ? std::string("event Lags&") : std::string("a time window")) + eol;
+    out += (lags ? " The number of Lags& " + direction + " was:"
+                 : " The number of time units " + direction + " was:") +
+           textfile::printNumber(run.gLagCount) + eol;
+    out += eol;
+
+    const CellFigures f = cellFigures(t);
+    const SeqStatistics s = seqStatistics(t, KappaExpectation::WholeNumber);
+    out += " (G,T)    Freq   (Prob)  ExpFreq (ExpProb)" + eol;
+    static constexpr std::array<const char*, 4> kLabels{" (Y,Y)", " (Y,N)", " (N,Y)", " (N,N)"};
+    for (int cell = 0; cell < 4; ++cell) {
+        const int i = cell < 2 ? kYes : kNo;
+        const int j = cell % 2 == 0 ? kYes : kNo;
+        out += kLabels[static_cast<std::size_t>(cell)];
+        out += seqField(formatMask(t[i][j], "######0"));
+        out += " (" + single(f.proportion[i][j], "0.0000") + ") ";
+        out += seqField(single(f.expected[i][j], "######0.0"));
+        out += " (" + single(f.expectedProportion[i][j], "0.0000") + ")" + eol;
+    }
+    out += eol;
+    out += " Conditional probabilities (Applicable stats are on the 1st one)" + eol;
+    out += eol;
+    out += " (Y,Y)|(Y,Y)+(Y,N) " + single(ratio(t[kYes][kYes], t[kYes][0]), "0.00000") + eol;
+    out += " (Y,Y)|(Y,Y)+(N,Y) " + single(ratio(t[kYes][kYes], t[0][kYes]), "0.00000") + eol;
+    out += eol;
+    out += " Statistics:" + eol;
+    out += eol;
+    out += " Allison Liker's Z:" + seqField(single(s.Z, "##0.0000")) + eol;
+    out += "       Pearson's r:" + seqField(single(s.r, "##0.0000")) + eol;
+    out += "          Yule's Q:" + seqField(single(s.Q, "##0.0000")) + eol;
+    out += " Transformed Kappa:" + seqField(single(s.K, "##0.0000")) + eol;
+    out += eol;
+    return out;
+}
+
+} // namespace ws
