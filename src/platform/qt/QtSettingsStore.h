@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/IniText.h"
 #include "platform/SettingsStore.h"
 
 #include <QString>
@@ -9,10 +10,11 @@
 
 namespace platform::qt {
 
-// One INI file per application in the user's configuration folder
-// (or under rootFolder when one is given, for tests). Values set wait in memory until
-// the application is saved; the file is then written once, through a temporary file
-// renamed over it.
+// One INI file per application in the user's configuration folder (or under rootFolder when
+// one is given, for tests). Values set wait in memory until the application is saved; the
+// file is then written once, whole, through the one temporary file a save of it uses and
+// renames over it, so a save cut short leaves the old file or the new one and at most that
+// temporary beside it.
 class QtSettingsStore : public SettingsStore {
 public:
     explicit QtSettingsStore(QString rootFolder = {});
@@ -29,10 +31,8 @@ public:
     std::string location(const std::string& app) const override;
 
 private:
-    QString fileFor(const std::string& app) const;
-    QString rootFolder_;
-    // By application, then by "section/name".
-    std::map<std::string, std::map<QString, std::string>> pending_;
+    std::string rootFolder_;
+    std::map<std::string, IniText> pending_; // by application
 };
 
 } // namespace platform::qt
