@@ -1,5 +1,7 @@
 #include "textfile/FieldReader.h"
 
+#include <cstring>
+
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
@@ -16,6 +18,17 @@ bool isBlank(char c) {
 }
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
+}
+
+// Where the line that goes on at pos ends: its CR or LF, or the end of the bytes.
+std::size_t lineEndFrom(const std::string& bytes, std::size_t pos) {
+    const char* const begin = bytes.data() + pos;
+    const std::size_t left = bytes.size() - pos;
+    // Two vectorised searches beat one byte-by-byte loop over lines of any length.
+    const void* lf = std::memchr(begin, '\n', left);
+    const std::size_t toLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : left;
+    const void* cr = std::memchr(begin, '\r', toLf);
+    return pos + (cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : toLf);
 }
 
 // CR LF, LF or a lone CR.
@@ -162,16 +175,26 @@ Value FieldReader::readValue() {
 }
 
 std::string FieldReader::readLine() {
+    return std::string(readLineView());
+}
+
+std::string_view FieldReader::readLineView() {
     if (atEnd()) {
         throw RunError(kInputPastEndOfFile);
     }
     const std::size_t begin = pos_;
-    while (pos_ < bytes_.size() && !isLineEnd(bytes_[pos_])) {
-        ++pos_;
-    }
-    std::string line = bytes_.substr(begin, pos_ - begin);
+    pos_ = lineEndFrom(bytes_, pos_);
+    const std::string_view line(bytes_.data() + begin, pos_ - begin);
     pos_ = pastLineEnd(bytes_, pos_);
     return line;
+}
+
+std::size_t FieldReader::linesLeft() const {
+    std::size_t lines = 0;
+    for (std::size_t at = pos_; at < bytes_.size(); ++lines) {
+        at = pastLineEnd(bytes_, lineEndFrom(bytes_, at));
+    }
+    return lines;
 }
 
 } // namespace textfile

@@ -47,6 +47,10 @@ public:
     // The rest of the current line, whole (commas and quotes included), without its line end.
     // Throws RunError 62 at the end of the input.
     std::string readLine();
+    // readLine() without copying the line out: valid while the reader lives.
+    std::string_view readLineView();
+    // The lines from here to the end, counted the way readLine() takes them.
+    std::size_t linesLeft() const;
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
     std::size_t position() const { return pos_; }

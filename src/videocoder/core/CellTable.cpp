@@ -23,6 +23,10 @@ void CellTable::addRow() {
     cells_.resize(cells_.size() + static_cast<std::size_t>(columns_));
 }
 
+void CellTable::reserveRows(std::size_t rows) {
+    cells_.reserve(rows * static_cast<std::size_t>(columns_));
+}
+
 std::size_t CellTable::indexOf(int column, int row) const {
     if (column < 1 || column > columns_ || row < 1 || row > rows()) {
         throw textfile::RunError(textfile::kSubscriptOutOfRange);

@@ -20,6 +20,12 @@ public:
     // One more Empty row at the end; rows are made as they are read, so a count taken
     // from a file never reserves memory by itself.
     void addRow();
+    // Room for this many rows without moving the cells again; the rows stay as they are.
+    void reserveRows(std::size_t rows);
+    // The rows the table can hold before its cells move.
+    std::size_t rowCapacity() const {
+        return columns_ == 0 ? 0 : cells_.capacity() / static_cast<std::size_t>(columns_);
+    }
 
     int columns() const { return columns_; }
     int rows() const { return columns_ == 0 ? 0 : static_cast<int>(cells_.size()) / columns_; }
@@ -27,6 +33,9 @@ public:
     // Throws RunError 9 outside 1..columns, 1..rows.
     textfile::Value& at(int column, int row);
     const textfile::Value& at(int column, int row) const;
+    // The cells of one row, columns 1..columns() at [0..columns()-1]; RunError 9 outside 1..rows.
+    textfile::Value* row(int row) { return &at(1, row); }
+    const textfile::Value* row(int row) const { return &at(1, row); }
 
     bool operator==(const CellTable&) const = default;
 

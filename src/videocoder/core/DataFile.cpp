@@ -8,6 +8,7 @@
 #include "videocoder/core/FileDialogs.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vc {
 namespace {
@@ -76,9 +77,9 @@ void appendLine(std::string& text, std::string_view line) {
 void appendQuotedCell(std::string& text, const Value& cell) {
     switch (cell.kind) {
     case Value::Kind::Text:
-        text += '"';
-        text += cell.text;
-        text += '"';
+        text.push_back('"');
+        text.append(cell.text);
+        text.push_back('"');
         return;
     case Value::Kind::Number:
         text += textfile::doubleText(cell.number);
@@ -106,18 +107,57 @@ Value& blankNull(Value& cell) {
     return cell;
 }
 
+// The bytes a row's cells take before the last column, or nothing when a cell is a number,
+// which only the general writer lays out.
+std::optional<std::size_t> quotedRowSize(const Value* cells, int quotedColumns) {
+    std::size_t size = 0;
+    for (int column = 0; column < quotedColumns; ++column) {
+        switch (cells[column].kind) {
+        case Value::Kind::Number:
+            return std::nullopt;
+        case Value::Kind::Text:
+        case Value::Kind::Null: // written as an empty text
+            size += cells[column].text.size() + 2;
+            break;
+        case Value::Kind::Empty:
+            break;
+        }
+    }
+    return size + static_cast<std::size_t>(quotedColumns); // the commas
+}
+
 void appendEventsBody(std::string& text, DataTable& data) {
     appendLine(text, countText(data.gRowCount));
     appendLine(text, countText(data.gColCount));
     const int rows = wholeCount(data.gRowCount);
     const int columns = wholeCount(data.gColCount);
+    if (columns < 1 || columns > data.gData.columns()) {
+        throw RunError(textfile::kSubscriptOutOfRange);
+    }
     for (int row = 1; row <= rows; ++row) {
-        for (int column = 1; column < columns; ++column) {
-            appendQuotedCell(text, blankNull(data.gData.at(column, row)));
-            text += ',';
+        Value* cells = data.gData.row(row);
+        if (const std::optional<std::size_t> size = quotedRowSize(cells, columns - 1)) {
+            // Nearly every row is texts: laid out in place, with one resize of the text.
+            const std::size_t at = text.size();
+            text.resize(at + *size);
+            char* out = text.data() + at;
+            for (int column = 0; column < columns - 1; ++column) {
+                const Value& cell = blankNull(cells[column]);
+                if (cell.kind == Value::Kind::Text) {
+                    *out++ = '"';
+                    out += cell.text.copy(out, cell.text.size());
+                    *out++ = '"';
+                }
+                *out++ = ',';
+            }
+        } else {
+            for (int column = 0; column < columns - 1; ++column) {
+                appendQuotedCell(text, blankNull(cells[column]));
+                text.push_back(',');
+            }
         }
-        appendBareCell(text, data.gData.at(columns, row));
-        text += textfile::kLineEnd;
+        appendBareCell(text, cells[columns - 1]);
+        text.append(textfile::kLineEnd);
     }
 }
 
@@ -166,25 +206,45 @@ private:
 
 } // namespace
 
-void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count) {
-    if (fields.size() < kSplitFields + 1) {
-        fields.resize(kSplitFields + 1);
-    }
+namespace {
+
+// The split of SplitEventLine, handing each field's text to fieldAt(n) (1-based), which
+// returns the string to append to.
+template <class FieldAt> void splitEventFields(std::string_view line, int count, FieldAt&& fieldAt) {
     int field = 1;
+    std::string* target = &fieldAt(1);
+    std::size_t runStart = 0; // the characters since the last comma or quote
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char ch = line[i];
+        if (ch != '"' && ch != ',') {
+            continue;
+        }
+        if (i > runStart) {
+            target->append(line.data() + runStart, i - runStart);
+        }
+        runStart = i + 1;
         if (ch == ',') {
             if (++field > kSplitFields) {
                 throw RunError(textfile::kSubscriptOutOfRange);
             }
+            target = &fieldAt(field);
             if (field == count) {
-                fields[static_cast<std::size_t>(field)].assign(line.substr(i + 1));
+                target->append(line.substr(runStart));
                 return;
             }
-        } else if (ch != '"') {
-            fields[static_cast<std::size_t>(field)] += ch;
         }
     }
+    target->append(line.substr(runStart));
+}
+
+} // namespace
+
+void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count) {
+    if (fields.size() < kSplitFields + 1) {
+        fields.resize(kSplitFields + 1);
+    }
+    splitEventFields(line, count,
+                     [&](int field) -> std::string& { return fields[static_cast<std::size_t>(field)]; });
 }
 
 void SplitTranscriptLine(std::string_view line, std::string& time, std::string& codes,
@@ -204,6 +264,8 @@ void SplitTranscriptLine(std::string_view line, std::string& time, std::string& 
 
 std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
     std::string text;
+    // A guess at the body's size saves copying a large file's text as it grows.
+    text.reserve(static_cast<std::size_t>(data.gData.rows()) * kDataColumns * 3 + 1024);
     appendLine(text, data.gDataType);
     for (int field = 0; field < kNotesField; ++field) {
         appendLine(text, header[field]);
@@ -265,26 +327,46 @@ void DataFileReader::readEvents(DataTable& data) {
     // Counts that fail leave the rows and counts held before, which still agree.
     data.gRowCount = std::move(rowCount);
     data.gColCount = std::move(colCount);
-    data.gData.reset(kDataColumns, 0);
-    std::vector<std::string> fields(kSplitFields + 1);
+    // gData is made anew; the cells of rows it held before are reused, every one of them
+    // overwritten, so reopening costs no more than the reading.
+    CellTable& table = data.gData;
+    if (table.columns() != kDataColumns) {
+        table.reset(kDataColumns, 0);
+    }
+    const int rowsHeld = table.rows();
+    // Room for the rows the file can hold, never for more than its lines.
+    if (table.rowCapacity() < static_cast<std::size_t>(rows)) {
+        table.reserveRows(std::min(static_cast<std::size_t>(rows), in_.linesLeft()));
+    }
+    std::string pastTheColumns; // fields beyond the column count (a count of 1) are dropped
+    int row = 1;
     try {
-        for (int row = 1; row <= rows; ++row) {
-            const std::string line = in_.readLine();
-            for (int field = 1; field <= columns; ++field) {
-                fields[static_cast<std::size_t>(field)].clear();
+        for (; row <= rows; ++row) {
+            const std::string_view line = in_.readLineView();
+            if (row > rowsHeld) {
+                table.addRow();
             }
-            SplitEventLine(line, fields, columns);
-            data.gData.addRow();
-            for (int column = 1; column <= columns; ++column) {
-                data.gData.at(column, row) =
-                    Value::ofText(std::move(fields[static_cast<std::size_t>(column)]));
+            Value* cells = table.row(row);
+            for (int column = 0; column < kDataColumns; ++column) {
+                if (column < columns) {
+                    cells[column].kind = Value::Kind::Text;
+                    cells[column].text.clear();
+                } else if (cells[column].kind != Value::Kind::Empty) {
+                    cells[column] = Value::empty();
+                }
             }
+            splitEventFields(line, columns, [&](int field) -> std::string& {
+                return field <= columns ? cells[field - 1].text : pastTheColumns;
+            });
         }
+        table.resizeRows(rows);
     } catch (const RunError&) {
-        if (data.gData.rows() == 0) {
-            data.gData.addRow();
+        // The rows read stay; the row that failed and older ones after it go.
+        table.resizeRows(std::max(row - 1, 1));
+        if (row == 1) {
+            table.reset(kDataColumns, 1);
         }
-        data.gRowCount = Value::ofNumber(data.gData.rows());
+        data.gRowCount = Value::ofNumber(table.rows());
         throw;
     }
 }
@@ -300,7 +382,7 @@ void DataFileReader::readTranscript(DataTable& data) {
     std::string time, codes, utterance;
     try {
         for (int row = 1; row <= rows; ++row) {
-            const std::string line = in_.readLine();
+            const std::string_view line = in_.readLineView();
             data.gData.addRow();
             if (line == ",,") {
                 continue;

@@ -1,0 +1,128 @@
+// The video coder's data file: a 20,000-row, 50-column EVENTS file opened and saved again
+// (OpenDataFile then SaveDataFile) beside one atomic write of the same bytes. The counter
+// per_atomic_write of the open-and-save is its time over the plain write's; target: at most 2.
+#include "support/ScriptedPlatform.h"
+#include "textfile/Files.h"
+#include "videocoder/core/CoderLinks.h"
+#include "videocoder/core/DataFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRows = 20'000;
+constexpr int kColumns = 50;
+
+class SilentCodingWindow : public vc::CodingWindowPort {
+public:
+    void load() override {}
+    void refresh() override {}
+    void autoSize(int, int) override {}
+    void setCodeList(const std::vector<std::string>&) override {}
+    void setAutoSave(bool, int) override {}
+    void ControlSub(int) override {}
+    void setCaption(const std::string&) override {}
+    void show() override {}
+    void unload() override {}
+};
+
+// A coded session as the coder writes it: the time, a code in a few of the groups, empty
+// texts in the rest, and a comment with commas in the last column of every tenth row.
+std::string sessionBytes() {
+    std::string bytes =
+        "EVENTS\r\nS01\r\n12-10-2026\r\n09:30\r\nLab\r\nA1\r\njm\r\n<notes>\r\nvisit one\r\n\r\n"
+        "</notes>\r\n\r\n\r\n00:00:00.00\r\n\r\n12-10-2026\r\n\r\n";
+    bytes += std::to_string(kRows) + "\r\n" + std::to_string(kColumns) + "\r\n";
+    const char* codes[] = {"A", "B", "C", "D"};
+    char time[32];
+    for (int row = 1; row <= kRows; ++row) {
+        std::snprintf(time, sizeof time, "\"%02d:%02d:%02d.%02d\",", row / 3600 % 100, row / 60 % 60,
+                      row % 60, row * 7 % 100);
+        bytes += time;
+        for (int column = 2; column < kColumns; ++column) {
+            bytes +=
+                (row + column) % 5 == 0 ? std::string("\"") + codes[(row + column) % 4] + "\"," : "\"\",";
+        }
+        bytes += row % 10 == 0 ? "looked away, then back" : "";
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+struct BenchFile {
+    BenchFile() {
+        folder = fs::temp_directory_path() / ("qvd-bench-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        path = (folder / "session.qvd").string();
+        bytes = sessionBytes();
+        textfile::saveFileAtomically(path, bytes);
+    }
+    ~BenchFile() { fs::remove_all(folder); }
+    fs::path folder;
+    std::string path;
+    std::string bytes;
+};
+
+BenchFile& benchFile() {
+    static BenchFile file;
+    return file;
+}
+
+double plainWriteSeconds = 0;
+
+void BM_AtomicWrite(benchmark::State& state) {
+    BenchFile& file = benchFile();
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        textfile::saveFileAtomically(file.path, file.bytes);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    plainWriteSeconds = total / static_cast<double>(state.iterations());
+}
+
+void BM_OpenThenSave(benchmark::State& state) {
+    BenchFile& file = benchFile();
+    // One program run: its shared state and windows live across the opens, as they do
+    // while a coder opens one file after another.
+    testsupport::ScriptedDialogs dialogs;
+    SilentCodingWindow view;
+    vc::Globals g;
+    vc::CodingWindowModel dataFrm(view);
+    vc::GroupDescriptions groups;
+    vc::CoderLinks links{dialogs, dataFrm, groups, {}};
+    double total = 0;
+    for (auto _ : state) {
+        g.data.gFileName = file.path;
+        const auto start = std::chrono::steady_clock::now();
+        const bool opened = vc::OpenDataFile(g, links);
+        const bool saved = vc::SaveDataFile(g, links);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (!opened || !saved || !dialogs.boxes.empty()) {
+            state.SkipWithError("the data file did not open and save cleanly");
+            return;
+        }
+    }
+    if (textfile::readWholeFile(file.path) != file.bytes) {
+        state.SkipWithError("the saved file differs from the one opened");
+        return;
+    }
+    if (plainWriteSeconds > 0) {
+        state.counters["per_atomic_write"] =
+            total / static_cast<double>(state.iterations()) / plainWriteSeconds;
+    }
+}
+
+BENCHMARK(BM_AtomicWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenThenSave)->Unit(benchmark::kMillisecond);
+
+} // namespace
