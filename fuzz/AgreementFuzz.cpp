@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto parts = fuzz::splitParts(fuzz::bytesOf(data + 1, size - 1), 3);
     testsupport::ScriptedPlatform sp;
-    ws::Global g;
+    ws::Global& g = fuzz::reusedGlobal();
     if (parts[0].empty()) {
         fuzz::useFixedCodeSet(g);
         g.Code_File = fuzz::scratchPath("codes.cod");

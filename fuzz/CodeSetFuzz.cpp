@@ -16,7 +16,7 @@ bool writable(const textfile::Value& value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     testsupport::ScriptedPlatform sp;
-    ws::Global g;
+    ws::Global& g = fuzz::reusedGlobal(0);
     g.Code_File = fuzz::writeScratch("input.cod", fuzz::bytesOf(data, size));
     if (ws::OpenCodeFile(g, sp.platform) != textfile::kTrue) {
         return 0;
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ws::SaveCodeFile(g, sp.platform) != textfile::kTrue) {
         fuzz::propertyFailed("a code set that was read could not be saved");
     }
-    ws::Global again;
+    ws::Global& again = fuzz::reusedGlobal(1);
     again.Code_File = g.Code_File;
     if (ws::OpenCodeFile(again, sp.platform) != textfile::kTrue) {
         fuzz::propertyFailed("a saved code set was refused");

@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = fuzz::splitParts(fuzz::bytesOf(data, size), 2);
     testsupport::ScriptedPlatform sp;
-    ws::Global g;
+    ws::Global& g = fuzz::reusedGlobal();
     g.Code_File = fuzz::writeScratch("codes.cod", parts[0]);
     if (ws::OpenCodeFile(g, sp.platform) != textfile::kTrue) {
         return 0;

@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fuzz::writeScratch("input.eve", fuzz::bytesOf(data + 4, size - 4));
 
     testsupport::ScriptedPlatform fresh;
-    ws::Global g;
+    ws::Global& g = fuzz::reusedGlobal(0);
+    fuzz::emptySlots(g);
     fuzz::useFixedCodeSet(g);
     apply(options, g, fuzz::scratchPath("fresh.txt"));
     const ws::FreqDurCounter counter(g);
@@ -67,11 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ws::ReadEventFile(g, fresh.platform, path, options.slot, header, counter.index(), rows);
 
     // One Global for the whole run: each input reads into what the inputs before left.
-    static ws::Global reused = [] {
-        ws::Global r;
-        fuzz::useFixedCodeSet(r);
-        return r;
-    }();
+    ws::Global& reused = fuzz::reusedGlobal(1);
+    fuzz::useFixedCodeSet(reused);
     testsupport::ScriptedPlatform again;
     apply(options, reused, fuzz::scratchPath("reused.txt"));
     std::string reusedHeader;

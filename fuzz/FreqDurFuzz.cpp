@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     testsupport::ScriptedPlatform sp;
-    ws::Global g;
+    ws::Global& g = fuzz::reusedGlobal();
     fuzz::useFixedCodeSet(g);
     g.Code_File = fuzz::scratchPath("codes.cod");
     g.OutputKind = static_cast<std::int16_t>(data[0] % 3 + 1);

@@ -1,9 +1,11 @@
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace fuzz {
 
@@ -52,6 +54,29 @@ std::vector<std::string_view> splitParts(std::string_view input, std::size_t par
     pieces.push_back(input);
     pieces.resize(parts);
     return pieces;
+}
+
+ws::Global& reusedGlobal(int which) {
+    static std::map<int, ws::Global> globals;
+    ws::Global& g = globals[which];
+    static_cast<ws::WorkstationSettings&>(g) = ws::WorkstationSettings{};
+    static_cast<ws::CodeSet&>(g) = ws::CodeSet{};
+    static_cast<ws::AnalysisRun&>(g) = ws::AnalysisRun{};
+    g.VersionText.clear();
+    g.hooks = ws::CoreHooks{};
+    return g;
+}
+
+void emptySlots(ws::EventSlots& slots) {
+    for (auto* codes : {&slots.EventCodes, &slots.EventCodes2}) {
+        for (std::string& code : *codes) {
+            code.clear();
+        }
+    }
+    for (auto* times : {&slots.EventTimes, &slots.EventTimes2}) {
+        std::fill(times->begin(), times->end(), 0);
+    }
+    slots.slotFilledTo = ws::EventSlots{}.slotFilledTo;
 }
 
 void useFixedCodeSet(ws::CodeSet& set) {

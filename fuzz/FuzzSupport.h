@@ -25,6 +25,13 @@ std::string_view bytesOf(const std::uint8_t* data, std::size_t size);
 // pieces are empty), so one input can hold several files.
 std::vector<std::string_view> splitParts(std::string_view input, std::size_t parts);
 
+// A Global made once per slot number (0, 1, ...) and handed out again with every part but
+// the event slots reset: making the slots anew for each input would cost more than the
+// input's run. The readers re-create what they read into, as for any later file.
+ws::Global& reusedGlobal(int which = 0);
+// Slots exactly as a new Global has them, without allocating them again.
+void emptySlots(ws::EventSlots& slots);
+
 // Codes A, B, C (group 1), D, E (group 2), "$Gap$" and Z (group 0).
 void useFixedCodeSet(ws::CodeSet& set);
 

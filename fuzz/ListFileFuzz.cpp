@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string list = fuzz::writeScratch("study.lst", fuzz::bytesOf(data, size));
     for (const std::int16_t kind : {1, 2}) {
         testsupport::ScriptedPlatform sp;
-        ws::Global g;
+        ws::Global& g = fuzz::reusedGlobal();
         fuzz::useFixedCodeSet(g);
         g.Code_File = fuzz::scratchPath("codes.cod");
         g.OutputKind = kind;

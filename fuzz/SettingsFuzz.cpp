@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::qt::QtSettingsStore store(QString::fromStdString(folder));
     testsupport::ScriptedPlatform sp;
     platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite"};
-    ws::Global first;
+    ws::Global& first = fuzz::reusedGlobal(0);
     ws::LoadSettings(first, p);
     ws::SaveSettings(first, p);
-    ws::Global second;
+    ws::Global& second = fuzz::reusedGlobal(1);
     ws::LoadSettings(second, p);
     if (savedForm(first) != savedForm(second)) {
         fuzz::propertyFailed("settings saved and loaded again differ from those loaded");
