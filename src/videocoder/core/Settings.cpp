@@ -176,11 +176,20 @@ void LoadSettings(VideoSettings& s, platform::SettingsStore& store) {
     }
 }
 
-void SaveSettings(const VideoSettings& s, platform::SettingsStore& store) {
+bool SaveSettings(const VideoSettings& s, platform::SettingsStore& store) {
     for (const Row& row : kRows) {
         if (row.written) {
             store.set(kSettingsApp, row.section, row.name, storedText(row, s));
         }
+    }
+    return store.save(kSettingsApp);
+}
+
+void SaveSettings(const VideoSettings& s, platform::SettingsStore& store, platform::Dialogs& dialogs) {
+    if (!SaveSettings(s, store)) {
+        dialogs.messageBox("The settings could not be saved to " + store.location(kSettingsApp) +
+                               ". The settings stored there before were kept.",
+                           "File Save Error", platform::Buttons::OK, platform::Icon::Exclamation);
     }
 }
 

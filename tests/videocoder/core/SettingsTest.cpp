@@ -121,6 +121,7 @@ TEST(VideoCoderSettings, SavedInTableOrderNeverFirstRun) {
         names.push_back(std::get<1>(key) + "/" + std::get<2>(key));
     }
     ASSERT_EQ(names.size(), 56u);
+    EXPECT_EQ(store.savedAfterWrites, std::vector<std::size_t>{56}) << "kept in one step, after every value";
     EXPECT_EQ(names.front(), "Video Settings/FrameDisplay");
     EXPECT_EQ(names[10], "Video Settings/DVDDrive");
     EXPECT_EQ(names[11], "Window Positions/gVidLeft");
@@ -147,6 +148,21 @@ TEST(VideoCoderSettings, SavedInTableOrderNeverFirstRun) {
     EXPECT_EQ(back.gAutoSave, vc::kTrue);
     EXPECT_EQ(back.gRecent[1], "/data/kid.qvd");
     EXPECT_EQ(back.gFirstRun, vc::kTrue) << "never written, so every start is a first run";
+}
+
+TEST(VideoCoderSettings, AStoreThatCannotKeepThemIsSaid) {
+    testsupport::ScriptedPlatform sp;
+    vc::SaveSettings(VideoSettings{}, sp.settings, sp.dialogs);
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
+
+    sp.settings.saveFails = true;
+    EXPECT_FALSE(vc::SaveSettings(VideoSettings{}, sp.settings));
+    vc::SaveSettings(VideoSettings{}, sp.settings, sp.dialogs);
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text,
+              "The settings could not be saved to /home/kid/.config/Vintrosa.ini. The "
+              "settings stored there before were kept.");
+    EXPECT_EQ(sp.dialogs.boxes[0].title, "File Save Error");
 }
 
 TEST(VideoCoderSettings, ResetSetsResetValuesKeepsOthersAndRegisters) {
