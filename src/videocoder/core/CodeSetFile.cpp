@@ -6,20 +6,13 @@
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
 #include "videocoder/core/FileDialogs.h"
+#include "videocoder/core/TextCase.h"
 
 namespace vc {
 namespace {
 
 const std::string kCodeFilter = "Vintrosa Code files (*.cod)|*.cod|All Files (*.*)|*.*";
 const std::string kCodeSaveFilter = "Vintrosa code files (*.cod)|*.cod|All Files (*.*)|*.*";
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The codes 1..gCodeCount that the table holds.
 int codesHeld(const CodeSet& codes) {

@@ -4,6 +4,7 @@
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
+#include "videocoder/core/TextCase.h"
 #include "videocoder/core/TimeConversion.h"
 
 #include <string_view>
@@ -12,10 +13,6 @@ namespace vc {
 namespace {
 
 enum Form { kSeconds = 0, kClock = 1, kFrames = 2, kTimecode = 3 };
-
-bool isBlank(std::string_view t) {
-    return t.find_first_not_of(' ') == std::string_view::npos;
-}
 
 // The text as a single-precision number; letters are no time.
 float number(const std::string& t) {

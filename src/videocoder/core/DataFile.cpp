@@ -6,6 +6,7 @@
 #include "textfile/TextForms.h"
 #include "videocoder/core/CodeSetFile.h"
 #include "videocoder/core/FileDialogs.h"
+#include "videocoder/core/TextCase.h"
 
 #include <algorithm>
 #include <optional>
@@ -19,36 +20,6 @@ using textfile::Value;
 const std::string kDataFilter = "Vintrosa data files (*.qvd)|*.qvd|All Files (*.*)|*.*";
 constexpr std::string_view kNotesOpen = "<notes>";
 constexpr std::string_view kNotesClose = "</notes>";
-
-std::string upperCase(std::string text) {
-    for (char& ch : text) {
-        if (ch >= 'a' && ch <= 'z') {
-            ch = static_cast<char>(ch - 'a' + 'A');
-        }
-    }
-    return text;
-}
-
-std::string lowerCase(std::string text) {
-    for (char& ch : text) {
-        if (ch >= 'A' && ch <= 'Z') {
-            ch = static_cast<char>(ch - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-std::string trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 // A count as written: the text it was read from, or a number the program set in print form.
 std::string countText(const Value& count) {

@@ -5,6 +5,7 @@
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
