@@ -236,7 +236,7 @@ void SplitTranscriptLine(std::string_view line, std::string& time, std::string& 
 std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
     std::string text;
     // A guess at the body's size saves copying a large file's text as it grows.
-    text.reserve(static_cast<std::size_t>(data.gData.rows()) * kDataColumns * 3 + 1024);
+    text.reserve(static_cast<std::size_t>(data.gData.rows()) * kDataColumns * 6 + 1024);
     appendLine(text, data.gDataType);
     for (int field = 0; field < kNotesField; ++field) {
         appendLine(text, header[field]);
