@@ -19,6 +19,8 @@ namespace {
 // Every window the main window reaches is wired here, in one place. The collector, the
 // editors, the merger, the comparison window, the options window and printing join as
 // they arrive; an unset link leaves its menu item doing nothing.
+// The sequential and multi-group windows that saving the settings unloads, and the
+// continuous-variable rules that loading reads, join links.settingsCalls the same way.
 void wireWindows(ws::AnalysisWindows& analyses, ws::MainWindowLinks& links) {
     analyses.wireInto(links);
 }

@@ -109,9 +109,6 @@ std::string codeSetBytes(Global& g) {
         bytes += line.str();
     }
     for (int group = 0; group < kGroupNameLines; ++group) {
-        if (g.hooks.groupNameFromGrid) {
-            g.GroupNames[group] = g.hooks.groupNameFromGrid(group);
-        }
         bytes += textfile::WriteLine().text(g.GroupNames[group]).str();
     }
     return bytes;
@@ -153,9 +150,6 @@ std::int16_t OpenCodeFile(Global& g, platform::Platform& p) {
     g.CodeTable = std::move(set.table);
     for (std::size_t group = 0; group < set.groupNames.size(); ++group) {
         g.GroupNames[group] = set.groupNames[group];
-        if (g.hooks.putGroupNameInGrid) {
-            g.hooks.putGroupNameInGrid(static_cast<int>(group), set.groupNames[group]);
-        }
     }
     return textfile::kTrue;
 }

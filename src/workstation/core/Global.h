@@ -13,29 +13,12 @@
 
 namespace ws {
 
-// Stored state and geometry of the main window, in twips (15 per pixel).
-struct WindowPlacement {
-    std::int16_t state = 0; // 0 normal, 1 minimised, 2 maximised
-    std::int16_t left = 0, top = 0, width = 9135, height = 6900;
-    // False when only the state is to be applied: position and size stay as they are
-    // (a stored minimised or maximised state brings no usable rectangle).
-    bool withGeometry = true;
-};
-
-// What the core reaches in windows that are built above it; the program wires them.
-// Unset hooks do nothing.
+// The one seam left in the shared state: the continuous-variable merge is not built yet,
+// and tests stand in for it. Unset: no merge.
 struct CoreHooks {
-    // The code-set editor's group grid: the name of group g (0..48) at row g + 1, column 1.
-    std::function<void(int group, const std::string& name)> putGroupNameInGrid;
-    std::function<std::string(int group)> groupNameFromGrid; // unset: GroupNames as they are
-    std::function<void()> readContGrid;                      // continuous-variable rules
     // Merges the continuous variables of a data file into its slot after ReadEventFile has
-    // read it (when gReadCont is set). Unset: no merge. A failure throws and fails the read.
+    // read it (when gReadCont is set). A failure throws and fails the read.
     std::function<void(int slot, const std::string& fileName, std::string& header)> mergeContinuousData;
-    std::function<void()> unloadSequence;
-    std::function<void()> unloadMultilev;
-    std::function<void(const WindowPlacement&)> applyMainWindowPlacement;
-    std::function<WindowPlacement()> currentMainWindowPlacement;
 };
 
 // The parts carry the members; a routine that needs one part takes that part.

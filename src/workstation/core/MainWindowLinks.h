@@ -2,6 +2,8 @@
 // The windows the main window opens but does not own: the program wires them in.
 // An unset link does nothing.
 
+#include "workstation/core/Settings.h"
+
 #include <functional>
 #include <string>
 
@@ -22,6 +24,8 @@ struct MainWindowLinks {
     std::function<void()> printData;
     std::function<void()> printListNames;
     std::function<void()> printListData;
+    // What loading and saving the settings call beyond the store.
+    SettingsCalls settingsCalls;
 };
 
 } // namespace ws

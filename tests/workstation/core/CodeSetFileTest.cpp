@@ -3,6 +3,7 @@
 #include "support/FixtureCases.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
+#include "workstation/core/windows/CodeSetGroupNames.h"
 
 #include <gtest/gtest.h>
 
@@ -31,12 +32,17 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The code-set editor's group grid: names go in by OpenCodeFile and come out to SaveCodeFile.
+// The code-set editor's group grid: a view bound to the group names, so what OpenCodeFile
+// reads shows in it and what is edited in it goes to SaveCodeFile.
 struct GroupGrid {
-    std::array<std::string, 49> cells;
-    void attach(ws::Global& g) {
-        g.hooks.putGroupNameInGrid = [this](int group, const std::string& name) { cells.at(group) = name; };
-        g.hooks.groupNameFromGrid = [this](int group) { return cells.at(group); };
+    explicit GroupGrid(ws::Global& g) : binding(g) {}
+    ws::CodeSetGroupNames binding;
+    std::array<std::string, 49> cells() const {
+        std::array<std::string, 49> shown;
+        for (int group = 0; group < 49; ++group) {
+            shown.at(group) = binding.groupName(group);
+        }
+        return shown;
     }
 };
 
@@ -70,8 +76,7 @@ TEST_P(CodeSetCase, ReadsAndWritesByteExact) {
     const fs::path dir = folder();
     testsupport::ScriptedPlatform p;
     ws::Global g;
-    GroupGrid grid;
-    grid.attach(g);
+    GroupGrid grid(g);
     if (fs::exists(dir / "before.cod")) {
         g.Code_File = (dir / "before.cod").string();
         ASSERT_EQ(ws::OpenCodeFile(g, p.platform), -1);
@@ -80,7 +85,8 @@ TEST_P(CodeSetCase, ReadsAndWritesByteExact) {
     ASSERT_EQ(ws::OpenCodeFile(g, p.platform), -1);
     EXPECT_TRUE(p.dialogs.boxes.empty());
     EXPECT_TRUE(p.dialogs.openRequests.empty());
-    EXPECT_EQ(std::vector<std::string>(grid.cells.begin(), grid.cells.end()), namesOf(g));
+    const auto shown = grid.cells();
+    EXPECT_EQ(std::vector<std::string>(shown.begin(), shown.end()), namesOf(g));
 
     const fs::path saved = fs::path(out.path().toStdString()) / (dir.filename().string() + ".cod");
     g.Code_File = saved.string();
@@ -144,13 +150,12 @@ TEST(CodeSetFile, RefusesABadCountLineAndKeepsTheCodeSetInMemory) {
         SCOPED_TRACE(c.label);
         testsupport::ScriptedPlatform p;
         ws::Global g;
-        GroupGrid grid;
-        grid.attach(g);
+        GroupGrid grid(g);
         g.Code_File = fixture("normal/input.cod");
         ASSERT_EQ(ws::OpenCodeFile(g, p.platform), -1);
         const auto tableBefore = tableOf(g);
         const auto namesBefore = namesOf(g);
-        const auto gridBefore = grid.cells;
+        const auto gridBefore = grid.cells();
 
         const std::string bad = dir.filePath("bad.cod").toStdString();
         writeBytes(bad, c.bytes);
@@ -165,7 +170,7 @@ TEST(CodeSetFile, RefusesABadCountLineAndKeepsTheCodeSetInMemory) {
         EXPECT_EQ(g.NumCodes, 3);
         EXPECT_EQ(tableOf(g), tableBefore);
         EXPECT_EQ(namesOf(g), namesBefore);
-        EXPECT_EQ(grid.cells, gridBefore);
+        EXPECT_EQ(grid.cells(), gridBefore);
         EXPECT_EQ(g.Code_File, bad);
     }
 }
@@ -238,9 +243,8 @@ TEST(CodeSetFile, SaveDialogAsksForANewFileAndCancelWritesNothing) {
         SCOPED_TRACE(cancel ? "cancelled" : "named");
         testsupport::ScriptedPlatform p;
         ws::Global g;
-        GroupGrid grid;
-        grid.attach(g);
-        grid.cells[0] = "From the grid";
+        GroupGrid grid(g);
+        grid.binding.setGroupName(0, "From the grid");
         g.Code_File = "";
         if (!cancel) {
             p.dialogs.files = {target};
@@ -257,7 +261,12 @@ TEST(CodeSetFile, SaveDialogAsksForANewFileAndCancelWritesNothing) {
         EXPECT_EQ(request.flags, platform::kOverwritePrompt | platform::kHideReadOnly);
         EXPECT_EQ(g.Code_File, cancel ? "" : target);
         EXPECT_EQ(textfile::fileExists(target), !cancel);
-        EXPECT_EQ(g.GroupNames[0], cancel ? "" : "From the grid");
+        // The grid edits the names in place: a cancelled save leaves them edited, a named
+        // one writes them.
+        EXPECT_EQ(g.GroupNames[0], "From the grid");
+        if (!cancel) {
+            EXPECT_NE(readBytes(target).find("\"From the grid\"\r\n"), std::string::npos);
+        }
         EXPECT_TRUE(p.dialogs.boxes.empty());
     }
 }

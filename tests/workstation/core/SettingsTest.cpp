@@ -1,5 +1,6 @@
 #include "workstation/core/Settings.h"
 
+#include "support/FixtureCases.h"
 #include "support/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -43,6 +45,15 @@ public:
         auto it = values.find({"OSTRAVEL", section, name});
         return it == values.end() ? "<absent>" : it->second;
     }
+};
+
+// The main window as the settings see it: a placement to give and a record of the ones applied.
+class RecordingPlacement : public ws::MainWindowPlacement {
+public:
+    WindowPlacement current;
+    std::vector<WindowPlacement> applied;
+    WindowPlacement placement() const override { return current; }
+    void applyPlacement(const WindowPlacement& w) override { applied.push_back(w); }
 };
 
 struct SettingsPlatform {
@@ -195,25 +206,26 @@ TEST(LoadSettings, EmptyStoreGivesEveryDefaultInOrderAndTheDefaultWindow) {
     SettingsPlatform p;
     ws::Global g;
     setEveryValue(g);
-    std::optional<WindowPlacement> applied;
-    g.hooks.applyMainWindowPlacement = [&](const WindowPlacement& w) { applied = w; };
+    RecordingPlacement mainWindow;
     int openDialogsBeforeContGrid = -1;
-    g.hooks.readContGrid = [&] {
+    ws::SettingsCalls calls;
+    calls.readContGrid = [&] {
         openDialogsBeforeContGrid = static_cast<int>(p.doubles.dialogs.openRequests.size());
     };
 
-    ws::LoadSettings(g, p.platform);
+    ws::LoadSettings(g, p.platform, &mainWindow, calls);
 
     EXPECT_EQ(p.settings.reads, readsOfEmptyStore());
     EXPECT_EQ(settingsOf(g), settingsOf(ws::Global{}));
     EXPECT_EQ(g.Text_Editor, "xdg-open");
-    ASSERT_TRUE(applied.has_value());
-    EXPECT_EQ(applied->state, 0);
-    EXPECT_TRUE(applied->withGeometry);
-    EXPECT_EQ(applied->left, 0);
-    EXPECT_EQ(applied->top, 0);
-    EXPECT_EQ(applied->width, 9135);
-    EXPECT_EQ(applied->height, 6900);
+    ASSERT_EQ(mainWindow.applied.size(), 1u);
+    const WindowPlacement& applied = mainWindow.applied.front();
+    EXPECT_EQ(applied.state, 0);
+    EXPECT_TRUE(applied.withGeometry);
+    EXPECT_EQ(applied.left, 0);
+    EXPECT_EQ(applied.top, 0);
+    EXPECT_EQ(applied.width, 9135);
+    EXPECT_EQ(applied.height, 6900);
     // NEW.COD is not there: the code set is asked for (and cancelled) before the rules are read.
     EXPECT_EQ(openDialogsBeforeContGrid, 1);
     EXPECT_EQ(g.NumCodes, 0);
@@ -235,92 +247,59 @@ TEST(LoadSettings, OpensTheStoredCodeSetWithoutAsking) {
     EXPECT_EQ(g.CodeTable.code(1), "HIT");
 }
 
-TEST(SaveSettings, WritesEveryValueInOrderAndUnloadsTheTwoWindowsBeforeVtrs) {
+// The store after one save, as "section/name=value" lines in the store's order.
+std::string storeDump(const RecordingSettings& settings) {
+    std::string dump;
+    for (const auto& [key, value] : settings.values) {
+        const auto& [app, section, name] = key;
+        EXPECT_EQ(app, "OSTRAVEL");
+        dump += section + "/" + name + "=" + value + "\n";
+    }
+    return dump;
+}
+
+// Each case folder: case.txt says whether every value is set away from its default
+// (values=every) and the main window's placement (window=state,left,top,width,height, or
+// none); expected-store.txt is the store after SaveSettings.
+class SettingsStoreCase : public testsupport::FixtureCase {
+protected:
+    std::filesystem::path family() const override { return testsupport::fixtureFamily("settings"); }
+};
+
+TEST_P(SettingsStoreCase, SaveLeavesTheExpectedStore) {
+    auto settings = caseSettings();
     SettingsPlatform p;
     ws::Global g;
-    setEveryValue(g);
-    g.hooks.currentMainWindowPlacement = [] { return WindowPlacement{1, 150, 300, 6000, 4500}; };
+    if (settings["values"] == "every") {
+        setEveryValue(g);
+    }
+    RecordingPlacement mainWindow;
+    if (settings["window"] != "none") {
+        std::istringstream numbers(settings["window"]);
+        char comma = 0;
+        numbers >> mainWindow.current.state >> comma >> mainWindow.current.left >> comma >>
+            mainWindow.current.top >> comma >> mainWindow.current.width >> comma >> mainWindow.current.height;
+    }
     std::vector<std::string> events;
-    g.hooks.unloadSequence = [&] {
+    ws::SettingsCalls calls;
+    calls.unloadSequence = [&] {
         events.push_back("Sequence@" + std::to_string(p.settings.writeOrder.size()));
     };
-    g.hooks.unloadMultilev = [&] {
+    calls.unloadMultilev = [&] {
         events.push_back("Multilev@" + std::to_string(p.settings.writeOrder.size()));
     };
 
-    ws::SaveSettings(g, p.platform);
+    ws::SaveSettings(g, p.platform, settings["window"] == "none" ? nullptr : &mainWindow, calls);
 
-    std::vector<std::pair<std::string, std::string>> expected = {
-        {"Collection Settings", "gSoundsOn"},
-        {"Collection Settings", "gFixedEntry"},
-        {"Collection Settings", "gNumToAuto"},
-        {"Collection Settings", "SessionDuration"},
-        {"Collection Settings", "TenthsofSeconds"},
-        {"Analysis Settings", "gFileFormat"},
-        {"Analysis Settings", "gCutOffEvents"},
-        {"Analysis Settings", "gNumToUse"},
-        {"Analysis Settings", "gIOAWindow"},
-        {"Analysis Settings", "gUseFormFeeds"},
-        {"Analysis Settings", "Text_Editor"},
-        {"Analysis Settings", "Spreadsheet_Editor"},
-        {"StartUp", "gStartBanner"},
-        {"StartUp", "Code_File"},
-        {"StartUp", "WindowState"},
-        {"StartUp", "WindowTop"},
-        {"StartUp", "WindowLeft"},
-        {"StartUp", "WindowWidth"},
-        {"StartUp", "WindowHeight"},
-        {"VTRS Settings", "gVintro2Secs"},
-        {"VTRS Settings", "gVTRStimebase"},
-        {"VTRS Settings", "gVTRSEndTime"},
-        {"VTRS Settings", "gVTRSStartTime"},
-        {"VTRS Settings", "gVTRSCombine"},
-        {"VTRS Settings", "gVTRSKeepScratch"},
-    };
-    for (int n = 0; n <= 50; ++n) {
-        expected.push_back({"VTRS Settings", "CG_" + std::to_string(n)});
-    }
-    for (const auto& [section, name] : std::vector<std::pair<std::string, std::string>>{
-             {"DORU Settings", "gDORUKeepScratch"},
-             {"DORU Settings", "gDORUConvertTimes"},
-             {"DORU Settings", "gDORUUseTranslation"},
-             {"DORU Settings", "gDORUTransFile"},
-             {"ODF Settings", "gODFKeepScratch"},
-             {"ODF Settings", "gODFConvertTimes"},
-             {"ODF Settings", "gODFZeroJustify"},
-             {"CVar Settings", "gReadCont"},
-             {"CVar Settings", "gSaveContMerged"},
-             {"CVar Settings", "gZeroCont"},
-             {"CVar Settings", "gContHeader"},
-             {"CVar Settings", "gContStateChange"},
-         }) {
-        expected.push_back({section, name});
-    }
-    std::vector<std::pair<std::string, std::string>> written;
-    for (const auto& [app, section, name] : p.settings.writeOrder) {
-        EXPECT_EQ(app, "OSTRAVEL");
-        written.push_back({section, name});
-    }
-    EXPECT_EQ(written, expected);
+    EXPECT_TRUE(testsupport::sameAsFile(storeDump(p.settings), folder() / "expected-store.txt"));
+    // Both windows unload once the start-up values are written, before the VTRS section.
     EXPECT_EQ(events, (std::vector<std::string>{"Sequence@19", "Multilev@19"}));
     // Stored once, after every value is set.
-    EXPECT_EQ(p.settings.savedAfterWrites, std::vector<std::size_t>{expected.size()});
+    EXPECT_EQ(p.settings.savedAfterWrites, std::vector<std::size_t>{p.settings.writeOrder.size()});
     EXPECT_TRUE(p.doubles.dialogs.boxes.empty());
-
-    // Text forms: plain integers, the shortest single, texts unchanged; the rectangle of a
-    // minimised window is stored as it is.
-    EXPECT_EQ(p.settings.stored("Analysis Settings", "gNumToUse"), "-1");
-    EXPECT_EQ(p.settings.stored("Analysis Settings", "gIOAWindow"), "7");
-    EXPECT_EQ(p.settings.stored("Collection Settings", "SessionDuration"), "12.5");
-    EXPECT_EQ(p.settings.stored("StartUp", "Code_File"), "/home/j.smith/codes/kids, 2.cod");
-    EXPECT_EQ(p.settings.stored("StartUp", "WindowState"), "1");
-    EXPECT_EQ(p.settings.stored("StartUp", "WindowLeft"), "150");
-    EXPECT_EQ(p.settings.stored("StartUp", "WindowTop"), "300");
-    EXPECT_EQ(p.settings.stored("StartUp", "WindowWidth"), "6000");
-    EXPECT_EQ(p.settings.stored("StartUp", "WindowHeight"), "4500");
-    EXPECT_EQ(p.settings.stored("VTRS Settings", "CG_50"), "2");
-    EXPECT_EQ(p.settings.stored("StartUp", "FramesPerSecond"), "<absent>");
 }
+
+SUITE_FIXTURE_CASES(SettingsStoreCase, "settings");
 
 TEST(SaveSettings, AFailedSaveIsSaidNamingWhereTheSettingsLive) {
     SettingsPlatform p;
@@ -423,11 +402,11 @@ TEST(LoadSettings, StoredWindowStateDecidesWhetherTheGeometryIsReadAndApplied) {
             p.settings.store("StartUp", name, value);
         }
         ws::Global g;
-        g.hooks.currentMainWindowPlacement = [&] { return current; };
-        std::vector<WindowPlacement> applied;
-        g.hooks.applyMainWindowPlacement = [&](const WindowPlacement& w) { applied.push_back(w); };
+        RecordingPlacement mainWindow;
+        mainWindow.current = current;
 
-        ws::LoadSettings(g, p.platform);
+        ws::LoadSettings(g, p.platform, &mainWindow);
+        const std::vector<WindowPlacement>& applied = mainWindow.applied;
 
         ASSERT_EQ(applied.size(), 1u);
         const WindowPlacement& w = applied.front();
@@ -450,6 +429,32 @@ TEST(LoadSettings, StoredWindowStateDecidesWhetherTheGeometryIsReadAndApplied) {
                            : std::vector<std::string>{"WindowState"};
         EXPECT_EQ(windowReads, expectedReads);
     }
+}
+
+TEST(LoadSettingsReadOnly, ReadsTheStandAloneValuesAndWritesNothing) {
+    SettingsPlatform p;
+    p.settings.store("Collection Settings", "SessionDuration", "90");
+    p.settings.store("ODF Settings", "gODFZeroJustify", "0");
+    ws::Global g;
+
+    ws::LoadSettingsReadOnly(g, p.settings);
+
+    EXPECT_EQ(g.SessionDuration, 90.0f);
+    EXPECT_EQ(g.gODFZeroJustify, 1); // the ODF and CVar sections are not read
+    EXPECT_TRUE(p.settings.writeOrder.empty());
+    EXPECT_TRUE(p.settings.savedAfterWrites.empty());
+    std::vector<Read> expected;
+    for (const Read& r : readsOfEmptyStore()) {
+        if (r.section != "ODF Settings" && r.section != "CVar Settings" && r.name.rfind("Window", 0) != 0) {
+            expected.push_back(r);
+        }
+    }
+    for (Read& r : expected) {
+        if (r.name == "SessionDuration") {
+            r.defaultText = "180";
+        }
+    }
+    EXPECT_EQ(p.settings.reads, expected);
 }
 
 } // namespace

@@ -93,16 +93,9 @@ Talvor::Talvor(Global& g, platform::Platform& p, MainWindowLinks& links, QWidget
     const WindowPlacement defaults;
     resize(toPixels(defaults.width), toPixels(defaults.height));
     buildMenus();
-    g_.hooks.applyMainWindowPlacement = [this](const WindowPlacement& placement) {
-        applyPlacement(placement);
-    };
-    g_.hooks.currentMainWindowPlacement = [this] { return placement(); };
 }
 
-Talvor::~Talvor() {
-    g_.hooks.applyMainWindowPlacement = nullptr;
-    g_.hooks.currentMainWindowPlacement = nullptr;
-}
+Talvor::~Talvor() = default;
 
 void Talvor::buildMenus() {
     auto name = [](QObject* object, const char* objectName) {
@@ -205,7 +198,7 @@ void Talvor::Form_Load() {
     } catch (...) {
     }
     try {
-        LoadSettings(g_, p_);
+        LoadSettings(g_, p_, this, links_.settingsCalls);
     } catch (...) {
     }
     try {
@@ -240,7 +233,7 @@ void Talvor::centreOnScreen() {
 }
 
 void Talvor::Form_Unload() {
-    guarded([&] { SaveSettings(g_, p_); });
+    guarded([&] { SaveSettings(g_, p_, this, links_.settingsCalls); });
     if (endProgram) {
         endProgram();
     }
@@ -360,7 +353,7 @@ void Talvor::BrondelOps_Click() {
 
 void Talvor::ExitTalvor_Click() {
     guarded([&] {
-        SaveSettings(g_, p_);
+        SaveSettings(g_, p_, this, links_.settingsCalls);
         Answer answer = Answer::OK;
         if (g_.gStartBanner != 0) {
             startSound(p_.sound, p_.programFolder + "/Marnet.wav");

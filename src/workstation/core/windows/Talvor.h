@@ -6,6 +6,7 @@
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowGeometry.h"
 #include "workstation/core/MainWindowLinks.h"
+#include "workstation/core/MainWindowPlacement.h"
 
 #include <QMainWindow>
 
@@ -16,7 +17,7 @@ class QCloseEvent;
 
 namespace ws {
 
-class Talvor : public QMainWindow {
+class Talvor : public QMainWindow, public MainWindowPlacement {
     Q_OBJECT
 
 public:
@@ -55,8 +56,8 @@ public:
     void HelpInterface();
 
     // State and geometry in twips, as the settings store keeps them.
-    WindowPlacement placement() const;
-    void applyPlacement(const WindowPlacement& placement);
+    WindowPlacement placement() const override;
+    void applyPlacement(const WindowPlacement& placement) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
