@@ -7,6 +7,7 @@
 #include "workstation/core/CodeSetFile.h"
 
 #include "support/FixtureCases.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,8 @@ protected:
 TEST_P(InterObserverCase, ReportMatchesTheExpectedBytes) {
     const fs::path folder = this->folder();
     const auto settings = caseSettings();
-    const fs::path report = fs::path(testing::TempDir()) / ("agreement-" + folder.filename().string());
-    fs::remove(report);
+    const testsupport::ScratchFolder scratch; // other checkouts run the same cases at the same time
+    const fs::path report = scratch.path() / "report";
 
     testsupport::ScriptedPlatform sp;
     Global g;

@@ -1,6 +1,7 @@
 // The run around the pairs: where pairs come from, progress, and the ways a run ends.
 #include "workstation/analyses/InterObserverAgreement.h"
 
+#include "support/ScratchFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 
@@ -44,10 +45,6 @@ std::string lines(const std::vector<std::string>& each) {
 class InterObserverRun : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::path(testing::TempDir()) /
-                  ("ioa-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         g.NumCodes = 2;
         g.CodeTable.resize(2);
         g.CodeTable(1, 1) = textfile::Value::ofText("A");
@@ -59,7 +56,6 @@ protected:
         g.OutputKind = 1;
         write("ok.eve", lines({"Events", "ok", "A,0", "B,5", "-500,10"}));
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
     void write(const std::string& name, const std::string& bytes) const {
@@ -70,7 +66,9 @@ protected:
     }
     void run() { InterObserverAgreement(g, sp.platform, status, kappaMatrixWanted); }
 
-    fs::path folder_;
+    // A folder of this run alone: other checkouts run the same tests at the same time.
+    testsupport::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
     Global g;
     testsupport::ScriptedPlatform sp;
     RecordingStatus status;
