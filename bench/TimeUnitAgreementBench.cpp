@@ -54,8 +54,8 @@ double secondsPerMatch(benchmark::State& state, std::int32_t endTime) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         for (const int group : {1, 2}) {
-            ws::MatchGroupUnits(set, slots, counts, group);
-            ws::SumGroupMatrix(counts);
+            ws::matchGroupUnits(set, slots, counts, group);
+            ws::sumGroupMatrix(counts);
             benchmark::DoNotOptimize(counts.GroupKappa);
             counts.ResetTimeUnitCounts();
         }

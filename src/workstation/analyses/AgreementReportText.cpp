@@ -7,12 +7,12 @@
 
 namespace ws {
 
-std::string AgreementReportDate(platform::Clock& clock) {
+std::string agreementReportDate(platform::Clock& clock) {
     const platform::DateTime now = clock.now();
     return textfile::reportDate(now.year, now.month, now.day);
 }
 
-void WriteGroupFileLines(textfile::ReportText& out, const AgreementPair& pair, int group) {
+void writeGroupFileLines(textfile::ReportText& out, const AgreementPair& pair, int group) {
     out.line(" File name 1: " + textfile::FileNameOnly(pair.name1) +
              "                   Group: " + std::to_string(group));
     out.line(" " + pair.header1);
@@ -20,19 +20,19 @@ void WriteGroupFileLines(textfile::ReportText& out, const AgreementPair& pair, i
     out.line(" " + pair.header2);
 }
 
-std::string Quoted(std::string_view text) {
+std::string quoted(std::string_view text) {
     std::string quoted = "\"";
     quoted += text;
     quoted += '"';
     return quoted;
 }
 
-std::string PrintSingle(float value) {
+std::string printSingle(float value) {
     const std::string digits = textfile::singleText(value);
     return (digits.front() == '-' ? digits : " " + digits) + " ";
 }
 
-void AppendReportSection(const std::string& path, const std::function<void(textfile::ReportText&)>& build) {
+void appendReportSection(const std::string& path, const std::function<void(textfile::ReportText&)>& build) {
     textfile::ReportText out;
     try {
         build(out);

@@ -20,14 +20,14 @@ using textfile::FileNameOnly;
 constexpr int kOutOfMemory = 7;
 constexpr int kInternalError = 51;
 
-void ReportFatalError(platform::Platform& p, int number) {
+void reportFatalError(platform::Platform& p, int number) {
     p.dialogs.beep();
     p.dialogs.messageBox("Fatal error in IOA Routine\rCall Pell Dask and Report IOA Error #" +
                              textfile::joinedNumber(number),
                          "ERROR!", platform::Buttons::OK, platform::Icon::None);
 }
 
-void RunList(Global& g, platform::Platform& p, AnalysisStatus& status, AgreementCounts& counts,
+void runList(Global& g, platform::Platform& p, AnalysisStatus& status, AgreementCounts& counts,
              std::int16_t kappaMatrixWanted) {
     ListFileReader list(g.DataFileName);
     if (list.type() != kEventFilesList) {
@@ -52,16 +52,16 @@ void RunList(Global& g, platform::Platform& p, AnalysisStatus& status, Agreement
     }
 }
 
-void RunSinglePair(Global& g, platform::Platform& p, AgreementCounts& counts,
+void runSinglePair(Global& g, platform::Platform& p, AgreementCounts& counts,
                    std::int16_t kappaMatrixWanted) {
     std::string name1, name2;
-    SplitPairNames(g.DataFileName, name1, name2);
+    splitPairNames(g.DataFileName, name1, name2);
     AnalysePair(g, p, counts, name1, name2, kappaMatrixWanted);
 }
 
 } // namespace
 
-void SplitPairNames(const std::string& joined, std::string& name1, std::string& name2) {
+void splitPairNames(const std::string& joined, std::string& name1, std::string& name2) {
     const auto split = joined.find('\r');
     if (split == std::string::npos) {
         throw textfile::RunError(textfile::kInvalidArgument);
@@ -79,18 +79,18 @@ void InterObserverAgreement(Global& g, platform::Platform& p, AnalysisStatus& st
         status.setLabel("Processing file(s):" + FileNameOnly(g.DataFileName));
         status.redraw();
         if (g.InputMode == kListFileInput) {
-            RunList(g, p, status, counts, kappaMatrixWanted);
+            runList(g, p, status, counts, kappaMatrixWanted);
         } else {
-            RunSinglePair(g, p, counts, kappaMatrixWanted);
+            runSinglePair(g, p, counts, kappaMatrixWanted);
         }
     } catch (const textfile::RunError& error) {
-        ReportFatalError(p, error.number());
+        reportFatalError(p, error.number());
     } catch (const std::bad_alloc&) {
-        ReportFatalError(p, kOutOfMemory);
+        reportFatalError(p, kOutOfMemory);
     } catch (const std::out_of_range&) {
-        ReportFatalError(p, textfile::kSubscriptOutOfRange);
+        reportFatalError(p, textfile::kSubscriptOutOfRange);
     } catch (const std::exception&) {
-        ReportFatalError(p, kInternalError);
+        reportFatalError(p, kInternalError);
     }
     status.setBusy(false);
 }

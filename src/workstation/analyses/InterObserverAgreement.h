@@ -22,6 +22,6 @@ void InterObserverAgreement(Global& g, platform::Platform& p, AnalysisStatus& st
 
 // Splits a single pair's DataFileName at its first character 13. A name without it is no
 // pair and fails with an invalid-argument error.
-void SplitPairNames(const std::string& joined, std::string& name1, std::string& name2);
+void splitPairNames(const std::string& joined, std::string& name1, std::string& name2);
 
 } // namespace ws

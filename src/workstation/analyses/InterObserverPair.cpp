@@ -16,7 +16,7 @@ namespace {
 
 enum OutputForm { kNoOutput, kTextForm, kCsvForm };
 
-OutputForm FormOf(const Global& g) {
+OutputForm formOf(const Global& g) {
     switch (g.OutputKind) {
     case kTextOutput:
         return kTextForm;
@@ -28,59 +28,59 @@ OutputForm FormOf(const Global& g) {
     }
 }
 
-void WriteWindowSection(const Global& g, platform::Platform& p, const AgreementCounts& counts,
+void writeWindowSection(const Global& g, platform::Platform& p, const AgreementCounts& counts,
                         const AgreementPair& pair) {
-    const OutputForm form = FormOf(g);
+    const OutputForm form = formOf(g);
     if (form == kNoOutput) {
         return;
     }
-    AppendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
+    appendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
         if (form == kCsvForm) {
-            WriteWindowCsv(out, g, g, counts, pair);
+            writeWindowCsv(out, g, g, counts, pair);
         } else {
-            WriteWindowText(out, g, g, counts, pair, AgreementReportDate(p.clock));
+            writeWindowText(out, g, g, counts, pair, agreementReportDate(p.clock));
         }
     });
 }
 
-void WriteGroupSections(const Global& g, platform::Platform& p, const AgreementCounts& counts,
+void writeGroupSections(const Global& g, platform::Platform& p, const AgreementCounts& counts,
                         const AgreementPair& pair, int group, std::int16_t kappaMatrixWanted) {
-    const OutputForm form = FormOf(g);
+    const OutputForm form = formOf(g);
     if (form == kNoOutput) {
         return;
     }
-    AppendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
+    appendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
         if (form == kCsvForm) {
-            WriteTimeUnitCsv(out, g, counts, pair, group);
+            writeTimeUnitCsv(out, g, counts, pair, group);
         } else {
-            WriteTimeUnitText(out, g, g, counts, pair, group, AgreementReportDate(p.clock));
+            writeTimeUnitText(out, g, g, counts, pair, group, agreementReportDate(p.clock));
         }
     });
     if (kappaMatrixWanted == 0) {
         return;
     }
-    AppendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
+    appendReportSection(g.OutputFileName, [&](textfile::ReportText& out) {
         if (form == kCsvForm) {
-            WriteKappaMatrixCsv(out, g, g, counts, pair, group);
+            writeKappaMatrixCsv(out, g, g, counts, pair, group);
         } else {
-            WriteKappaMatrixText(out, g, counts, pair, group, AgreementReportDate(p.clock));
+            writeKappaMatrixText(out, g, counts, pair, group, agreementReportDate(p.clock));
         }
     });
 }
 
-void MatchTimeUnits(Global& g, platform::Platform& p, AgreementCounts& counts, const AgreementPair& pair,
+void matchTimeUnits(Global& g, platform::Platform& p, AgreementCounts& counts, const AgreementPair& pair,
                     std::int16_t kappaMatrixWanted) {
-    RemoveGroupZeroEvents(g, g, 1);
-    RemoveGroupZeroEvents(g, g, 2);
-    CollectGroups(g, g, counts);
+    removeGroupZeroEvents(g, g, 1);
+    removeGroupZeroEvents(g, g, 2);
+    collectGroups(g, g, counts);
     for (std::size_t i = 0; i < counts.GroupList.size(); ++i) {
         const int group = counts.GroupList[i];
         if (counts.GroupPresent[i] == 0 || group == 0) {
             continue;
         }
-        MatchGroupUnits(g, g, counts, group);
-        SumGroupMatrix(counts);
-        WriteGroupSections(g, p, counts, pair, group, kappaMatrixWanted);
+        matchGroupUnits(g, g, counts, group);
+        sumGroupMatrix(counts);
+        writeGroupSections(g, p, counts, pair, group, kappaMatrixWanted);
         counts.ResetTimeUnitCounts();
     }
 }
@@ -95,9 +95,9 @@ bool AnalysePair(Global& g, platform::Platform& p, AgreementCounts& counts, cons
         !ReadEventFile(g, p, pair.name2, 2, pair.header2)) {
         return false;
     }
-    CountWindowAgreement(g, g, counts, pair.window);
-    WriteWindowSection(g, p, counts, pair);
-    MatchTimeUnits(g, p, counts, pair, kappaMatrixWanted);
+    countWindowAgreement(g, g, counts, pair.window);
+    writeWindowSection(g, p, counts, pair);
+    matchTimeUnits(g, p, counts, pair, kappaMatrixWanted);
     return true;
 }
 

@@ -13,11 +13,11 @@ namespace ws {
 
 // Fixed-column text: a page header, then one line per code of the group; the page header
 // is written again after every 44 code lines.
-void WriteTimeUnitText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeTimeUnitText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                        const AgreementCounts& counts, const AgreementPair& pair, int group,
                        const std::string& date);
 // The whole group as one comma-separated line.
-void WriteTimeUnitCsv(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
+void writeTimeUnitCsv(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                       const AgreementPair& pair, int group);
 
 } // namespace ws

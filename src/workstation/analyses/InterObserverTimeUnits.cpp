@@ -21,7 +21,7 @@ std::size_t at(int index) {
 }
 
 // The group of a code through the table, or nothing for a code the table lacks.
-bool GroupOfCode(const CodeSet& set, const std::string& code, int& group) {
+bool groupOfCode(const CodeSet& set, const std::string& code, int& group) {
     const int row = FindCode(set, code);
     if (row < 1) {
         return false;
@@ -42,7 +42,7 @@ struct CodeChange {
 // events from the end time on are never reached. A "$Gap$" hands its unit to the event after
 // it. Only the units where the code changes are kept, so the cost follows the events, not the
 // length of the session.
-std::vector<CodeChange> CodeChangesOf(const std::vector<std::string>& codes,
+std::vector<CodeChange> codeChangesOf(const std::vector<std::string>& codes,
                                       const std::vector<std::int32_t>& times,
                                       const std::unordered_map<std::string, int>& groupRows,
                                       std::int64_t start, std::int64_t end) {
@@ -76,7 +76,7 @@ std::vector<CodeChange> CodeChangesOf(const std::vector<std::string>& codes,
 
 } // namespace
 
-void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot) {
+void removeGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot) {
     SlotWriter writer(eventSlots, slot);
     const int endIndex = writer.times().at(0);
     std::vector<std::string>& codes = writer.codesUpTo(endIndex);
@@ -85,7 +85,7 @@ void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot)
     for (int k = 1; k <= last; ++k) {
         const std::string& code = codes.at(at(k));
         int group = 0;
-        if (code == kGapCode || code == kSessionEndCode || !GroupOfCode(set, code, group) || group != 0) {
+        if (code == kGapCode || code == kSessionEndCode || !groupOfCode(set, code, group) || group != 0) {
             continue;
         }
         // The event that slides into position k is not looked at again, so of two group-0
@@ -100,7 +100,7 @@ void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot)
     }
 }
 
-void CollectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts) {
+void collectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts) {
     counts.GroupList.clear();
     counts.GroupPresent.clear();
     for (int row = 1; row <= counts.numCodes; ++row) {
@@ -115,7 +115,7 @@ void CollectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCo
         const std::vector<std::int32_t>& times = slot == 1 ? eventSlots.EventTimes : eventSlots.EventTimes2;
         for (int k = 1; k < times.at(0); ++k) {
             int group = 0;
-            if (codes.at(at(k)) != kGapCode && GroupOfCode(set, codes.at(at(k)), group)) {
+            if (codes.at(at(k)) != kGapCode && groupOfCode(set, codes.at(at(k)), group)) {
                 used.insert(group);
             }
         }
@@ -125,7 +125,7 @@ void CollectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCo
     }
 }
 
-std::vector<int> CodesOfGroup(const CodeSet& set, int group) {
+std::vector<int> codesOfGroup(const CodeSet& set, int group) {
     std::vector<int> rows;
     for (int row = 1; row <= set.NumCodes; ++row) {
         if (set.CodeTable.group(row) == group) {
@@ -135,19 +135,19 @@ std::vector<int> CodesOfGroup(const CodeSet& set, int group) {
     return rows;
 }
 
-void MatchGroupUnits(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts, int group) {
+void matchGroupUnits(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts, int group) {
     // The first row of each code within the group.
     std::unordered_map<std::string, int> groupRows;
-    for (const int row : CodesOfGroup(set, group)) {
+    for (const int row : codesOfGroup(set, group)) {
         groupRows.emplace(set.CodeTable.code(row), row);
     }
     const std::int64_t start = std::min(eventSlots.EventTimes.at(1), eventSlots.EventTimes2.at(1));
     const std::int64_t end = std::max(eventSlots.EventTimes.at(at(eventSlots.EventTimes.at(0))),
                                       eventSlots.EventTimes2.at(at(eventSlots.EventTimes2.at(0))));
     const std::vector<CodeChange> first =
-        CodeChangesOf(eventSlots.EventCodes, eventSlots.EventTimes, groupRows, start, end);
+        codeChangesOf(eventSlots.EventCodes, eventSlots.EventTimes, groupRows, start, end);
     const std::vector<CodeChange> second =
-        CodeChangesOf(eventSlots.EventCodes2, eventSlots.EventTimes2, groupRows, start, end);
+        codeChangesOf(eventSlots.EventCodes2, eventSlots.EventTimes2, groupRows, start, end);
     // Between two successive changes of either observer both codes hold still: the units of
     // that stretch all count alike.
     std::size_t next1 = 0;
@@ -182,7 +182,7 @@ void MatchGroupUnits(const CodeSet& set, const EventSlots& eventSlots, Agreement
     }
 }
 
-void SumGroupMatrix(AgreementCounts& counts) {
+void sumGroupMatrix(AgreementCounts& counts) {
     const int n = counts.numCodes;
     counts.MatrixTotal = 0;
     counts.MatrixAgreement = 0;
@@ -211,7 +211,7 @@ void SumGroupMatrix(AgreementCounts& counts) {
                                                static_cast<double>(counts.MatrixTotal));
         }
     }
-    counts.GroupKappa = GroupKappaOf(counts.MatrixAgreement, counts.MatrixTotal, counts.ExpectedAgreement);
+    counts.GroupKappa = groupKappaOf(counts.MatrixAgreement, counts.MatrixTotal, counts.ExpectedAgreement);
 }
 
 } // namespace ws

@@ -11,20 +11,20 @@
 namespace ws {
 
 // Takes the events of group-0 codes out of a slot; the end record moves down with them.
-void RemoveGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot);
+void removeGroupZeroEvents(const CodeSet& set, EventSlots& eventSlots, int slot);
 
 // Fills GroupList and GroupPresent from the code table and both slots.
-void CollectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts);
+void collectGroups(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts);
 
 // The code rows of a group, in code-table order.
-std::vector<int> CodesOfGroup(const CodeSet& set, int group);
+std::vector<int> codesOfGroup(const CodeSet& set, int group);
 
 // Counts Dur1 and Dur2 (TimeUnitCounts) and CodeMatrix for one group over the units from
 // the earlier first event to one before the later end time.
-void MatchGroupUnits(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts, int group);
+void matchGroupUnits(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts, int group);
 
 // The matrix sums, MatrixTotal and MatrixAgreement, the per-code Occ Agr, NO Agr and Disagr,
 // ExpectedAgreement and GroupKappa.
-void SumGroupMatrix(AgreementCounts& counts);
+void sumGroupMatrix(AgreementCounts& counts);
 
 } // namespace ws

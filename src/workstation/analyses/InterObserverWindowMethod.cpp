@@ -4,7 +4,7 @@
 
 namespace ws {
 
-OnsetIndex IndexOnsets(const std::vector<std::string>& codes, const std::vector<std::int32_t>& times) {
+OnsetIndex indexOnsets(const std::vector<std::string>& codes, const std::vector<std::int32_t>& times) {
     OnsetIndex index;
     const int end = times.at(0);
     for (int k = 1; k <= end; ++k) {
@@ -13,7 +13,7 @@ OnsetIndex IndexOnsets(const std::vector<std::string>& codes, const std::vector<
     return index;
 }
 
-void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32_t>& onsets1,
+void matchWindow(CountTable& windowCounts, int row, const std::vector<std::int32_t>& onsets1,
                  const std::vector<std::int32_t>& onsets2, int window) {
     windowCounts(row, kFrq1) = static_cast<std::int32_t>(onsets1.size());
     windowCounts(row, kFrq2) = static_cast<std::int32_t>(onsets2.size());
@@ -39,10 +39,10 @@ void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32
     }
 }
 
-void CountWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts,
+void countWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts,
                           int window) {
-    const OnsetIndex onsets1 = IndexOnsets(eventSlots.EventCodes, eventSlots.EventTimes);
-    const OnsetIndex onsets2 = IndexOnsets(eventSlots.EventCodes2, eventSlots.EventTimes2);
+    const OnsetIndex onsets1 = indexOnsets(eventSlots.EventCodes, eventSlots.EventTimes);
+    const OnsetIndex onsets2 = indexOnsets(eventSlots.EventCodes2, eventSlots.EventTimes2);
     static const std::vector<std::int32_t> kNone;
     auto onsetsOf = [](const OnsetIndex& index, const std::string& code) -> const std::vector<std::int32_t>& {
         const auto found = index.find(code);
@@ -50,7 +50,7 @@ void CountWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, Agre
     };
     for (int row = 1; row <= counts.numCodes; ++row) {
         const std::string code = set.CodeTable.code(row);
-        MatchWindow(counts.WindowCounts, row, onsetsOf(onsets1, code), onsetsOf(onsets2, code), window);
+        matchWindow(counts.WindowCounts, row, onsetsOf(onsets1, code), onsetsOf(onsets2, code), window);
     }
 }
 

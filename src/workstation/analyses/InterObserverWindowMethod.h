@@ -16,15 +16,15 @@ namespace ws {
 // Times of every event of a slot by its code, in event order; the end record is included,
 // so only a code set that defines "-500" ever counts it.
 using OnsetIndex = std::unordered_map<std::string, std::vector<std::int32_t>>;
-OnsetIndex IndexOnsets(const std::vector<std::string>& codes, const std::vector<std::int32_t>& times);
+OnsetIndex indexOnsets(const std::vector<std::string>& codes, const std::vector<std::int32_t>& times);
 
 // Fills WindowCounts of one code row. Observer 1 drives: each of its occurrences takes
 // observer 2's first unmatched occurrence in file order within [t - window, t + window].
-void MatchWindow(CountTable& windowCounts, int row, const std::vector<std::int32_t>& onsets1,
+void matchWindow(CountTable& windowCounts, int row, const std::vector<std::int32_t>& onsets1,
                  const std::vector<std::int32_t>& onsets2, int window);
 
 // The window method for every code row of the table, on both event slots.
-void CountWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts,
+void countWindowAgreement(const CodeSet& set, const EventSlots& eventSlots, AgreementCounts& counts,
                           int window);
 
 } // namespace ws

@@ -17,7 +17,7 @@ using textfile::formatMask;
 
 constexpr std::size_t kDescriptionWidth = 15;
 
-void WriteWindowHeader(textfile::ReportText& out, const WorkstationSettings& settings,
+void writeWindowHeader(textfile::ReportText& out, const WorkstationSettings& settings,
                        const AgreementPair& pair, const std::string& date) {
     out.line();
     out.line(std::string(80, '*'));
@@ -36,7 +36,7 @@ void WriteWindowHeader(textfile::ReportText& out, const WorkstationSettings& set
 }
 
 // Frq1, Frq2, agreements, disagreements and the ratio at tabs 10 to 50, then the tab to 62.
-void WriteFigures(textfile::ReportText& out, std::int32_t frq1, std::int32_t frq2, std::int32_t agreements,
+void writeFigures(textfile::ReportText& out, std::int32_t frq1, std::int32_t frq2, std::int32_t agreements,
                   std::int32_t disagreements) {
     const std::int32_t figures[] = {frq1, frq2, agreements, disagreements};
     int column = 10;
@@ -44,51 +44,51 @@ void WriteFigures(textfile::ReportText& out, std::int32_t frq1, std::int32_t frq
         out.tab(column).right(formatMask(figure, "########0"), 10);
         column += 10;
     }
-    const float ratio = SingleRatio(agreements, std::int64_t{agreements} + disagreements);
+    const float ratio = singleRatio(agreements, std::int64_t{agreements} + disagreements);
     out.tab(50).right(formatMask(ratio, "0.00000", textfile::Precision::Single), 10);
     out.tab(62);
 }
 
 // The text totals are 16-bit counters.
-void AddToTotal(std::int16_t& total, std::int32_t count) {
+void addToTotal(std::int16_t& total, std::int32_t count) {
     total = textfile::toInt16(static_cast<double>(total) + count);
 }
 
 } // namespace
 
-void WriteWindowText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeWindowText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                      const AgreementCounts& counts, const AgreementPair& pair, const std::string& date) {
-    WriteWindowHeader(out, settings, pair, date);
+    writeWindowHeader(out, settings, pair, date);
     std::int16_t totalFrq1 = 0, totalFrq2 = 0, totalAgreements = 0, totalDisagreements = 0;
     const CountTable& w = counts.WindowCounts;
     for (int row = 1; row <= counts.numCodes; ++row) {
         if (std::int64_t{w(row, kAgreements)} + w(row, kDisagreements) != 0) {
             out.text(" " + set.CodeTable.code(row));
-            WriteFigures(out, w(row, kFrq1), w(row, kFrq2), w(row, kAgreements), w(row, kDisagreements));
+            writeFigures(out, w(row, kFrq1), w(row, kFrq2), w(row, kAgreements), w(row, kDisagreements));
             out.text(set.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
         }
-        AddToTotal(totalFrq1, w(row, kFrq1));
-        AddToTotal(totalFrq2, w(row, kFrq2));
-        AddToTotal(totalAgreements, w(row, kAgreements));
-        AddToTotal(totalDisagreements, w(row, kDisagreements));
+        addToTotal(totalFrq1, w(row, kFrq1));
+        addToTotal(totalFrq2, w(row, kFrq2));
+        addToTotal(totalAgreements, w(row, kAgreements));
+        addToTotal(totalDisagreements, w(row, kDisagreements));
     }
     if (totalAgreements + totalDisagreements != 0) {
         out.line();
         out.text(" TOTALS");
-        WriteFigures(out, totalFrq1, totalFrq2, totalAgreements, totalDisagreements);
+        writeFigures(out, totalFrq1, totalFrq2, totalAgreements, totalDisagreements);
         out.endLine();
     }
 }
 
-void WriteWindowCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeWindowCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                     const AgreementCounts& counts, const AgreementPair& pair) {
-    out.text(Quoted("Window Method") + ", 0,");
-    out.text(Quoted(FileNameOnly(pair.name1)) + "," + Quoted(pair.header1) + ",");
-    out.text(Quoted(FileNameOnly(pair.name2)) + "," + Quoted(pair.header2) + ",");
-    out.text(Quoted(FileNameOnly(settings.Code_File)));
+    out.text(quoted("Window Method") + ", 0,");
+    out.text(quoted(FileNameOnly(pair.name1)) + "," + quoted(pair.header1) + ",");
+    out.text(quoted(FileNameOnly(pair.name2)) + "," + quoted(pair.header2) + ",");
+    out.text(quoted(FileNameOnly(settings.Code_File)));
     const CountTable& w = counts.WindowCounts;
     for (int row = 1; row <= counts.numCodes; ++row) {
-        out.text("," + Quoted(set.CodeTable.code(row)));
+        out.text("," + quoted(set.CodeTable.code(row)));
         for (const int column : {kFrq1, kFrq2, kAgreements, kDisagreements}) {
             out.text("," + textfile::printNumber(w(row, column)));
         }

@@ -13,10 +13,10 @@ namespace ws {
 
 // Fixed-column text: a header, one line per code that occurred, the totals. The totals
 // are 16-bit; a total past 32767 fails with an overflow after the lines written so far.
-void WriteWindowText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeWindowText(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                      const AgreementCounts& counts, const AgreementPair& pair, const std::string& date);
 // One comma-separated line with every code row, used or not.
-void WriteWindowCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeWindowCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                     const AgreementCounts& counts, const AgreementPair& pair);
 
 } // namespace ws

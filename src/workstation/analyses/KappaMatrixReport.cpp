@@ -17,24 +17,24 @@ using textfile::formatMask;
 constexpr std::size_t kCodeWidth = 7;
 
 // A code right-aligned in 7 characters; a longer code keeps its last 7.
-std::string CodeColumn(const std::string& code) {
+std::string codeColumn(const std::string& code) {
     if (code.size() >= kCodeWidth) {
         return code.substr(code.size() - kCodeWidth);
     }
     return std::string(kCodeWidth - code.size(), ' ') + code;
 }
 
-std::string Cell(std::int32_t units) {
+std::string cell(std::int32_t units) {
     return formatMask(units, " ######0");
 }
 
-std::string Figure(float value) {
+std::string figure(float value) {
     return formatMask(value, " #.#####0", textfile::Precision::Single);
 }
 
-std::vector<int> CodesInEitherFile(const CodeSet& set, const AgreementCounts& counts, int group) {
+std::vector<int> codesInEitherFile(const CodeSet& set, const AgreementCounts& counts, int group) {
     std::vector<int> taken;
-    for (const int row : CodesOfGroup(set, group)) {
+    for (const int row : codesOfGroup(set, group)) {
         if (std::int64_t{counts.WindowCounts(row, kFrq1)} + counts.WindowCounts(row, kFrq2) != 0) {
             taken.push_back(row);
         }
@@ -44,58 +44,58 @@ std::vector<int> CodesInEitherFile(const CodeSet& set, const AgreementCounts& co
 
 } // namespace
 
-void WriteKappaMatrixText(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
+void writeKappaMatrixText(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                           const AgreementPair& pair, int group, const std::string& date) {
     out.line();
     out.line(std::string(80, '*'));
     out.line(" Time Unit Matching Inter-observer Agreement Matrix - Date: " + date);
     out.line();
-    WriteGroupFileLines(out, pair, group);
+    writeGroupFileLines(out, pair, group);
     out.line();
 
-    const std::vector<int> taken = CodesInEitherFile(set, counts, group);
+    const std::vector<int> taken = codesInEitherFile(set, counts, group);
     out.text("       ");
     for (const int column : taken) {
-        out.text(CodeColumn(set.CodeTable.code(column)));
+        out.text(codeColumn(set.CodeTable.code(column)));
     }
     out.endLine();
     for (const int row : taken) {
-        out.text(CodeColumn(set.CodeTable.code(row)));
+        out.text(codeColumn(set.CodeTable.code(row)));
         for (const int column : taken) {
-            out.right(Cell(counts.CodeMatrix(row, column)), 7);
+            out.right(cell(counts.CodeMatrix(row, column)), 7);
         }
         out.endLine();
     }
 
     out.line();
-    out.text("   Agreement: ").right(Cell(counts.MatrixAgreement), 8).endLine();
-    out.text("Disagreement: ").right(Cell(counts.MatrixTotal - counts.MatrixAgreement), 8).endLine();
+    out.text("   Agreement: ").right(cell(counts.MatrixAgreement), 8).endLine();
+    out.text("Disagreement: ").right(cell(counts.MatrixTotal - counts.MatrixAgreement), 8).endLine();
     out.text("     A/(A+D): ");
     if (counts.MatrixTotal == 0) {
         out.text("Undefined");
     } else {
-        out.right(Figure(SingleRatio(counts.MatrixAgreement, counts.MatrixTotal)), 8);
+        out.right(figure(singleRatio(counts.MatrixAgreement, counts.MatrixTotal)), 8);
     }
     out.endLine();
-    out.text("       Kappa: ").right(Figure(counts.GroupKappa), 8).endLine();
+    out.text("       Kappa: ").right(figure(counts.GroupKappa), 8).endLine();
     out.line();
 }
 
-void WriteKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                          const AgreementCounts& counts, const AgreementPair& pair, int group) {
     out.line();
-    out.line(Quoted("Kappa Matrix") + "," + Quoted(textfile::FileNameOnly(pair.name1)) + "," +
-             Quoted(textfile::FileNameOnly(pair.name2)) + "," +
-             Quoted(textfile::FileNameOnly(settings.Code_File)));
+    out.line(quoted("Kappa Matrix") + "," + quoted(textfile::FileNameOnly(pair.name1)) + "," +
+             quoted(textfile::FileNameOnly(pair.name2)) + "," +
+             quoted(textfile::FileNameOnly(settings.Code_File)));
 
-    const std::vector<int> codes = CodesOfGroup(set, group);
-    out.text(Quoted(""));
+    const std::vector<int> codes = codesOfGroup(set, group);
+    out.text(quoted(""));
     for (const int column : codes) {
-        out.text("," + Quoted(set.CodeTable.code(column)));
+        out.text("," + quoted(set.CodeTable.code(column)));
     }
     out.endLine();
     for (const int row : codes) {
-        out.text(Quoted(set.CodeTable.code(row)));
+        out.text(quoted(set.CodeTable.code(row)));
         for (const int column : codes) {
             out.text("," + textfile::printNumber(counts.CodeMatrix(row, column)));
         }
@@ -103,10 +103,10 @@ void WriteKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const Wo
     }
 
     out.line();
-    out.text(Quoted("Summary:") + "," + textfile::doubleText(counts.MatrixAgreement) + "," +
+    out.text(quoted("Summary:") + "," + textfile::doubleText(counts.MatrixAgreement) + "," +
              textfile::doubleText(counts.MatrixTotal - counts.MatrixAgreement) + ",");
     if (counts.MatrixTotal == 0) {
-        out.text(Quoted("Undefined"));
+        out.text(quoted("Undefined"));
     } else {
         out.text(textfile::doubleText(static_cast<double>(counts.MatrixAgreement) / counts.MatrixTotal));
     }

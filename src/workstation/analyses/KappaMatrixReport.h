@@ -13,11 +13,11 @@
 namespace ws {
 
 // Text: only the codes that occur in either file (by the window method's Frq1 and Frq2).
-void WriteKappaMatrixText(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
+void writeKappaMatrixText(textfile::ReportText& out, const CodeSet& set, const AgreementCounts& counts,
                           const AgreementPair& pair, int group, const std::string& date);
 // Comma-separated: every code of the group. With no unit coded by both observers the
 // ratio of the summary line is "Undefined".
-void WriteKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
+void writeKappaMatrixCsv(textfile::ReportText& out, const CodeSet& set, const WorkstationSettings& settings,
                          const AgreementCounts& counts, const AgreementPair& pair, int group);
 
 } // namespace ws

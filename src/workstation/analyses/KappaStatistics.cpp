@@ -4,7 +4,7 @@
 
 namespace ws {
 
-float SingleRatio(std::int64_t numerator, std::int64_t denominator) {
+float singleRatio(std::int64_t numerator, std::int64_t denominator) {
     if (denominator == 0) {
         return 0;
     }
@@ -41,7 +41,7 @@ float ComputeKappa(const CountTable& counts, std::int16_t code) {
     return (diagonal - expected) / denominator;
 }
 
-float GroupKappaOf(std::int32_t agreement, std::int32_t total, float expected) {
+float groupKappaOf(std::int32_t agreement, std::int32_t total, float expected) {
     const float denominator = textfile::toSingle(static_cast<double>(total) - expected);
     if (denominator == 0) {
         return 0;
@@ -50,7 +50,7 @@ float GroupKappaOf(std::int32_t agreement, std::int32_t total, float expected) {
     return numerator / denominator;
 }
 
-CodeAgreementFigures FiguresOfCode(const CountTable& timeUnitCounts, int row) {
+CodeAgreementFigures figuresOfCode(const CountTable& timeUnitCounts, int row) {
     CodeAgreementFigures f;
     f.dur1 = timeUnitCounts(row, kDur1);
     f.dur2 = timeUnitCounts(row, kDur2);
@@ -58,9 +58,9 @@ CodeAgreementFigures FiguresOfCode(const CountTable& timeUnitCounts, int row) {
     f.noAgr = timeUnitCounts(row, kNOAgr);
     f.disagr = timeUnitCounts(row, kDisagr);
     const std::int64_t occ = f.occAgr, no = f.noAgr, dis = f.disagr;
-    f.oaRatio = SingleRatio(occ, occ + dis);
-    f.naRatio = SingleRatio(no, no + dis);
-    f.agreementRatio = SingleRatio(occ + no, occ + no + dis);
+    f.oaRatio = singleRatio(occ, occ + dis);
+    f.naRatio = singleRatio(no, no + dis);
+    f.agreementRatio = singleRatio(occ + no, occ + no + dis);
     f.kappa = ComputeKappa(timeUnitCounts, static_cast<std::int16_t>(row));
     return f;
 }

@@ -157,7 +157,7 @@ void LoadSettings(Global& g, platform::Platform& p, MainWindowPlacement* mainWin
     call(calls.readContGrid);
 }
 
-void LoadSettingsReadOnly(WorkstationSettings& s, platform::SettingsStore& store) {
+void loadSettingsReadOnly(WorkstationSettings& s, platform::SettingsStore& store) {
     StoreReader read(store);
     for (const SettingEntry& entry : workstationSettingsTable()) {
         if (entry.standAlone) {

@@ -29,6 +29,6 @@ void SaveSettings(Global& g, platform::Platform& p, MainWindowPlacement* mainWin
                   const SettingsCalls& calls = {});
 // The stand-alone collector's reading: the values marked for it, with their defaults.
 // Reads only: no value is written, no window placed, no code set opened.
-void LoadSettingsReadOnly(WorkstationSettings& s, platform::SettingsStore& store);
+void loadSettingsReadOnly(WorkstationSettings& s, platform::SettingsStore& store);
 
 } // namespace ws

@@ -31,7 +31,7 @@ TEST(TimeUnitText, PageHeaderAgainAfterFortyFourCodeLines) {
     AgreementCounts counts(45);
     const AgreementPair pair{"/d/one.eve", "/d/two.eve", "first", "second", 3};
     textfile::ReportText out;
-    WriteTimeUnitText(out, g, g, counts, pair, 1, "12-10-2026");
+    writeTimeUnitText(out, g, g, counts, pair, 1, "12-10-2026");
 
     const std::vector<std::string> lines = splitLines(out.bytes());
     ASSERT_EQ(lines.size(), 12u + 44u + 12u + 1u);

@@ -14,7 +14,7 @@ struct WindowCase {
     std::int32_t agreements, disagreements;
 };
 
-TEST(MatchWindow, FirstUnmatchedOccurrenceInFileOrder) {
+TEST(matchWindow, FirstUnmatchedOccurrenceInFileOrder) {
     const WindowCase cases[] = {
         {"10 takes 9 and 12 takes 11", 2, {10, 12}, {9, 11}, 2, 0},
         {"10 takes 8, not the exact 10", 2, {10}, {8, 10}, 1, 1},
@@ -27,7 +27,7 @@ TEST(MatchWindow, FirstUnmatchedOccurrenceInFileOrder) {
     };
     for (const auto& c : cases) {
         CountTable counts(2, 5);
-        MatchWindow(counts, 1, c.first, c.second, c.window);
+        matchWindow(counts, 1, c.first, c.second, c.window);
         EXPECT_EQ(counts(1, kFrq1), static_cast<std::int32_t>(c.first.size())) << c.what;
         EXPECT_EQ(counts(1, kFrq2), static_cast<std::int32_t>(c.second.size())) << c.what;
         EXPECT_EQ(counts(1, kAgreements), c.agreements) << c.what;

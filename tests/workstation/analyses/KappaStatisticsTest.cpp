@@ -43,11 +43,11 @@ TEST(ComputeKappa, WorkedTables) {
     }
 }
 
-TEST(GroupKappaOf, ZeroDenominatorsGiveZero) {
-    EXPECT_EQ(GroupKappaOf(0, 0, 0), 0.0f);    // no unit coded by both observers
-    EXPECT_EQ(GroupKappaOf(10, 10, 10), 0.0f); // one code throughout: chance agreement 1
+TEST(groupKappaOf, ZeroDenominatorsGiveZero) {
+    EXPECT_EQ(groupKappaOf(0, 0, 0), 0.0f);    // no unit coded by both observers
+    EXPECT_EQ(groupKappaOf(10, 10, 10), 0.0f); // one code throughout: chance agreement 1
     // agreement 7 of 21 units, expected 183/21: (7 - E) / (21 - E) = -6/43
-    EXPECT_NEAR(GroupKappaOf(7, 21, 183.0f / 21), -6.0f / 43, 5e-7);
+    EXPECT_NEAR(groupKappaOf(7, 21, 183.0f / 21), -6.0f / 43, 5e-7);
 }
 
 } // namespace

@@ -51,7 +51,7 @@ private:
 
 void walkEveryUnit(const CodeSet& set, const EventSlots& slots, AgreementCounts& counts, int group) {
     std::unordered_map<std::string, int> groupRows;
-    for (const int row : CodesOfGroup(set, group)) {
+    for (const int row : codesOfGroup(set, group)) {
         groupRows.emplace(set.CodeTable.code(row), row);
     }
     ReferenceCursor first(slots.EventCodes, slots.EventTimes, groupRows);
@@ -122,7 +122,7 @@ TEST(TimeUnitMatching, CountsEqualTheUnitByUnitWalkOnRandomPairs) {
         for (const int group : {1, 2}) {
             AgreementCounts counted(set.NumCodes);
             AgreementCounts walked(set.NumCodes);
-            MatchGroupUnits(set, slots, counted, group);
+            matchGroupUnits(set, slots, counted, group);
             walkEveryUnit(set, slots, walked, group);
             for (int row = 1; row <= set.NumCodes; ++row) {
                 for (const int column : {kDur1, kDur2}) {
@@ -156,7 +156,7 @@ TEST(TimeUnitMatching, LongSessionsCountAtOnceAndOverflowPastThirtyTwoBits) {
     setSlot(slots.EventCodes2, slots.EventTimes2, {{"A", 0}, {"-500", 2'000'000'000}});
     AgreementCounts counts(set.NumCodes);
     const auto began = std::chrono::steady_clock::now();
-    MatchGroupUnits(set, slots, counts, 1);
+    matchGroupUnits(set, slots, counts, 1);
     EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(1));
     EXPECT_EQ(counts.TimeUnitCounts(1, kDur1), 1'000'000'000);
     EXPECT_EQ(counts.TimeUnitCounts(2, kDur1), 1'000'000'000);
@@ -166,7 +166,7 @@ TEST(TimeUnitMatching, LongSessionsCountAtOnceAndOverflowPastThirtyTwoBits) {
     setSlot(slots.EventCodes, slots.EventTimes, {{"A", -2'000'000'000}, {"-500", 2'000'000'000}});
     AgreementCounts tooMany(set.NumCodes);
     try {
-        MatchGroupUnits(set, slots, tooMany, 1);
+        matchGroupUnits(set, slots, tooMany, 1);
         ADD_FAILURE() << "four thousand million units counted";
     } catch (const textfile::RunError& error) {
         EXPECT_EQ(error.number(), textfile::kOverflow);

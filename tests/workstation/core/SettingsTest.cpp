@@ -431,13 +431,13 @@ TEST(LoadSettings, StoredWindowStateDecidesWhetherTheGeometryIsReadAndApplied) {
     }
 }
 
-TEST(LoadSettingsReadOnly, ReadsTheStandAloneValuesAndWritesNothing) {
+TEST(loadSettingsReadOnly, ReadsTheStandAloneValuesAndWritesNothing) {
     SettingsPlatform p;
     p.settings.store("Collection Settings", "SessionDuration", "90");
     p.settings.store("ODF Settings", "gODFZeroJustify", "0");
     ws::Global g;
 
-    ws::LoadSettingsReadOnly(g, p.settings);
+    ws::loadSettingsReadOnly(g, p.settings);
 
     EXPECT_EQ(g.SessionDuration, 90.0f);
     EXPECT_EQ(g.gODFZeroJustify, 1); // the ODF and CVar sections are not read
