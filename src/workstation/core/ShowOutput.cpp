@@ -50,10 +50,10 @@ std::vector<std::string> helperArguments(const std::string& setting, bool spread
 
 HelperCommand helperCommandFor(const Global& g) {
     HelperCommand command;
-    if (g.OutputKind == 2) {
+    if (g.OutputKind == kCsvOutput) {
         command.commandLine = g.Spreadsheet_Editor + " /e  " + quoted(g.OutputFileName);
         command.argv = helperArguments(g.Spreadsheet_Editor, true, g.OutputFileName);
-    } else if (g.OutputKind == 1) {
+    } else if (g.OutputKind == kTextOutput) {
         command.commandLine = g.Text_Editor + " " + quoted(g.OutputFileName);
         command.argv = helperArguments(g.Text_Editor, false, g.OutputFileName);
     }

@@ -38,7 +38,7 @@ public:
         run_.gPooledResampleCounts = {};
         status_.setBusy(true);
         status_.setLabel("Processing file: " + FileNameOnly(g_.DataFileName));
-        if (g_.InputMode == 4) {
+        if (g_.InputMode == kListFileInput) {
             if (runList() == Step::End) {
                 return;
             }
@@ -63,7 +63,7 @@ private:
                                   platform::Icon::None);
             return Step::End;
         }
-        g_.InputMode = 1;
+        g_.InputMode = kSingleFileInput;
         status_.showProgress(true);
         const int count = list->readCount();
         for (int i = 1; i <= count; ++i) {
@@ -144,7 +144,7 @@ private:
 
     void writeOutput(bool pooled) {
         std::string text;
-        if (g_.OutputKind == 1) {
+        if (g_.OutputKind == kTextOutput) {
             if (run_.gWithinLevel != 0) {
                 throw std::logic_error("The per-level text report is not available yet");
             }
