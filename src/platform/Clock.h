@@ -11,6 +11,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual double secondsSinceMidnight() = 0;
+    // Seconds from an arbitrary fixed point that never jumps back and does not wrap at
+    // midnight: elapsed times are differences of two readings.
+    virtual double monotonicSeconds() = 0;
     virtual DateTime now() = 0;
 };
 

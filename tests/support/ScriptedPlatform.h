@@ -96,8 +96,10 @@ public:
 class ManualClock : public platform::Clock {
 public:
     double seconds = 0;
+    double monotonic = 0; // set by tests that drive elapsed time
     platform::DateTime date{2026, 12, 10, 9, 30, 0};
     double secondsSinceMidnight() override { return seconds; }
+    double monotonicSeconds() override { return monotonic; }
     platform::DateTime now() override { return date; }
 };
 

@@ -2,11 +2,18 @@
 
 #include <QDateTime>
 
+#include <chrono>
+
 namespace platform::qt {
 
 double SystemClock::secondsSinceMidnight() {
     const QTime t = QTime::currentTime();
     return t.msecsSinceStartOfDay() / 1000.0;
+}
+
+double SystemClock::monotonicSeconds() {
+    const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double>(sinceStart).count();
 }
 
 DateTime SystemClock::now() {

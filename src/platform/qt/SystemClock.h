@@ -7,6 +7,7 @@ namespace platform::qt {
 class SystemClock : public Clock {
 public:
     double secondsSinceMidnight() override;
+    double monotonicSeconds() override; // the steady clock
     DateTime now() override;
 };
 

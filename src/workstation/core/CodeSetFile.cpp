@@ -28,13 +28,6 @@ constexpr int kSaveFlags = kOpenFlags & ~platform::kFileMustExist;
 const std::string kLoadErrorTitle = "File Load Error";
 const std::string kSaveErrorTitle = "File Save Error";
 
-// A code set read whole from its file, before it replaces the one in memory.
-struct ParsedCodeSet {
-    std::int16_t numCodes = 0;
-    CodeTableData table;
-    std::vector<std::string> groupNames; // groups 0.. as far as the file goes
-};
-
 // A file the reader refuses, with the reason given to the person.
 struct Refusal {
     std::string reason;
@@ -78,9 +71,9 @@ void readCodeRow(textfile::FieldReader& file, CodeTableData& table, int row, std
     }
 }
 
-ParsedCodeSet parseCodeSet(const std::string& path) {
+CodeSetContents parseCodeSet(const std::string& path) {
     textfile::FieldReader file = textfile::FieldReader::fromFile(path);
-    ParsedCodeSet set;
+    CodeSetContents set;
     set.numCodes = readCount(file);
     set.table.resize(set.numCodes == 0 ? 1 : set.numCodes);
     for (int row = 1; row <= set.numCodes; ++row) {
@@ -134,24 +127,35 @@ std::int16_t OpenCodeFile(Global& g, platform::Platform& p) {
 
     // Read into a separate set first: a file refused half way must not cost the person
     // the code set they had.
-    ParsedCodeSet set;
-    try {
-        set = parseCodeSet(path);
-    } catch (const Refusal& refusal) {
-        showLoadError(p.dialogs, path, refusal.reason);
-        return textfile::kFalse;
-    } catch (const textfile::RunError& error) {
-        showLoadError(p.dialogs, path, error.description() + ".");
+    CodeSetReading reading = readCodeSetFile(path);
+    if (!reading.read) {
+        showLoadError(p.dialogs, path, reading.failure);
         return textfile::kFalse;
     }
-
     g.Code_File = path;
-    g.NumCodes = set.numCodes;
-    g.CodeTable = std::move(set.table);
-    for (std::size_t group = 0; group < set.groupNames.size(); ++group) {
-        g.GroupNames[group] = set.groupNames[group];
-    }
+    useCodeSet(g, std::move(reading.contents));
     return textfile::kTrue;
+}
+
+CodeSetReading readCodeSetFile(const std::string& path) {
+    CodeSetReading reading;
+    try {
+        reading.contents = parseCodeSet(path);
+        reading.read = true;
+    } catch (const Refusal& refusal) {
+        reading.failure = refusal.reason;
+    } catch (const textfile::RunError& error) {
+        reading.failure = error.description() + ".";
+    }
+    return reading;
+}
+
+void useCodeSet(CodeSet& set, CodeSetContents&& contents) {
+    set.NumCodes = contents.numCodes;
+    set.CodeTable = std::move(contents.table);
+    for (std::size_t group = 0; group < contents.groupNames.size(); ++group) {
+        set.GroupNames[group] = contents.groupNames[group];
+    }
 }
 
 std::int16_t SaveCodeFile(Global& g, platform::Platform& p) {

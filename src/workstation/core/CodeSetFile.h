@@ -7,13 +7,33 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ws {
+
+// A code set read whole from its file, before it replaces the one in memory.
+struct CodeSetContents {
+    std::int16_t numCodes = 0;
+    CodeTableData table;
+    std::vector<std::string> groupNames; // groups 0.. as far as the file goes
+};
+
+struct CodeSetReading {
+    bool read = false;
+    std::string failure; // why the file was refused, as a sentence's end
+    CodeSetContents contents;
+};
 
 // Reads Code_File into the code table, asking for a file when it is missing (or when
 // Code_File is the escape character). True when a file was read. A file that cannot be
 // read whole is refused with a message and leaves the table as it was.
 std::int16_t OpenCodeFile(Global& g, platform::Platform& p);
+// Reads a code-set file as it stands, with no dialog: the reading shared by OpenCodeFile
+// and the stand-alone collector. A file that cannot be read whole is refused.
+CodeSetReading readCodeSetFile(const std::string& path);
+// Makes the contents the current code set (table, count and the names of the groups the
+// file gave; names of groups past the file's end stay as they were).
+void useCodeSet(CodeSet& set, CodeSetContents&& contents);
 // Writes the code table to Code_File, asking for a name when it is empty; saved whole
 // or not at all. True when written.
 std::int16_t SaveCodeFile(Global& g, platform::Platform& p);
