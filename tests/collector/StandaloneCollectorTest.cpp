@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace collector {
 namespace {
 
@@ -17,15 +19,20 @@ TEST(StandaloneCollector, CollectsOnTheStoredSettingsAndLeavesTheStoreAsItWas) {
     testsupport::ScriptedPlatform sp;
     const std::string codes = scratch.file("three.cod");
     textfile::saveFileAtomically(codes, " 3 \r\n\"A\",\"\",1\r\n\"B\",\"\",2\r\n\"C\",\"\",3\r\n");
-    platform::qt::QtSettingsStore store(QString::fromStdString(scratch.path().string()));
-    store.set("OSTRAVEL", "Collection Settings", "TenthsofSeconds", "1");
-    store.set("OSTRAVEL", "Collection Settings", "SessionDuration", "60");
-    store.set("OSTRAVEL", "StartUp", "Code_File", codes);
-    store.set("OSTRAVEL", "ODF Settings", "gODFZeroJustify", "0");
+    {
+        platform::qt::QtSettingsStore workstation(QString::fromStdString(scratch.path().string()));
+        workstation.set("OSTRAVEL", "Collection Settings", "TenthsofSeconds", "1");
+        workstation.set("OSTRAVEL", "Collection Settings", "SessionDuration", "60");
+        workstation.set("OSTRAVEL", "StartUp", "Code_File", codes);
+        workstation.set("OSTRAVEL", "ODF Settings", "gODFZeroJustify", "0");
+        ASSERT_TRUE(workstation.save("OSTRAVEL"));
+    }
+    auto store =
+        std::make_unique<platform::qt::QtSettingsStore>(QString::fromStdString(scratch.path().string()));
     const std::string storeFile = scratch.file("OSTRAVEL.ini");
     const std::string storedBefore = textfile::readWholeFile(storeFile);
 
-    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite"};
+    platform::Platform p{sp.dialogs, *store, sp.launcher, sp.sound, sp.clock, "/opt/suite"};
     ws::Global g;
     int ends = 0;
     auto window = loadStandaloneCollector(g, p, [&ends] { ++ends; });
@@ -48,6 +55,8 @@ TEST(StandaloneCollector, CollectsOnTheStoredSettingsAndLeavesTheStoreAsItWas) {
               "Events\r\nStand-alone\r\nA,0\r\nB,0\r\nC,0\r\nB,23\r\n-500,23\r\n\r\n");
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(window->isVisible());
+    window.reset();
+    store.reset(); // a store writes what was left unsaved when it goes
     EXPECT_EQ(textfile::readWholeFile(storeFile), storedBefore);
     EXPECT_TRUE(sp.dialogs.openRequests.empty()) << "the program never asks for a code set";
 }
@@ -55,8 +64,7 @@ TEST(StandaloneCollector, CollectsOnTheStoredSettingsAndLeavesTheStoreAsItWas) {
 TEST(StandaloneCollector, AMissingCodeSetIsNamedAndTypingStillWorks) {
     testsupport::ScratchFolder scratch;
     testsupport::ScriptedPlatform sp;
-    sp.settings.set("OSTRAVEL", "StartUp", "Code_File", scratch.file("gone.cod"));
-    sp.settings.writeOrder.clear();
+    sp.settings.values[{"OSTRAVEL", "StartUp", "Code_File"}] = scratch.file("gone.cod");
     ws::Global g;
     g.NumCodes = 2; // what an earlier load left is not kept
     auto window = loadStandaloneCollector(g, sp.platform, {});
@@ -66,6 +74,7 @@ TEST(StandaloneCollector, AMissingCodeSetIsNamedAndTypingStillWorks) {
     EXPECT_EQ(sp.dialogs.boxes[0].title, "tapsel");
     EXPECT_EQ(g.NumCodes, 0);
     EXPECT_TRUE(sp.settings.writeOrder.empty());
+    EXPECT_TRUE(sp.settings.savedAfterWrites.empty());
     // The defaults of a store that holds nothing else: 180 s in whole seconds, Enter ends codes.
     EXPECT_EQ(g.SessionDuration, 180.0f);
     EXPECT_EQ(g.TenthsofSeconds, 0);
