@@ -6,6 +6,7 @@
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/windows/Talvor.h"
+#include "workstation/sequential/windows/SequentialWindows.h"
 
 #include <QApplication>
 
@@ -17,8 +18,10 @@ namespace {
 // menu item doing nothing. The sequential and multi-group windows that saving the settings
 // unloads, and the continuous-variable rules that loading reads, join links.settingsCalls
 // the same way.
-void wireWindows(ws::AnalysisWindows& analyses, ws::MainWindowLinks& links) {
+void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequential,
+                 ws::MainWindowLinks& links) {
     analyses.wireInto(links);
+    sequential.wireInto(links);
 }
 
 } // namespace
@@ -33,7 +36,8 @@ int main(int argc, char** argv) {
     ws::Global g;
     ws::MainWindowLinks links;
     ws::AnalysisWindows analyses(g, platform);
-    wireWindows(analyses, links);
+    ws::SequentialWindows sequential(g, platform, analyses);
+    wireWindows(analyses, sequential, links);
 
     ws::Talvor window(g, platform, links);
     // The collector's Exit ends the program the way the main window ends it.

@@ -24,6 +24,8 @@ struct CoreHooks {
 // The parts carry the members; a routine that needs one part takes that part.
 struct Global : WorkstationSettings, CodeSet, EventSlots, AnalysisRun {
     std::string VersionText;
+    // Edits of the open modal window not yet saved (true -1); that window clears it at load.
+    std::int16_t UnsavedChanges = 0;
     CoreHooks hooks;
 };
 

@@ -20,8 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace analtest;
 
-const fs::path kCases = fs::path(SUITE_FIXTURES_DIR) / "sequential";
-
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> out;
@@ -31,10 +29,12 @@ std::vector<std::string> words(const std::string& text) {
     return out;
 }
 
-class SeqCase : public ::testing::TestWithParam<std::string> {
+class SeqCase : public testsupport::FixtureCase {
 protected:
+    fs::path family() const override { return testsupport::fixtureFamily("sequential"); }
+
     void SetUp() override {
-        fs::copy(kCases / GetParam(), scratch.path(), fs::copy_options::recursive);
+        fs::copy(folder(), scratch.path(), fs::copy_options::recursive);
         inCase.emplace(scratch.path());
         settings = testsupport::readCaseSettings("case.txt");
         g.Code_File = "code.cod";
@@ -65,13 +65,13 @@ TEST_P(SeqCase, ReportMatchesExpectedBytes) {
     runInto("report.out", nullptr);
 
     EXPECT_TRUE(sp.dialogs.boxes.empty());
-    EXPECT_EQ(readBytes("report.out"), readBytes(settings["expected"]));
+    EXPECT_TRUE(testsupport::sameAsFile(readBytes("report.out"), settings["expected"]));
     if (settings.contains("slot")) {
         std::string slot;
         for (const auto& code : seqtest::slotCodes(g)) {
             slot += code + "\r\n";
         }
-        EXPECT_EQ(slot, readBytes(settings["slot"]));
+        EXPECT_TRUE(testsupport::sameAsFile(slot, settings["slot"]));
     }
 }
 
@@ -93,10 +93,9 @@ TEST_P(SeqCase, FilesKeptFromAnEarlierPairingGiveTheSameBytes) {
 
     runInto("report.out", &reuse);
 
-    EXPECT_EQ(readBytes("report.out"), readBytes(settings["expected"]));
+    EXPECT_TRUE(testsupport::sameAsFile(readBytes("report.out"), settings["expected"]));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, SeqCase, ::testing::ValuesIn(testsupport::caseFolderNames(kCases)),
-                         testsupport::caseTestName);
+SUITE_FIXTURE_CASES(SeqCase, "sequential");
 
 } // namespace

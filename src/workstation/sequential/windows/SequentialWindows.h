@@ -1,0 +1,33 @@
+#pragma once
+// The sequential settings window, put together once per program: the analysis runner
+// shows it, writing the settings unloads it, and each new analysis clears what a list of
+// lists carries over from the last one.
+
+#include "platform/Platform.h"
+#include "workstation/analyses/windows/AnalysisWindows.h"
+#include "workstation/core/Global.h"
+#include "workstation/core/MainWindowLinks.h"
+#include "workstation/sequential/windows/Sequence.h"
+
+#include <memory>
+
+namespace ws {
+
+class SequentialWindows {
+public:
+    SequentialWindows(Global& g, platform::Platform& p, AnalysisWindows& analyses);
+    ~SequentialWindows();
+
+    // Call after the analyses have set their own link to the analysis dialog.
+    void wireInto(MainWindowLinks& links);
+    // The window, created on first use and kept for the rest of the run.
+    Sequence& sequence();
+
+private:
+    Global& g_;
+    platform::Platform& p_;
+    AnalysisWindows& analyses_;
+    std::unique_ptr<Sequence> sequence_;
+};
+
+} // namespace ws
