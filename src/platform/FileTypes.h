@@ -9,7 +9,8 @@ struct FileTypeRegistration {
     std::string extension;   // ".qvd"
     std::string typeName;    // "Vintrosa.Document"
     std::string description; // "Vintrosa Document"
-    std::string openCommand; // the program and "%1" where the file goes
+    std::string mimeType;    // "application/x-vintrosa-document"
+    std::string program;     // the absolute path of the program that opens the file
 };
 
 class FileTypes {

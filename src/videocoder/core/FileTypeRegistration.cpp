@@ -2,12 +2,12 @@
 
 namespace vc {
 
-platform::FileTypeRegistration qvdRegistration(const std::string& programFolder) {
-    return {".qvd", "Vintrosa.Document", "Vintrosa Document", programFolder + "/Vintrosa \"%1\""};
+platform::FileTypeRegistration qvdRegistration(const std::string& programPath) {
+    return {".qvd", "Vintrosa.Document", "Vintrosa Document", "application/x-vintrosa-document", programPath};
 }
 
-void RegisterQvdType(platform::FileTypes& fileTypes, const std::string& programFolder) {
-    fileTypes.registerType(qvdRegistration(programFolder));
+void RegisterQvdType(platform::FileTypes& fileTypes, const std::string& programPath) {
+    fileTypes.registerType(qvdRegistration(programPath));
 }
 
 } // namespace vc

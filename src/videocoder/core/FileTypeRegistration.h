@@ -7,8 +7,8 @@
 
 namespace vc {
 
-// programFolder: the folder of the running program, without a trailing separator.
-platform::FileTypeRegistration qvdRegistration(const std::string& programFolder);
-void RegisterQvdType(platform::FileTypes& fileTypes, const std::string& programFolder);
+// programPath: the running program's absolute path.
+platform::FileTypeRegistration qvdRegistration(const std::string& programPath);
+void RegisterQvdType(platform::FileTypes& fileTypes, const std::string& programPath);
 
 } // namespace vc

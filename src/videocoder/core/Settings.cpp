@@ -193,13 +193,13 @@ void SaveSettings(const VideoSettings& s, platform::SettingsStore& store, platfo
     }
 }
 
-void ResetDefaults(VideoSettings& s, platform::FileTypes& fileTypes, const std::string& programFolder) {
+void ResetDefaults(VideoSettings& s, platform::FileTypes& fileTypes, const std::string& programPath) {
     for (const Row& row : kRows) {
         if (row.resetText != nullptr) {
             assign(row, s, row.resetText);
         }
     }
-    RegisterQvdType(fileTypes, programFolder);
+    RegisterQvdType(fileTypes, programPath);
 }
 
 } // namespace vc

@@ -25,6 +25,6 @@ bool SaveSettings(const VideoSettings& s, platform::SettingsStore& store);
 void SaveSettings(const VideoSettings& s, platform::SettingsStore& store, platform::Dialogs& dialogs);
 // Puts back the reset values (some settings are kept), empties the recent files and
 // registers the data-file type again. Writes nothing: the caller saves.
-void ResetDefaults(VideoSettings& s, platform::FileTypes& fileTypes, const std::string& programFolder);
+void ResetDefaults(VideoSettings& s, platform::FileTypes& fileTypes, const std::string& programPath);
 
 } // namespace vc

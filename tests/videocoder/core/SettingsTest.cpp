@@ -192,7 +192,7 @@ TEST(VideoCoderSettings, ResetSetsResetValuesKeepsOthersAndRegisters) {
     }
 
     testsupport::RecordingFileTypes fileTypes;
-    vc::ResetDefaults(s, fileTypes, "/opt/coder");
+    vc::ResetDefaults(s, fileTypes, "/opt/coder/Vintrosa");
 
     EXPECT_EQ(s.PreRoll, 30);
     EXPECT_EQ(s.PostRoll, 30);
@@ -226,7 +226,8 @@ TEST(VideoCoderSettings, ResetSetsResetValuesKeepsOthersAndRegisters) {
     EXPECT_EQ(fileTypes.registered[0].extension, ".qvd");
     EXPECT_EQ(fileTypes.registered[0].typeName, "Vintrosa.Document");
     EXPECT_EQ(fileTypes.registered[0].description, "Vintrosa Document");
-    EXPECT_EQ(fileTypes.registered[0].openCommand, "/opt/coder/Vintrosa \"%1\"");
+    EXPECT_EQ(fileTypes.registered[0].mimeType, "application/x-vintrosa-document");
+    EXPECT_EQ(fileTypes.registered[0].program, "/opt/coder/Vintrosa");
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+// The video coder: builds the platform, the shared state, the coding window and the main
+// window, wires the windows the main window opens but does not own, then starts up with
+// the file named on the command line.
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtLauncher.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/TextBridge.h"
+#include "platform/qt/XdgFileTypes.h"
+#include "videocoder/coding/windows/DataFrmWindow.h"
+#include "videocoder/core/CoderLinks.h"
+#include "videocoder/core/Globals.h"
+#include "videocoder/core/GroupDescriptions.h"
+#include "videocoder/core/MainFrm.h"
+#include "videocoder/core/RefreshDataGrid.h"
+#include "videocoder/core/windows/MainFrmWindow.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace {
+
+// The arguments as one command line, joined by one blank, as a double-click hands it over.
+std::string commandLineOf(const QStringList& arguments) {
+    std::string line;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (i > 1) {
+            line += ' ';
+        }
+        line += platform::fromPath(arguments[i]);
+    }
+    return line;
+}
+
+// The players, the code-set editor, the options and the imports join here as they arrive;
+// until then their menu items say they are not available yet.
+void wireWindows(vc::MainFrmLinks&) {}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    platform::qt::QtDialogs dialogs;
+    platform::qt::QtSettingsStore settings;
+    platform::qt::QtLauncher launcher;
+    platform::qt::XdgFileTypes fileTypes(platform::qt::XdgFileTypes::userDataHome(),
+                                         platform::qt::XdgFileTypes::userConfigHome(), launcher);
+
+    vc::Globals g;
+    vc::DataFrmWindow dataFrmWindow(g, dialogs);
+    vc::CodingWindowModel dataFrm(dataFrmWindow);
+    vc::GroupDescriptions codeFrmGroups;
+    vc::CoderLinks links{dialogs, dataFrm, codeFrmGroups, {}};
+    links.RefreshDataGrid = [&] { vc::RefreshDataGrid(g, links); };
+    dataFrmWindow.attach(links);
+
+    vc::MainFrmLinks windows;
+    wireWindows(windows);
+    vc::MainFrmWindow mainFrm(g, links, {settings, fileTypes, platform::fromPath(app.applicationFilePath())},
+                              windows);
+    mainFrm.show();
+    mainFrm.controller().Form_Load(commandLineOf(app.arguments()));
+    return app.exec();
+}

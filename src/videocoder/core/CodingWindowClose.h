@@ -1,0 +1,18 @@
+#pragma once
+// The end of work on a data file, as the coding window runs it when it closes, and its
+// autosave tick. The view calls these; the main window reaches them through the view.
+
+#include "videocoder/core/CoderLinks.h"
+#include "videocoder/core/Globals.h"
+
+namespace vc {
+
+// Saves the data file, then forgets it: no name, gDataOpen false, gData one empty row, the
+// code set unloaded with its editor. When the save did not happen (a failure, or a name
+// dialog cancelled) nothing is forgotten and the window stays: false.
+bool CloseCodingWindow(Globals& g, CoderLinks& links);
+
+// The autosave tick saves a file that has a name; an untitled one waits for its first save.
+void AutoSaveTimer_Timer(Globals& g, CoderLinks& links);
+
+} // namespace vc

@@ -1,0 +1,376 @@
+#include "videocoder/core/MainFrm.h"
+
+#include "textfile/Blanks.h"
+#include "videocoder/core/CodeSetFile.h"
+#include "videocoder/core/CodingWindowClose.h"
+#include "videocoder/core/ConvertTimeText.h"
+#include "videocoder/core/DataFile.h"
+#include "videocoder/core/FileNames.h"
+#include "videocoder/core/FileTypeRegistration.h"
+#include "videocoder/core/RefreshDataGrid.h"
+#include "videocoder/core/Settings.h"
+
+namespace vc {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+const std::string kMediaFilter =
+    "Movie Files (*.mpg;*.mpeg;*.avi;*.wmv;*.ifo)|*.mpg;*.mpeg;*.avi;*.wmv;*.ifo|All Files (*.*)|*.*"
+    "|Media Files (*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav;*.ifo)|*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav;*.ifo";
+
+bool on(std::int16_t flag) {
+    return flag != 0;
+}
+
+} // namespace
+
+std::string CommandLineFile(const std::string& commandLine) {
+    std::string file = commandLine;
+    if (!file.empty() && file.front() == '"') {
+        file.erase(0, 1);
+    }
+    if (!file.empty() && file.back() == '"') {
+        file.pop_back();
+    }
+    return file;
+}
+
+void AddRecentFile(VideoSettings& s, const std::string& fileName) {
+    if (fileName == s.gRecent[1]) {
+        return;
+    }
+    for (int i = kRecentFiles; i > 1; --i) {
+        s.gRecent[static_cast<std::size_t>(i)] = s.gRecent[static_cast<std::size_t>(i - 1)];
+    }
+    s.gRecent[1] = fileName;
+}
+
+void WaitSeconds(platform::Clock& clock, float seconds) {
+    const double end = clock.monotonicSeconds() + seconds;
+    while (clock.monotonicSeconds() <= end) {
+    }
+}
+
+MainFrm::MainFrm(Globals& g, CoderLinks& links, MainFrmServices services, MainFrmView& view,
+                 MainFrmLinks& windows)
+    : g_(g), links_(links), services_(std::move(services)), view_(view), windows_(windows) {}
+
+void MainFrm::Form_Load(const std::string& commandLine) {
+    commandLine_ = commandLine;
+    startUp(commandLine, false);
+}
+
+void MainFrm::startUp(const std::string& commandLine, bool again) {
+    VideoSettings& s = g_.settings;
+    LoadSettings(s, services_.settings);
+    view_.showSplash();
+    if (on(s.gFirstRun)) {
+        RegisterQvdType(services_.fileTypes, services_.programPath);
+        s.gFirstRun = kFalse;
+    }
+    SaveSettings(s, services_.settings);
+    // Running start-up again must not forget the windows that are still open.
+    if (!again) {
+        g_.open.gVideoOpen = kFalse;
+        g_.open.gCodeOpen = kFalse;
+    }
+    if (s.gMainLeft != 0) {
+        view_.setLeft(s.gMainLeft);
+    }
+    if (s.gMainTop != 0) {
+        view_.setTop(s.gMainTop);
+    }
+    if (s.gMainHeight != 0) {
+        view_.setHeight(s.gMainHeight);
+    }
+    if (s.gMainWidth != 0) {
+        view_.setWidth(s.gMainWidth);
+    }
+    FixRecentFiles();
+    if (commandLine.empty() || on(g_.open.gDataOpen)) {
+        return;
+    }
+    g_.data.gFileName = CommandLineFile(commandLine);
+    if (OpenDataFile(g_, links_)) {
+        ArmAutoSaveTimer(s, links_.dataFrm.port());
+        links_.dataFrm.port().show();
+    }
+}
+
+void MainFrm::FixRecentFiles() {
+    const auto& recent = g_.settings.gRecent;
+    bool anyShown = false;
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const std::string& entry = recent[static_cast<std::size_t>(i)];
+        view_.setRecentEntry(i, !entry.empty(), entry.empty() ? std::string() : FileNameOf(entry));
+        anyShown = anyShown || !entry.empty();
+    }
+    view_.setSep5Visible(anyShown);
+    SaveSettings(g_.settings, services_.settings);
+}
+
+void MainFrm::refuse(const std::string& text) {
+    links_.dialogs.messageBox(text, "Sorry", Buttons::OK, Icon::Information);
+}
+
+bool MainFrm::refusedData() {
+    if (!on(g_.open.gDataOpen)) {
+        return false;
+    }
+    refuse("You can only open one data file at a time.");
+    links_.dataFrm.port().show();
+    return true;
+}
+
+bool MainFrm::refusedCode() {
+    if (!on(g_.open.gCodeOpen)) {
+        return false;
+    }
+    refuse("You can only open one code file at a time.");
+    links_.dataFrm.port().show();
+    return true;
+}
+
+void MainFrm::show(const std::function<void()>& window, const std::string& name) {
+    if (window) {
+        window();
+        return;
+    }
+    links_.dialogs.messageBox("The " + name + " is not available yet.", kProgramTitle, Buttons::OK,
+                              Icon::Information);
+}
+
+void MainFrm::showDataFrm(bool withCaption) {
+    CodingWindowPort& port = links_.dataFrm.port();
+    if (withCaption) {
+        port.setCaption(FileNameOf(g_.data.gFileName));
+    }
+    port.show();
+}
+
+void MainFrm::EventFileMnu_Click() {
+    newDataFile("Events");
+}
+
+void MainFrm::TransFileMnu_Click() {
+    newDataFile("Transcript");
+}
+
+void MainFrm::newDataFile(const std::string& type) {
+    if (refusedData()) {
+        return;
+    }
+    // No file is open, so a name left from before must not be written over: ask for one.
+    g_.data.gFileName.clear();
+    g_.data.gDataType = type;
+    SaveDataFile(g_, links_);
+    if (g_.data.gFileName.empty()) {
+        return;
+    }
+    ClearData(g_.data);
+    g_.open.gDataOpen = kTrue;
+    AddRecentFile(g_.settings, g_.data.gFileName);
+    FixRecentFiles();
+    ArmAutoSaveTimer(g_.settings, links_.dataFrm.port());
+    showDataFrm(true);
+}
+
+void MainFrm::discardCodeEditor() {
+    links_.codeFrmGroups.unload(g_);
+    ResetCodeTable(g_.codeSet);
+    g_.codeSet.gCodeFileName.clear();
+}
+
+void MainFrm::CodeFileMnu_Click() {
+    if (refusedCode()) {
+        return;
+    }
+    if (!SaveCodeFile(g_, links_)) {
+        discardCodeEditor();
+        return;
+    }
+    show(windows_.showCodeFrm, "code-set editor window");
+}
+
+void MainFrm::OpenDataMnu_Click() {
+    if (refusedData()) {
+        return;
+    }
+    // Nothing is open: the dialog always asks, whatever name an earlier file left.
+    g_.data.gFileName.clear();
+    openData(true);
+}
+
+void MainFrm::recentMnu_Click(int entry) {
+    if (refusedData()) {
+        return;
+    }
+    g_.data.gFileName = g_.settings.gRecent.at(static_cast<std::size_t>(entry));
+    openData(false);
+}
+
+void MainFrm::openData(bool addToRecent) {
+    if (!OpenDataFile(g_, links_)) {
+        return;
+    }
+    if (addToRecent) {
+        AddRecentFile(g_.settings, g_.data.gFileName);
+        FixRecentFiles();
+    }
+    ArmAutoSaveTimer(g_.settings, links_.dataFrm.port());
+    showDataFrm(true);
+}
+
+void MainFrm::DoruImportMnu_Click() {
+    if (refusedData()) {
+        return;
+    }
+    if (!windows_.ImportDoru) {
+        show({}, "DORU import");
+    } else if (windows_.ImportDoru()) {
+        showDataFrm(true);
+    }
+}
+
+void MainFrm::TransImportMenu_Click() {
+    if (refusedData()) {
+        return;
+    }
+    if (!windows_.TranscriptToEvents) {
+        show({}, "transcription conversion");
+    } else if (windows_.TranscriptToEvents()) {
+        showDataFrm(true);
+    }
+}
+
+void MainFrm::OpenCodeMnu_Click() {
+    if (refusedCode()) {
+        return;
+    }
+    g_.codeSet.gCodeFileName = kAskForCodeFile;
+    if (OpenCodeFile(g_, links_)) {
+        show(windows_.showCodeFrm, "code-set editor window");
+    } else if (on(g_.open.gCodeOpen)) {
+        discardCodeEditor();
+    }
+}
+
+void MainFrm::OpenMovieMnu_Click() {
+    const double player = g_.settings.PlayerSelection;
+    if (on(g_.open.gVideoOpen)) {
+        refuse("You can only open one video file at a time.");
+        if (player == 1) {
+            show(windows_.showVideoFrm2, "frame-stepping file window");
+        } else if (player == 2) {
+            show(windows_.showVideoFrmDVD, "DVD window");
+        } else {
+            show(windows_.showVideoFrm3, "media player window");
+        }
+        return;
+    }
+    platform::FileDialogRequest request;
+    request.title = "Select the media file to open";
+    request.filter = kMediaFilter;
+    request.flags = platform::kFileMustExist | platform::kHideReadOnly;
+    g_.data.gVideoFileName = links_.dialogs.openFile(request);
+    if (textfile::trimSpaces(g_.data.gVideoFileName).empty()) {
+        return;
+    }
+    if (player == 1) {
+        show(windows_.showVideoFrm2, "frame-stepping file window");
+    } else {
+        show(windows_.showVideoFrm3, "media player window");
+    }
+}
+
+void MainFrm::DVDOpen_Click() {
+    try {
+        show(windows_.showVideoFrmDVD, "DVD window");
+    } catch (const std::exception&) {
+        // Showing the DVD window may fail with no disc; the menu stays usable.
+    }
+}
+
+void MainFrm::PrefsMnu_Click() {
+    show(windows_.showOptions, "options window");
+}
+
+void MainFrm::AssocMnu_Click() {
+    RegisterQvdType(services_.fileTypes, services_.programPath);
+}
+
+void MainFrm::AboutMnu_Click() {
+    view_.showSplash();
+}
+
+void MainFrm::ResetMnu_Click() {
+    const auto answer = links_.dialogs.messageBox(
+        "All options will be reset to default values, Are you sure you want to do this?", "Be careful",
+        Buttons::YesNo, Icon::Question);
+    if (answer != platform::Answer::Yes) {
+        return;
+    }
+    ResetDefaults(g_.settings, services_.fileTypes, services_.programPath);
+    SaveSettings(g_.settings, services_.settings);
+    startUp(commandLine_, true);
+}
+
+void MainFrm::CnvrtTime_Click() {
+    const auto answer = links_.dialogs.inputBox("Time to Convert?", kProgramTitle, "");
+    if (!answer || textfile::trimSpaces(*answer).empty()) {
+        return;
+    }
+    const ConvertedTime converted = ConvertTimeText(*answer, g_.settings);
+    if (converted.ok) {
+        links_.dialogs.messageBox(converted.text, kProgramTitle, Buttons::OK, Icon::None);
+    } else {
+        links_.dialogs.messageBox(converted.error, kProgramTitle, Buttons::OK, Icon::Exclamation);
+    }
+}
+
+bool MainFrm::unloadVideo() {
+    if (on(g_.open.gVideoOpen) && windows_.unloadVideoFrm3) {
+        windows_.unloadVideoFrm3();
+    }
+    return true;
+}
+
+bool MainFrm::unloadCode() {
+    return !on(g_.open.gCodeOpen) || UnloadCodeEditor(g_, links_);
+}
+
+bool MainFrm::unloadData() {
+    return !on(g_.open.gDataOpen) || CloseCodingWindow(g_, links_);
+}
+
+void MainFrm::storePosition() {
+    const WindowPosition p = view_.position();
+    g_.settings.gMainLeft = p.left;
+    g_.settings.gMainTop = p.top;
+    g_.settings.gMainHeight = p.height;
+    g_.settings.gMainWidth = p.width;
+}
+
+void MainFrm::ExitMnu_Click() {
+    if (!unloadVideo() || !unloadCode() || !unloadData()) {
+        return;
+    }
+    if (!view_.minimisedOrMaximised()) {
+        storePosition();
+    }
+    SaveSettings(g_.settings, services_.settings);
+    view_.endProgram();
+}
+
+bool MainFrm::Form_Unload() {
+    if (!unloadData() || !unloadVideo() || !unloadCode()) {
+        return false;
+    }
+    storePosition();
+    SaveSettings(g_.settings, services_.settings);
+    return true;
+}
+
+} // namespace vc
