@@ -70,7 +70,7 @@ void MainFrm::startUp(const std::string& commandLine, bool again) {
         RegisterQvdType(services_.fileTypes, services_.programPath);
         s.gFirstRun = kFalse;
     }
-    SaveSettings(s, services_.settings);
+    saveSettings();
     // Running start-up again must not forget the windows that are still open.
     if (!again) {
         g_.open.gVideoOpen = kFalse;
@@ -99,6 +99,12 @@ void MainFrm::startUp(const std::string& commandLine, bool again) {
     }
 }
 
+// Settings go to the store's file at once, so a program that ends abruptly keeps them.
+void MainFrm::saveSettings() {
+    SaveSettings(g_.settings, services_.settings);
+    services_.settings.save(kSettingsApp);
+}
+
 void MainFrm::FixRecentFiles() {
     const auto& recent = g_.settings.gRecent;
     bool anyShown = false;
@@ -108,7 +114,7 @@ void MainFrm::FixRecentFiles() {
         anyShown = anyShown || !entry.empty();
     }
     view_.setSep5Visible(anyShown);
-    SaveSettings(g_.settings, services_.settings);
+    saveSettings();
 }
 
 void MainFrm::refuse(const std::string& text) {
@@ -224,23 +230,20 @@ void MainFrm::openData(bool addToRecent) {
 }
 
 void MainFrm::DoruImportMnu_Click() {
-    if (refusedData()) {
-        return;
-    }
-    if (!windows_.ImportDoru) {
-        show({}, "DORU import");
-    } else if (windows_.ImportDoru()) {
-        showDataFrm(true);
-    }
+    runImport(windows_.ImportDoru, "DORU import");
 }
 
 void MainFrm::TransImportMenu_Click() {
+    runImport(windows_.TranscriptToEvents, "transcription conversion");
+}
+
+void MainFrm::runImport(const std::function<bool()>& import, const std::string& name) {
     if (refusedData()) {
         return;
     }
-    if (!windows_.TranscriptToEvents) {
-        show({}, "transcription conversion");
-    } else if (windows_.TranscriptToEvents()) {
+    if (!import) {
+        show({}, name);
+    } else if (import()) {
         showDataFrm(true);
     }
 }
@@ -313,7 +316,7 @@ void MainFrm::ResetMnu_Click() {
         return;
     }
     ResetDefaults(g_.settings, services_.fileTypes, services_.programPath);
-    SaveSettings(g_.settings, services_.settings);
+    saveSettings();
     startUp(commandLine_, true);
 }
 
@@ -360,7 +363,7 @@ void MainFrm::ExitMnu_Click() {
     if (!view_.minimisedOrMaximised()) {
         storePosition();
     }
-    SaveSettings(g_.settings, services_.settings);
+    saveSettings();
     view_.endProgram();
 }
 
@@ -369,7 +372,7 @@ bool MainFrm::Form_Unload() {
         return false;
     }
     storePosition();
-    SaveSettings(g_.settings, services_.settings);
+    saveSettings();
     return true;
 }
 

@@ -98,12 +98,14 @@ private:
     bool refusedCode();
     void refuse(const std::string& text);
     void openData(bool addToRecent);
+    void runImport(const std::function<bool()>& import, const std::string& name);
     void showDataFrm(bool withCaption);
     void discardCodeEditor();
     bool unloadVideo();
     bool unloadCode();
     bool unloadData();
     void storePosition();
+    void saveSettings();
     void show(const std::function<void()>& window, const std::string& name);
 
     Globals& g_;
