@@ -1,6 +1,5 @@
 #include "videocoder/core/MainFrm.h"
 
-#include "textfile/Blanks.h"
 #include "videocoder/core/CodeSetFile.h"
 #include "videocoder/core/CodingWindowClose.h"
 #include "videocoder/core/ConvertTimeText.h"
@@ -9,6 +8,7 @@
 #include "videocoder/core/FileTypeRegistration.h"
 #include "videocoder/core/RefreshDataGrid.h"
 #include "videocoder/core/Settings.h"
+#include "videocoder/core/TextCase.h"
 
 namespace vc {
 namespace {
@@ -99,10 +99,8 @@ void MainFrm::startUp(const std::string& commandLine, bool again) {
     }
 }
 
-// Settings go to the store's file at once, so a program that ends abruptly keeps them.
 void MainFrm::saveSettings() {
-    SaveSettings(g_.settings, services_.settings);
-    services_.settings.save(kSettingsApp);
+    SaveSettings(g_.settings, services_.settings, links_.dialogs);
 }
 
 void MainFrm::FixRecentFiles() {
@@ -278,7 +276,7 @@ void MainFrm::OpenMovieMnu_Click() {
     request.filter = kMediaFilter;
     request.flags = platform::kFileMustExist | platform::kHideReadOnly;
     g_.data.gVideoFileName = links_.dialogs.openFile(request);
-    if (textfile::trimSpaces(g_.data.gVideoFileName).empty()) {
+    if (trimBlanks(g_.data.gVideoFileName).empty()) {
         return;
     }
     if (player == 1) {
@@ -322,7 +320,7 @@ void MainFrm::ResetMnu_Click() {
 
 void MainFrm::CnvrtTime_Click() {
     const auto answer = links_.dialogs.inputBox("Time to Convert?", kProgramTitle, "");
-    if (!answer || textfile::trimSpaces(*answer).empty()) {
+    if (!answer || trimBlanks(*answer).empty()) {
         return;
     }
     const ConvertedTime converted = ConvertTimeText(*answer, g_.settings);

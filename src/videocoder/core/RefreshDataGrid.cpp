@@ -1,9 +1,9 @@
 #include "videocoder/core/RefreshDataGrid.h"
 
-#include "textfile/Blanks.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "videocoder/core/FileDialogs.h"
+#include "videocoder/core/TextCase.h"
 #include "videocoder/core/TimeConversion.h"
 
 #include <algorithm>
@@ -82,7 +82,7 @@ void dressGroupColumns(Globals& g, CoderLinks& links) {
     for (int column = 1; column < kCommentsColumn; ++column) {
         grid[column].comboList.clear();
         const std::string& description = links.codeFrmGroups.at(g, column - 1);
-        if (!textfile::trimSpaces(description).empty()) {
+        if (!trimBlanks(description).empty()) {
             grid[column].title = description;
         }
     }
@@ -105,7 +105,7 @@ void fillPickLists(Globals& g, GridLayout& grid) {
     const bool descriptions = g.settings.gEditInCell == 3;
     for (int code = 1; code <= g.codeSet.gCodeCount; ++code) {
         const std::string item = g.codeSet.gCodes.at(descriptions ? 2 : 1, code).asText();
-        if (!textfile::trimSpaces(item).empty()) {
+        if (!trimBlanks(item).empty()) {
             GridColumn& column = gridColumn(grid, groupOf(g.codeSet.gCodes.at(3, code)) + 1);
             column.comboList += item + "|";
         }
