@@ -25,7 +25,7 @@ void ReadStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::stri
 }
 
 void ReadStandaloneSettings(ws::Global& g, platform::Platform& p, const std::string& title) {
-    ws::LoadSettingsReadOnly(g, p.settings);
+    ws::loadSettingsReadOnly(g, p.settings);
     ReadStandaloneCodeSet(g, p, title);
 }
 
