@@ -3,6 +3,7 @@
 #include "support/FixtureCases.h"
 #include "support/ScratchFolder.h"
 #include "textfile/Files.h"
+#include "videocoder/core/EditorGroupNames.h"
 
 #include <gtest/gtest.h>
 
@@ -265,6 +266,18 @@ TEST(CodeEditor, TouchLoadsAndUnloadSavesThenClears) {
     EXPECT_EQ(coder.g.codeSet.gCodes.at(1, 1), Value::empty());
     EXPECT_FALSE(coder.codeFrmGroups.loaded());
     EXPECT_EQ(coder.codeFrmGroups.at(coder.g, 2), "");
+}
+
+// The group grid is a view over the binding: an edit through it is the description itself,
+// and touching it loads the editor as the grid does.
+TEST(CodeEditor, GroupGridBindingEditsTheDescriptionsInPlace) {
+    Coder coder;
+    vc::EditorGroupNames names(coder.g, coder.codeFrmGroups);
+    names.setGroupName(4, "Fifth");
+    EXPECT_EQ(coder.g.open.gCodeOpen, vc::kTrue);
+    EXPECT_EQ(coder.codeFrmGroups.at(coder.g, 4), "Fifth");
+    coder.codeFrmGroups.at(coder.g, 0) = "First";
+    EXPECT_EQ(names.groupName(0), "First");
 }
 
 TEST(CodeEditor, FailedSaveOnUnloadKeepsTheCodes) {
