@@ -207,8 +207,8 @@ void BM_CountAndLayOut(benchmark::State& state) {
             for (int f = 0; f < kFiles; ++f) {
                 counter.countFile(d.g, counts);
                 const std::string section = ws::freqDurTextSection(
-                    d.g, counter, {"s.eve", header, counts.frequency, counts.duration, 100}, "12-10-2026",
-                    false);
+                    d.g, d.g, counter, {"s.eve", header, counts.frequency, counts.duration, 100},
+                    "12-10-2026", false);
                 benchmark::DoNotOptimize(section.data());
             }
         });

@@ -87,14 +87,14 @@ private:
     void writeSection(const FreqDurFigures& figures, bool pooled) {
         if (g_.OutputKind == kTextOutput) {
             textfile::appendToFile(g_.OutputFileName,
-                                   freqDurTextSection(g_, counter_, figures, date_, pooled));
+                                   freqDurTextSection(g_, g_, counter_, figures, date_, pooled));
             return;
         }
         std::string rows;
         if (csvHeadingDue_) {
             rows = freqDurCsvHeading(g_, counter_);
         }
-        rows += freqDurCsvRow(g_, counter_, figures);
+        rows += freqDurCsvRow(g_, g_, counter_, figures);
         textfile::appendToFile(g_.OutputFileName, rows);
         // In a list of lists every row carries its own heading row.
         csvHeadingDue_ = g_.ListOfListsActive != 0;

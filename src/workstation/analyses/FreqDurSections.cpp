@@ -17,9 +17,9 @@ double percentOf(std::int64_t part, std::int64_t whole) {
     return whole == 0 ? kNoDenominator : static_cast<double>(part) / static_cast<double>(whole) * 100.0;
 }
 
-std::int64_t frequencySum(const Global& g, const FreqDurFigures& figures) {
+std::int64_t frequencySum(const CodeSet& set, const FreqDurFigures& figures) {
     std::int64_t sum = 0;
-    for (int row = 1; row <= g.NumCodes; ++row) {
+    for (int row = 1; row <= set.NumCodes; ++row) {
         sum += figures.frequency[static_cast<std::size_t>(row)];
     }
     return sum;
@@ -27,14 +27,15 @@ std::int64_t frequencySum(const Global& g, const FreqDurFigures& figures) {
 
 class TextSection {
 public:
-    TextSection(const Global& g, const FreqDurFigures& figures, const std::string& date)
-        : g_(g), figures_(figures), date_(date) {}
+    TextSection(const CodeSet& set, const WorkstationSettings& settings, const FreqDurFigures& figures,
+                const std::string& date)
+        : set_(set), settings_(settings), figures_(figures), date_(date) {}
 
     void pageHeading() {
         out_.line(" Frequency and Duration Report     Date:" + date_);
         out_.line();
         out_.line(" File name: " + textfile::FileNameOnly(figures_.fileName));
-        out_.line(" Code file: " + textfile::FileNameOnly(g_.Code_File));
+        out_.line(" Code file: " + textfile::FileNameOnly(settings_.Code_File));
         out_.line(" " + figures_.header);
         out_.line();
         out_.text(" Code").tab(15).text("Frequency %").tab(35).text("Duration %").tab(48).text("Descriptor");
@@ -49,7 +50,7 @@ public:
         if (group == 0 ? frequency == 0 : static_cast<std::int64_t>(frequency) + duration == 0) {
             return;
         }
-        out_.text(" " + g_.CodeTable.code(row))
+        out_.text(" " + set_.CodeTable.code(row))
             .tab(10)
             .right(textfile::formatMask(frequency, "########0"), 10);
         out_.tab(21);
@@ -60,7 +61,7 @@ public:
             out_.tab(30).right(textfile::formatMask(duration, "########0"), 10);
             out_.tab(41).right(textfile::formatMask(percentOf(duration, figures_.timeBase), "##0.0"), 5);
         }
-        out_.tab(47).text(g_.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
+        out_.tab(47).text(set_.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
         if (++lines_ >= kPageLength) {
             pageHeading();
         }
@@ -75,7 +76,8 @@ public:
     textfile::ReportText& out() { return out_; }
 
 private:
-    const Global& g_;
+    const CodeSet& set_;
+    const WorkstationSettings& settings_;
     const FreqDurFigures& figures_;
     const std::string& date_;
     textfile::ReportText out_;
@@ -84,12 +86,13 @@ private:
 
 } // namespace
 
-std::string freqDurTextSection(const Global& g, const FreqDurCounter& counter, const FreqDurFigures& figures,
+std::string freqDurTextSection(const CodeSet& set, const WorkstationSettings& settings,
+                               const FreqDurCounter& counter, const FreqDurFigures& figures,
                                const std::string& date, bool pooled) {
-    TextSection section(g, figures, date);
-    const std::int64_t sum = frequencySum(g, figures);
+    TextSection section(set, settings, figures, date);
+    const std::int64_t sum = frequencySum(set, figures);
     section.pageHeading();
-    for (int row = 1; row <= g.NumCodes; ++row) {
+    for (int row = 1; row <= set.NumCodes; ++row) {
         section.codeRow(row, counter.groupOf(row), sum);
     }
     section.totals(sum);
@@ -99,10 +102,10 @@ std::string freqDurTextSection(const Global& g, const FreqDurCounter& counter, c
     return section.out().take();
 }
 
-std::string freqDurCsvHeading(const Global& g, const FreqDurCounter& counter) {
+std::string freqDurCsvHeading(const CodeSet& set, const FreqDurCounter& counter) {
     std::string line = "\"FileName\", \"CodeFile\", \"Header\"";
-    for (int row = 1; row <= g.NumCodes; ++row) {
-        const std::string code = g.CodeTable.code(row);
+    for (int row = 1; row <= set.NumCodes; ++row) {
+        const std::string code = set.CodeTable.code(row);
         line += ",\"F" + code + "\"";
         if (counter.groupOf(row) != 0) {
             line += ",\"D" + code + "\"";
@@ -111,10 +114,11 @@ std::string freqDurCsvHeading(const Global& g, const FreqDurCounter& counter) {
     return line + std::string(textfile::kLineEnd);
 }
 
-std::string freqDurCsvRow(const Global& g, const FreqDurCounter& counter, const FreqDurFigures& figures) {
+std::string freqDurCsvRow(const CodeSet& set, const WorkstationSettings& settings,
+                          const FreqDurCounter& counter, const FreqDurFigures& figures) {
     std::string line = "\"" + textfile::FileNameOnly(figures.fileName) + "\",\"" +
-                       textfile::FileNameOnly(g.Code_File) + "\",\"" + figures.header + "\"";
-    for (int row = 1; row <= g.NumCodes; ++row) {
+                       textfile::FileNameOnly(settings.Code_File) + "\",\"" + figures.header + "\"";
+    for (int row = 1; row <= set.NumCodes; ++row) {
         line += "," + textfile::printNumber(figures.frequency[static_cast<std::size_t>(row)]);
         if (counter.groupOf(row) != 0) {
             line += "," + textfile::printNumber(figures.duration[static_cast<std::size_t>(row)]);

@@ -3,7 +3,8 @@
 // comma-separated rows, one file's figures or the pooled ones.
 
 #include "workstation/analyses/FreqDurCounts.h"
-#include "workstation/core/Global.h"
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/WorkstationSettings.h"
 
 #include <cstdint>
 #include <span>
@@ -21,10 +22,12 @@ struct FreqDurFigures {
 
 // Page heading, code rows (a new heading every 55 counted lines) and totals; a file's
 // section ends with one more empty line, the pooled section does not.
-std::string freqDurTextSection(const Global& g, const FreqDurCounter& counter, const FreqDurFigures& figures,
+std::string freqDurTextSection(const CodeSet& set, const WorkstationSettings& settings,
+                               const FreqDurCounter& counter, const FreqDurFigures& figures,
                                const std::string& date, bool pooled);
 
-std::string freqDurCsvHeading(const Global& g, const FreqDurCounter& counter);
-std::string freqDurCsvRow(const Global& g, const FreqDurCounter& counter, const FreqDurFigures& figures);
+std::string freqDurCsvHeading(const CodeSet& set, const FreqDurCounter& counter);
+std::string freqDurCsvRow(const CodeSet& set, const WorkstationSettings& settings,
+                          const FreqDurCounter& counter, const FreqDurFigures& figures);
 
 } // namespace ws
