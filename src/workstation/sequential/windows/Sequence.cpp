@@ -312,10 +312,9 @@ void Sequence::resetControls() {
 
 void Sequence::centreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        adjustSize(); // the size it will show at, before it first shows
         const QRect area = screen->geometry();
-        const QSize size = sizeHint().expandedTo(this->size());
-        move(area.left() + (area.width() - size.width()) / 2,
-             area.top() + (area.height() - size.height()) / 2);
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
 }
 
