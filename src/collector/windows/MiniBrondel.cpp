@@ -103,12 +103,14 @@ void MiniBrondel::buildControls() {
 
     Label2 = new QLabel(QStringLiteral("Current Status..."), form);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twipsRect(5160, 0, 2010, 300));
+    // The labels reach the form's right edge: their design widths clip the texts in any
+    // font wider than the design's.
+    Label2->setGeometry(twipsRect(5160, 0, kFormWidth - 5160, 300));
     Label2->setFont(sansSerifBold(12));
 
     Label1 = new QLabel(form);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(5400, 2280, 2880, 270));
+    Label1->setGeometry(twipsRect(5400, 2280, kFormWidth - 5400, 270));
     Label1->setFont(sansSerifBold(9.75));
 
     for (int k = 1; k <= kGroupLists; ++k) {

@@ -18,6 +18,7 @@ QString widgetText(std::string_view bytes) {
 
 void QtTextBox::insertAtCaret(std::string_view bytes) {
     edit_.insertPlainText(widgetText(bytes));
+    edit_.ensureCursorVisible(); // the line just entered stays in sight
 }
 
 void QtTextBox::backspace() {
@@ -42,6 +43,7 @@ void QtTextBox::setText(std::string_view bytes) {
 
 void QtTextBox::moveCaretToEnd() {
     edit_.moveCursor(QTextCursor::End);
+    edit_.ensureCursorVisible();
 }
 
 void QtTextBox::takeFocus() {
