@@ -7,6 +7,8 @@ namespace platform {
 namespace {
 
 const std::string kDefaultSection = "[Default Applications]";
+// Characters that make an Exec argument need quotes.
+const char* const kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 
 std::string baseName(const FileTypeRegistration& r) {
     std::string name;
@@ -112,16 +114,21 @@ std::string mimePackageText(const FileTypeRegistration& r) {
 }
 
 std::string desktopExecProgram(const std::string& program) {
-    std::string quoted = "\"";
+    // Quoted only when it holds a reserved character: simple launchers (xdg-open without a
+    // desktop) take the first word as it stands.
+    const bool reserved = program.find_first_of(kReservedInExec) != std::string::npos;
+    std::string word = reserved ? "\"" : "";
     for (const char c : program) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') {
-            quoted += '\\';
+        if (reserved && (c == '"' || c == '`' || c == '$' || c == '\\')) {
+            word += '\\';
         }
         // A percent sign would start a field code.
-        quoted += c == '%' ? std::string("%%") : std::string(1, c);
+        word += c == '%' ? std::string("%%") : std::string(1, c);
     }
-    quoted += '"';
-    return stringEscaped(quoted);
+    if (reserved) {
+        word += '"';
+    }
+    return stringEscaped(word);
 }
 
 std::string desktopEntryText(const FileTypeRegistration& r) {

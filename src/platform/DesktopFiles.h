@@ -16,8 +16,8 @@ std::string mimePackageFileName(const FileTypeRegistration& registration);
 
 std::string mimePackageText(const FileTypeRegistration& registration);
 std::string desktopEntryText(const FileTypeRegistration& registration);
-// The program as the first word of an Exec key: always quoted, with the quoting rules'
-// escapes and then the string escapes of a Desktop Entry value.
+// The program as the first word of an Exec key: quoted with the quoting rules' escapes when
+// it holds a reserved character, then written with the string escapes of an entry's value.
 std::string desktopExecProgram(const std::string& program);
 
 // The mimeapps.list text with `mimeType=desktopFile` as the one line for that type under

@@ -46,7 +46,7 @@ TEST(XdgFileTypes, WritesThePackageTheEntryAndTheDefaultThenRebuildsTheCaches) {
                          "Type=Application\n"
                          "Name=Vintrosa\n"
                          "Comment=Vintrosa Document\n"
-                         "Exec=\"/opt/coder/Vintrosa\" %f\n"
+                         "Exec=/opt/coder/Vintrosa %f\n"
                          "MimeType=application/x-vintrosa-document;\n"
                          "NoDisplay=true\n"
                          "Terminal=false\n");
@@ -87,11 +87,12 @@ TEST(XdgFileTypes, AHomeThatCannotBeWrittenIsSilent) {
 
 TEST(DesktopFiles, ExecQuotesThePathByTheEntryRules) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"/opt/Vintrosa", "\"/opt/Vintrosa\""},
+        {"/opt/Vintrosa", "/opt/Vintrosa"},
         {"/a b/Vintrosa", "\"/a b/Vintrosa\""},
         {"/a\"b/$x/`y`", "\"/a\\\\\"b/\\\\$x/\\\\`y\\\\`\""},
         {"/a\\b", "\"/a\\\\\\\\b\""},
-        {"/100%/V", "\"/100%%/V\""},
+        {"/100%/V", "/100%%/V"},
+        {"/a'b/V", "\"/a'b/V\""},
     };
     for (const auto& [path, exec] : cases) {
         EXPECT_EQ(platform::desktopExecProgram(path), exec) << path;
