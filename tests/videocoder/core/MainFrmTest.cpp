@@ -444,6 +444,31 @@ TEST(MainFrmExit, SavesStoresThePositionAndEnds) {
     }
 }
 
+// Exit unloads the player, the code-set editor, then the coding window; closing the main
+// window starts with the coding window (which takes the code-set editor with it).
+TEST(MainFrmExit, UnloadsTheWindowsInEachRoadsOrder) {
+    for (const bool byMenu : {true, false}) {
+        Coder c;
+        c.mainFrm.Form_Load(c.dataFile("a.qvd"));
+        c.coder.codeFrmGroups.touch(c.g);
+        c.g.open.gVideoOpen = vc::kTrue;
+        std::string openAtVideoUnload;
+        c.windows.unloadVideoFrm3 = [&] {
+            openAtVideoUnload =
+                std::string(c.g.open.gCodeOpen ? "code " : "") + (c.g.open.gDataOpen ? "data" : "");
+        };
+        c.dialogs.files = {c.scratch.file("kids-copy.cod")};
+        if (byMenu) {
+            c.mainFrm.ExitMnu_Click();
+        } else {
+            EXPECT_TRUE(c.mainFrm.Form_Unload());
+        }
+        EXPECT_EQ(openAtVideoUnload, byMenu ? "code data" : "");
+        EXPECT_EQ(c.g.open.gCodeOpen, vc::kFalse);
+        EXPECT_EQ(c.g.open.gDataOpen, vc::kFalse);
+    }
+}
+
 TEST(MainFrmExit, StopsWhenTheDataCouldNotBeSaved) {
     for (const bool byMenu : {true, false}) {
         Coder c;

@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include <cmath>
 
@@ -106,6 +108,10 @@ void MainFrmWindow::guarded(const std::function<void()>& handler) {
 
 void MainFrmWindow::showSplash() {
     auto* splash = new FrmSplash(this);
+    splash->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
+    }
     splash->show();
 }
 
