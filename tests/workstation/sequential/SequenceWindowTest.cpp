@@ -11,10 +11,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -186,6 +188,13 @@ TEST_F(SequenceWindow, AddRemoveAndSwapKeepTheListsAsTheyShould) {
         EXPECT_EQ(itemsOf(s, "List3"), (std::vector<std::string>{"A", "B"}));
 
         auto* targets = child<QListWidget>(s, "List3");
+        child<QListWidget>(s, "List1")->setCurrentRow(2);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(targets->viewport(), &doubleClick); // adds C, the code chosen
+        EXPECT_EQ(itemsOf(s, "List3"), (std::vector<std::string>{"A", "B", "C"}));
+        targets->setCurrentRow(2);
+        click(s, "Del2");
         targets->setCurrentRow(-1);
         click(s, "Del2"); // nothing selected: nothing removed
         EXPECT_EQ(targets->count(), 2);
@@ -239,6 +248,10 @@ TEST_F(SequenceWindow, PairingsRunGivensOutsideTargetsInsideOrAsGroups) {
             at = report.find("\r\n", at);
         }
         EXPECT_EQ(headers, grouping.headers);
+        if (!grouping.givensAsGroup) { // the last pairing's given stays in element 1
+            EXPECT_EQ(sequential.sequence().run().gGivenCount, 1);
+            EXPECT_EQ(sequential.sequence().run().gGivens[1], "P");
+        }
     }
 }
 
