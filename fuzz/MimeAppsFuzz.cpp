@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string mime = "application/x-vintrosa-document";
     const std::string desktop = "vintrosa-document.desktop";
-    const std::string once = platform::withDefaultApplication(std::string(fuzz::bytesOf(data, size)), mime, desktop);
+    const std::string once =
+        platform::withDefaultApplication(std::string(fuzz::bytesOf(data, size)), mime, desktop);
     if (once.find(mime + "=" + desktop) == std::string::npos) {
         fuzz::propertyFailed("the default line is missing");
     }
