@@ -174,6 +174,11 @@ void MainFrm::newDataFile(const std::string& type) {
         return;
     }
     ClearData(g_.data);
+    // The window loaded while the type still read "Events", which its load takes for a
+    // transcript; lay it out again for the type the save settled.
+    links_.dataFrm.FG1 = GridLayout{};
+    links_.dataFrm.markUnloaded();
+    links_.dataFrm.ensureLoaded(g_);
     g_.open.gDataOpen = kTrue;
     AddRecentFile(g_.settings, g_.data.gFileName);
     FixRecentFiles();

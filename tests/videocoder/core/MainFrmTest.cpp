@@ -330,6 +330,10 @@ TEST(MainFrmNewFiles, NamedDataFileIsWrittenOpenedAndListed) {
     ASSERT_GE(c.windowCalls().size(), 3u);
     EXPECT_EQ(std::vector<std::string>(c.windowCalls().end() - 3, c.windowCalls().end()),
               (std::vector<std::string>{"setAutoSave on 120000", "caption new.qvd", "show"}));
+    EXPECT_EQ(textfile::readWholeFile(path).substr(0, 8), "Events\r\n");
+
+    EXPECT_EQ(c.coder.dataFrm.FG1[1].title, "Group 0");
+    EXPECT_FALSE(c.coder.dataFrm.FG1[5].hidden);
 
     // Open, it refuses a second new file rather than writing over this one.
     c.dialogs.files = {c.scratch.file("other.qvd")};
