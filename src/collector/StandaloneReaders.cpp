@@ -8,7 +8,7 @@
 
 namespace collector {
 
-void ReadStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::string& title) {
+void readStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::string& title) {
     ws::CodeSetReading reading = ws::readCodeSetFile(g.Code_File);
     if (!reading.read) {
         ws::CodeSetContents none;
@@ -24,9 +24,9 @@ void ReadStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::stri
     ws::useCodeSet(g, std::move(reading.contents));
 }
 
-void ReadStandaloneSettings(ws::Global& g, platform::Platform& p, const std::string& title) {
+void readStandaloneSettings(ws::Global& g, platform::Platform& p, const std::string& title) {
     ws::loadSettingsReadOnly(g, p.settings);
-    ReadStandaloneCodeSet(g, p, title);
+    readStandaloneCodeSet(g, p, title);
 }
 
 } // namespace collector

@@ -11,8 +11,8 @@ namespace collector {
 
 // Reads Code_File as it stands. A file that is missing or cannot be read whole leaves an
 // empty code set, and a message box says so (typed entry still works).
-void ReadStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::string& title);
+void readStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::string& title);
 // The stored settings (read only), then the code set.
-void ReadStandaloneSettings(ws::Global& g, platform::Platform& p, const std::string& title);
+void readStandaloneSettings(ws::Global& g, platform::Platform& p, const std::string& title);
 
 } // namespace collector

@@ -46,7 +46,7 @@ void WorkstationCollector::wireInto(ws::MainWindowLinks& links, QWidget* parent,
 std::unique_ptr<MiniBrondel> loadStandaloneCollector(ws::Global& g, platform::Platform& p,
                                                      std::function<void()> endProgram) {
     CollectorLinks links;
-    links.readSettingsAndCodeSet = [&g, &p] { ReadStandaloneSettings(g, p, kStandaloneTitle); };
+    links.readSettingsAndCodeSet = [&g, &p] { readStandaloneSettings(g, p, kStandaloneTitle); };
     links.endProgram = std::move(endProgram);
     auto window = std::make_unique<MiniBrondel>(g, p, std::move(links), kStandaloneTitle);
     window->Form_Load();

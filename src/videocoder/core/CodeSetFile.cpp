@@ -174,7 +174,7 @@ void ResetCodeTable(CodeSet& codes) {
     codes.gCodes.reset(kCodeFields, 1);
 }
 
-bool UnloadCodeEditor(Globals& g, CoderLinks& links) {
+bool unloadCodeEditor(Globals& g, CoderLinks& links) {
     if (!links.codeFrmGroups.loaded()) {
         return true;
     }

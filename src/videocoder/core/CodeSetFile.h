@@ -45,6 +45,6 @@ void ResetCodeTable(CodeSet& codes);
 // The code-set editor unloads: saves the code set, then clears gCodeOpen, the file name,
 // the table and the descriptions. When the save failed the editor stays loaded with its
 // codes (false); a cancelled name dialog discards them. Nothing happens when not loaded.
-bool UnloadCodeEditor(Globals& g, CoderLinks& links);
+bool unloadCodeEditor(Globals& g, CoderLinks& links);
 
 } // namespace vc

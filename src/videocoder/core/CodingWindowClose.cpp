@@ -5,14 +5,14 @@
 
 namespace vc {
 
-bool CloseCodingWindow(Globals& g, CoderLinks& links) {
+bool closeCodingWindow(Globals& g, CoderLinks& links) {
     if (!SaveDataFile(g, links)) {
         return false;
     }
     g.data.gFileName.clear();
     g.open.gDataOpen = kFalse;
     ResetEventArray(g.data);
-    UnloadCodeEditor(g, links);
+    unloadCodeEditor(g, links);
     links.dataFrm.port().unload();
     links.dataFrm.markUnloaded();
     return true;

@@ -10,7 +10,7 @@ namespace vc {
 // Saves the data file, then forgets it: no name, gDataOpen false, gData one empty row, the
 // code set unloaded with its editor. When the save did not happen (a failure, or a name
 // dialog cancelled) nothing is forgotten and the window stays: false.
-bool CloseCodingWindow(Globals& g, CoderLinks& links);
+bool closeCodingWindow(Globals& g, CoderLinks& links);
 
 // The autosave tick saves a file that has a name; an untitled one waits for its first save.
 void AutoSaveTimer_Timer(Globals& g, CoderLinks& links);

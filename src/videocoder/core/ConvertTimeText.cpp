@@ -74,7 +74,7 @@ std::string convert(const std::string& t, int target, int source, const VideoSet
 
 } // namespace
 
-int TimeFormOf(const std::string& time) {
+int timeFormOf(const std::string& time) {
     const bool dot = time.find('.') != std::string::npos;
     const bool colon = time.find(':') != std::string::npos;
     if (dot) {
@@ -89,7 +89,7 @@ ConvertedTime ConvertTimeText(const std::string& time, const VideoSettings& s) {
         return {true, "", ""};
     }
     const int target = static_cast<int>(display);
-    const int source = TimeFormOf(time);
+    const int source = timeFormOf(time);
     if (isBlank(time) || source == target) {
         return {true, time, ""};
     }

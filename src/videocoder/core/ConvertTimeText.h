@@ -16,7 +16,7 @@ struct ConvertedTime {
 
 // The form a time text is written in: "." and ":" clock (1), "." alone seconds (0),
 // ":" alone timecode (3), neither frames (2).
-int TimeFormOf(const std::string& time);
+int timeFormOf(const std::string& time);
 
 // A text blank after trimming, or already in the chosen form, comes back unchanged; a
 // FrameDisplay outside 0 to 3 gives "". A chain that needs a number and finds none, or a

@@ -26,7 +26,7 @@ bool on(std::int16_t flag) {
 
 } // namespace
 
-std::string CommandLineFile(const std::string& commandLine) {
+std::string commandLineFile(const std::string& commandLine) {
     std::string file = commandLine;
     if (!file.empty() && file.front() == '"') {
         file.erase(0, 1);
@@ -37,7 +37,7 @@ std::string CommandLineFile(const std::string& commandLine) {
     return file;
 }
 
-void AddRecentFile(VideoSettings& s, const std::string& fileName) {
+void addRecentFile(VideoSettings& s, const std::string& fileName) {
     if (fileName == s.gRecent[1]) {
         return;
     }
@@ -92,9 +92,9 @@ void MainFrm::startUp(const std::string& commandLine, bool again) {
     if (commandLine.empty() || on(g_.open.gDataOpen)) {
         return;
     }
-    g_.data.gFileName = CommandLineFile(commandLine);
+    g_.data.gFileName = commandLineFile(commandLine);
     if (OpenDataFile(g_, links_)) {
-        ArmAutoSaveTimer(s, links_.dataFrm.port());
+        armAutoSaveTimer(s, links_.dataFrm.port());
         links_.dataFrm.port().show();
     }
 }
@@ -180,9 +180,9 @@ void MainFrm::newDataFile(const std::string& type) {
     links_.dataFrm.markUnloaded();
     links_.dataFrm.ensureLoaded(g_);
     g_.open.gDataOpen = kTrue;
-    AddRecentFile(g_.settings, g_.data.gFileName);
+    addRecentFile(g_.settings, g_.data.gFileName);
     FixRecentFiles();
-    ArmAutoSaveTimer(g_.settings, links_.dataFrm.port());
+    armAutoSaveTimer(g_.settings, links_.dataFrm.port());
     showDataFrm(true);
 }
 
@@ -225,10 +225,10 @@ void MainFrm::openData(bool addToRecent) {
         return;
     }
     if (addToRecent) {
-        AddRecentFile(g_.settings, g_.data.gFileName);
+        addRecentFile(g_.settings, g_.data.gFileName);
         FixRecentFiles();
     }
-    ArmAutoSaveTimer(g_.settings, links_.dataFrm.port());
+    armAutoSaveTimer(g_.settings, links_.dataFrm.port());
     showDataFrm(true);
 }
 
@@ -344,11 +344,11 @@ bool MainFrm::unloadVideo() {
 }
 
 bool MainFrm::unloadCode() {
-    return !on(g_.open.gCodeOpen) || UnloadCodeEditor(g_, links_);
+    return !on(g_.open.gCodeOpen) || unloadCodeEditor(g_, links_);
 }
 
 bool MainFrm::unloadData() {
-    return !on(g_.open.gDataOpen) || CloseCodingWindow(g_, links_);
+    return !on(g_.open.gDataOpen) || closeCodingWindow(g_, links_);
 }
 
 void MainFrm::storePosition() {

@@ -117,9 +117,9 @@ private:
 };
 
 // The file the command line names: a double quote at its start, then one at its end, go.
-std::string CommandLineFile(const std::string& commandLine);
+std::string commandLineFile(const std::string& commandLine);
 // Puts a file at the top of the recent list unless it is there already; entry 4 drops.
-void AddRecentFile(VideoSettings& s, const std::string& fileName);
+void addRecentFile(VideoSettings& s, const std::string& fileName);
 // Waits that many seconds on the monotonic clock without letting any window event run.
 void WaitSeconds(platform::Clock& clock, float seconds);
 

@@ -122,7 +122,7 @@ void dress(Globals& g, CoderLinks& links) {
     const VideoSettings& s = g.settings;
 
     grid[0].hidden = false;
-    ArmAutoSaveTimer(s, window.port());
+    armAutoSaveTimer(s, window.port());
 
     const std::string& type = g.data.gDataType;
     if (type == "TRANSCRIPT") {
@@ -158,7 +158,7 @@ void dress(Globals& g, CoderLinks& links) {
 
 } // namespace
 
-void ArmAutoSaveTimer(const VideoSettings& s, CodingWindowPort& window) {
+void armAutoSaveTimer(const VideoSettings& s, CodingWindowPort& window) {
     if (on(s.gAutoSave) && s.gSaveTimerDuration > 0) {
         window.setAutoSave(true, textfile::toInt32(static_cast<double>(s.gSaveTimerDuration) * 1000));
     } else {

@@ -14,6 +14,6 @@ void RefreshDataGrid(Globals& g, CoderLinks& links);
 // The autosave timer's rule: armed with the duration in milliseconds while autosave is on
 // and the duration is above 0, otherwise disarmed. Durations too long for a 32-bit count
 // of milliseconds throw RunError 6.
-void ArmAutoSaveTimer(const VideoSettings& s, CodingWindowPort& window);
+void armAutoSaveTimer(const VideoSettings& s, CodingWindowPort& window);
 
 } // namespace vc

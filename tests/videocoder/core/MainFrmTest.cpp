@@ -169,7 +169,7 @@ TEST(MainFrmStartUp, CommandLineLosesOneQuoteAtEachEndOnly) {
         {"\"", ""},
         {"/a/b\"c.qvd", "/a/b\"c.qvd"}};
     for (const auto& [line, file] : cases) {
-        EXPECT_EQ(vc::CommandLineFile(line), file) << line;
+        EXPECT_EQ(vc::commandLineFile(line), file) << line;
     }
 }
 

@@ -107,7 +107,7 @@ void DataFrmWindow::AutoSaveTimer_Timer() {
 }
 
 void DataFrmWindow::closeEvent(QCloseEvent* event) {
-    if (links_ == nullptr || !g_.open.gDataOpen || CloseCodingWindow(g_, *links_)) {
+    if (links_ == nullptr || !g_.open.gDataOpen || closeCodingWindow(g_, *links_)) {
         if (model_ != nullptr) {
             model_->reload();
         }
