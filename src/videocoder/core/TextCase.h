@@ -1,40 +1,13 @@
 #pragma once
-// Trimming and case as the coder's texts need them: only blanks are trimmed (a tab is
-// text), and only ASCII letters change case, so bytes of other encodings pass unchanged.
+// The coder trims and changes case as the whole suite does.
 
-#include <string>
-#include <string_view>
+#include "textfile/TextCase.h"
 
 namespace vc {
 
-inline bool isBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-inline std::string trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-inline std::string upperCase(std::string text) {
-    for (char& ch : text) {
-        if (ch >= 'a' && ch <= 'z') {
-            ch = static_cast<char>(ch - 'a' + 'A');
-        }
-    }
-    return text;
-}
-
-inline std::string lowerCase(std::string text) {
-    for (char& ch : text) {
-        if (ch >= 'A' && ch <= 'Z') {
-            ch = static_cast<char>(ch - 'A' + 'a');
-        }
-    }
-    return text;
-}
+using textfile::isBlank;
+using textfile::lowerCase;
+using textfile::trimBlanks;
+using textfile::upperCase;
 
 } // namespace vc

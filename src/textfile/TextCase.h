@@ -1,0 +1,40 @@
+#pragma once
+// Trimming and case as imported and typed texts need them: only blanks are trimmed (a tab is
+// text), and only ASCII letters change case, so bytes of other encodings pass unchanged.
+
+#include <string>
+#include <string_view>
+
+namespace textfile {
+
+inline bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+inline std::string trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+inline std::string upperCase(std::string text) {
+    for (char& ch : text) {
+        if (ch >= 'a' && ch <= 'z') {
+            ch = static_cast<char>(ch - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+inline std::string lowerCase(std::string text) {
+    for (char& ch : text) {
+        if (ch >= 'A' && ch <= 'Z') {
+            ch = static_cast<char>(ch - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+} // namespace textfile

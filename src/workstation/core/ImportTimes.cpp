@@ -1,0 +1,160 @@
+#include "workstation/core/ImportTimes.h"
+
+#include "textfile/Numeric.h"
+#include "textfile/Paths.h"
+#include "textfile/RunError.h"
+#include "textfile/TextCase.h"
+#include "textfile/TextForms.h"
+
+#include <cstdint>
+
+namespace ws {
+namespace {
+
+constexpr std::int16_t kHundredths = 1;
+constexpr std::int16_t kFrames = 2;
+
+// Characters start..start+length-1 (1-based) of the text, as far as it has them.
+std::string_view middle(std::string_view text, std::size_t start,
+                        std::size_t length = std::string_view::npos) {
+    if (start > text.size()) {
+        return {};
+    }
+    return text.substr(start - 1, length);
+}
+
+// A part of a timecode that must be a number: an empty part is not.
+double strictNumber(std::string_view text) {
+    if (!textfile::isNumeric(text)) {
+        throw textfile::RunError(textfile::kTypeMismatch);
+    }
+    return textfile::leadingNumber(text);
+}
+
+std::int32_t withoutOverflow(std::int64_t value) {
+    if (value < INT32_MIN || value > INT32_MAX) {
+        throw textfile::RunError(textfile::kOverflow);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t convertTime(WorkstationSettings& settings, std::string_view text) {
+    const bool hasPoint = text.find('.') != std::string_view::npos;
+    const bool hasColon = text.find(':') != std::string_view::npos;
+    settings.gVTRStimebase = hasPoint ? kHundredths : kFrames;
+    if (hasColon) {
+        if (hasPoint) {
+            return textfile::toInt32(textfile::toSingle(static_cast<double>(ClockToSeconds(text)) * 100));
+        }
+        return TimecodeToFrames(text, settings.FramesPerSecond);
+    }
+    const double number = strictNumber(text);
+    if (hasPoint) {
+        return textfile::toInt32(textfile::toSingle(static_cast<double>(textfile::toSingle(number)) * 100));
+    }
+    return textfile::toInt32(number);
+}
+
+} // namespace
+
+float ClockToSeconds(std::string_view text) {
+    const float hours = textfile::toSingle(textfile::leadingNumber(middle(text, 1, 2)));
+    const float minutes = textfile::toSingle(textfile::leadingNumber(middle(text, 4, 2)));
+    const float seconds = textfile::toSingle(textfile::leadingNumber(middle(text, 7)));
+    float total = textfile::toSingle(static_cast<double>(hours) * 3600);
+    total = textfile::toSingle(static_cast<double>(total) +
+                               textfile::toSingle(static_cast<double>(minutes) * 60));
+    return textfile::toSingle(static_cast<double>(total) + seconds);
+}
+
+std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecond) {
+    if (text.find(':') == std::string_view::npos) {
+        return textfile::toInt32(textfile::leadingNumber(text));
+    }
+    const std::int32_t rate = framesPerSecond;
+    const std::int32_t perMinute = rate * 60;
+    const std::int32_t perHour = rate * 3600;
+    const double frames = textfile::leadingNumber(text.size() >= 2 ? text.substr(text.size() - 2) : text);
+    const double seconds = strictNumber(middle(text, 7, 2));
+    const double minutes = strictNumber(middle(text, 4, 2));
+    const double hours = strictNumber(middle(text, 1, 2));
+    float sum = textfile::toSingle(frames);
+    sum = textfile::toSingle(static_cast<double>(sum) + textfile::toSingle(seconds * rate));
+    sum = textfile::toSingle(static_cast<double>(sum) + textfile::toSingle(minutes * perMinute));
+    sum = textfile::toSingle(static_cast<double>(sum) + textfile::toSingle(hours * perHour));
+    return textfile::toInt32(sum);
+}
+
+std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
+                             const ImportMessageSink& onError) {
+    try {
+        return convertTime(settings, text);
+    } catch (const textfile::RunError& error) {
+        onError("Error converting time: {" + std::string(text) + "} - " + error.description());
+    }
+    return 0;
+}
+
+void ZeroJustifyTimes(SlotWriter& slot, std::int32_t& offset) {
+    const int last = slot.times()[0];
+    if (last < 1) {
+        return;
+    }
+    auto& times = slot.timesUpTo(last);
+    if (offset == 0) {
+        offset = times[1];
+    }
+    for (int index = 1; index <= last; ++index) {
+        times[index] = withoutOverflow(static_cast<std::int64_t>(times[index]) - offset);
+    }
+}
+
+void ConvertTimeBase(const WorkstationSettings& settings, SlotWriter& slot) {
+    double unit = 0;
+    if (settings.gVTRStimebase == kHundredths) {
+        unit = 100;
+    } else if (settings.gVTRStimebase == kFrames) {
+        if (settings.FramesPerSecond <= 0) {
+            throw textfile::RunError(textfile::kInvalidArgument, "Frames per second must be above 0");
+        }
+        unit = settings.FramesPerSecond;
+    } else {
+        return;
+    }
+    const int last = slot.times()[0];
+    auto& times = slot.timesUpTo(std::max(last, 0));
+    for (int index = 1; index <= last; ++index) {
+        times[index] = textfile::toInt32(static_cast<double>(static_cast<float>(times[index])) / unit);
+    }
+}
+
+std::string StripBlanks(std::string_view text) {
+    std::string stripped;
+    for (const char ch : text) {
+        if (ch != ' ') {
+            stripped += ch;
+        }
+    }
+    return stripped;
+}
+
+std::string CodeFromDescription(const CodeSet& codeSet, std::string_view text,
+                                const std::string& importedFile, const ImportWarningSink& warn) {
+    if (textfile::isBlank(text)) {
+        return {};
+    }
+    const std::string wanted = StripBlanks(textfile::lowerCase(std::string(text)));
+    for (int row = 1; row <= codeSet.NumCodes && row <= codeSet.CodeTable.rows(); ++row) {
+        if (StripBlanks(textfile::lowerCase(codeSet.CodeTable.description(row))) == wanted ||
+            codeSet.CodeTable.codeIs(row, text)) {
+            return codeSet.CodeTable.code(row);
+        }
+    }
+    const std::string crLf(textfile::kLineEnd);
+    warn(crLf + "Warning for file:" + textfile::FileNameOnly(importedFile) + crLf +
+         "String not found in code file: " + std::string(text) + crLf + "String will not be used." + crLf +
+         crLf);
+    return {};
+}
+
+} // namespace ws

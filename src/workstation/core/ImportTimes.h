@@ -1,0 +1,44 @@
+#pragma once
+// Time texts of imported data files and the slot-wide shifts every importer applies.
+
+#include "workstation/core/CodeSet.h"
+#include "workstation/core/EventSlotWriter.h"
+#include "workstation/core/WorkstationSettings.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ws {
+
+// Receives a message for the person: the importer shows it in a box with the program's title.
+using ImportMessageSink = std::function<void(const std::string& message)>;
+// Receives a warning entry for the output file.
+using ImportWarningSink = std::function<void(const std::string& entry)>;
+
+// Seconds of an "HH:MM:SS.ss" text; each part read leniently.
+float ClockToSeconds(std::string_view text);
+// Frames of an "HH:MM:SS:FF" text at `framesPerSecond`, or the rounded value of a text
+// without ":". A clock part that is not a number throws RunError 13.
+std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecond);
+// Hundredths or frames of a time text in any of the four forms; sets gVTRStimebase to the
+// unit (1 hundredths, 2 frames) before converting. A text that does not convert is told to
+// `onError` and gives 0.
+std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
+                             const ImportMessageSink& onError);
+
+// Subtracts `offset` from every time of the slot up to its end index; an offset of 0 first
+// becomes the time at index 1. A slot with no records is left alone.
+void ZeroJustifyTimes(SlotWriter& slot, std::int32_t& offset);
+// Turns the slot's hundredths or frames (as gVTRStimebase says) into whole seconds. A frame
+// rate of 0 or less throws RunError 5 rather than dividing by it.
+void ConvertTimeBase(const WorkstationSettings& settings, SlotWriter& slot);
+
+std::string StripBlanks(std::string_view text);
+// The code whose code (exactly) or description (case and blanks aside) is `text`; "" with a
+// warning naming `importedFile` when none is. A blank text gives "" with no warning.
+std::string CodeFromDescription(const CodeSet& codeSet, std::string_view text,
+                                const std::string& importedFile, const ImportWarningSink& warn);
+
+} // namespace ws
