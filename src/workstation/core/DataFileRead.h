@@ -35,6 +35,7 @@ struct EventReadResult {
     std::string refusal;                // why the file was refused before its records; empty otherwise
     std::optional<ReadFailure> failure; // set when an error stopped the read
     int index = 0;                      // the record reached: the end record's on a whole read
+    std::string copyBaseName;           // a clean import kept as copyBaseName + ".eve"; empty: none
 };
 
 struct DataFileRead {

@@ -2,6 +2,7 @@
 
 #include "workstation/core/EventFileEntries.h"
 #include "workstation/core/NativeEventReader.h"
+#include "workstation/core/OdfEventReader.h"
 
 #include <array>
 
@@ -19,7 +20,7 @@ EventReadResult readNotAvailable(const DataFileRead& read) {
     return {};
 }
 
-constexpr std::array<DataFileReader, 4> kReaders = {readNative, readNotAvailable, readNotAvailable,
+constexpr std::array<DataFileReader, 4> kReaders = {readNative, readNotAvailable, readOdfFile,
                                                     readNotAvailable};
 
 } // namespace

@@ -6,14 +6,12 @@
 #include "workstation/core/EventFileRows.h"
 #include "workstation/core/EventFileSlots.h"
 #include "workstation/core/EventSlotWriter.h"
+#include "workstation/core/ReadFailures.h"
 
 #include <exception>
 
 namespace ws {
 namespace {
-
-// A failure outside the classic run-time errors still needs a number for the entry.
-constexpr int kInternalError = 51;
 
 // The entry goes out with the farewell sound playing. An output file that cannot take
 // the entry is not a data error: that failure goes to the caller.
@@ -63,13 +61,16 @@ bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName
             p.dialogs.messageBox(result.refusal, "Sorry", platform::Buttons::OK, platform::Icon::None);
             return false;
         }
+        if (result.clean && !result.copyBaseName.empty()) {
+            WriteScratchEventFile(g, slot, result.copyBaseName, header);
+        }
         if (!result.failure && result.endRecordRead) {
             mergeContinuousDataWhenAsked(g, slot, fileName, header, rows);
         }
     } catch (const textfile::RunError& error) {
         result.failure = ReadFailure{error.number(), error.description()};
     } catch (const std::exception&) {
-        result.failure = ReadFailure{kInternalError, textfile::describeError(kInternalError)};
+        result.failure = ReadFailure{kInternalReadError, textfile::describeError(kInternalReadError)};
     }
     if (result.failure) {
         reportReadError(g, p, fileName, result.index, *result.failure);

@@ -16,10 +16,13 @@ std::string printLine(const std::string& text) {
 
 } // namespace
 
+std::string sequenceErrorEntryWithPath(const std::string& fileName, int index, const std::string& code) {
+    return printLine("Error:" + std::string(" Times out of sequence!") + kCrLf + " File:" + fileName +
+                     " Line:" + textfile::joinedNumber(index) + " Code:" + code + kCrLf);
+}
+
 std::string sequenceErrorEntry(const std::string& fileName, int index, const std::string& code) {
-    return printLine("Error:" + std::string(" Times out of sequence!") + kCrLf +
-                     " File:" + textfile::FileNameOnly(fileName) + " Line:" + textfile::joinedNumber(index) +
-                     " Code:" + code + kCrLf);
+    return sequenceErrorEntryWithPath(textfile::FileNameOnly(fileName), index, code);
 }
 
 std::string fileTooLongEntry(const std::string& fileName) {

@@ -8,6 +8,8 @@ namespace ws {
 
 // Times out of sequence: names the file without its folder.
 std::string sequenceErrorEntry(const std::string& fileName, int index, const std::string& code);
+// The same naming the file with its folder, as the imports do.
+std::string sequenceErrorEntryWithPath(const std::string& fileName, int index, const std::string& code);
 std::string fileTooLongEntry(const std::string& fileName);
 std::string undefinedCodeEntry(const std::string& fileName, int index, const std::string& code);
 std::string readErrorEntry(int errorNumber, const std::string& description, const std::string& fileName,

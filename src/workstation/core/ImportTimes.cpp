@@ -31,31 +31,36 @@ double strictNumber(std::string_view text) {
     return textfile::leadingNumber(text);
 }
 
-std::int32_t withoutOverflow(std::int64_t value) {
-    if (value < INT32_MIN || value > INT32_MAX) {
-        throw textfile::RunError(textfile::kOverflow);
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 std::int32_t convertTime(WorkstationSettings& settings, std::string_view text) {
     const bool hasPoint = text.find('.') != std::string_view::npos;
     const bool hasColon = text.find(':') != std::string_view::npos;
     settings.gVTRStimebase = hasPoint ? kHundredths : kFrames;
     if (hasColon) {
         if (hasPoint) {
-            return textfile::toInt32(textfile::toSingle(static_cast<double>(ClockToSeconds(text)) * 100));
+            return hundredthsOfSeconds(ClockToSeconds(text));
         }
         return TimecodeToFrames(text, settings.FramesPerSecond);
     }
     const double number = strictNumber(text);
     if (hasPoint) {
-        return textfile::toInt32(textfile::toSingle(static_cast<double>(textfile::toSingle(number)) * 100));
+        return hundredthsOfSeconds(number);
     }
     return textfile::toInt32(number);
 }
 
 } // namespace
+
+std::int32_t hundredthsOfSeconds(double seconds) {
+    return textfile::toInt32(textfile::toSingle(static_cast<double>(textfile::toSingle(seconds)) * 100));
+}
+
+std::int32_t timeDifference(std::int64_t a, std::int64_t b) {
+    const std::int64_t difference = a - b;
+    if (difference < INT32_MIN || difference > INT32_MAX) {
+        throw textfile::RunError(textfile::kOverflow);
+    }
+    return static_cast<std::int32_t>(difference);
+}
 
 float ClockToSeconds(std::string_view text) {
     const float hours = textfile::toSingle(textfile::leadingNumber(middle(text, 1, 2)));
@@ -105,7 +110,7 @@ void ZeroJustifyTimes(SlotWriter& slot, std::int32_t& offset) {
         offset = times[1];
     }
     for (int index = 1; index <= last; ++index) {
-        times[index] = withoutOverflow(static_cast<std::int64_t>(times[index]) - offset);
+        times[index] = timeDifference(times[index], offset);
     }
 }
 

@@ -25,6 +25,10 @@ std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecon
 // Hundredths or frames of a time text in any of the four forms; sets gVTRStimebase to the
 // unit (1 hundredths, 2 frames) before converting. A text that does not convert is told to
 // `onError` and gives 0.
+// Seconds read from a text, in whole hundredths: the single-precision value x 100, rounded.
+std::int32_t hundredthsOfSeconds(double seconds);
+// a - b; a result past 32 bits throws RunError 6.
+std::int32_t timeDifference(std::int64_t a, std::int64_t b);
 std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
                              const ImportMessageSink& onError);
 

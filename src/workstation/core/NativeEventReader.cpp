@@ -7,18 +7,15 @@
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/EventFileCodes.h"
 #include "workstation/core/EventFileEntries.h"
+#include "workstation/core/ReadFailures.h"
 
 #include <algorithm>
 #include <cctype>
-#include <exception>
 #include <optional>
 #include <string_view>
 
 namespace ws {
 namespace {
-
-// A failure outside the classic run-time errors still needs a number for the entry.
-constexpr int kInternalError = 51;
 
 std::string upperCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -100,19 +97,8 @@ void readRecords(const std::string& fileName, const CutOffSettings& cutOff, cons
 EventReadResult readNativeEventFile(const std::string& fileName, const CutOffSettings& cutOff,
                                     const CodeSet& codeSet, SlotWriter& slot, EventFileRows& rows,
                                     const EntrySink& sink) {
-    EventReadResult result;
-    try {
-        readRecords(fileName, cutOff, codeSet, slot, rows, sink, result);
-    } catch (const textfile::RunError& error) {
-        result.endRecordRead = false;
-        result.clean = false;
-        result.failure = ReadFailure{error.number(), error.description()};
-    } catch (const std::exception&) {
-        result.endRecordRead = false;
-        result.clean = false;
-        result.failure = ReadFailure{kInternalError, textfile::describeError(kInternalError)};
-    }
-    return result;
+    return readCatchingFailures(
+        [&](EventReadResult& result) { readRecords(fileName, cutOff, codeSet, slot, rows, sink, result); });
 }
 
 bool checkEventCodes(const CodeSet& codeSet, const std::vector<std::string>& codes, int endIndex,

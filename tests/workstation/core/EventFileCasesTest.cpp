@@ -2,6 +2,8 @@
 // settings in case.txt, and the exact error entries, slot contents and scratch copy expected.
 #include "workstation/core/EventFile.h"
 
+#include "SlotDump.h"
+
 #include "workstation/core/DataFileReaders.h"
 #include "workstation/core/EventFileEntries.h"
 #include "workstation/core/EventFileRows.h"
@@ -27,29 +29,6 @@ namespace ws {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string withPath(std::string text, const std::string& path) {
-    for (auto at = text.find("{path}"); at != std::string::npos; at = text.find("{path}", at + path.size())) {
-        text.replace(at, 6, path);
-    }
-    return text;
-}
-
-// The header, element 0 and every index up to the last one holding anything, so stale
-// records past the end show up too.
-std::string slotDump(Global& g, int slot, const std::string& header) {
-    const auto& codes = g.codesOf(slot);
-    const auto& times = g.timesOf(slot);
-    int last = kMaxEvents;
-    while (last > 0 && codes[last].empty() && times[last] == 0) {
-        --last;
-    }
-    std::string dump = "header|" + header + "\n0|" + std::to_string(times[0]) + "\n";
-    for (int index = 1; index <= last; ++index) {
-        dump += std::to_string(index) + "|" + codes[index] + "|" + std::to_string(times[index]) + "\n";
-    }
-    return dump;
-}
 
 void useTestCodeSet(Global& g) {
     const std::vector<std::string> codes = {"A", "B", "C", "D", "CD"};

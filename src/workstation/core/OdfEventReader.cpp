@@ -1,0 +1,130 @@
+#include "workstation/core/OdfEventReader.h"
+
+#include "textfile/FieldReader.h"
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "textfile/TextCase.h"
+#include "workstation/core/EventFileCodes.h"
+#include "workstation/core/EventFileEntries.h"
+#include "workstation/core/ImportTimes.h"
+#include "workstation/core/NativeEventReader.h"
+#include "workstation/core/ReadFailures.h"
+
+namespace ws {
+namespace {
+
+const std::string kSuspendMarker = "{susp}";
+const std::string kEndMarker = "{end}";
+
+std::size_t separatorOf(const std::string& line) {
+    return line.find_first_of(" ,");
+}
+
+struct OdfLine {
+    std::int32_t time = 0;
+    std::string code;
+};
+
+OdfLine nextLine(textfile::FieldReader& reader, std::int16_t convertTimes) {
+    const std::string line = reader.readLine();
+    return {OdfLineTime(line, convertTimes), OdfLineCode(line)};
+}
+
+std::string preambleOf(textfile::FieldReader& reader) {
+    std::string header;
+    for (std::string line = reader.readLine(); textfile::lowerCase(textfile::trimBlanks(line)) != "{start}";
+         line = reader.readLine()) {
+        header += " " + line;
+    }
+    return textfile::trimBlanks(header);
+}
+
+void readOdfRecords(const DataFileRead& read, EventReadResult& result) {
+    const WorkstationSettings& settings = read.settings;
+    textfile::FieldReader reader = textfile::FieldReader::fromFile(read.fileName);
+    result.header = preambleOf(reader);
+
+    SlotWriter& slot = read.slot;
+    std::int32_t suspended = 0; // the time cut out by the suspensions so far
+    bool clean = true;
+    int& index = result.index;
+    for (index = 1; index <= kMaxEvents;) {
+        OdfLine line = nextLine(reader, settings.gODFConvertTimes);
+        // A line after a resume line is a body line like any other: it may suspend again.
+        while (line.code == kSuspendMarker) {
+            const std::int32_t stopped = line.time;
+            const std::int32_t resumed = nextLine(reader, settings.gODFConvertTimes).time;
+            suspended = timeDifference(suspended, timeDifference(stopped, resumed));
+            line = nextLine(reader, settings.gODFConvertTimes);
+        }
+        if (line.code == kEndMarker) {
+            line.code = kSessionEndCode;
+        }
+        slot.time(index) = timeDifference(line.time, suspended);
+        std::string& code = slot.code(index);
+        code = textfile::trimBlanks(line.code);
+        if (settings.gCutOffEvents != 0 && code != kSessionEndCode) {
+            code = cutOffCode(code, settings.gNumToUse);
+        }
+        if (code.empty()) {
+            continue; // the next line takes this index
+        }
+        if (slot.times()[static_cast<std::size_t>(index)] <
+            slot.times()[static_cast<std::size_t>(index - 1)]) {
+            read.sink(sequenceErrorEntryWithPath(read.fileName, index, code));
+            clean = false;
+        }
+        if (code == kSessionEndCode) {
+            slot.time(0) = index;
+            result.endRecordRead = true;
+            if (settings.gODFZeroJustify != 0) {
+                std::int32_t offset = 0;
+                ZeroJustifyTimes(slot, offset);
+            }
+            if (!read.rows.allDefined() &&
+                !checkEventCodes(read.codeSet, slot.codes(), index, read.fileName, read.sink)) {
+                clean = false;
+            }
+            result.clean = clean;
+            if (clean && settings.gODFKeepScratch != 0) {
+                result.copyBaseName = read.fileName;
+            }
+            return;
+        }
+        read.rows.note(index, code);
+        ++index;
+    }
+    read.sink(fileTooLongEntry(read.fileName));
+}
+
+} // namespace
+
+std::int32_t OdfLineTime(const std::string& line, std::int16_t convertTimes) {
+    const std::size_t separator = separatorOf(line);
+    if (separator == std::string::npos) {
+        return 0;
+    }
+    const std::string text = textfile::trimBlanks(std::string_view(line).substr(0, separator));
+    if (!textfile::isNumeric(text)) {
+        throw textfile::RunError(textfile::kTypeMismatch);
+    }
+    const double number = textfile::leadingNumber(text);
+    if (convertTimes != 0 && text.find('.') != std::string::npos) {
+        return hundredthsOfSeconds(number);
+    }
+    return textfile::toInt32(number);
+}
+
+std::string OdfLineCode(const std::string& line) {
+    const std::size_t separator = separatorOf(line);
+    if (separator == std::string::npos) {
+        return "None";
+    }
+    return textfile::trimBlanks(std::string_view(line).substr(separator + 1));
+}
+
+EventReadResult readOdfFile(const DataFileRead& read) {
+    return readCatchingFailures([&](EventReadResult& result) { readOdfRecords(read, result); });
+}
+
+} // namespace ws

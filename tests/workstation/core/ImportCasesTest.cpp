@@ -1,0 +1,116 @@
+// Reads every case folder under fixtures/imports through ReadEventFile: the data file is the
+// case's one file named input.*, copied into a scratch folder so that copies kept beside it
+// land there. case.txt names the format and the settings by their names; the expected error
+// entries, slot and kept copy are compared byte for byte.
+#include "workstation/core/EventFile.h"
+
+#include "SlotDump.h"
+
+#include "support/FixtureCases.h"
+#include "support/ScratchFolder.h"
+#include "support/ScriptedPlatform.h"
+#include "textfile/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+
+void useImportCodeSet(Global& g) {
+    const std::vector<std::pair<std::string, std::string>> codes = {
+        {"A", "Look Away"}, {"B", "Babble"}, {"C", "Cry"}, {"D", "Down"}, {"CD", "Cry Down"}};
+    g.CodeTable.resize(static_cast<int>(codes.size()));
+    for (std::size_t row = 1; row <= codes.size(); ++row) {
+        g.CodeTable(1, static_cast<int>(row)) = textfile::Value::ofText(codes[row - 1].first);
+        g.CodeTable(2, static_cast<int>(row)) = textfile::Value::ofText(codes[row - 1].second);
+    }
+    g.NumCodes = static_cast<std::int16_t>(codes.size());
+}
+
+// The settings a case may name, by their names.
+std::map<std::string, std::int16_t*> namedSettings(Global& g) {
+    return {{"gFileFormat", &g.gFileFormat},
+            {"gCutOffEvents", &g.gCutOffEvents},
+            {"gNumToUse", &g.gNumToUse},
+            {"FramesPerSecond", &g.FramesPerSecond},
+            {"gODFConvertTimes", &g.gODFConvertTimes},
+            {"gODFZeroJustify", &g.gODFZeroJustify},
+            {"gODFKeepScratch", &g.gODFKeepScratch},
+            {"gVintro2Secs", &g.gVintro2Secs},
+            {"gVTRSStartTime", &g.gVTRSStartTime},
+            {"gVTRSEndTime", &g.gVTRSEndTime},
+            {"gVTRSCombine", &g.gVTRSCombine},
+            {"gVTRSKeepScratch", &g.gVTRSKeepScratch}};
+}
+
+fs::path inputOf(const fs::path& folder) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().stem() == "input") {
+            return entry.path();
+        }
+    }
+    return {};
+}
+
+class ImportCase : public testsupport::FixtureCase {
+protected:
+    fs::path family() const override { return testsupport::fixtureFamily("imports"); }
+    testsupport::ScratchFolder scratchFolder_;
+    const fs::path& scratch_ = scratchFolder_.path();
+};
+
+TEST_P(ImportCase, ReadsAsExpected) {
+    const fs::path folder = this->folder();
+    auto settings = caseSettings();
+    const fs::path input = inputOf(folder);
+    ASSERT_FALSE(input.empty()) << "every case folder needs its input.* file";
+
+    Global g;
+    testsupport::ScriptedPlatform sp;
+    useImportCodeSet(g);
+    g.OutputFileName = (scratch_ / "report.txt").string();
+    for (const auto& [name, setting] : namedSettings(g)) {
+        if (settings.contains(name)) {
+            *setting = static_cast<std::int16_t>(std::stoi(settings[name]));
+        }
+    }
+    const fs::path dataFile = scratch_ / input.filename();
+    fs::copy_file(input, dataFile);
+
+    std::string header = "untouched";
+    const bool result = ReadEventFile(g, sp.platform, dataFile.string(), 1, header);
+
+    EXPECT_EQ(result, settings["result"] == "true");
+    const fs::path expectedOutput = folder / "expected-output.txt";
+    const std::string output = fs::exists(g.OutputFileName) ? textfile::readWholeFile(g.OutputFileName) : "";
+    EXPECT_TRUE(testsupport::sameBytes(
+        output, fs::exists(expectedOutput)
+                    ? withPath(textfile::readWholeFile(expectedOutput.string()), dataFile.string())
+                    : std::string()));
+    if (fs::exists(folder / "expected-slot.txt")) {
+        EXPECT_TRUE(testsupport::sameAsFile(slotDump(g, 1, header), folder / "expected-slot.txt"));
+    }
+    const fs::path copy = dataFile.string() + ".eve";
+    if (fs::exists(folder / "expected-copy.eve")) {
+        ASSERT_TRUE(fs::exists(copy));
+        EXPECT_TRUE(
+            testsupport::sameAsFile(textfile::readWholeFile(copy.string()), folder / "expected-copy.eve"));
+    } else {
+        EXPECT_FALSE(fs::exists(copy));
+    }
+    EXPECT_TRUE(testsupport::boxesAsCaseSays(sp.dialogs.boxes, settings));
+    const std::vector<std::string> farewell = {"File /opt/suite/Marnet.wav", "Open", "Play", "Close"};
+    EXPECT_EQ(sp.sound.commands, settings["sound"] == "farewell" ? farewell : std::vector<std::string>{});
+}
+
+SUITE_FIXTURE_CASES(ImportCase, "imports");
+
+} // namespace
+} // namespace ws
