@@ -3,6 +3,7 @@
 // its SlotWriter, hands each error entry to the sink, and returns what it read; showing
 // boxes, playing sounds and writing the entries out are the caller's.
 
+#include "platform/Dialogs.h"
 #include "workstation/core/CodeSet.h"
 #include "workstation/core/EventFileRows.h"
 #include "workstation/core/EventSlotWriter.h"
@@ -30,12 +31,13 @@ struct ReadFailure {
 
 struct EventReadResult {
     bool endRecordRead = false;
-    bool clean = false;                 // read to its end record with no data error
-    std::optional<std::string> header;  // once the type line has been accepted
-    std::string refusal;                // why the file was refused before its records; empty otherwise
-    std::optional<ReadFailure> failure; // set when an error stopped the read
-    int index = 0;                      // the record reached: the end record's on a whole read
-    std::string copyBaseName;           // a clean import kept as copyBaseName + ".eve"; empty: none
+    bool clean = false;                   // read to its end record with no data error
+    std::optional<std::string> header;    // once the type line has been accepted
+    std::string refusal;                  // why the file was refused before its records; empty otherwise
+    std::optional<ReadFailure> failure;   // set when an error stopped the read
+    int index = 0;                        // the record reached: the end record's on a whole read
+    std::string copyBaseName;             // the slot kept as copyBaseName + ".eve"; empty: no copy
+    std::optional<std::int16_t> timeBase; // an import's unit of the last time text converted
 };
 
 struct DataFileRead {
@@ -45,6 +47,7 @@ struct DataFileRead {
     SlotWriter& slot;
     EventFileRows& rows;
     const EntrySink& sink;
+    platform::Dialogs* dialogs = nullptr; // the boxes an import shows; none when run on its own
 };
 
 } // namespace ws

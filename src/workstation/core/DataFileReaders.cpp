@@ -1,8 +1,9 @@
 #include "workstation/core/DataFileReaders.h"
 
-#include "workstation/core/EventFileEntries.h"
+#include "workstation/core/DoruImport.h"
 #include "workstation/core/NativeEventReader.h"
 #include "workstation/core/OdfEventReader.h"
+#include "workstation/core/VintroImport.h"
 
 #include <array>
 
@@ -14,14 +15,8 @@ EventReadResult readNative(const DataFileRead& read) {
     return readNativeEventFile(read.fileName, cutOff, read.codeSet, read.slot, read.rows, read.sink);
 }
 
-// An import this build does not have: an empty slot must not pass for a clean file.
-EventReadResult readNotAvailable(const DataFileRead& read) {
-    read.sink(formatNotAvailableEntry(read.fileName));
-    return {};
-}
-
-constexpr std::array<DataFileReader, 4> kReaders = {readNative, readNotAvailable, readOdfFile,
-                                                    readNotAvailable};
+constexpr std::array<DataFileReader, 4> kReaders = {readNative, ImportVintroFile, readOdfFile,
+                                                    ImportDoruFile};
 
 } // namespace
 

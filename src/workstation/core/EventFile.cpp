@@ -52,7 +52,7 @@ bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName
         const EntrySink sink = [&g](const std::string& entry) { appendErrorEntry(g.OutputFileName, entry); };
         {
             SlotWriter writer(g, slot);
-            result = reader(DataFileRead{fileName, g, g, writer, rows, sink});
+            result = reader(DataFileRead{fileName, g, g, writer, rows, sink, &p.dialogs});
         }
         if (result.header) {
             header = *result.header;
@@ -61,7 +61,10 @@ bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName
             p.dialogs.messageBox(result.refusal, "Sorry", platform::Buttons::OK, platform::Icon::None);
             return false;
         }
-        if (result.clean && !result.copyBaseName.empty()) {
+        if (result.timeBase) {
+            g.gVTRStimebase = *result.timeBase;
+        }
+        if (!result.copyBaseName.empty()) {
             WriteScratchEventFile(g, slot, result.copyBaseName, header);
         }
         if (!result.failure && result.endRecordRead) {

@@ -42,11 +42,6 @@ std::string readErrorEntry(int errorNumber, const std::string& description, cons
                      " File: " + fileName + " Line:" + textfile::joinedNumber(index) + kCrLf);
 }
 
-std::string formatNotAvailableEntry(const std::string& fileName) {
-    return printLine("Error:" + std::string(" File format not available!") + kCrLf + " File:" + fileName +
-                     kCrLf);
-}
-
 void appendErrorEntry(const std::string& outputFileName, const std::string& entry) {
     textfile::appendToFile(outputFileName, entry);
 }

@@ -14,8 +14,6 @@ std::string fileTooLongEntry(const std::string& fileName);
 std::string undefinedCodeEntry(const std::string& fileName, int index, const std::string& code);
 std::string readErrorEntry(int errorNumber, const std::string& description, const std::string& fileName,
                            int index);
-// For data-file formats whose import is not part of this build.
-std::string formatNotAvailableEntry(const std::string& fileName);
 
 // Opens the output file for appending, writes the entry and closes it again.
 void appendErrorEntry(const std::string& outputFileName, const std::string& entry);

@@ -6,6 +6,7 @@
 #include "workstation/core/EventFileEntries.h"
 #include "workstation/core/EventFileSlots.h"
 #include "workstation/core/EventSlotWriter.h"
+#include "workstation/core/ImportedSlot.h"
 #include "workstation/core/NativeEventReader.h"
 
 #include "textfile/Files.h"
@@ -46,18 +47,7 @@ void CheckEventCodes(Global& g, int slot, std::int16_t& errorFlag, int endIndex,
 // this sort is deliberately not stable.
 void SortEvents(Global& g, int slot) {
     SlotWriter writer(g, slot);
-    const int last = writer.times()[0];
-    requireSlotIndex(last);
-    auto& codes = writer.codesUpTo(last);
-    auto& times = writer.timesUpTo(last);
-    for (int i = 1; i < last; ++i) {
-        for (int j = i + 1; j <= last; ++j) {
-            if (times[j] < times[i]) {
-                textfile::SwapValues(times[i], times[j]);
-                textfile::SwapValues(codes[i], codes[j]);
-            }
-        }
-    }
+    sortSlotByTime(writer);
 }
 
 void WriteScratchEventFile(Global& g, int slot, const std::string& baseName, const std::string& header) {

@@ -86,16 +86,6 @@ TEST_F(EventFileTest, ScratchCopyForAnUnknownSlotLeavesAnOldFileAlone) {
     EXPECT_EQ(textfile::readWholeFile(path("kid.eve")), "Events\r\nold\r\n-500, 3 \r\n");
 }
 
-TEST_F(EventFileTest, FormatsNotBuiltYetFailWithAnEntryInsteadOfAnEmptySlot) {
-    const std::string file = eventFile("kid.eve", "A,1\r\n-500,5\r\n");
-    for (const std::int16_t format : {1, 3}) {
-        g.gFileFormat = format;
-        fs::remove(g.OutputFileName);
-        EXPECT_FALSE(ReadEventFile(g, sp.platform, file, 1, header)) << format;
-        EXPECT_EQ(report(), "Error: File format not available!\r\n File:" + file + "\r\n\r\n") << format;
-    }
-}
-
 TEST_F(EventFileTest, MergeRunsOnceTheEndRecordIsReadWhateverTheResult) {
     std::vector<std::string> merged;
     g.hooks.mergeContinuousData = [&](int slot, const std::string& fileName, std::string& h) {

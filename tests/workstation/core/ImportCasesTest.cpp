@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ namespace fs = std::filesystem;
 
 void useImportCodeSet(Global& g) {
     const std::vector<std::pair<std::string, std::string>> codes = {
-        {"A", "Look Away"}, {"B", "Babble"}, {"C", "Cry"}, {"D", "Down"}, {"CD", "Cry Down"}};
+        {"A", "Look Away"}, {"B", "Babble"},     {"C", "Cry"},         {"D", "Down"},
+        {"CD", "Cry Down"}, {"[cry]", "Crying"}, {"[look]", "Looking"}};
     g.CodeTable.resize(static_cast<int>(codes.size()));
     for (std::size_t row = 1; row <= codes.size(); ++row) {
         g.CodeTable(1, static_cast<int>(row)) = textfile::Value::ofText(codes[row - 1].first);
@@ -47,7 +49,18 @@ std::map<std::string, std::int16_t*> namedSettings(Global& g) {
             {"gVTRSStartTime", &g.gVTRSStartTime},
             {"gVTRSEndTime", &g.gVTRSEndTime},
             {"gVTRSCombine", &g.gVTRSCombine},
-            {"gVTRSKeepScratch", &g.gVTRSKeepScratch}};
+            {"gVTRSKeepScratch", &g.gVTRSKeepScratch},
+            {"gDORUUseTranslation", &g.gDORUUseTranslation},
+            {"gDORUConvertTimes", &g.gDORUConvertTimes},
+            {"gDORUKeepScratch", &g.gDORUKeepScratch}};
+}
+
+// "joined=0,1" and "ignored=2" set those code groups' states for combining mode.
+void setGroupStates(Global& g, const std::string& groups, std::int16_t state) {
+    std::stringstream list(groups);
+    for (std::string group; std::getline(list, group, ',');) {
+        g.ColumnGroupStates.at(static_cast<std::size_t>(std::stoi(group))) = state;
+    }
 }
 
 fs::path inputOf(const fs::path& folder) {
@@ -81,8 +94,17 @@ TEST_P(ImportCase, ReadsAsExpected) {
             *setting = static_cast<std::int16_t>(std::stoi(settings[name]));
         }
     }
+    setGroupStates(g, settings["joined"], 1);
+    setGroupStates(g, settings["ignored"], 2);
     const fs::path dataFile = scratch_ / input.filename();
     fs::copy_file(input, dataFile);
+    if (settings.contains("translation")) {
+        g.gDORUTransFile = (scratch_ / settings["translation"]).string();
+        fs::copy_file(folder / settings["translation"], g.gDORUTransFile);
+    }
+    if (settings.contains("message")) {
+        settings["message"] = withPath(settings["message"], dataFile.string());
+    }
 
     std::string header = "untouched";
     const bool result = ReadEventFile(g, sp.platform, dataFile.string(), 1, header);

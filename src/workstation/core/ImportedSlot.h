@@ -1,0 +1,18 @@
+#pragma once
+// What the imports do to the slot they fill, holding it through a writer.
+
+#include "workstation/core/EventSlotWriter.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ws {
+
+// Sorts records 1..times(0) by time with the exact exchange steps, which decide the order of
+// equal times that reports depend on: deliberately not stable.
+void sortSlotByTime(SlotWriter& slot);
+// Appends a record after the slot's end index and moves the end index to it; past the
+// slot's capacity it throws RunError 9.
+void appendImportedEvent(SlotWriter& slot, const std::string& code, std::int32_t time);
+
+} // namespace ws

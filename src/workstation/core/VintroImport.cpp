@@ -1,0 +1,217 @@
+#include "workstation/core/VintroImport.h"
+
+#include "textfile/FieldReader.h"
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "textfile/TextCase.h"
+#include "workstation/core/ImportMessages.h"
+#include "workstation/core/ImportTimes.h"
+#include "workstation/core/ImportedSlot.h"
+
+namespace ws {
+namespace {
+
+// The coder keeps its comment in this column; it never holds a code.
+constexpr int kCommentColumn = 50;
+// Combining mode keeps a state for code groups 0..50, so for columns up to 52.
+constexpr int kCombiningColumns = 52;
+constexpr std::int16_t kJoined = 1;
+constexpr std::int16_t kIgnored = 2;
+
+class VintroImport {
+public:
+    explicit VintroImport(const DataFileRead& read)
+        : read_(read), settings_(read.settings), messages_(read.dialogs) {}
+
+    bool run(EventReadResult& result) {
+        settings_.gVTRStimebase = 0;
+        if (read_.fileName.empty()) {
+            result.timeBase = settings_.gVTRStimebase;
+            return false;
+        }
+        const bool imported =
+            messages_.showingFailures("Error Loading VTRS Data: ", [&] { return import(result); });
+        result.timeBase = settings_.gVTRStimebase;
+        return imported;
+    }
+
+private:
+    bool import(EventReadResult& result) {
+        textfile::FieldReader reader = textfile::FieldReader::fromFile(read_.fileName);
+        const std::string type = textfile::upperCase(reader.readLine());
+        std::string header;
+        for (int line = 0; line < 6; ++line) {
+            header += reader.readLine() + "|";
+        }
+        result.header = header;
+        reader.readLine(); // the notes marker
+        while (textfile::lowerCase(reader.readLine()) != "</notes>") {
+        }
+        std::string startText;
+        std::string endText;
+        for (int line = 7; line <= 12; ++line) {
+            std::string text = reader.readLine();
+            if (line == 9) {
+                startText = std::move(text);
+            } else if (line == 10) {
+                endText = std::move(text);
+            }
+        }
+        if (type == "TRANSCRIPT") {
+            messages_.tell(
+                "TALVOR can't process Vintro Transcription files.\rYou must convert them to DORU format "
+                "first. Sorry");
+            return false;
+        }
+        if (type != "EVENTS") {
+            messages_.tell(read_.fileName + " is not a valid Vintro data file.");
+            return false;
+        }
+        readRows(reader);
+        sortSlotByTime(read_.slot);
+        appendEndRecord(startText, endText);
+        if (settings_.gVintro2Secs != 0) {
+            ConvertTimeBase(settings_, read_.slot);
+        }
+        result.endRecordRead = true;
+        result.clean = true;
+        if (settings_.gVTRSKeepScratch != 0) {
+            result.copyBaseName = read_.fileName;
+        }
+        return true;
+    }
+
+    void readRows(textfile::FieldReader& reader) {
+        const std::int16_t rowCount = textfile::toInt16(reader.readNumber());
+        const std::int16_t columnCount = textfile::toInt16(reader.readNumber());
+        const bool combining = settings_.gVTRSCombine != 0;
+        if (columnCount > (combining ? kCombiningColumns : kVintroFields)) {
+            throw textfile::RunError(textfile::kSubscriptOutOfRange);
+        }
+        VintroFields fields;
+        for (int row = 1; row <= rowCount; ++row) {
+            const std::string line = reader.readLine();
+            fields.fill({});
+            SplitVintroLine(line, fields, columnCount);
+            if (combining) {
+                combiningRow(fields, columnCount);
+            } else {
+                plainRow(fields, columnCount);
+            }
+        }
+    }
+
+    std::string cellOf(const VintroFields& fields, int column) const {
+        return column == kCommentColumn ? std::string() : textfile::trimBlanks(fields[column]);
+    }
+
+    void takeRowTime(const std::string& cell) {
+        if (!textfile::isBlank(cell)) {
+            time_ = parse(cell);
+        }
+    }
+
+    void plainRow(const VintroFields& fields, int columnCount) {
+        for (int column = 1; column <= columnCount; ++column) {
+            const std::string cell = cellOf(fields, column);
+            if (column == 1) {
+                takeRowTime(cell);
+            } else {
+                appendEventOf(cell);
+            }
+        }
+    }
+
+    void combiningRow(const VintroFields& fields, int columnCount) {
+        std::array<std::string, kCombiningColumns + 1> cells;
+        for (int column = 1; column <= columnCount; ++column) {
+            cells[column] = cellOf(fields, column);
+            if (column == 1) {
+                takeRowTime(cells[column]);
+            }
+        }
+        std::string combined;
+        for (int column = 2; column <= columnCount; ++column) {
+            if (!textfile::isBlank(cells[column]) && stateOf(column) == kJoined) {
+                combined += textfile::trimBlanks(cells[column]);
+                cells[column].clear();
+            }
+        }
+        if (!textfile::isBlank(combined)) {
+            appendEventOf(combined);
+        }
+        for (int column = 2; column <= columnCount; ++column) {
+            if (stateOf(column) != kIgnored) {
+                appendEventOf(cells[column]);
+            }
+        }
+    }
+
+    std::int16_t stateOf(int column) const {
+        return settings_.ColumnGroupStates[static_cast<std::size_t>(column - 2)];
+    }
+
+    void appendEventOf(const std::string& text) {
+        const std::string code = CodeFromDescription(read_.codeSet, text, read_.fileName, read_.sink);
+        if (!textfile::isBlank(code)) {
+            append(code, time_);
+        }
+    }
+
+    void append(const std::string& code, std::int32_t time) { appendImportedEvent(read_.slot, code, time); }
+
+    void appendEndRecord(const std::string& startText, const std::string& endText) {
+        std::int32_t end = 0;
+        if (settings_.gVTRSEndTime == 1 && !textfile::isBlank(endText)) {
+            end = parse(endText);
+        }
+        std::int32_t start = 0;
+        if (settings_.gVTRSStartTime == 1 && !textfile::isBlank(startText)) {
+            start = parse(startText);
+        }
+        const int last = read_.slot.times()[0];
+        if (end == 0 && last >= 1) {
+            end = read_.slot.times()[static_cast<std::size_t>(last)];
+        }
+        append(kSessionEndCode, end);
+        ZeroJustifyTimes(read_.slot, start);
+    }
+
+    std::int32_t parse(const std::string& text) {
+        return ParseTimeString(settings_, text, messages_.timeErrors());
+    }
+
+    const DataFileRead& read_;
+    WorkstationSettings settings_; // the import's own copy: it sets the time base as it goes
+    ImportMessages messages_;
+    std::int32_t time_ = 0;
+};
+
+} // namespace
+
+void SplitVintroLine(std::string_view line, VintroFields& fields, std::int16_t columnCount) {
+    int field = 1;
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const char ch = line[at];
+        if (ch == ',') {
+            ++field;
+            if (field > kVintroFields) {
+                throw textfile::RunError(textfile::kSubscriptOutOfRange);
+            }
+            if (field == columnCount) {
+                fields[static_cast<std::size_t>(field)] = std::string(line.substr(at + 1));
+                return;
+            }
+        } else if (ch != '"') {
+            fields[static_cast<std::size_t>(field)] += ch;
+        }
+    }
+}
+
+EventReadResult ImportVintroFile(const DataFileRead& read) {
+    EventReadResult result;
+    VintroImport(read).run(result);
+    return result;
+}
+
+} // namespace ws

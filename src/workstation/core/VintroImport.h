@@ -1,0 +1,26 @@
+#pragma once
+// The video coder's data files (.qvd), EVENTS type: one event per coded cell at its row's
+// time, codes found by code or description, column groups plain or joined into one code.
+
+#include "workstation/core/DataFileRead.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace ws {
+
+// The field array a row is split into: fields 1..100.
+inline constexpr int kVintroFields = 100;
+using VintroFields = std::array<std::string, kVintroFields + 1>;
+
+// Splits one row into fields 1 and up: commas end fields and quotes are dropped, except in
+// the last column (columnCount), which takes the rest of the line unchanged. A row with more
+// fields than the array holds throws RunError 9.
+void SplitVintroLine(std::string_view line, VintroFields& fields, std::int16_t columnCount);
+
+// Imports a data file into the slot as ReadEventFile asks. Messages go to the read's
+// dialogs; the result is clean when the file was read.
+EventReadResult ImportVintroFile(const DataFileRead& read);
+
+} // namespace ws
