@@ -1,0 +1,199 @@
+#include "workstation/sequential/SeqResampling.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ws {
+namespace {
+
+constexpr const char* kResampleCaption = "Sequential is doing a resample";
+constexpr double kRepaintSeconds = 0.05;
+
+bool innerCellsEmpty(const SeqTable& t) {
+    return t[kYes][kYes] == 0 && t[kYes][kNo] == 0 && t[kNo][kYes] == 0 && t[kNo][kNo] == 0;
+}
+
+template <typename Cell>
+void storeCounts(std::array<std::array<Cell, 4>, 4>& target,
+                 const std::array<std::array<int, 4>, 4>& counts) {
+    for (int row = 1; row <= 2; ++row) {
+        for (int column = 1; column <= 3; ++column) {
+            target[row][column] = static_cast<Cell>(counts[row][column]);
+        }
+    }
+}
+
+void storeCounts(SequentialRun& run, bool pooled, const std::array<std::array<int, 4>, 4>& counts) {
+    if (pooled) {
+        storeCounts(run.gPooledResampleCounts, counts);
+    } else {
+        storeCounts(run.gResampleCounts, counts);
+    }
+}
+
+int column(double resampled, double observed) {
+    return resampled < observed ? 1 : (resampled == observed ? 2 : 3);
+}
+
+// The label and bar are set on every resample; the window is repainted at most every
+// 50 ms, since a test never yields and a repaint per resample would cost more than it.
+class TestStatus {
+public:
+    explicit TestStatus(ResampleServices& s) : s_(s) {}
+
+    void show(int i, int total) {
+        s_.status.setLabel(kResampleCaption);
+        const float percent = static_cast<float>(i) / static_cast<float>(total) * 100.0f;
+        s_.status.setProgress(static_cast<int>(std::nearbyint(percent)));
+        const double now = s_.clock.monotonicSeconds();
+        if (!painted_ || now - lastPaint_ >= kRepaintSeconds) {
+            painted_ = true;
+            lastPaint_ = now;
+            s_.status.redraw();
+        }
+    }
+
+    void clear() {
+        s_.status.setLabel("");
+        s_.status.setProgress(0);
+        s_.status.redraw();
+    }
+
+private:
+    ResampleServices& s_;
+    bool painted_ = false;
+    double lastPaint_ = 0;
+};
+
+} // namespace
+
+ResampleLaw::ResampleLaw(const SeqTable& table) {
+    const std::int64_t n = table[0][0];
+    const std::int64_t givens = table[kYes][0];
+    const std::int64_t targets = table[0][kYes];
+    lowest_ = std::max<std::int64_t>(0, givens + targets - n);
+    const std::int64_t highest = std::max(lowest_, std::min(givens, targets));
+    const auto size = static_cast<std::size_t>(highest - lowest_ + 1);
+
+    // Probabilities relative to the most likely count, by the ratio of neighbours, so that
+    // none overflows however large the margins.
+    std::vector<double> weight(size, 0.0);
+    const auto ratioUp = [&](std::int64_t k) { // p(k + 1) / p(k)
+        const double above = static_cast<double>(givens - k) * static_cast<double>(targets - k);
+        const double below = static_cast<double>(k + 1) * static_cast<double>(n - givens - targets + k + 1);
+        return below <= 0 ? 0.0 : above / below;
+    };
+    const double modeGuess =
+        (static_cast<double>(givens) + 1) * (static_cast<double>(targets) + 1) / (static_cast<double>(n) + 2);
+    const std::int64_t mode = std::clamp(static_cast<std::int64_t>(modeGuess), lowest_, highest);
+    const auto at = [&](std::int64_t k) -> double& { return weight[static_cast<std::size_t>(k - lowest_)]; };
+    at(mode) = 1.0;
+    for (std::int64_t k = mode; k < highest; ++k) {
+        at(k + 1) = at(k) * ratioUp(k);
+    }
+    for (std::int64_t k = mode; k > lowest_; --k) {
+        const double up = ratioUp(k - 1);
+        at(k - 1) = up > 0 ? at(k) / up : 0.0;
+    }
+    cumulative_.resize(size);
+    double sum = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        sum += weight[i];
+        cumulative_[i] = sum;
+    }
+    for (double& c : cumulative_) {
+        c /= sum;
+    }
+}
+
+std::int64_t ResampleLaw::draw(float u) const {
+    const auto found = std::upper_bound(cumulative_.begin(), cumulative_.end(), static_cast<double>(u));
+    const auto index = std::min<std::ptrdiff_t>(found - cumulative_.begin(),
+                                                static_cast<std::ptrdiff_t>(cumulative_.size()) - 1);
+    return lowest_ + index;
+}
+
+void ResampleTable(SeqTable& table, const ResampleLaw& law, platform::Random& random) {
+    const std::int64_t n = table[0][0];
+    const std::int64_t givens = table[kYes][0];
+    const std::int64_t targets = table[0][kYes];
+    const std::int64_t both = law.draw(random.next());
+    table = SeqTable{};
+    table[kYes][kYes] = static_cast<std::int32_t>(both);
+    table[kNo][kYes] = static_cast<std::int32_t>(targets - both);
+    table[kYes][kNo] = static_cast<std::int32_t>(givens - both);
+    table[kNo][kNo] = static_cast<std::int32_t>(n - givens - targets + both);
+    completeTotals(table);
+}
+
+void ResampleLevelTable(std::vector<SeqTable>& tables, std::int16_t level, const ResampleLaw& law,
+                        platform::Random& random) {
+    ResampleTable(tables.at(static_cast<std::size_t>(level)), law, random);
+}
+
+float YulesQ(const SeqTable& t) {
+    const auto a = static_cast<float>(t[kYes][kYes]);
+    const auto b = static_cast<float>(t[kYes][kNo]);
+    const auto c = static_cast<float>(t[kNo][kYes]);
+    const auto d = static_cast<float>(t[kNo][kNo]);
+    if (a != 0 && b != 0 && c != 0 && d != 0) {
+        const double ad = (a + 0.5) * (d + 0.5);
+        const double bc = (b + 0.5) * (c + 0.5);
+        return static_cast<float>((ad - bc) / (ad + bc));
+    }
+    const double ad = static_cast<double>(a) * d;
+    const double bc = static_cast<double>(b) * c;
+    if (ad + bc == 0) {
+        return UndefinedQ;
+    }
+    return static_cast<float>((ad - bc) / (ad + bc));
+}
+
+float YulesQLevel(const std::vector<SeqTable>& tables, std::int16_t level) {
+    return YulesQ(tables.at(static_cast<std::size_t>(level)));
+}
+
+ResampleOutcome ResamplingTest(SequentialRun& run, const SeqTable& observed, float observedQ, bool pooled,
+                               ResampleServices& services) {
+    std::array<std::array<int, 4>, 4> counts{};
+    storeCounts(run, pooled, counts);
+    const ResampleLaw law(observed);
+    SeqTable working = observed;
+    const std::int32_t observedA = observed[kYes][kYes];
+    TestStatus status(services);
+    ResampleOutcome outcome = ResampleOutcome::Completed;
+    for (int i = 1; i <= run.gResampleCount && outcome == ResampleOutcome::Completed; ++i) {
+        status.show(i, run.gResampleCount);
+        float q = UndefinedQ;
+        for (int draws = 1;; ++draws) {
+            ResampleTable(working, law, services.random);
+            q = YulesQ(working);
+            if (draws > ResampleDrawLimit) {
+                outcome = ResampleOutcome::Unfinished;
+                break;
+            }
+            if (q != UndefinedQ) {
+                break;
+            }
+        }
+        if (outcome == ResampleOutcome::Completed) {
+            ++counts[1][column(working[kYes][kYes], observedA)];
+            ++counts[2][column(q, observedQ)];
+        }
+    }
+    storeCounts(run, pooled, counts);
+    status.clear();
+    return outcome;
+}
+
+ResampleOutcome ResamplingTest(SequentialRun& run, const std::vector<SeqTable>& levels, std::int16_t level,
+                               float observedQ, bool pooled, ResampleServices& services) {
+    const SeqTable& observed = levels.at(static_cast<std::size_t>(level));
+    if (innerCellsEmpty(observed)) {
+        storeCounts(run, pooled, {});
+        return ResampleOutcome::Skipped;
+    }
+    return ResamplingTest(run, observed, observedQ, pooled, services);
+}
+
+} // namespace ws

@@ -1,0 +1,66 @@
+#pragma once
+// Resampling tests of a sequential table: the givens are placed at random among the table's
+// units again and again while the targets stay where they are, and the test counts how
+// often the resampled (Y,Y) frequency and Yule's Q fall below, on or above the observed
+// ones. Every resampled table keeps the observed N, givens and targets.
+
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "workstation/analyses/AnalysisStatus.h"
+#include "workstation/sequential/SequentialRun.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace ws {
+
+inline constexpr float UndefinedQ = 99.0f;
+// Draws that count for one resample; one more ends the test unfinished.
+inline constexpr int ResampleDrawLimit = 1000;
+
+// The law of the resampled (Y,Y) count: placing nG givens uniformly among N units, nT of
+// which carry the target, gives a hypergeometric count. Built once per test, so a draw
+// costs a search over the cumulative probabilities, not a pass over the units.
+class ResampleLaw {
+public:
+    explicit ResampleLaw(const SeqTable& table);
+    // The count for a uniform value u in [0, 1): inversion of the cumulative law.
+    std::int64_t draw(float u) const;
+
+private:
+    std::int64_t lowest_ = 0;
+    std::vector<double> cumulative_;
+};
+
+// Replaces the four counts by a random table of the same margins, totals recomputed.
+void ResampleTable(SeqTable& table, const ResampleLaw& law, platform::Random& random);
+void ResampleLevelTable(std::vector<SeqTable>& tables, std::int16_t level, const ResampleLaw& law,
+                        platform::Random& random);
+
+// Q with a half added to every cell when no cell is 0; UndefinedQ when a cell is 0 and
+// a × d + b × c is 0.
+float YulesQ(const SeqTable& table);
+float YulesQLevel(const std::vector<SeqTable>& tables, std::int16_t level);
+
+struct ResampleServices {
+    platform::Random& random;
+    AnalysisStatus& status; // the analysis dialog's label and progress bar
+    platform::Clock& clock; // paces the repaints
+};
+
+enum class ResampleOutcome {
+    Completed,
+    Unfinished, // a resample found no defined Q within the draw limit
+    Skipped,    // an empty level: nothing drawn
+};
+
+// gResampleCount resamples of the table against the observed Q its caller computed. The
+// counts go to gResampleCounts, or gPooledResampleCounts when `pooled`; an unfinished test
+// leaves them as they stood when it ended. The observed table is not changed.
+ResampleOutcome ResamplingTest(SequentialRun& run, const SeqTable& observed, float observedQ, bool pooled,
+                               ResampleServices& services);
+// The test of one level; a level whose four counts are all 0 is skipped with its counts 0.
+ResampleOutcome ResamplingTest(SequentialRun& run, const std::vector<SeqTable>& levels, std::int16_t level,
+                               float observedQ, bool pooled, ResampleServices& services);
+
+} // namespace ws
