@@ -2,6 +2,7 @@
 // list of 50 generated event files of 19999 events and the end record each (a full event
 // slot), beside a plain read of the same bytes. The press's counter press_per_plain_read is
 // its time over the plain read's.
+#include "platform/Random.h"
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/CodeSetFile.h"
@@ -128,6 +129,7 @@ void BM_SequentialPress(benchmark::State& state) {
     SequentialData& d = data();
     ws::QuietStatus status;
     ws::SequentialRun run;
+    platform::FixedRandom random;
     run.gGivens.resize(2);
     run.gTargets.resize(2);
     run.gGivenCount = 1;
@@ -145,7 +147,7 @@ void BM_SequentialPress(benchmark::State& state) {
                     run.gTargets[1] = codeName(target);
                     d.g.DataFileName = d.list();
                     d.g.InputMode = ws::kListFileInput;
-                    ws::SeqAnalysisRun(d.g, d.doubles.platform, status, run, &reuse);
+                    ws::SeqAnalysisRun(d.g, d.doubles.platform, random, status, run, &reuse);
                 }
             }
         });

@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "support/ScriptedPlatform.h"
+#include "support/ScriptedRandom.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "workstation/analyses/AnalysisStatus.h"
@@ -28,7 +29,8 @@ std::string runInto(const std::string& name, ws::Global& g, testsupport::Scripte
     g.OutputFileName = fuzz::scratchPath(name);
     std::remove(g.OutputFileName.c_str());
     ws::QuietStatus status;
-    ws::SeqAnalysisRun(g, sp.platform, status, run, reuse);
+    testsupport::ScriptedRandom random;
+    ws::SeqAnalysisRun(g, sp.platform, random, status, run, reuse);
     return textfile::fileExists(g.OutputFileName) ? textfile::readWholeFile(g.OutputFileName) : std::string();
 }
 

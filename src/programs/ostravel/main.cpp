@@ -1,6 +1,7 @@
 // The analysis workstation: builds the platform, the shared state and the main window,
 // and wires in the windows that the main window opens but does not own.
 #include "collector/windows/CollectorPrograms.h"
+#include "platform/Random.h"
 #include "platform/qt/QtPlatform.h"
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/Global.h"
@@ -36,7 +37,9 @@ int main(int argc, char** argv) {
     ws::Global g;
     ws::MainWindowLinks links;
     ws::AnalysisWindows analyses(g, platform);
-    ws::SequentialWindows sequential(g, platform, analyses);
+    // The one random source of the program: never reseeded, so every start draws the same.
+    platform::FixedRandom random;
+    ws::SequentialWindows sequential(g, platform, random, analyses);
     wireWindows(analyses, sequential, links);
 
     ws::Talvor window(g, platform, links);

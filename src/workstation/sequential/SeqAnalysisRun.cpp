@@ -9,6 +9,8 @@
 #include "workstation/sequential/SeqCount.h"
 #include "workstation/sequential/SeqCsvRows.h"
 #include "workstation/sequential/SeqReport.h"
+#include "workstation/sequential/SeqResampling.h"
+#include "workstation/sequential/SeqStatistics.h"
 
 #include <cmath>
 #include <optional>
@@ -27,8 +29,9 @@ bool stopRequested(const Global& g) {
 
 class Driver {
 public:
-    Driver(Global& g, platform::Platform& p, AnalysisStatus& status, SequentialRun& run, LagPairFiles* reuse)
-        : g_(g), p_(p), status_(status), run_(run), reuse_(reuse) {}
+    Driver(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& status,
+           SequentialRun& run, LagPairFiles* reuse)
+        : g_(g), p_(p), status_(status), run_(run), reuse_(reuse), resampling_{random, status, p.clock} {}
 
     void run() {
         run_.gPooledTable = SeqTable{};
@@ -66,6 +69,7 @@ private:
         g_.InputMode = kSingleFileInput;
         status_.showProgress(true);
         const int count = list->readCount();
+        pooledFiles_ = static_cast<std::int16_t>(count);
         for (int i = 1; i <= count; ++i) {
             std::string entry;
             try {
@@ -150,7 +154,8 @@ private:
             }
             const platform::DateTime now = p_.clock.now();
             text = SeqReport(run_, pooled ? run_.gPooledTable : run_.gSeqTable, g_.DataFileName,
-                             textfile::reportDate(now.year, now.month, now.day));
+                             textfile::reportDate(now.year, now.month, now.day), pooled ? pooledFiles_ : 0,
+                             run_.gResample != 0 ? &resampling_ : nullptr);
         } else {
             text = csvOutput(pooled);
         }
@@ -161,17 +166,44 @@ private:
         std::string text = seqCsvHeaderCells(run_);
         const std::string name = FileNameOnly(g_.DataFileName);
         if (run_.gWithinLevel == 0) {
-            return text + seqCsvRow(name, pooled ? run_.gPooledTable : run_.gSeqTable);
+            const SeqTable& table = pooled ? run_.gPooledTable : run_.gSeqTable;
+            if (run_.gResample == 0) {
+                return text + seqCsvRow(name, table);
+            }
+            ResamplingTest(run_, table, observedQ(table), pooled, resampling_);
+            const ResampleFields counts = resampleFields(pooled);
+            return text + seqCsvRow(name, table, &counts);
         }
         const auto& tables = pooled ? run_.gPooledLevelTable : run_.gSeqLevelTable;
-        for (int m = 1; m <= levelCount_; ++m) {
-            text += seqCsvLevelRow(name, run_.gLevelCodes.at(static_cast<std::size_t>(m)),
-                                   tables.at(static_cast<std::size_t>(m)));
+        for (std::int16_t m = 1; m <= levelCount_; ++m) {
+            const SeqTable& table = tables.at(static_cast<std::size_t>(m));
+            const std::string& code = run_.gLevelCodes.at(static_cast<std::size_t>(m));
+            if (run_.gResample == 0) {
+                text += seqCsvLevelRow(name, code, table);
+                continue;
+            }
+            ResamplingTest(run_, tables, m, observedQ(table), pooled, resampling_);
+            const ResampleFields counts = resampleFields(pooled);
+            text += seqCsvLevelRow(name, code, table, &counts);
         }
         if (levelCount_ == 0) {
             text += textfile::kLineEnd; // header cells with no row after them still end their line
         }
         return text;
+    }
+
+    static float observedQ(const SeqTable& table) {
+        return seqStatistics(table, KappaExpectation::Unrounded).Q;
+    }
+
+    // Row 1 of the counts the last test left, whether it finished or not.
+    ResampleFields resampleFields(bool pooled) const {
+        ResampleFields fields{};
+        for (int column = 1; column <= 3; ++column) {
+            fields[static_cast<std::size_t>(column - 1)] =
+                pooled ? run_.gPooledResampleCounts[1][column] : run_.gResampleCounts[1][column];
+        }
+        return fields;
     }
 
     Global& g_;
@@ -180,13 +212,15 @@ private:
     SequentialRun& run_;
     LagPairFiles* reuse_;
     std::int16_t levelCount_ = 0;
+    std::int16_t pooledFiles_ = 0;
+    ResampleServices resampling_;
 };
 
 } // namespace
 
-void SeqAnalysisRun(Global& g, platform::Platform& p, AnalysisStatus& status, SequentialRun& run,
-                    LagPairFiles* reuse) {
-    Driver(g, p, status, run, reuse).run();
+void SeqAnalysisRun(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& status,
+                    SequentialRun& run, LagPairFiles* reuse) {
+    Driver(g, p, random, status, run, reuse).run();
 }
 
 } // namespace ws

@@ -6,6 +6,7 @@
 // to OutputFileName.
 
 #include "platform/Platform.h"
+#include "platform/Random.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
 #include "workstation/sequential/LagPairFiles.h"
@@ -16,7 +17,8 @@ namespace ws {
 // Leaves DataFileName at the last name it used and InputMode at 1 after a list; the caller
 // puts both back. `reuse`, when given, keeps the files of one press for its later pairings.
 // A stop request (AbortRun) ends the run with nothing more written.
-void SeqAnalysisRun(Global& g, platform::Platform& p, AnalysisStatus& status, SequentialRun& run,
-                    LagPairFiles* reuse = nullptr);
+// `random` draws the resampling tests that gResample asks for.
+void SeqAnalysisRun(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& status,
+                    SequentialRun& run, LagPairFiles* reuse = nullptr);
 
 } // namespace ws

@@ -14,9 +14,9 @@ void countCells(const std::string& title, const std::vector<std::string>& codes,
     }
 }
 
-textfile::WriteLine& tableFields(textfile::WriteLine& line, const SeqTable& t) {
+std::string tableFields(textfile::WriteLine& line, const SeqTable& t, const ResampleFields* resampled) {
     const SeqStatistics s = seqStatistics(t, KappaExpectation::Unrounded);
-    return line.number(t[kYes][kYes])
+    line.number(t[kYes][kYes])
         .number(t[kYes][kNo])
         .number(t[kNo][kYes])
         .number(t[kNo][kNo])
@@ -24,6 +24,12 @@ textfile::WriteLine& tableFields(textfile::WriteLine& line, const SeqTable& t) {
         .single(s.r)
         .single(s.Q)
         .single(s.K);
+    if (resampled != nullptr) {
+        for (const double count : *resampled) {
+            line.number(count);
+        }
+    }
+    return line.str();
 }
 
 } // namespace
@@ -37,16 +43,17 @@ std::string seqCsvHeaderCells(const SequentialRun& run) {
     return out;
 }
 
-std::string seqCsvRow(const std::string& fileName, const SeqTable& table) {
+std::string seqCsvRow(const std::string& fileName, const SeqTable& table, const ResampleFields* resampled) {
     textfile::WriteLine line;
     line.text(fileName);
-    return tableFields(line, table).str();
+    return tableFields(line, table, resampled);
 }
 
-std::string seqCsvLevelRow(const std::string& fileName, const std::string& levelCode, const SeqTable& table) {
+std::string seqCsvLevelRow(const std::string& fileName, const std::string& levelCode, const SeqTable& table,
+                           const ResampleFields* resampled) {
     textfile::WriteLine line;
     line.text(fileName).text(levelCode);
-    return tableFields(line, table).str();
+    return tableFields(line, table, resampled);
 }
 
 } // namespace ws

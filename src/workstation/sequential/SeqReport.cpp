@@ -5,6 +5,7 @@
 #include "textfile/TextForms.h"
 #include "workstation/sequential/SeqStatistics.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ws {
@@ -14,6 +15,8 @@ using textfile::formatMask;
 using textfile::Precision;
 
 constexpr std::size_t kFieldWidth = 8;
+// A count line's " p=" starts at column 20.
+constexpr std::size_t kCountColumn = 19;
 
 std::string single(float value, const char* mask) {
     return formatMask(value, mask, Precision::Single);
@@ -77,8 +80,8 @@ std::string seqField(const std::string& formatted) {
     return std::string(kFieldWidth - formatted.size(), ' ') + formatted;
 }
 
-std::string SeqReport(const SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
-                      const std::string& date) {
+std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
+                      const std::string& date, std::int16_t pooledFiles, ResampleServices* resample) {
     const std::string eol(textfile::kLineEnd);
     const std::string direction = directionWord(run);
     const bool lags = run.gEventLags != 0;
@@ -129,6 +132,59 @@ std::string SeqReport(const SequentialRun& run, const SeqTable& t, const std::st
     out += "       Pearson's r:" + seqField(single(s.r, "##0.0000")) + eol;
     out += "          Yule's Q:" + seqField(single(s.Q, "##0.0000")) + eol;
     out += " Transformed Kappa:" + seqField(single(s.K, "##0.0000")) + eol;
+    out += eol;
+    if (resample != nullptr) {
+        const ResampleOutcome outcome = ResamplingTest(run, t, s.Q, pooledFiles > 0, *resample);
+        out += seqResamplingLines(run, pooledFiles, outcome);
+    }
+    return out;
+}
+
+std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles, ResampleOutcome outcome) {
+    const std::string eol(textfile::kLineEnd);
+    if (outcome != ResampleOutcome::Completed) {
+        return eol + " Not enough data for resampling testing" + eol + eol;
+    }
+    const bool pooled = pooledFiles > 0;
+    const double total = run.gResampleCount;
+    const auto countLine = [&](const char* label, int row, int column) {
+        std::string line = label;
+        if (pooled) {
+            const float count = run.gPooledResampleCounts[row][column];
+            line += formatMask(count, "###0", Precision::Single);
+            line.resize(std::max<std::size_t>(line.size(), kCountColumn), ' ');
+            line += " p=" + single(static_cast<float>(count / static_cast<float>(total)), "0.####");
+        } else {
+            const int count = run.gResampleCounts[row][column];
+            line += formatMask(count, "###0");
+            line.resize(std::max<std::size_t>(line.size(), kCountColumn), ' ');
+            line += " p=" + formatMask(count / total, "0.####");
+        }
+        return line + eol;
+    };
+    const std::string pooledLines =
+        pooled ? eol + " N of pooled files was:" + textfile::printNumber(pooledFiles) + eol : std::string();
+    const std::string resamplings =
+        " Of " + std::to_string(run.gResampleCount) + " resamplings, the number of resampled runs" + eol;
+
+    std::string out;
+    out += " Resampling results:" + eol;
+    out += eol;
+    out += resamplings;
+    out += " where the (Y,Y) sequential frequency was:" + eol;
+    out += pooledLines;
+    out += eol;
+    out += countLine(" < Observed:", 1, 1);
+    out += countLine(" = Observed:", 1, 2);
+    out += countLine(" > Observed:", 1, 3);
+    out += eol;
+    out += resamplings;
+    out += " where the Yule's Q was:" + eol;
+    out += pooledLines;
+    out += eol;
+    out += countLine(" < Observed:", 2, 1);
+    out += countLine(" = Observed:", 2, 2);
+    out += countLine(" > Observed:", 2, 3);
     out += eol;
     return out;
 }

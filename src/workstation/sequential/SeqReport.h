@@ -3,6 +3,7 @@
 // the four cells with proportions and expected values, two conditional probabilities and
 // the four statistics, of one file's table or of a list's pooled table.
 
+#include "workstation/sequential/SeqResampling.h"
 #include "workstation/sequential/SequentialRun.h"
 
 #include <string>
@@ -10,9 +11,15 @@
 namespace ws {
 
 // The report's lines, each ended with CR LF. `date` is mm-dd-yyyy; the " File:" line shows
-// dataFileName after its last separator.
-std::string SeqReport(const SequentialRun& run, const SeqTable& table, const std::string& dataFileName,
-                      const std::string& date);
+// dataFileName after its last separator. A pooledFiles above 0 gives the pooled form. With
+// `resample` the table is tested and the results follow the statistics.
+std::string SeqReport(SequentialRun& run, const SeqTable& table, const std::string& dataFileName,
+                      const std::string& date, std::int16_t pooledFiles = 0,
+                      ResampleServices* resample = nullptr);
+
+// The lines after a resampling test: its counts with their p values, or the note that the
+// table gave too little to resample.
+std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles, ResampleOutcome outcome);
 
 // A formatted number right-aligned in the report's 8 places; a longer text is written whole.
 std::string seqField(const std::string& formatted);

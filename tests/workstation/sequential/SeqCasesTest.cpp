@@ -2,8 +2,10 @@
 // the output kind, the givens and targets, the lag, the direction and the level group; the
 // report must match the expected file byte for byte, and slot.txt, when there is one, the
 // codes the count left in event slot 1. Each case runs a second time with the files of the
-// press kept after a first pairing, which must give the same bytes.
+// press kept after a first pairing, which must give the same bytes. With resample=R each
+// table is tested R times, drawn from the program's generator as from a fresh start.
 #include "SeqTestSupport.h"
+#include "platform/Random.h"
 #include "support/FixtureCases.h"
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalTestSupport.h"
@@ -42,6 +44,10 @@ protected:
         run = seqtest::runWith(words(settings["givens"]), words(settings["targets"]),
                                std::stoi(settings["lag"]), settings["direction"] == "forward");
         run.gWithinLevel = static_cast<std::int16_t>(std::stoi(settings["level"]));
+        if (settings.contains("resample")) {
+            run.gResample = textfile::kTrue;
+            run.gResampleCount = static_cast<std::int16_t>(std::stoi(settings["resample"]));
+        }
     }
 
     void runInto(const std::string& output, ws::LagPairFiles* reuse) {
@@ -49,13 +55,14 @@ protected:
         g.InputMode = settings["input"] == "list" ? 4 : 1;
         g.OutputKind = settings["output"] == "csv" ? 2 : 1;
         g.OutputFileName = output;
-        ws::SeqAnalysisRun(g, sp.platform, status, run, reuse);
+        ws::SeqAnalysisRun(g, sp.platform, random, status, run, reuse);
     }
 
     ScratchFolder scratch;
     std::optional<CurrentFolder> inCase;
     std::map<std::string, std::string> settings;
     testsupport::ScriptedPlatform sp;
+    platform::FixedRandom random;
     ws::Global g;
     ws::QuietStatus status;
     ws::SequentialRun run;
@@ -91,6 +98,7 @@ TEST_P(SeqCase, FilesKeptFromAnEarlierPairingGiveTheSameBytes) {
         }
     }
 
+    random = platform::FixedRandom{}; // the draws as from a fresh start
     runInto("report.out", &reuse);
 
     EXPECT_TRUE(testsupport::sameAsFile(readBytes("report.out"), settings["expected"]));

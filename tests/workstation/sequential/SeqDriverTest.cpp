@@ -1,6 +1,7 @@
 // The driver over lists: status, pooling, the early ends, and what a stop request leaves.
 #include "SeqTestSupport.h"
 #include "support/ScriptedPlatform.h"
+#include "support/ScriptedRandom.h"
 #include "workstation/analyses/AnalTestSupport.h"
 #include "workstation/sequential/SeqAnalysisRun.h"
 
@@ -43,13 +44,14 @@ protected:
     void runFile(const std::string& name, int inputMode = 1) {
         g.DataFileName = scratch.file(name);
         g.InputMode = static_cast<std::int16_t>(inputMode);
-        ws::SeqAnalysisRun(g, sp.platform, status, run);
+        ws::SeqAnalysisRun(g, sp.platform, random, status, run);
     }
 
     std::string report() const { return readBytes(g.OutputFileName); }
 
     ScratchFolder scratch;
     testsupport::ScriptedPlatform sp;
+    testsupport::ScriptedRandom random;
     ws::Global g;
     RecordingStatus status{" Sequential Analysis"};
     ws::SequentialRun run;

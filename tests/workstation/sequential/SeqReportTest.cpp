@@ -22,7 +22,7 @@ TEST(SeqReport, NumbersLongerThanTheirFieldAreWrittenWhole) {
     EXPECT_EQ(ws::seqField("-2.5000"), " -2.5000");
     EXPECT_EQ(ws::seqField("1000.0000"), "1000.0000");
 
-    const ws::SequentialRun run = seqtest::runWith({"A"}, {"B"});
+    ws::SequentialRun run = seqtest::runWith({"A"}, {"B"});
     auto reportLines = [&run](int a, int d) {
         ws::SeqTable t{};
         t[1][1] = a;
@@ -39,7 +39,7 @@ TEST(SeqReport, NumbersLongerThanTheirFieldAreWrittenWhole) {
 }
 
 TEST(SeqReport, GroupsStandOnOneLineEach) {
-    const ws::SequentialRun run = seqtest::runWith({"A", "B", "C"}, {"D", "E"}, 3, false);
+    ws::SequentialRun run = seqtest::runWith({"A", "B", "C"}, {"D", "E"}, 3, false);
     const auto lines = linesOf(ws::SeqReport(run, ws::SeqTable{}, "/data/list.lst", "01-02-2027"));
     EXPECT_EQ(lines[1], " *** Sequential Analysis Results *** Date: 01-02-2027");
     EXPECT_EQ(lines[3], " File:list.lst");
@@ -52,7 +52,7 @@ TEST(SeqReport, GroupsStandOnOneLineEach) {
 }
 
 TEST(SeqCsvRows, HeaderCellsAndRow) {
-    const ws::SequentialRun run = seqtest::runWith({"A", "B"}, {"C"});
+    ws::SequentialRun run = seqtest::runWith({"A", "B"}, {"C"});
     EXPECT_EQ(ws::seqCsvHeaderCells(run), " Givens: N = 2 |A|B| Targets: N = 1 |C|,");
     ws::SeqTable t{};
     t[1][1] = 2;
@@ -64,6 +64,41 @@ TEST(SeqCsvRows, HeaderCellsAndRow) {
     EXPECT_EQ(ws::seqCsvRow("a.eve", t),
               "\"a.eve\",2,3,4,11,0.48795006,0.10910895,0.29411766,0.14285715\r\n");
     EXPECT_EQ(ws::seqCsvLevelRow("a.eve", "P", ws::SeqTable{}), "\"a.eve\",\"P\",0,0,0,0,0,0,0,0\r\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SeqReport, ResamplingLinesGiveCountsAndPValuesAtColumn20) {
+    ws::SequentialRun run = seqtest::runWith({"A"}, {"B"});
+    run.gResampleCount = 1000;
+    run.gResampleCounts[1] = {0, 12, 0, 988};
+    run.gResampleCounts[2] = {0, 1000, 0, 0};
+    const auto perFile = linesOf(ws::seqResamplingLines(run, 0, ws::ResampleOutcome::Completed));
+    EXPECT_EQ(perFile,
+              (std::vector<std::string>{
+                  " Resampling results:", "", " Of 1000 resamplings, the number of resampled runs",
+                  " where the (Y,Y) sequential frequency was:", "", " < Observed:12      p=0.012",
+                  " = Observed:0       p=0.", " > Observed:988     p=0.988", "",
+                  " Of 1000 resamplings, the number of resampled runs", " where the Yule's Q was:", "",
+                  " < Observed:1000    p=1.", " = Observed:0       p=0.", " > Observed:0       p=0.", ""}));
+
+    // The pooled form reads its own counts and names the pooled files under both headings.
+    run.gResampleCount = 10000;
+    run.gPooledResampleCounts[1] = {0, 10000, 0, 0};
+    const auto pooled = linesOf(ws::seqResamplingLines(run, 5, ws::ResampleOutcome::Completed));
+    ASSERT_EQ(pooled.size(), 20u);
+    EXPECT_EQ(pooled[4], "");
+    EXPECT_EQ(pooled[5], " N of pooled files was: 5 ");
+    EXPECT_EQ(pooled[7], " < Observed:10000   p=1.");
+    EXPECT_EQ(pooled[14], " N of pooled files was: 5 ");
+    EXPECT_EQ(pooled[16], " < Observed:0       p=0.");
+
+    for (const auto outcome : {ws::ResampleOutcome::Unfinished, ws::ResampleOutcome::Skipped}) {
+        EXPECT_EQ(ws::seqResamplingLines(run, 5, outcome),
+                  "\r\n Not enough data for resampling testing\r\n\r\n");
+    }
 }
 
 } // namespace

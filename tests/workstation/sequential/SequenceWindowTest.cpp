@@ -1,6 +1,7 @@
 // The sequential settings window through the scripted doubles: from the menu item to the
 // report, and its controls one by one.
 #include "support/ScriptedPlatform.h"
+#include "support/ScriptedRandom.h"
 #include "workstation/analyses/AnalTestSupport.h"
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/CodeSetFile.h"
@@ -75,10 +76,11 @@ protected:
 
     ScratchFolder scratch;
     testsupport::ScriptedPlatform sp;
+    testsupport::ScriptedRandom random;
     ws::Global g;
     ws::MainWindowLinks links;
     ws::AnalysisWindows analyses{g, sp.platform};
-    ws::SequentialWindows sequential{g, sp.platform, analyses};
+    ws::SequentialWindows sequential{g, sp.platform, random, analyses};
     ws::Talvor window{g, sp.platform, links};
 };
 

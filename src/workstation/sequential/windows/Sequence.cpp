@@ -86,9 +86,9 @@ const char* const kExplanation =
 
 } // namespace
 
-Sequence::Sequence(Global& g, platform::Platform& p, AnalysisStatus& anal, std::function<void()> unloadAnal,
-                   QWidget* parent)
-    : QDialog(parent), g_(g), p_(p), anal_(anal), unloadAnal_(std::move(unloadAnal)) {
+Sequence::Sequence(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& anal,
+                   std::function<void()> unloadAnal, QWidget* parent)
+    : QDialog(parent), g_(g), p_(p), random_(random), anal_(anal), unloadAnal_(std::move(unloadAnal)) {
     setObjectName(QStringLiteral("Sequence"));
     setWindowTitle(QStringLiteral("Sequential Analysis Settings"));
     setModal(true);
@@ -556,7 +556,7 @@ void Sequence::runPairings(bool targetsAsGroup) {
     const std::vector<std::string> targets = entriesOf(*List3);
     LagPairFiles reuse(g_); // each file of this press is read once
     const auto runOnce = [&] {
-        SeqAnalysisRun(g_, p_, anal_, run_, &reuse);
+        SeqAnalysisRun(g_, p_, random_, anal_, run_, &reuse);
         g_.DataFileName = dataFileName;
         g_.InputMode = inputMode;
         return g_.AbortRun == kFalse;

@@ -6,6 +6,7 @@
 // analysis finds its lists as they were.
 
 #include "platform/Platform.h"
+#include "platform/Random.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
 #include "workstation/sequential/SequentialRun.h"
@@ -35,8 +36,8 @@ class Sequence : public QDialog {
 
 public:
     // `anal` is the analysis dialog that shows the run's status; `unloadAnal` closes it.
-    Sequence(Global& g, platform::Platform& p, AnalysisStatus& anal, std::function<void()> unloadAnal,
-             QWidget* parent = nullptr);
+    Sequence(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& anal,
+             std::function<void()> unloadAnal, QWidget* parent = nullptr);
 
     // What the analysis runner calls: loads the window on its first showing, starts a run
     // by itself where a list of lists repeats it, else shows the window modally.
@@ -96,6 +97,7 @@ private:
 
     Global& g_;
     platform::Platform& p_;
+    platform::Random& random_;
     AnalysisStatus& anal_;
     std::function<void()> unloadAnal_;
     SequentialRun run_;

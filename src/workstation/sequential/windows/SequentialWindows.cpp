@@ -2,15 +2,16 @@
 
 namespace ws {
 
-SequentialWindows::SequentialWindows(Global& g, platform::Platform& p, AnalysisWindows& analyses)
-    : g_(g), p_(p), analyses_(analyses) {}
+SequentialWindows::SequentialWindows(Global& g, platform::Platform& p, platform::Random& random,
+                                     AnalysisWindows& analyses)
+    : g_(g), p_(p), random_(random), analyses_(analyses) {}
 
 SequentialWindows::~SequentialWindows() = default;
 
 Sequence& SequentialWindows::sequence() {
     if (!sequence_) {
-        sequence_ =
-            std::make_unique<Sequence>(g_, p_, analyses_.anal(), [this] { analyses_.anal().reject(); });
+        sequence_ = std::make_unique<Sequence>(g_, p_, random_, analyses_.anal(),
+                                               [this] { analyses_.anal().reject(); });
     }
     return *sequence_;
 }

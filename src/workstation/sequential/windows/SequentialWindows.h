@@ -4,6 +4,7 @@
 // lists carries over from the last one.
 
 #include "platform/Platform.h"
+#include "platform/Random.h"
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
@@ -15,7 +16,8 @@ namespace ws {
 
 class SequentialWindows {
 public:
-    SequentialWindows(Global& g, platform::Platform& p, AnalysisWindows& analyses);
+    // `random` is the program's one random source, shared with whatever else draws.
+    SequentialWindows(Global& g, platform::Platform& p, platform::Random& random, AnalysisWindows& analyses);
     ~SequentialWindows();
 
     // Call after the analyses have set their own link to the analysis dialog.
@@ -26,6 +28,7 @@ public:
 private:
     Global& g_;
     platform::Platform& p_;
+    platform::Random& random_;
     AnalysisWindows& analyses_;
     std::unique_ptr<Sequence> sequence_;
 };
