@@ -148,19 +148,15 @@ std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFile
     const bool pooled = pooledFiles > 0;
     const double total = run.gResampleCount;
     const auto countLine = [&](const char* label, int row, int column) {
-        std::string line = label;
-        if (pooled) {
-            const float count = run.gPooledResampleCounts[row][column];
-            line += formatMask(count, "###0", Precision::Single);
-            line.resize(std::max<std::size_t>(line.size(), kCountColumn), ' ');
-            line += " p=" + single(static_cast<float>(count / static_cast<float>(total)), "0.####");
-        } else {
-            const int count = run.gResampleCounts[row][column];
-            line += formatMask(count, "###0");
-            line.resize(std::max<std::size_t>(line.size(), kCountColumn), ' ');
-            line += " p=" + formatMask(count / total, "0.####");
-        }
-        return line + eol;
+        // Pooled counts are singles and are divided as singles; per-file counts are whole.
+        const Precision precision = pooled ? Precision::Single : Precision::Double;
+        const double count =
+            pooled ? run.gPooledResampleCounts[row][column] : run.gResampleCounts[row][column];
+        const double p =
+            pooled ? static_cast<float>(count) / static_cast<float>(run.gResampleCount) : count / total;
+        std::string line = label + formatMask(count, "###0", precision);
+        line.resize(std::max<std::size_t>(line.size(), kCountColumn), ' ');
+        return line + " p=" + formatMask(p, "0.####", precision) + eol;
     };
     const std::string pooledLines =
         pooled ? eol + " N of pooled files was:" + textfile::printNumber(pooledFiles) + eol : std::string();

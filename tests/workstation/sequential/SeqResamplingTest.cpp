@@ -1,4 +1,5 @@
 #include "workstation/sequential/SeqResampling.h"
+#include "SeqTestSupport.h"
 #include "support/ScriptedPlatform.h"
 #include "support/ScriptedRandom.h"
 #include "workstation/sequential/SeqStatistics.h"
@@ -12,15 +13,7 @@ namespace {
 
 using ws::SeqTable;
 
-SeqTable tableOf(int a, int b, int c, int d) {
-    SeqTable t{};
-    t[1][1] = a;
-    t[1][2] = b;
-    t[2][1] = c;
-    t[2][2] = d;
-    ws::completeTotals(t);
-    return t;
-}
+using seqtest::tableOf;
 
 class RecordingStatus : public ws::QuietStatus {
 public:

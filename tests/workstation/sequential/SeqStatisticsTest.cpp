@@ -1,21 +1,15 @@
 // The four statistics against values worked by hand from their definitions.
 #include "workstation/sequential/SeqStatistics.h"
 
+#include "SeqTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 using ws::KappaExpectation;
 
-ws::SeqTable tableOf(int a, int b, int c, int d) {
-    ws::SeqTable t{};
-    t[1][1] = a;
-    t[1][2] = b;
-    t[2][1] = c;
-    t[2][2] = d;
-    ws::completeTotals(t);
-    return t;
-}
+using seqtest::tableOf;
 
 struct StatisticsCase {
     const char* name;

@@ -36,4 +36,14 @@ std::vector<int> cellsOf(const ws::SeqTable& t) {
     return {t[1][1], t[1][2], t[2][1], t[2][2]};
 }
 
+ws::SeqTable tableOf(int a, int b, int c, int d) {
+    ws::SeqTable t{};
+    t[1][1] = a;
+    t[1][2] = b;
+    t[2][1] = c;
+    t[2][2] = d;
+    ws::completeTotals(t);
+    return t;
+}
+
 } // namespace seqtest

@@ -19,6 +19,9 @@ void loadSlot(ws::Global& g, const std::vector<std::string>& codes);
 // The codes of slot 1 from position 1 up to the end record, not included.
 std::vector<std::string> slotCodes(const ws::Global& g);
 
+// A table of the four counts (Y,Y), (Y,N), (N,Y), (N,N), its totals filled in.
+ws::SeqTable tableOf(int a, int b, int c, int d);
+
 // The four counts (Y,Y), (Y,N), (N,Y), (N,N) of a table.
 std::vector<int> cellsOf(const ws::SeqTable& t);
 
