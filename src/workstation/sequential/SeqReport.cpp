@@ -160,28 +160,15 @@ std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFile
     };
     const std::string pooledLines =
         pooled ? eol + " N of pooled files was:" + textfile::printNumber(pooledFiles) + eol : std::string();
-    const std::string resamplings =
-        " Of " + std::to_string(run.gResampleCount) + " resamplings, the number of resampled runs" + eol;
-
-    std::string out;
-    out += " Resampling results:" + eol;
-    out += eol;
-    out += resamplings;
-    out += " where the (Y,Y) sequential frequency was:" + eol;
-    out += pooledLines;
-    out += eol;
-    out += countLine(" < Observed:", 1, 1);
-    out += countLine(" = Observed:", 1, 2);
-    out += countLine(" > Observed:", 1, 3);
-    out += eol;
-    out += resamplings;
-    out += " where the Yule's Q was:" + eol;
-    out += pooledLines;
-    out += eol;
-    out += countLine(" < Observed:", 2, 1);
-    out += countLine(" = Observed:", 2, 2);
-    out += countLine(" > Observed:", 2, 3);
-    out += eol;
+    // One block per row of the counts: the (Y,Y) frequency, then Yule's Q.
+    const auto rowBlock = [&](const char* compared, int row) {
+        return " Of " + std::to_string(run.gResampleCount) + " resamplings, the number of resampled runs" +
+               eol + compared + eol + pooledLines + eol + countLine(" < Observed:", row, 1) +
+               countLine(" = Observed:", row, 2) + countLine(" > Observed:", row, 3) + eol;
+    };
+    std::string out = " Resampling results:" + eol + eol;
+    out += rowBlock(" where the (Y,Y) sequential frequency was:", 1);
+    out += rowBlock(" where the Yule's Q was:", 2);
     return out;
 }
 
