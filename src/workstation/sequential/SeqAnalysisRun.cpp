@@ -8,13 +8,13 @@
 #include "workstation/core/ListFile.h"
 #include "workstation/sequential/SeqCount.h"
 #include "workstation/sequential/SeqCsvRows.h"
+#include "workstation/sequential/SeqLevelReport.h"
 #include "workstation/sequential/SeqReport.h"
 #include "workstation/sequential/SeqResampling.h"
 #include "workstation/sequential/SeqStatistics.h"
 
 #include <cmath>
 #include <optional>
-#include <stdexcept>
 
 namespace ws {
 namespace {
@@ -149,13 +149,17 @@ private:
     void writeOutput(bool pooled) {
         std::string text;
         if (g_.OutputKind == kTextOutput) {
-            if (run_.gWithinLevel != 0) {
-                throw std::logic_error("The per-level text report is not available yet");
-            }
             const platform::DateTime now = p_.clock.now();
-            text = SeqReport(run_, pooled ? run_.gPooledTable : run_.gSeqTable, g_.DataFileName,
-                             textfile::reportDate(now.year, now.month, now.day), pooled ? pooledFiles_ : 0,
-                             run_.gResample != 0 ? &resampling_ : nullptr);
+            const std::string date = textfile::reportDate(now.year, now.month, now.day);
+            const std::int16_t pooledFiles = pooled ? pooledFiles_ : 0;
+            ResampleServices* resample = run_.gResample != 0 ? &resampling_ : nullptr;
+            if (run_.gWithinLevel != 0) {
+                text = SeqLevelReport(run_, pooled ? run_.gPooledLevelTable : run_.gSeqLevelTable,
+                                      levelCount_, g_.DataFileName, date, pooledFiles, resample);
+            } else {
+                text = SeqReport(run_, pooled ? run_.gPooledTable : run_.gSeqTable, g_.DataFileName, date,
+                                 pooledFiles, resample);
+            }
         } else {
             text = csvOutput(pooled);
         }

@@ -80,17 +80,21 @@ std::string seqField(const std::string& formatted) {
     return std::string(kFieldWidth - formatted.size(), ' ') + formatted;
 }
 
-std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
-                      const std::string& date, std::int16_t pooledFiles, ResampleServices* resample) {
+std::string seqSection(const SequentialRun& run, const SeqTable& t, const std::string& date,
+                       const std::string& fileText, SectionForm form, float& observedQ) {
     const std::string eol(textfile::kLineEnd);
     const std::string direction = directionWord(run);
     const bool lags = run.gEventLags != 0;
+    // The two-by-two report writes its lag words with the "&" of their menu captions.
+    const std::string lagWord = form == SectionForm::TwoByTwo ? "Lags&" : "Lags";
 
     std::string out;
     out += eol;
-    out += " *** Sequential Analysis Results *** Date: " + date + eol;
+    out += (form == SectionForm::TwoByTwo ? " *** Sequential Analysis Results *** Date: "
+                                          : " *** Multi-Group Sequential Analysis Results *** Date: ") +
+           date + eol;
     out += eol;
-    out += " File:" + textfile::FileNameOnly(dataFileName) + eol;
+    out += " File:" + fileText + eol;
     out += eol;
     out += " Givens: N =" + textfile::joinedNumber(run.gGivenCount) + eol;
     codesLine(out, run.gGivens, run.gGivenCount);
@@ -101,8 +105,8 @@ std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& 
     out += eol;
     out += eol;
     out += " Analysis was " + direction + " from the Given(s), based on " +
-           (lags ? std::string("event Lags&") : std::string("a time window")) + eol;
-    out += (lags ? " The number of Lags& " + direction + " was:"
+           (lags ? "event " + lagWord : std::string("a time window")) + eol;
+    out += (lags ? " The number of " + lagWord + " " + direction + " was:"
                  : " The number of time units " + direction + " was:") +
            textfile::printNumber(run.gLagCount) + eol;
     out += eol;
@@ -133,8 +137,17 @@ std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& 
     out += "          Yule's Q:" + seqField(single(s.Q, "##0.0000")) + eol;
     out += " Transformed Kappa:" + seqField(single(s.K, "##0.0000")) + eol;
     out += eol;
+    observedQ = s.Q;
+    return out;
+}
+
+std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
+                      const std::string& date, std::int16_t pooledFiles, ResampleServices* resample) {
+    float observedQ = 0;
+    std::string out =
+        seqSection(run, t, date, textfile::FileNameOnly(dataFileName), SectionForm::TwoByTwo, observedQ);
     if (resample != nullptr) {
-        const ResampleOutcome outcome = ResamplingTest(run, t, s.Q, pooledFiles > 0, *resample);
+        const ResampleOutcome outcome = ResamplingTest(run, t, observedQ, pooledFiles > 0, *resample);
         out += seqResamplingLines(run, pooledFiles, outcome);
     }
     return out;

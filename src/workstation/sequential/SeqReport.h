@@ -17,6 +17,13 @@ std::string SeqReport(SequentialRun& run, const SeqTable& table, const std::stri
                       const std::string& date, std::int16_t pooledFiles = 0,
                       ResampleServices* resample = nullptr);
 
+enum class SectionForm { TwoByTwo, Level };
+
+// One table's lines from the title to the statistics; `fileText` follows " File:". Gives
+// the table's Yule's Q, the one its resampling test compares with.
+std::string seqSection(const SequentialRun& run, const SeqTable& table, const std::string& date,
+                       const std::string& fileText, SectionForm form, float& observedQ);
+
 // The lines after a resampling test: its counts with their p values, or the note that the
 // table gave too little to resample.
 std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles, ResampleOutcome outcome);

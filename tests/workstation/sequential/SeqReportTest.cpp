@@ -1,8 +1,11 @@
 // The text report's number fields and the comma-separated cells.
 #include "workstation/sequential/SeqReport.h"
 #include "workstation/sequential/SeqCsvRows.h"
+#include "workstation/sequential/SeqLevelReport.h"
 
 #include "SeqTestSupport.h"
+#include "support/ScriptedPlatform.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +102,52 @@ TEST(SeqReport, ResamplingLinesGiveCountsAndPValuesAtColumn20) {
         EXPECT_EQ(ws::seqResamplingLines(run, 5, outcome),
                   "\r\n Not enough data for resampling testing\r\n\r\n");
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(SeqLevelReport, EveryLevelIsAWholeSectionAndNoLevelWritesNothing) {
+    ws::SequentialRun run = seqtest::runWith({"A"}, {"B"});
+    run.gLevelCodes = {"", "P", "Q"};
+    const std::vector<ws::SeqTable> levels{ws::SeqTable{}, seqtest::tableOf(1, 2, 3, 4), ws::SeqTable{}};
+    EXPECT_EQ(ws::SeqLevelReport(run, levels, 0, "x.eve", "12-10-2026"), "");
+
+    const auto lines = linesOf(ws::SeqLevelReport(run, levels, 2, "/d/x.eve", "12-10-2026"));
+    ASSERT_EQ(lines.size(), 64u);
+    for (const std::size_t section : {0u, 32u}) {
+        EXPECT_EQ(lines[section + 1], " *** Multi-Group Sequential Analysis Results *** Date: 12-10-2026");
+        EXPECT_EQ(lines[section + 11], " Analysis was forward from the Given(s), based on event Lags");
+        EXPECT_EQ(lines[section + 12], " The number of Lags forward was: 1 ");
+    }
+    EXPECT_EQ(lines[3], " File:x.eve   Code:P");
+    EXPECT_EQ(lines[35], " File:x.eve   Code:Q");
+    EXPECT_EQ(lines[32 + 15], " (Y,Y)       0 (0.0000)      0.0 (0.0000)");
+}
+
+TEST(SeqLevelReport, AnEmptyLevelIsNotResampledAndSaysSo) {
+    ws::SequentialRun run = seqtest::runWith({"A"}, {"B"});
+    run.gResampleCount = 1000;
+    run.gLevelCodes = {"", "P", "Q"};
+    const std::vector<ws::SeqTable> levels{ws::SeqTable{}, ws::SeqTable{}, seqtest::tableOf(1, 2, 3, 4)};
+    testsupport::ScriptedRandom random;
+    testsupport::ManualClock clock;
+    ws::QuietStatus status;
+    ws::ResampleServices services{random, status, clock};
+    const std::string report = ws::SeqLevelReport(run, levels, 2, "x.eve", "12-10-2026", 3, &services);
+    EXPECT_EQ(random.draws, 1000); // the second level's test only
+    const auto lines = linesOf(report);
+    EXPECT_EQ(lines[31], "");
+    EXPECT_EQ(lines[32], "");
+    EXPECT_EQ(lines[33], " Not enough data for resampling testing");
+    EXPECT_EQ(lines[34], "");
+    EXPECT_EQ(lines[36], " *** Multi-Group Sequential Analysis Results *** Date: 12-10-2026");
+    // The pooled form counts into the pooled table and names the pooled files.
+    EXPECT_EQ(run.gPooledResampleCounts[1][1] + run.gPooledResampleCounts[1][2] +
+                  run.gPooledResampleCounts[1][3],
+              1000.0f);
+    EXPECT_NE(report.find(" N of pooled files was: 3 "), std::string::npos);
 }
 
 } // namespace

@@ -513,10 +513,6 @@ void Sequence::SearchBtn_GotFocus() {
 void Sequence::GoForIt_Click() {
     guarded([this] {
         copyControlsIntoRun();
-        if (run_.gWithinLevel != 0 && g_.OutputKind == kTextOutput) {
-            notAvailable("The per-level text report is not available yet: choose the spreadsheet output.");
-            return;
-        }
         hiddenByGoForIt_ = true;
         done(QDialog::Accepted);
         hide();
