@@ -1,6 +1,8 @@
 #pragma once
 // Time of day and calendar.
 
+#include <string>
+
 namespace platform {
 
 struct DateTime {
@@ -15,6 +17,10 @@ public:
     // midnight: elapsed times are differences of two readings.
     virtual double monotonicSeconds() = 0;
     virtual DateTime now() = 0;
+    // The date and the time of `when` in the system's short forms. By default the forms of
+    // the US locale: 12/10/2026 and 9:30:00 AM.
+    virtual std::string shortDateText(const DateTime& when);
+    virtual std::string shortTimeText(const DateTime& when);
 };
 
 } // namespace platform

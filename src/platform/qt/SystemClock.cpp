@@ -1,6 +1,9 @@
 #include "platform/qt/SystemClock.h"
 
+#include "platform/qt/TextBridge.h"
+
 #include <QDateTime>
+#include <QLocale>
 
 #include <chrono>
 
@@ -20,6 +23,16 @@ DateTime SystemClock::now() {
     const QDateTime d = QDateTime::currentDateTime();
     return {d.date().year(), d.date().month(),  d.date().day(),
             d.time().hour(), d.time().minute(), d.time().second()};
+}
+
+std::string SystemClock::shortDateText(const DateTime& when) {
+    return fromDisplay(
+        QLocale::system().toString(QDate(when.year, when.month, when.day), QLocale::ShortFormat));
+}
+
+std::string SystemClock::shortTimeText(const DateTime& when) {
+    return fromDisplay(
+        QLocale::system().toString(QTime(when.hour, when.minute, when.second), QLocale::ShortFormat));
 }
 
 } // namespace platform::qt

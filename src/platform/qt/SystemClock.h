@@ -9,6 +9,8 @@ public:
     double secondsSinceMidnight() override;
     double monotonicSeconds() override; // the steady clock
     DateTime now() override;
+    std::string shortDateText(const DateTime& when) override;
+    std::string shortTimeText(const DateTime& when) override;
 };
 
 } // namespace platform::qt

@@ -8,21 +8,24 @@
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/windows/Talvor.h"
 #include "workstation/sequential/windows/SequentialWindows.h"
+#include "workstation/tools/windows/ToolWindows.h"
 
 #include <QApplication>
 
 namespace {
 
 // Every window the main window reaches is wired here, in one place (the collector below,
-// once the main window it opens over exists). The editors, the merger, the comparison
-// window, the options window and printing join as they arrive; an unset link leaves its
-// menu item doing nothing. The sequential and multi-group windows that saving the settings
-// unloads, and the continuous-variable rules that loading reads, join links.settingsCalls
-// the same way.
-void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequential,
+// once the main window it opens over exists). The comparison window, the options window and
+// printing join as they arrive; an unset link leaves its menu item doing nothing. The
+// sequential and multi-group windows that saving the settings unloads, and the
+// continuous-variable rules that loading reads, join links.settingsCalls the same way.
+void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequential, ws::ToolWindows& tools,
                  ws::MainWindowLinks& links) {
     analyses.wireInto(links);
     sequential.wireInto(links);
+    tools.wireInto(links);
+    analyses.routes().showRecode = [&tools] { tools.showRecode(); };
+    analyses.routes().fileRecode = [&tools] { tools.fileRecode(); };
 }
 
 } // namespace
@@ -40,7 +43,12 @@ int main(int argc, char** argv) {
     // The one random source of the program: never reseeded, so every start draws the same.
     platform::FixedRandom random;
     ws::SequentialWindows sequential(g, platform, random, analyses);
-    wireWindows(analyses, sequential, links);
+    // Recoding a list shows each entry in the analysis dialog's title line as it goes.
+    ws::ToolWindows tools(g, platform, [&analyses](const std::string& text) {
+        analyses.anal().setLabel(text);
+        analyses.anal().redraw();
+    });
+    wireWindows(analyses, sequential, tools, links);
 
     ws::Talvor window(g, platform, links);
     // The collector's Exit ends the program the way the main window ends it.

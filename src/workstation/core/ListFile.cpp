@@ -1,6 +1,8 @@
 #include "workstation/core/ListFile.h"
 
+#include "textfile/Files.h"
 #include "textfile/Numeric.h"
+#include "textfile/TextForms.h"
 
 namespace ws {
 
@@ -13,6 +15,23 @@ std::int16_t ListFileReader::readCount() {
 
 std::string readListType(const std::string& path) {
     return ListFileReader(path).type();
+}
+
+std::string listFileBytes(const std::string& type, const std::vector<std::string>& entries) {
+    std::string bytes = type;
+    bytes += textfile::kLineEnd;
+    bytes += textfile::printNumber(static_cast<double>(entries.size()));
+    bytes += textfile::kLineEnd;
+    for (const std::string& entry : entries) {
+        bytes += entry;
+        bytes += textfile::kLineEnd;
+    }
+    return bytes;
+}
+
+void writeListFile(const std::string& path, const std::string& type,
+                   const std::vector<std::string>& entries) {
+    textfile::saveFileAtomically(path, listFileBytes(type, entries));
 }
 
 } // namespace ws

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ws {
 
@@ -31,5 +32,11 @@ private:
 
 // Just the type line of a list file (throws textfile::RunError when it cannot be read).
 std::string readListType(const std::string& path);
+
+// The bytes of a list file: the type and the count in print form, then each entry as it
+// stands, every line ended with CR LF.
+std::string listFileBytes(const std::string& type, const std::vector<std::string>& entries);
+// Saves a list file whole (the old file stays as it was when that fails: RunError 75).
+void writeListFile(const std::string& path, const std::string& type, const std::vector<std::string>& entries);
 
 } // namespace ws

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "support/ScratchFolder.h"
+#include "support/TestFiles.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
 
@@ -18,29 +19,12 @@ namespace fs = std::filesystem;
 
 using testsupport::ScratchFolder;
 
-// Makes a folder the current one for its lifetime, so fixture lists can name files
-// relative to their own folder.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const fs::path& folder);
-    ~CurrentFolder();
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-
-private:
-    fs::path previous_;
-};
-
-std::string readBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::string& bytes);
-// Lines joined with CR LF, the last one ended too.
-std::string crlfLines(const std::vector<std::string>& lines);
-
-// An event file: "Events", the header, then code,time records (the end record included).
-void writeEventFile(const std::string& path, const std::string& header,
-                    const std::vector<std::pair<std::string, int>>& records);
-// A list file of the given type with its entry count.
-void writeListFile(const std::string& path, const std::string& type, const std::vector<std::string>& entries);
+using testsupport::crlfLines;
+using testsupport::CurrentFolder;
+using testsupport::readBytes;
+using testsupport::writeBytes;
+using testsupport::writeEventFile;
+using testsupport::writeListFile;
 
 // The code table straight in memory: code, description, group.
 struct CodeRow {

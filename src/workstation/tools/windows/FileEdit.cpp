@@ -1,0 +1,213 @@
+#include "workstation/tools/windows/FileEdit.h"
+
+#include "textfile/Files.h"
+#include "textfile/Numeric.h"
+#include "textfile/Paths.h"
+#include "textfile/RunError.h"
+#include "textfile/TextForms.h"
+#include "workstation/tools/ToolNotices.h"
+#include "workstation/tools/windows/ToolWindowSupport.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace ws {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+const QString kCaption = QStringLiteral("TALVOR File Editor");
+
+} // namespace
+
+FileEdit::FileEdit(Global& g, platform::Platform& p, QWidget* parent) : QDialog(parent), g_(g), p_(p) {
+    setObjectName(QStringLiteral("FileEdit"));
+    setModal(true);
+    resize(640, 480);
+    Text1 = named(new QPlainTextEdit(this), "Text1");
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Edit_btn = named(new QPushButton(QStringLiteral("&Open"), this), "Edit_btn");
+    Save_Btn = named(new QPushButton(QStringLiteral("&Save "), this), "Save_Btn");
+    Quit_Btn = named(new QPushButton(QStringLiteral("&Quit"), this), "Quit_Btn");
+    auto* statusBar = named(new QStatusBar(this), "StatusBar1");
+    StatusPanel1 = named(new QLabel(this), "StatusPanel1");
+    statusBar->addWidget(StatusPanel1);
+    statusBar->setSizeGripEnabled(false);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Edit_btn);
+    buttons->addWidget(Save_Btn);
+    buttons->addWidget(Quit_Btn);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Text1, 0, 0);
+    grid->addLayout(buttons, 0, 1);
+    grid->addWidget(statusBar, 1, 0, 1, 2);
+
+    connect(Edit_btn, &QPushButton::clicked, this, [this] { Edit_btn_Click(); });
+    connect(Save_Btn, &QPushButton::clicked, this, [this] { Save_Btn_Click(); });
+    connect(Quit_Btn, &QPushButton::clicked, this, [this] { Quit_Btn_Click(); });
+    connect(Text1, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_) {
+            g_.UnsavedChanges = textfile::kTrue;
+        }
+    });
+    connect(Text1, &QPlainTextEdit::cursorPositionChanged, this, [this] { showLine(); });
+    const auto onDrop = [this](const std::vector<std::string>& files) { OLEDragDrop(files); };
+    acceptFileDrops(*this, onDrop);
+    acceptFileDrops(*Text1->viewport(), onDrop);
+    Form_Load();
+}
+
+void FileEdit::Form_Load() {
+    centreOnScreen(*this);
+    setWindowTitle(kCaption);
+    g_.UnsavedChanges = textfile::kFalse;
+    Text1->setEnabled(false);
+    Edit_btn->setEnabled(true);
+    Save_Btn->setEnabled(false);
+}
+
+std::string FileEdit::widgetText() const {
+    QString text = Text1->document()->toRawText(); // keeps no-break spaces, unlike toPlainText
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text.toStdString();
+}
+
+int FileEdit::CurrentLine() const {
+    const QString before = Text1->toPlainText().left(Text1->textCursor().position());
+    return ws::CurrentLine(before.toStdString());
+}
+
+void FileEdit::showLine() {
+    StatusPanel1->setText(QString::fromStdString("Line:" + textfile::joinedNumber(CurrentLine())));
+}
+
+void FileEdit::LoadFile() {
+    if (EditFileName.empty()) {
+        platform::FileDialogRequest request;
+        request.title = "Pick the file to edit...";
+        request.filter = "TALVOR Event Files (*.eve)|*.eve|All Files(*.*)|*.*";
+        request.flags = platform::kOverwritePrompt | platform::kHideReadOnly;
+        const std::string chosen = p_.dialogs.openFile(request);
+        if (chosen.empty()) {
+            return;
+        }
+        EditFileName = chosen;
+    }
+    const QString caption =
+        QString::fromStdString("TALVOR File Editor (" + textfile::FileNameOnly(EditFileName) + ")");
+    setWindowTitle(caption);
+    try {
+        loaded_ = EditedText(textfile::readWholeFile(EditFileName));
+    } catch (const textfile::RunError&) {
+        p_.dialogs.beep();
+        p_.dialogs.messageBox("Error loading!\r", kToolNoticeTitle, Buttons::OK, Icon::None);
+        settingText_ = true;
+        Text1->clear();
+        settingText_ = false;
+        Text1->setEnabled(false);
+        return;
+    }
+    settingText_ = true;
+    Text1->setPlainText(QString::fromStdString(loaded_.shown()));
+    settingText_ = false;
+    textAtLoad_ = widgetText();
+    Text1->setEnabled(true);
+    g_.UnsavedChanges = textfile::kFalse;
+    setWindowTitle(caption);
+    Edit_btn->setEnabled(false);
+    Save_Btn->setEnabled(true);
+    showLine();
+}
+
+void FileEdit::closeText() {
+    settingText_ = true;
+    Text1->clear();
+    settingText_ = false;
+    Text1->setEnabled(false);
+    setWindowTitle(kCaption);
+    Edit_btn->setEnabled(true);
+}
+
+bool FileEdit::SaveFile() {
+    const std::string text = widgetText();
+    // The text as it was loaded goes back as the very bytes it came from.
+    const std::string bytes = text == textAtLoad_ ? loaded_.fileBytes() : loaded_.bytesFor(text);
+    try {
+        textfile::saveFileAtomically(EditFileName, bytes);
+    } catch (const textfile::RunError&) {
+        p_.dialogs.messageBox("Error Saving \r", "ERROR!", Buttons::OK, Icon::None);
+        return false;
+    }
+    closeText();
+    Save_Btn->setEnabled(false);
+    EditFileName.clear();
+    g_.UnsavedChanges = textfile::kFalse;
+    return true;
+}
+
+void FileEdit::Edit_btn_Click() {
+    guardedHandler(p_.dialogs, [this] { LoadFile(); });
+}
+
+void FileEdit::Save_Btn_Click() {
+    guardedHandler(p_.dialogs, [this] {
+        if (g_.UnsavedChanges != textfile::kFalse) {
+            SaveFile();
+            return;
+        }
+        // Nothing changed: nothing is written, and "&Open" takes the same file up again.
+        closeText();
+    });
+}
+
+bool FileEdit::askToSave() {
+    if (g_.UnsavedChanges == textfile::kFalse) {
+        return true;
+    }
+    switch (p_.dialogs.messageBox("Do you want to save your changes?", "Save Changes?", Buttons::YesNoCancel,
+                                  Icon::None)) {
+    case Answer::Yes:
+        return SaveFile();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FileEdit::Quit_Btn_Click() {
+    bool leave = false;
+    guardedHandler(p_.dialogs, [&] { leave = askToSave(); });
+    if (leave) {
+        reject(); // the unload, which asks once more while changes are still unsaved
+    }
+}
+
+void FileEdit::reject() {
+    bool leave = false;
+    guardedHandler(p_.dialogs, [&] { leave = askToSave(); });
+    if (leave) {
+        QDialog::reject();
+    }
+}
+
+void FileEdit::OLEDragDrop(const std::vector<std::string>& files) {
+    guardedHandler(p_.dialogs, [&] {
+        if (files.empty() || !askToSave()) {
+            return;
+        }
+        EditFileName = files.front();
+        LoadFile();
+    });
+}
+
+} // namespace ws

@@ -1,0 +1,62 @@
+#pragma once
+// The data-file text editor: one file shown as plain text, changed by hand, saved back.
+
+#include "platform/Platform.h"
+#include "workstation/core/Global.h"
+#include "workstation/tools/EditedText.h"
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ws {
+
+class FileEdit : public QDialog {
+    Q_OBJECT
+
+public:
+    FileEdit(Global& g, platform::Platform& p, QWidget* parent = nullptr);
+
+    void Form_Load();
+    void Edit_btn_Click(); // "&Open"
+    void Save_Btn_Click(); // "&Save "
+    void Quit_Btn_Click(); // "&Quit"
+    void LoadFile();
+    // False when the file could not be written; the text stays in the editor.
+    bool SaveFile();
+    int CurrentLine() const;
+    void OLEDragDrop(const std::vector<std::string>& files);
+
+    const std::string& editFileName() const { return EditFileName; }
+
+    // The unload handler: asks about unsaved changes, and Cancel (or a failed save) keeps the window.
+    void reject() override;
+
+private:
+    // True when the window may go on (to close, or to load another file).
+    bool askToSave();
+    void closeText();
+    void showLine();
+    // The widget's text as UTF-8 with LF line ends.
+    std::string widgetText() const;
+
+    Global& g_;
+    platform::Platform& p_;
+    std::string EditFileName;
+    EditedText loaded_;
+    std::string textAtLoad_;
+    bool settingText_ = false;
+
+    QPlainTextEdit* Text1 = nullptr;
+    QPushButton* Edit_btn = nullptr;
+    QPushButton* Save_Btn = nullptr;
+    QPushButton* Quit_Btn = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+};
+
+} // namespace ws

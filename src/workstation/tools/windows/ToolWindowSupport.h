@@ -1,0 +1,37 @@
+#pragma once
+// What every file-tool window does alike: naming its controls, centring itself, keeping
+// errors inside its handlers, and taking the files dropped on it.
+
+#include "platform/Dialogs.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMimeData;
+class QObject;
+class QWidget;
+
+namespace ws {
+
+template <class W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+void centreOnScreen(QWidget& window);
+
+// Runs a handler; an error it did not expect is shown with its description and the handler ends.
+void guardedHandler(platform::Dialogs& dialogs, const std::function<void()>& handler);
+
+// The local files of a drop from the file manager, in the order the drop gives them.
+std::vector<std::string> droppedFiles(const QMimeData* data);
+
+// Calls onDrop with the files dropped on `target` (a widget or a view's viewport).
+void acceptFileDrops(QWidget& target, std::function<void(const std::vector<std::string>&)> onDrop);
+// Calls onDrop when a row dragged from the view `source` is dropped on `target`.
+void acceptRowDrops(QWidget& target, const QObject& source, std::function<void()> onDrop);
+
+} // namespace ws

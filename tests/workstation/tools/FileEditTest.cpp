@@ -1,0 +1,251 @@
+// The data-file text editor: byte-for-byte round trips, the caret's line, and the window's
+// open, save, quit and drop flows from the main window's menu item.
+#include "workstation/tools/windows/FileEdit.h"
+#include "ToolsTestSupport.h"
+#include "support/ScratchFolder.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
+#include "textfile/Numeric.h"
+#include "workstation/core/windows/Talvor.h"
+#include "workstation/tools/EditedText.h"
+#include "workstation/tools/windows/ToolWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Answer;
+using testsupport::readBytes;
+using testsupport::ScratchFolder;
+using testsupport::writeBytes;
+
+TEST(EditedText, RoundTripsKeepLineEndsEncodingAndTheMissingFinalLineEnd) {
+    struct Case {
+        std::string label, bytes, shown, edited, saved;
+    };
+    const std::vector<Case> cases = {
+        {"CR LF", "Events\r\nh\r\nA,1\r\n-500,2", "Events\nh\nA,1\n-500,2", "Events\nh\nB,1\n-500,2",
+         "Events\r\nh\r\nB,1\r\n-500,2"},
+        {"LF", "Events\nh\nA,1\n-500,2\n", "Events\nh\nA,1\n-500,2\n", "Events\nh\nA,1\nC,2\n-500,2\n",
+         "Events\nh\nA,1\nC,2\n-500,2\n"},
+        {"not UTF-8", "Events\r\nKind \xe9l\xe8ve\r\n\xa0,1", "Events\nKind \xc3\xa9l\xc3\xa8ve\n\xc2\xa0,1",
+         "Events\nKind \xc3\xa9l\xc3\xa8ves\n\xc2\xa0,1", "Events\r\nKind \xe9l\xe8ves\r\n\xa0,1"},
+        {"UTF-8", "Kind \xc3\xa9\xe2\x82\xac\n", "Kind \xc3\xa9\xe2\x82\xac\n",
+         "Kind \xc3\xa9\xe2\x82\xac!\n", "Kind \xc3\xa9\xe2\x82\xac!\n"},
+        {"a lone CR shows as a line end", "a\rb\r\nc", "a\nb\nc", "a\nb\nc\n", "a\r\nb\r\nc\r\n"},
+        {"no line end at all", "", "", "one\ntwo", "one\r\ntwo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const EditedText text(c.bytes);
+        EXPECT_EQ(text.shown(), c.shown);
+        EXPECT_EQ(text.bytesFor(c.shown), c.bytes);
+        EXPECT_EQ(text.bytesFor(c.edited), c.saved);
+    }
+}
+
+TEST(EditedText, CurrentLineCountsLineEndsBeforeTheCaret) {
+    for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{
+             {"", 1}, {"abc", 1}, {"a\r\nb\r\n", 3}, {"a\nb\n", 3}, {"a\r\nb\nc", 3}, {"a\r", 2}}) {
+        EXPECT_EQ(CurrentLine(text), line) << text;
+    }
+}
+
+ino_t inodeOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_ino;
+}
+
+class FileEditWindow : public ::testing::Test {
+protected:
+    void SetUp() override { writeBytes(file, original); }
+    // Shows the editor from the main window's menu item and operates it.
+    void show(std::function<void(FileEdit&)> operate) {
+        sp.dialogs.modalHandlers.push_back(
+            [operate](QDialog& dialog) { operate(dynamic_cast<FileEdit&>(dialog)); });
+        station.choose("DataEditor");
+    }
+    static QPlainTextEdit& text(FileEdit& editor) { return *editor.findChild<QPlainTextEdit*>("Text1"); }
+    static QPushButton& button(FileEdit& editor, const char* name) {
+        return *editor.findChild<QPushButton*>(name);
+    }
+    static void typeAtEnd(FileEdit& editor, const QString& typed) {
+        QTextCursor cursor = text(editor).textCursor();
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(typed);
+    }
+
+    ScratchFolder scratch;
+    const std::string file = scratch.file("kid.eve");
+    const std::string original = "Events\r\nKid \xe9\r\nA,1\r\n-500,2";
+    toolstest::Workstation station;
+    testsupport::ScriptedPlatform& sp = station.sp;
+    Global& g = station.g;
+};
+
+TEST_F(FileEditWindow, OpenChangeSaveWritesTheTextBack) {
+    sp.dialogs.files.push_back(file);
+    show([&](FileEdit& editor) {
+        EXPECT_EQ(editor.windowTitle().toStdString(), "TALVOR File Editor");
+        EXPECT_FALSE(text(editor).isEnabled());
+        EXPECT_FALSE(button(editor, "Save_Btn").isEnabled());
+        button(editor, "Edit_btn").click();
+        EXPECT_EQ(editor.windowTitle().toStdString(), "TALVOR File Editor (kid.eve)");
+        EXPECT_TRUE(text(editor).isEnabled());
+        EXPECT_FALSE(button(editor, "Edit_btn").isEnabled());
+        EXPECT_EQ(g.UnsavedChanges, textfile::kFalse);
+
+        QTextCursor cursor = text(editor).textCursor();
+        cursor.movePosition(QTextCursor::Down, QTextCursor::MoveAnchor, 2);
+        text(editor).setTextCursor(cursor);
+        EXPECT_EQ(editor.CurrentLine(), 3);
+        EXPECT_EQ(editor.findChild<QLabel*>("StatusPanel1")->text().toStdString(), "Line: 3");
+        cursor.insertText("B,0\n");
+        EXPECT_EQ(g.UnsavedChanges, textfile::kTrue);
+        button(editor, "Save_Btn").click();
+        EXPECT_EQ(editor.windowTitle().toStdString(), "TALVOR File Editor");
+        EXPECT_TRUE(text(editor).toPlainText().isEmpty());
+        EXPECT_FALSE(button(editor, "Save_Btn").isEnabled());
+        EXPECT_TRUE(editor.editFileName().empty());
+        EXPECT_EQ(g.UnsavedChanges, textfile::kFalse);
+    });
+    EXPECT_EQ(readBytes(file), "Events\r\nKid \xe9\r\nB,0\r\nA,1\r\n-500,2");
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
+    EXPECT_EQ(sp.dialogs.openRequests.at(0).title, "Pick the file to edit...");
+    EXPECT_EQ(sp.dialogs.openRequests.at(0).filter, "TALVOR Event Files (*.eve)|*.eve|All Files(*.*)|*.*");
+}
+
+TEST_F(FileEditWindow, SaveWithoutChangeWritesNothingAndOpenReloadsWithoutADialog) {
+    sp.dialogs.files.push_back(file);
+    const ino_t before = inodeOf(file);
+    show([&](FileEdit& editor) {
+        button(editor, "Edit_btn").click();
+        button(editor, "Save_Btn").click();
+        EXPECT_TRUE(text(editor).toPlainText().isEmpty());
+        EXPECT_TRUE(button(editor, "Save_Btn").isEnabled());
+        EXPECT_TRUE(button(editor, "Edit_btn").isEnabled());
+        button(editor, "Edit_btn").click();
+        EXPECT_EQ(text(editor).toPlainText().toStdString(), "Events\nKid \xc3\xa9\nA,1\n-500,2");
+        // Typing and taking it back leaves the same text, which goes back as the same bytes.
+        typeAtEnd(editor, "x");
+        text(editor).undo();
+        button(editor, "Save_Btn").click();
+    });
+    EXPECT_EQ(sp.dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(readBytes(file), original);
+    EXPECT_NE(inodeOf(file), before); // the second save did write
+}
+
+TEST_F(FileEditWindow, QuitFlows) {
+    struct Case {
+        std::string label;
+        std::vector<Answer> answers;
+        int questions;
+        bool closed;
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {"Yes saves and closes", {Answer::Yes}, 1, true, true},
+        {"No asks again on unload, No closes", {Answer::No, Answer::No}, 2, true, false},
+        {"No then Cancel keeps the window", {Answer::No, Answer::Cancel}, 2, false, false},
+        {"Cancel keeps the window", {Answer::Cancel}, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        writeBytes(file, original);
+        sp.dialogs.boxes.clear();
+        sp.dialogs.files.push_back(file);
+        sp.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        bool stillOpen = false;
+        show([&](FileEdit& editor) {
+            editor.show();
+            button(editor, "Edit_btn").click();
+            typeAtEnd(editor, "\nZ,3");
+            button(editor, "Quit_Btn").click();
+            stillOpen = editor.isVisible();
+            editor.hide();
+        });
+        EXPECT_EQ(static_cast<int>(sp.dialogs.boxes.size()), c.questions);
+        for (const auto& box : sp.dialogs.boxes) {
+            EXPECT_EQ(box.text, "Do you want to save your changes?");
+            EXPECT_EQ(box.title, "Save Changes?");
+            EXPECT_EQ(box.buttons, platform::Buttons::YesNoCancel);
+        }
+        EXPECT_EQ(stillOpen, !c.closed);
+        EXPECT_EQ(readBytes(file), c.saved ? original + "\r\nZ,3" : original);
+    }
+}
+
+TEST_F(FileEditWindow, AFailedSaveKeepsTheTextAndTheWindow) {
+    sp.dialogs.files.push_back(file);
+    sp.dialogs.answers = {Answer::Yes};
+    bool stillOpen = false;
+    std::string kept;
+    show([&](FileEdit& editor) {
+        editor.show();
+        button(editor, "Edit_btn").click();
+        typeAtEnd(editor, "\nZ,3");
+        {
+            toolstest::FileSizeLimit full(8);
+            button(editor, "Quit_Btn").click();
+        }
+        stillOpen = editor.isVisible();
+        kept = text(editor).toPlainText().toStdString();
+        editor.hide();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(kept, "Events\nKid \xc3\xa9\nA,1\n-500,2\nZ,3");
+    ASSERT_EQ(sp.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(sp.dialogs.boxes[1].text, "Error Saving \r");
+    EXPECT_EQ(sp.dialogs.boxes[1].title, "ERROR!");
+    EXPECT_EQ(readBytes(file), original);
+}
+
+TEST_F(FileEditWindow, ADropLoadsTheFirstFileAfterAskingAboutUnsavedChanges) {
+    const std::string other = scratch.file("other.eve");
+    writeBytes(other, "Events\nother\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other)),
+                  QUrl::fromLocalFile(QString::fromStdString(file))});
+    sp.dialogs.answers = {Answer::Cancel, Answer::No};
+    show([&](FileEdit& editor) {
+        toolstest::dropFiles(*text(editor).viewport(), data); // nothing open: no question
+        EXPECT_EQ(editor.editFileName(), other);
+        typeAtEnd(editor, "x");
+        toolstest::dropFiles(editor, data); // Cancel: the drop is ignored
+        EXPECT_EQ(text(editor).toPlainText().toStdString(), "Events\nother\nx");
+        toolstest::dropFiles(editor, data); // No: the dropped file replaces the text
+        EXPECT_EQ(text(editor).toPlainText().toStdString(), "Events\nother\n");
+    });
+    EXPECT_EQ(sp.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(readBytes(other), "Events\nother\n");
+}
+
+TEST_F(FileEditWindow, AFileThatCannotBeReadLeavesTheEditorEmpty) {
+    sp.dialogs.files.push_back(scratch.file("gone.eve"));
+    show([&](FileEdit& editor) {
+        button(editor, "Edit_btn").click();
+        EXPECT_FALSE(text(editor).isEnabled());
+        EXPECT_TRUE(button(editor, "Edit_btn").isEnabled());
+    });
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text, "Error loading!\r");
+    EXPECT_EQ(sp.dialogs.beeps, 1);
+}
+
+} // namespace
+} // namespace ws
