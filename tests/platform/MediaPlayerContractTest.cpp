@@ -3,13 +3,11 @@
 #include "platform/FrameNumbers.h"
 #include "platform/qt/MpvPlayer.h"
 #include "support/ScriptedPlatform.h"
+#include "support/ShownFrame.h"
 #include "support/SimulatedPlayer.h"
 #include "support/TestMedia.h"
 #include "textfile/RunError.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -60,16 +58,7 @@ class MpvRig : public PlayerRig {
 public:
     platform::MediaPlayer& player() override { return mpv; }
     bool waitUntil(const std::function<bool()>& ready, double limit) override {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() <= limit * 1000) {
-            QCoreApplication::processEvents();
-            if (ready()) {
-                return true;
-            }
-            QThread::msleep(2);
-        }
-        return false;
+        return testsupport::pumpUntil(ready, limit);
     }
     void settle() override {
         ASSERT_TRUE(waitUntil([this] { return mpv.seekLanded(); }, 3));

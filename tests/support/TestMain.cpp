@@ -5,9 +5,12 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) {
+    // Programs that draw video ask for X; with no display they come up offscreen and skip.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || (std::string(platform) == "xcb" && !std::getenv("DISPLAY"))) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QApplication app(argc, argv);

@@ -1,12 +1,17 @@
 // The video coder: builds the platform, the shared state, the coding window and the main
 // window, wires the windows the main window opens but does not own, then starts up with
 // the file named on the command line.
+#include "platform/Platform.h"
+#include "platform/qt/MpvPlayer.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtLauncher.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtSound.h"
+#include "platform/qt/SystemClock.h"
 #include "platform/qt/TextBridge.h"
 #include "platform/qt/XdgFileTypes.h"
 #include "videocoder/coding/windows/DataFrmWindow.h"
+#include "videocoder/coding/windows/PlayerWindows.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/Globals.h"
 #include "videocoder/core/GroupDescriptions.h"
@@ -16,6 +21,9 @@
 
 #include <QApplication>
 #include <QStringList>
+
+#include <clocale>
+#include <memory>
 
 namespace {
 
@@ -31,15 +39,19 @@ std::string commandLineOf(const QStringList& arguments) {
     return line;
 }
 
-// The players, the code-set editor, the options and the imports join here as they arrive;
-// until then their menu items say they are not available yet.
-void wireWindows(vc::MainFrmLinks&) {}
+// The code-set editor, the options and the imports join here as they arrive; until then
+// their menu items say they are not available yet.
+void wireWindows(vc::MainFrmLinks& links, vc::PlayerWindows& players) {
+    players.wireInto(links);
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // The video library reads and writes numbers only under the "C" convention.
+    std::setlocale(LC_NUMERIC, "C");
 
     platform::qt::QtDialogs dialogs;
     platform::qt::QtSettingsStore settings;
@@ -55,8 +67,12 @@ int main(int argc, char** argv) {
     links.RefreshDataGrid = [&] { vc::RefreshDataGrid(g, links); };
     dataFrmWindow.attach(links);
 
+    platform::qt::SystemClock clock;
+    platform::qt::QtSound noSound;
+    platform::Platform platform{dialogs, settings, launcher, noSound, clock, {}};
+    vc::PlayerWindows players(g, platform, [] { return std::make_unique<platform::qt::MpvPlayer>(); });
     vc::MainFrmLinks windows;
-    wireWindows(windows);
+    wireWindows(windows, players);
     vc::MainFrmWindow mainFrm(g, links, {settings, fileTypes, platform::fromPath(app.applicationFilePath())},
                               windows);
     mainFrm.show();

@@ -123,6 +123,8 @@ struct CodingState {
     std::int16_t gKeyDownCoded = kFalse;
     std::int16_t gReplaying = kFalse;
     std::int16_t gUseDVD = kFalse;
+    // Set by the warning box; never reset and never stored.
+    std::int16_t gSuppressWarnings = kFalse;
 };
 
 struct Globals {

@@ -1,0 +1,24 @@
+#pragma once
+// Opening a player window for the main window's items, and the players' own "Open...".
+
+#include "platform/Dialogs.h"
+#include "videocoder/coding/PlayerLinks.h"
+
+namespace vc {
+
+inline const std::string kMediaFileTitle = "Select the media file to open";
+// The players' own "Open..." item.
+inline const std::string kPlayerMediaFilter =
+    "Movie Files (*.mpg;*.mpeg;*.avi;*.wmv)|*.mpg;*.mpeg;*.avi;*.wmv|All Files (*.*)|*.*"
+    "|Media Files (*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav)|*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav";
+inline constexpr int kMediaDialogFlags = platform::kFileMustExist | platform::kHideReadOnly;
+
+// A player's "Open...": the chosen file, or the kept name when the choice is blank.
+std::string askForMediaFile(platform::Dialogs& dialogs, const std::string& kept);
+
+// Shows the player window; a failure of its load is reported here.
+void openPlayer(const PlayerLinks& players, PlayerKind kind, platform::Dialogs& dialogs);
+// "Error in video control:" and the description, as every player command reports a failure.
+void showVideoControlError(platform::Dialogs& dialogs, const std::string& description);
+
+} // namespace vc

@@ -1,0 +1,86 @@
+#include "videocoder/coding/windows/PlayerWindow.h"
+
+#include "platform/qt/TextBridge.h"
+#include "textfile/RunError.h"
+#include "videocoder/coding/OpenMedia.h"
+#include "videocoder/coding/windows/WindowPosition.h"
+#include "videocoder/core/Settings.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vc {
+
+PlayerWindow::PlayerWindow(Globals& g, platform::Platform& p, const PlayerFactory& makePlayer,
+                           QWidget* parent)
+    : QMainWindow(parent), g_(g), p_(p), player_(makePlayer()) {
+    setWindowTitle("Media Window");
+}
+
+PlayerWindow::~PlayerWindow() = default;
+
+void PlayerWindow::placeSurface(QWidget* controls) {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(player_->surface(), 1);
+    layout->addWidget(controls);
+    setCentralWidget(central);
+}
+
+void PlayerWindow::showWindow() {
+    show();
+    raise();
+    activateWindow();
+    if (!loaded_) {
+        Form_Load();
+    }
+}
+
+void PlayerWindow::keepPosition(bool maximisedToo) {
+    if (isMinimized() || (isMaximized() && !maximisedToo)) {
+        return;
+    }
+    storePosition(*this, g_.settings);
+    SaveSettings(g_.settings, p_.settings, p_.dialogs);
+}
+
+void PlayerWindow::Form_Unload() {
+    if (!loaded_) {
+        return;
+    }
+    displayTimer().stop();
+    player_->close();
+    loaded_ = false;
+    g_.open.gVideoOpen = kFalse;
+    g_.data.gVideoFileName.clear();
+    keepPosition(false);
+}
+
+void PlayerWindow::closeEvent(QCloseEvent* event) {
+    try {
+        Form_Unload();
+    } catch (const textfile::RunError& e) {
+        showVideoControlError(p_.dialogs, e.description());
+    }
+    event->accept();
+}
+
+void PlayerWindow::closeMedia(const std::string& caption) {
+    g_.data.gVideoFileName.clear();
+    player_->close();
+    g_.open.gVideoOpen = kFalse;
+    setWindowTitle(platform::toDisplay(caption));
+}
+
+void PlayerWindow::ExitMnu_Click() {
+    close();
+}
+
+void PlayerWindow::PlayMnu_Click() {
+    player_->play();
+}
+
+} // namespace vc

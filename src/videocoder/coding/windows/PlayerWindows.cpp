@@ -1,0 +1,93 @@
+#include "videocoder/coding/windows/PlayerWindows.h"
+
+#include "videocoder/coding/OpenMedia.h"
+#include "videocoder/coding/windows/Backplay.h"
+#include "videocoder/coding/windows/PlayControlWindow.h"
+#include "videocoder/coding/windows/VideoFrm3.h"
+
+namespace vc {
+
+PlayerWindows::PlayerWindows(Globals& g, platform::Platform& p, PlayerFactory makePlayer)
+    : g_(g), p_(p), makePlayer_(std::move(makePlayer)) {
+    links_.loadedPlayer = [this](PlayerKind kind) { return loadedPlayer(kind); };
+    links_.showPlayer = [this](PlayerKind kind) { show(kind); };
+    links_.unloadPlayer = [this](PlayerKind kind) { unload(kind); };
+}
+
+PlayerWindows::~PlayerWindows() = default;
+
+platform::MediaPlayer* PlayerWindows::loadedPlayer(PlayerKind kind) {
+    switch (kind) {
+    case PlayerKind::MediaWindow:
+        return media_ ? media_->mmPlay() : nullptr;
+    case PlayerKind::FileWindow:
+        return file_ ? file_->mmPlay() : nullptr;
+    case PlayerKind::DvdWindow:
+        return dvd_ ? dvd_->mmPlay() : nullptr;
+    }
+    return nullptr;
+}
+
+void PlayerWindows::show(PlayerKind kind) {
+    switch (kind) {
+    case PlayerKind::MediaWindow:
+        if (!media_) {
+            media_ = std::make_unique<VideoFrm3>(g_, p_, makePlayer_);
+        }
+        media_->showWindow();
+        return;
+    case PlayerKind::FileWindow:
+        if (!file_) {
+            file_ = std::make_unique<PlayControlWindow>(PlayControlKind::File, g_, p_, makePlayer_);
+        }
+        file_->showWindow();
+        return;
+    case PlayerKind::DvdWindow:
+        if (!dvd_) {
+            dvd_ = std::make_unique<PlayControlWindow>(PlayControlKind::Dvd, g_, p_, makePlayer_);
+        }
+        dvd_->showWindow();
+        return;
+    }
+}
+
+void PlayerWindows::unload(PlayerKind kind) {
+    QWidget* window = nullptr;
+    switch (kind) {
+    case PlayerKind::MediaWindow:
+        window = media_.get();
+        break;
+    case PlayerKind::FileWindow:
+        window = file_.get();
+        break;
+    case PlayerKind::DvdWindow:
+        window = dvd_.get();
+        break;
+    }
+    if (window && loadedPlayer(kind)) {
+        window->close();
+    }
+}
+
+void PlayerWindows::open(PlayerKind kind) {
+    openPlayer(links_, kind, p_.dialogs);
+}
+
+void PlayerWindows::wireInto(MainFrmLinks& links) {
+    links.showVideoFrm3 = [this] { open(PlayerKind::MediaWindow); };
+    links.showVideoFrm2 = [this] { open(PlayerKind::FileWindow); };
+    links.showVideoFrmDVD = [this] { open(PlayerKind::DvdWindow); };
+    links.unloadVideoFrm3 = [this] { unload(PlayerKind::MediaWindow); };
+}
+
+void PlayerWindows::showBackplay() {
+    if (!g_.open.gVideoOpen) {
+        return;
+    }
+    if (!backplay_) {
+        backplay_ = std::make_unique<Backplay>(g_, p_, links_);
+    }
+    backplay_->run();
+}
+
+} // namespace vc

@@ -1,0 +1,40 @@
+#include "videocoder/coding/windows/Warningbox.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace vc {
+
+Warningbox::Warningbox(CodingState& coding, QWidget* parent) : QDialog(parent), coding_(coding) {
+    setObjectName("Warningbox");
+    setWindowTitle("Warning");
+    Label1 = new QLabel("Label1", this);
+    Check1 = new QCheckBox("Supress further warnings", this);
+    Command1 = new QPushButton("&Ok", this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Check1);
+    layout->addWidget(Command1);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void Warningbox::Form_Load() {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void Warningbox::Command1_Click() {
+    if (Check1->checkState() != Qt::Unchecked) {
+        coding_.gSuppressWarnings = kTrue;
+    }
+    accept();
+}
+
+} // namespace vc

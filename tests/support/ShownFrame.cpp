@@ -1,0 +1,44 @@
+#include "support/ShownFrame.h"
+
+#include "support/BurnedFrameNumber.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QOpenGLWidget>
+#include <QThread>
+
+namespace testsupport {
+
+bool pumpUntil(const std::function<bool()>& ready, double limit) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() <= limit * 1000) {
+        QCoreApplication::processEvents();
+        if (ready()) {
+            return true;
+        }
+        QThread::msleep(1);
+    }
+    return false;
+}
+
+std::optional<int> shownFrame(platform::qt::MpvPlayer& player, const VideoPlacement& placement) {
+    auto* surface = qobject_cast<QOpenGLWidget*>(player.surface());
+    if (!surface || !pumpUntil([&] { return player.seekLanded(); }, 3)) {
+        return std::nullopt;
+    }
+    std::optional<int> previous;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QCoreApplication::processEvents();
+        const QImage picture = surface->grabFramebuffer();
+        const std::optional<int> shown = readBurnedFrameNumber(picture, placement(picture.size()));
+        if (shown && shown == previous) {
+            return shown;
+        }
+        previous = shown;
+        QThread::msleep(10);
+    }
+    return std::nullopt;
+}
+
+} // namespace testsupport
