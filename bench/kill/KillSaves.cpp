@@ -49,7 +49,7 @@ struct Stored {
 Stored storedSettings(const std::string& folder) {
     platform::qt::QtSettingsStore store(QString::fromStdString(folder));
     testsupport::ScriptedPlatform sp;
-    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite"};
+    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
     ws::Global loaded;
     ws::LoadSettings(loaded, p);
     const std::string& editor = loaded.Text_Editor;
@@ -70,7 +70,7 @@ Stored storedSettings(const std::string& folder) {
 [[noreturn]] void saveSettingsForEver(const std::string& folder, int from) {
     platform::qt::QtSettingsStore store(QString::fromStdString(folder));
     testsupport::ScriptedPlatform sp;
-    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite"};
+    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
     for (int n = from;; ++n) {
         ws::Global g;
         setGeneration(g, n);
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
     {
         platform::qt::QtSettingsStore store(QString::fromStdString(settingsFolder.string()));
         testsupport::ScriptedPlatform sp;
-        platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite"};
+        platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
         ws::Global g;
         setGeneration(g, 0);
         ws::SaveSettings(g, p);

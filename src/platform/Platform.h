@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
+#include "platform/Printer.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
 
@@ -19,6 +20,7 @@ struct Platform {
     Clock& clock;
     // The program's data folder (its sounds), without a trailing separator.
     std::string programFolder;
+    Printer& printer;
 };
 
 } // namespace platform

@@ -103,6 +103,36 @@ public:
     platform::DateTime now() override { return date; }
 };
 
+// Records each document as its printed lines, a new page as "\f".
+class RecordingPrinter : public platform::Printer {
+public:
+    static constexpr const char* kNewPage = "\f";
+    std::vector<std::vector<std::string>> documents;
+    int setups = 0;
+    int runs = 0;
+    bool setupAnswer = true;
+    // The outcome every document ends with (a cancelled or failed one is not kept).
+    platform::PrintOutcome outcome;
+
+    bool setup() override {
+        ++setups;
+        return setupAnswer;
+    }
+    void beginRun() override { ++runs; }
+    void printLine(const std::string& text) override { current_.push_back(text); }
+    void newPage() override { current_.push_back(kNewPage); }
+    platform::PrintOutcome endDoc() override {
+        if (outcome.kind == platform::PrintOutcome::Kind::Printed) {
+            documents.push_back(current_);
+        }
+        current_.clear();
+        return outcome;
+    }
+
+private:
+    std::vector<std::string> current_;
+};
+
 // All doubles together, with a Platform that refers to them.
 struct ScriptedPlatform {
     ScriptedDialogs dialogs;
@@ -110,7 +140,8 @@ struct ScriptedPlatform {
     RecordingLauncher launcher;
     RecordingSound sound;
     ManualClock clock;
-    platform::Platform platform{dialogs, settings, launcher, sound, clock, "/opt/suite"};
+    RecordingPrinter printer;
+    platform::Platform platform{dialogs, settings, launcher, sound, clock, "/opt/suite", printer};
 };
 
 } // namespace testsupport

@@ -168,6 +168,9 @@ std::string QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 bool QtDialogs::printerSetup() {
+    if (printer_ != nullptr) {
+        return printer_->setup();
+    }
     QPrinter printer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Printer.h"
 
 #include <QString>
 
@@ -10,6 +11,8 @@ namespace platform::qt {
 
 class QtDialogs : public Dialogs {
 public:
+    // The printer set-up goes through the program's printer, so that its choice holds.
+    explicit QtDialogs(Printer* printer = nullptr) : printer_(printer) {}
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
@@ -21,6 +24,7 @@ public:
     void beep() override;
 
 private:
+    Printer* printer_;
     std::string runFileDialog(const FileDialogRequest& request, bool save);
 };
 

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtLauncher.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/SystemClock.h"
@@ -15,13 +16,14 @@
 namespace platform::qt {
 
 struct QtPlatform {
-    QtDialogs dialogs;
+    QtPrinter printer;
+    QtDialogs dialogs{&printer};
     QtSettingsStore settings;
     QtLauncher launcher;
     QtSound sound;
     SystemClock clock;
-    Platform platform{dialogs, settings, launcher,
-                      sound,   clock,    fromPath(QCoreApplication::applicationDirPath())};
+    Platform platform{
+        dialogs, settings, launcher, sound, clock, fromPath(QCoreApplication::applicationDirPath()), printer};
 };
 
 } // namespace platform::qt

@@ -6,6 +6,7 @@
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
+#include "workstation/core/PrintMenuItems.h"
 #include "workstation/core/windows/Talvor.h"
 #include "workstation/sequential/windows/SequentialWindows.h"
 #include "workstation/tools/windows/ToolWindows.h"
@@ -15,8 +16,8 @@
 namespace {
 
 // Every window the main window reaches is wired here, in one place (the collector below,
-// once the main window it opens over exists). The comparison window, the options window and
-// printing join as they arrive; an unset link leaves its menu item doing nothing. The
+// once the main window it opens over exists). The comparison window and the options window
+// join as they arrive; an unset link leaves its menu item doing nothing. The
 // sequential and multi-group windows that saving the settings unloads, and the
 // continuous-variable rules that loading reads, join links.settingsCalls the same way.
 void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequential, ws::ToolWindows& tools,
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
         analyses.anal().redraw();
     });
     wireWindows(analyses, sequential, tools, links);
+    ws::wirePrinting(g, platform, links);
 
     ws::Talvor window(g, platform, links);
     // The collector's Exit ends the program the way the main window ends it.

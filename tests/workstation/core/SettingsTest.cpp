@@ -59,8 +59,8 @@ public:
 struct SettingsPlatform {
     testsupport::ScriptedPlatform doubles;
     RecordingSettings settings;
-    platform::Platform platform{doubles.dialogs, settings,      doubles.launcher,
-                                doubles.sound,   doubles.clock, "/opt/suite"};
+    platform::Platform platform{doubles.dialogs, settings,     doubles.launcher, doubles.sound,
+                                doubles.clock,   "/opt/suite", doubles.printer};
 };
 
 // Every setting global as "name=value", so a difference names the value.

@@ -1,0 +1,100 @@
+#include "platform/qt/QtPrinter.h"
+
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+using platform::PrintOutcome;
+using platform::qt::QtPrinter;
+
+// The pages of a PDF file the printer wrote.
+int pagesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
+         at = bytes.find("/Type /Page", at + 1)) {
+        if (bytes.compare(at, 12, "/Type /Pages") != 0) {
+            ++pages;
+        }
+    }
+    return pages;
+}
+
+TEST(QtPrinter, PagesBreakWhenFullAndNotBeforeTheEnd) {
+    struct Case {
+        std::string label;
+        int lines;
+        bool newPageAtEnd;
+        int pages;
+    };
+    for (const Case& c : {
+             Case{"new page just before the end", 2, true, 1},
+             Case{"no new page", 2, false, 1},
+             Case{"a full page goes on", 400, true, 0},
+         }) {
+        SCOPED_TRACE(c.label);
+        testsupport::ScratchFolder folder;
+        QtPrinter printer;
+        const std::string pdf = folder.file("out.pdf");
+        printer.choosePdfFile(QString::fromStdString(pdf));
+        printer.beginRun();
+        for (int line = 0; line < c.lines; ++line) {
+            printer.printLine("line " + std::to_string(line));
+        }
+        if (c.newPageAtEnd) {
+            printer.newPage();
+        }
+        EXPECT_EQ(printer.endDoc().kind, PrintOutcome::Kind::Printed);
+        if (c.pages > 0) {
+            EXPECT_EQ(pagesOf(pdf), c.pages);
+        } else {
+            EXPECT_GT(pagesOf(pdf), 1);
+        }
+    }
+}
+
+TEST(QtPrinter, EachFurtherDocumentOfARunGetsItsOwnFile) {
+    EXPECT_EQ(QtPrinter::numberedFile("/t/out.pdf", 1), "/t/out.pdf");
+    EXPECT_EQ(QtPrinter::numberedFile("/t/out.pdf", 3), "/t/out-3.pdf");
+    EXPECT_EQ(QtPrinter::numberedFile("/t/out", 2), "/t/out-2");
+
+    testsupport::ScratchFolder folder;
+    QtPrinter printer;
+    printer.choosePdfFile(QString::fromStdString(folder.file("out.pdf")));
+    for (int run = 0; run < 2; ++run) {
+        printer.beginRun();
+        for (int document = 0; document < 2; ++document) {
+            printer.printLine("File name: x");
+            printer.newPage();
+            printer.printLine("second page");
+            EXPECT_EQ(printer.endDoc().kind, PrintOutcome::Kind::Printed);
+        }
+    }
+    EXPECT_EQ(pagesOf(folder.file("out.pdf")), 2);
+    EXPECT_EQ(pagesOf(folder.file("out-2.pdf")), 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out-3.pdf")));
+}
+
+TEST(QtPrinter, AFileThatCannotBeWrittenFails) {
+    testsupport::ScratchFolder folder;
+    QtPrinter printer;
+    const std::string pdf = folder.file("no such folder/out.pdf");
+    printer.choosePdfFile(QString::fromStdString(pdf));
+    printer.beginRun();
+    printer.printLine("x");
+    const PrintOutcome outcome = printer.endDoc();
+    EXPECT_EQ(outcome.kind, PrintOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.error, "The file " + pdf + " could not be written.");
+}
+
+} // namespace
