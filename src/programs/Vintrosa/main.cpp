@@ -5,6 +5,7 @@
 #include "platform/qt/MpvPlayer.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtLauncher.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/SystemClock.h"
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
     // The video library reads and writes numbers only under the "C" convention.
     std::setlocale(LC_NUMERIC, "C");
 
-    platform::qt::QtDialogs dialogs;
+    platform::qt::QtPrinter printer;
+    platform::qt::QtDialogs dialogs{&printer};
     platform::qt::QtSettingsStore settings;
     platform::qt::QtLauncher launcher;
     platform::qt::XdgFileTypes fileTypes(platform::qt::XdgFileTypes::userDataHome(),
@@ -69,7 +71,7 @@ int main(int argc, char** argv) {
 
     platform::qt::SystemClock clock;
     platform::qt::QtSound noSound;
-    platform::Platform platform{dialogs, settings, launcher, noSound, clock, {}};
+    platform::Platform platform{dialogs, settings, launcher, noSound, clock, {}, printer};
     vc::PlayerWindows players(g, platform, [] { return std::make_unique<platform::qt::MpvPlayer>(); });
     vc::MainFrmLinks windows;
     wireWindows(windows, players);
