@@ -7,6 +7,8 @@
 #include "textfile/TextForms.h"
 #include "workstation/sequential/SeqCount.h"
 
+#include <algorithm>
+
 namespace ws {
 namespace {
 
@@ -77,8 +79,28 @@ private:
     std::int64_t end_ = 0;
 };
 
-bool isYes(std::string_view field) {
-    return field == "Y";
+// One yes/no line: the given and target letters, then the level code as the rest of the
+// line, so a code holding a comma stays whole. Missing fields read as empty.
+struct YnfLine {
+    int given = kNo;
+    int target = kNo;
+    std::string_view level;
+};
+
+YnfLine splitYnfLine(std::string_view line) {
+    YnfLine out;
+    const std::size_t first = line.find(',');
+    out.given = line.substr(0, first) == "Y" ? kYes : kNo;
+    if (first == std::string_view::npos) {
+        return out;
+    }
+    const std::string_view rest = line.substr(first + 1);
+    const std::size_t second = rest.find(',');
+    out.target = rest.substr(0, second) == "Y" ? kYes : kNo;
+    if (second != std::string_view::npos) {
+        out.level = rest.substr(second + 1);
+    }
+    return out;
 }
 
 std::vector<std::string> linesOf(const std::string& bytes) {
@@ -105,38 +127,51 @@ std::string ynfNameFor(const std::string& secBySecName) {
     return secBySecName.substr(0, secBySecName.size() >= 4 ? secBySecName.size() - 4 : 0) + ".YNF";
 }
 
+WindowUnitsBuilder::WindowUnitsBuilder(const SequentialRun& run, int levelColumn)
+    : run_(run), levelColumn_(levelColumn), level_(kNoLevel) {
+    units_.given.push_back(0);
+    units_.target.push_back(0);
+    if (levelColumn_ != 0) {
+        units_.level.emplace_back();
+    }
+}
+
+void WindowUnitsBuilder::code(int column, std::string code) {
+    target_ = target_ || IsTargetCode(run_, code);
+    given_ = IsGivenCode(run_, code) || given_;
+    if (column == levelColumn_) {
+        level_ = std::move(code);
+    }
+}
+
+void WindowUnitsBuilder::endUnit() {
+    units_.given.push_back(given_ ? 1 : 0);
+    units_.target.push_back(target_ ? 1 : 0);
+    if (levelColumn_ != 0) {
+        units_.level.push_back(level_);
+    }
+    given_ = target_ = false;
+    level_ = kNoLevel;
+}
+
+WindowUnits WindowUnitsBuilder::finish() {
+    units_.given.push_back(0);
+    units_.target.push_back(0);
+    return std::move(units_);
+}
+
 WindowUnits readWindowUnits(const SequentialRun& run, const std::string& sbsName, int groupCount,
                             int levelColumn) {
     textfile::FieldReader reader = textfile::FieldReader::fromFile(sbsName);
-    WindowUnits units;
-    units.given.push_back(0);
-    units.target.push_back(0);
-    if (levelColumn != 0) {
-        units.level.emplace_back();
-    }
-    std::string code;
+    WindowUnitsBuilder units(run, levelColumn);
     while (!reader.atEnd()) {
         reader.readFieldView(); // the unit's number: units count by their place in the file
-        bool given = false;
-        bool target = false;
-        std::string level = kNoLevel;
         for (int k = 1; k <= groupCount && !reader.atEnd(); ++k) {
-            code = reader.readField().text;
-            target = target || IsTargetCode(run, code);
-            given = IsGivenCode(run, code) || given;
-            if (k == levelColumn) {
-                level = code;
-            }
+            units.code(k, reader.readField().text);
         }
-        units.given.push_back(given ? 1 : 0);
-        units.target.push_back(target ? 1 : 0);
-        if (levelColumn != 0) {
-            units.level.push_back(level);
-        }
+        units.endUnit();
     }
-    units.given.push_back(0);
-    units.target.push_back(0);
-    return units;
+    return units.finish();
 }
 
 std::string ynfText(const SequentialRun& run, const WindowUnits& units) {
@@ -180,30 +215,45 @@ void WriteYNFLevel(const SequentialRun& run, const std::string& sbsName, std::in
     writeYnf(run, sbsName, groupCount, levelColumn == 0 ? -1 : levelColumn);
 }
 
-void TallyYNF(SequentialRun& run, const std::string& ynfName) {
-    textfile::FieldReader reader = textfile::FieldReader::fromFile(ynfName);
-    while (!reader.atEnd()) {
-        const int g = isYes(reader.readFieldView().text) ? kYes : kNo;
-        const int t = isYes(reader.readFieldView().text) ? kYes : kNo;
-        ++run.gSeqTable[g][t];
+void reverseUnits(WindowUnits& units) {
+    std::reverse(units.given.begin(), units.given.end());
+    std::reverse(units.target.begin(), units.target.end());
+    if (!units.level.empty()) {
+        // Entry 0 holds no unit: the units alone change places.
+        std::reverse(units.level.begin() + 1, units.level.end());
     }
+}
+
+void TallyYNF(SequentialRun& run, const std::string& ynfName) {
+    tallyYnfLines(run, textfile::readWholeFile(ynfName));
 }
 
 void TallyYNFLevel(SequentialRun& run, const std::string& ynfName, std::int16_t levelCount,
                    const std::function<void()>& perLine) {
-    textfile::FieldReader reader = textfile::FieldReader::fromFile(ynfName);
+    tallyYnfLevelLines(run, textfile::readWholeFile(ynfName), levelCount, perLine);
+}
+
+void tallyYnfLines(SequentialRun& run, const std::string& ynf) {
+    textfile::FieldReader reader(ynf);
+    while (!reader.atEnd()) {
+        const YnfLine line = splitYnfLine(reader.readLineView());
+        ++run.gSeqTable[line.given][line.target];
+    }
+}
+
+void tallyYnfLevelLines(SequentialRun& run, const std::string& ynf, std::int16_t levelCount,
+                        const std::function<void()>& perLine) {
+    textfile::FieldReader reader(ynf);
     std::size_t level = 0;
     while (!reader.atEnd()) {
-        const int g = isYes(reader.readFieldView().text) ? kYes : kNo;
-        const int t = isYes(reader.readFieldView().text) ? kYes : kNo;
-        const std::string code(reader.readFieldView().text);
+        const YnfLine line = splitYnfLine(reader.readLineView());
         for (int m = 1; m <= levelCount; ++m) {
-            if (code == run.gLevelCodes.at(static_cast<std::size_t>(m))) {
+            if (line.level == run.gLevelCodes.at(static_cast<std::size_t>(m))) {
                 level = static_cast<std::size_t>(m);
                 break;
             }
         }
-        ++run.gSeqLevelTable.at(level)[g][t];
+        ++run.gSeqLevelTable.at(level)[line.given][line.target];
         perLine();
     }
 }

@@ -34,6 +34,25 @@ struct WindowUnits {
     std::int64_t count() const { return static_cast<std::int64_t>(given.size()) - 2; }
 };
 
+// Units taken one at a time, from a file's lines or straight from memory. levelColumn
+// (1-based) picks the level field; 0 asks for none, -1 gives every unit "NONE".
+class WindowUnitsBuilder {
+public:
+    WindowUnitsBuilder(const SequentialRun& run, int levelColumn);
+    // One code of the unit being built, in its column (1-based).
+    void code(int column, std::string code);
+    void endUnit();
+    WindowUnits finish();
+
+private:
+    const SequentialRun& run_;
+    int levelColumn_;
+    WindowUnits units_;
+    bool given_ = false;
+    bool target_ = false;
+    std::string level_;
+};
+
 // Reads the lines of a second-by-second file with groupCount code fields each. levelColumn
 // (1-based) picks the level field; 0 asks for none, -1 gives every unit "NONE". An empty
 // file gives no unit.
@@ -51,6 +70,13 @@ void WriteYNF(const SequentialRun& run, const std::string& sbsName, std::int16_t
 // levelColumn: the level group's place among the listed groups (1-based), 0 when not listed.
 void WriteYNFLevel(const SequentialRun& run, const std::string& sbsName, std::int16_t groupCount,
                    int levelColumn);
+// The tallies of yes/no lines held in memory.
+void tallyYnfLines(SequentialRun& run, const std::string& ynf);
+void tallyYnfLevelLines(SequentialRun& run, const std::string& ynf, std::int16_t levelCount,
+                        const std::function<void()>& perLine);
+// Units in the reverse order of time, for a backward count.
+void reverseUnits(WindowUnits& units);
+
 // Adds every line of a plain yes/no file to gSeqTable.
 void TallyYNF(SequentialRun& run, const std::string& ynfName);
 // Adds every line of a level yes/no file to gSeqLevelTable at the level of its code, or of

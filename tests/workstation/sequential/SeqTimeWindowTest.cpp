@@ -163,4 +163,18 @@ TEST_F(TimeWindowFiles, EmptyScratchFilesCountNothing) {
     EXPECT_EQ(run.gSeqLevelTable[0], ws::SeqTable{});
 }
 
+// Found by fuzzing: a yes/no file whose last line is cut short is read up to its end only.
+TEST_F(TimeWindowFiles, ALineCutShortByTheEndReadsItsMissingFieldsAsEmpty) {
+    run.gLevelCodes = {"", "P"};
+    run.gSeqLevelTable.assign(2, ws::SeqTable{});
+    ws::tallyYnfLines(run, "Y,N\r\nY");
+    EXPECT_EQ(seqtest::cellsOf(run.gSeqTable), (std::vector<int>{0, 2, 0, 0}));
+    ws::tallyYnfLevelLines(run, "Y,Y,P\r\nN,Y", 1, [] {});
+    EXPECT_EQ(seqtest::cellsOf(run.gSeqLevelTable[1]), (std::vector<int>{1, 0, 1, 0}));
+    // A level code holding a comma stays whole.
+    run.gLevelCodes = {"", "P,Q"};
+    ws::tallyYnfLevelLines(run, "N,N,P,Q\r\n", 1, [] {});
+    EXPECT_EQ(seqtest::cellsOf(run.gSeqLevelTable[1]), (std::vector<int>{1, 0, 1, 1}));
+}
+
 } // namespace
