@@ -1,6 +1,7 @@
 #include "workstation/core/EventFile.h"
 
 #include "textfile/RunError.h"
+#include "workstation/core/ContinuousMerge.h"
 #include "workstation/core/DataFileReaders.h"
 #include "workstation/core/EventFileEntries.h"
 #include "workstation/core/EventFileRows.h"
@@ -30,11 +31,17 @@ void reportReadError(Global& g, platform::Platform& p, const std::string& fileNa
     p.sound.close();
 }
 
-void mergeContinuousDataWhenAsked(Global& g, int slot, const std::string& fileName, std::string& header,
-                                  EventFileRows& rows) {
-    if (g.gReadCont != 0 && g.hooks.mergeContinuousData) {
-        markSlotFilled(g, slot, kMaxEvents); // the merge may add records anywhere
-        g.hooks.mergeContinuousData(slot, fileName, header);
+// The merge needs the end record to put its events before: a read or an import that stopped
+// short of it leaves the slot as it is.
+bool holdsEndRecord(const Global& g, int slot) {
+    const int end = g.timesOf(slot)[0];
+    return end >= 1 && end <= kMaxEvents && g.codesOf(slot)[static_cast<std::size_t>(end)] == kSessionEndCode;
+}
+
+void mergeContinuousDataWhenAsked(Global& g, platform::Platform& p, int slot, const std::string& fileName,
+                                  const std::string& header, EventFileRows& rows) {
+    if (g.gReadCont != 0 && holdsEndRecord(g, slot)) {
+        MergeContinuousData(g, p, slot, fileName, header);
         rows.noteSlot(g, slot);
     }
 }
@@ -67,8 +74,8 @@ bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName
         if (!result.copyBaseName.empty()) {
             WriteScratchEventFile(g, slot, result.copyBaseName, header);
         }
-        if (!result.failure && result.endRecordRead) {
-            mergeContinuousDataWhenAsked(g, slot, fileName, header, rows);
+        if (!result.failure) {
+            mergeContinuousDataWhenAsked(g, p, slot, fileName, header, rows);
         }
     } catch (const textfile::RunError& error) {
         result.failure = ReadFailure{error.number(), error.description()};

@@ -154,6 +154,11 @@ void LoadSettings(Global& g, platform::Platform& p, MainWindowPlacement* mainWin
         }
     }
     OpenCodeFile(g, p);
+    try {
+        ReadContGrid(g.ContGrid, g.Code_File);
+    } catch (const textfile::RunError&) {
+        // A rules file that cannot be read leaves the rules as they were; start-up goes on.
+    }
     call(calls.readContGrid);
 }
 

@@ -86,31 +86,39 @@ TEST_F(EventFileTest, ScratchCopyForAnUnknownSlotLeavesAnOldFileAlone) {
     EXPECT_EQ(textfile::readWholeFile(path("kid.eve")), "Events\r\nold\r\n-500, 3 \r\n");
 }
 
+// One rule: a measure below 10 in CSV column 2 is code B.
+void useOneRule(Global& g, const std::string& column = "2") {
+    g.ContGrid.cells[1] = {column, "0", "10", "B"};
+}
+
 TEST_F(EventFileTest, MergeRunsOnceTheEndRecordIsReadWhateverTheResult) {
-    std::vector<std::string> merged;
-    g.hooks.mergeContinuousData = [&](int slot, const std::string& fileName, std::string& h) {
-        merged.push_back(std::to_string(slot) + " " + fs::path(fileName).filename().string() + " " + h);
-    };
+    useOneRule(g);
     const std::string clean = eventFile("clean.eve", "A,1\r\n-500,5\r\n");
     const std::string undefined = eventFile("undefined.eve", "X,1\r\n-500,5\r\n");
     const std::string cutShort = eventFile("short.eve", "A,1\r\n");
+    for (const char* csv : {"clean.csv", "undefined.csv", "short.csv"}) {
+        textfile::saveFileAtomically(path(csv), "3,4\r\n");
+    }
 
     EXPECT_TRUE(ReadEventFile(g, sp.platform, clean, 1, header));
-    EXPECT_TRUE(merged.empty()) << "gReadCont is off";
+    EXPECT_EQ(g.EventTimes[0], 2) << "gReadCont is off";
 
     g.gReadCont = 1;
     EXPECT_TRUE(ReadEventFile(g, sp.platform, clean, 2, header));
+    EXPECT_EQ(std::vector<std::string>(g.EventCodes2.begin() + 1, g.EventCodes2.begin() + 4),
+              (std::vector<std::string>{"A", "B", "-500"}));
     EXPECT_FALSE(ReadEventFile(g, sp.platform, undefined, 1, header));
+    EXPECT_EQ(g.EventCodes[2], "B");
     EXPECT_FALSE(ReadEventFile(g, sp.platform, cutShort, 1, header));
-    EXPECT_EQ(merged, (std::vector<std::string>{"2 clean.eve Session", "1 undefined.eve Session"}));
+    EXPECT_EQ(g.EventTimes[0], 0);
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
 }
 
 TEST_F(EventFileTest, FailingMergeGoesToTheReadErrorHandler) {
     g.gReadCont = 1;
-    g.hooks.mergeContinuousData = [](int, const std::string&, std::string&) {
-        throw textfile::RunError(textfile::kTypeMismatch);
-    };
+    useOneRule(g, "x");
     const std::string file = eventFile("kid.eve", "A,1\r\n-500,5\r\n");
+    textfile::saveFileAtomically(path("kid.csv"), "3,4\r\n");
     EXPECT_FALSE(ReadEventFile(g, sp.platform, file, 1, header));
     EXPECT_EQ(report(), "Error: Read/write error...\r\n ERR Number: 13\r\nType mismatch File: " + file +
                             " Line: 2\r\n\r\n");
@@ -297,15 +305,8 @@ TEST_F(EventFileTest, ReadFlagsTheCodesTheCheckFlagsAndGivesTheRowsOfTheStoredCo
 
 TEST_F(EventFileTest, RowsFollowWhatTheMergeLeavesInTheSlot) {
     g.gReadCont = 1;
-    g.hooks.mergeContinuousData = [&](int slot, const std::string&, std::string&) {
-        auto& codes = g.codesOf(slot);
-        auto& times = g.timesOf(slot);
-        codes[3] = codes[2];
-        times[3] = times[2];
-        codes[2] = "B";
-        times[2] = 3;
-        times[0] = 3;
-    };
+    useOneRule(g);
+    textfile::saveFileAtomically(path("kid.csv"), "3,4\r\n");
     const std::string file = eventFile("kid.eve", "A,1\r\n-500,5\r\n");
     const CodeRowIndex index(g);
     std::vector<int> rows;

@@ -52,7 +52,12 @@ std::map<std::string, std::int16_t*> namedSettings(Global& g) {
             {"gVTRSKeepScratch", &g.gVTRSKeepScratch},
             {"gDORUUseTranslation", &g.gDORUUseTranslation},
             {"gDORUConvertTimes", &g.gDORUConvertTimes},
-            {"gDORUKeepScratch", &g.gDORUKeepScratch}};
+            {"gDORUKeepScratch", &g.gDORUKeepScratch},
+            {"gReadCont", &g.gReadCont},
+            {"gSaveContMerged", &g.gSaveContMerged},
+            {"gZeroCont", &g.gZeroCont},
+            {"gContHeader", &g.gContHeader},
+            {"gContStateChange", &g.gContStateChange}};
 }
 
 // "joined=0,1" and "ignored=2" set those code groups' states for combining mode.
@@ -65,7 +70,7 @@ void setGroupStates(Global& g, const std::string& groups, std::int16_t state) {
 
 fs::path inputOf(const fs::path& folder) {
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().stem() == "input") {
+        if (entry.path().stem() == "input" && entry.path().extension() != ".csv") {
             return entry.path();
         }
     }
@@ -96,12 +101,21 @@ TEST_P(ImportCase, ReadsAsExpected) {
     }
     setGroupStates(g, settings["joined"], 1);
     setGroupStates(g, settings["ignored"], 2);
-    const fs::path dataFile = scratch_ / input.filename();
-    fs::copy_file(input, dataFile);
-    if (settings.contains("translation")) {
-        g.gDORUTransFile = (scratch_ / settings["translation"]).string();
-        fs::copy_file(folder / settings["translation"], g.gDORUTransFile);
+    // The case's own files go to its data folder (folder= names one below the scratch folder).
+    const fs::path dataFolder = scratch_ / settings["folder"];
+    fs::create_directories(dataFolder);
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "case.txt" && !name.starts_with("expected-")) {
+            fs::copy_file(entry.path(), dataFolder / name);
+        }
     }
+    const fs::path dataFile = dataFolder / input.filename();
+    if (settings.contains("translation")) {
+        g.gDORUTransFile = (dataFolder / settings["translation"]).string();
+    }
+    g.Code_File = (dataFolder / "codes.cod").string();
+    ReadContGrid(g.ContGrid, g.Code_File);
     if (settings.contains("message")) {
         settings["message"] = withPath(settings["message"], dataFile.string());
     }
@@ -126,6 +140,14 @@ TEST_P(ImportCase, ReadsAsExpected) {
             testsupport::sameAsFile(textfile::readWholeFile(copy.string()), folder / "expected-copy.eve"));
     } else {
         EXPECT_FALSE(fs::exists(copy));
+    }
+    const fs::path merged = dataFile.string() + ".evm.eve";
+    if (fs::exists(folder / "expected-merged.eve")) {
+        ASSERT_TRUE(fs::exists(merged));
+        EXPECT_TRUE(testsupport::sameAsFile(textfile::readWholeFile(merged.string()),
+                                            folder / "expected-merged.eve"));
+    } else {
+        EXPECT_FALSE(fs::exists(merged));
     }
     EXPECT_TRUE(testsupport::boxesAsCaseSays(sp.dialogs.boxes, settings));
     const std::vector<std::string> farewell = {"File /opt/suite/Marnet.wav", "Open", "Play", "Close"};

@@ -1,0 +1,53 @@
+#include "workstation/core/ContGrid.h"
+
+#include "textfile/FieldReader.h"
+#include "textfile/Files.h"
+#include "textfile/Paths.h"
+#include "textfile/TextForms.h"
+
+#include <exception>
+
+namespace ws {
+
+std::string contGridFileName(const std::string& codeFile) {
+    return textfile::FolderOf(codeFile) + "ContVarGrid.csv";
+}
+
+void ReadContGrid(ContGridData& grid, const std::string& codeFile) {
+    const std::string fileName = contGridFileName(codeFile);
+    if (!textfile::fileExists(fileName)) {
+        return;
+    }
+    textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
+    for (int row = 1; row <= kContGridRows; ++row) {
+        for (auto& cell : grid.cells[static_cast<std::size_t>(row)]) {
+            if (reader.atEnd()) {
+                return;
+            }
+            cell = reader.readText();
+        }
+    }
+}
+
+bool SaveContGrid(const ContGridData& grid, const std::string& codeFile, platform::Dialogs& dialogs) {
+    std::string text;
+    for (int row = 1; row <= kContGridRows; ++row) {
+        textfile::WriteLine line;
+        for (const auto& cell : grid.cells[static_cast<std::size_t>(row)]) {
+            line.text(cell);
+        }
+        text += line.str();
+    }
+    try {
+        textfile::saveFileAtomically(contGridFileName(codeFile), text);
+        return true;
+    } catch (const std::exception&) {
+        dialogs.messageBox(
+            "Unable to save continous variable grid.\rIf you are not merging continous varible, "
+            "ignore this message",
+            "TALVOR", platform::Buttons::OK, platform::Icon::None);
+    }
+    return false;
+}
+
+} // namespace ws
