@@ -2,6 +2,7 @@
 
 #include "workstation/analyses/InterObserverAgreement.h"
 #include "workstation/analyses/windows/ShowAnalysis.h"
+#include "workstation/core/OptionsStandIn.h"
 
 namespace ws {
 
@@ -17,12 +18,14 @@ AnalysisWindows::~AnalysisWindows() = default;
 Anal& AnalysisWindows::anal() {
     if (!anal_) {
         anal_ = std::make_unique<Anal>(g_, p_, routes_);
+        anal_->setShowOptions([this] { showOptionsNotAvailable(g_, p_); });
     }
     return *anal_;
 }
 
 void AnalysisWindows::wireInto(MainWindowLinks& links) {
     links.showAnalysis = [this](const std::string& title) { makeShowAnalysis(anal(), p_)(title); };
+    links.showOptions = [this] { showOptionsNotAvailable(g_, p_); };
 }
 
 } // namespace ws
