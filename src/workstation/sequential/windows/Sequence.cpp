@@ -1,12 +1,15 @@
 #include "workstation/sequential/windows/Sequence.h"
 
 #include "platform/qt/TextBridge.h"
+#include "textfile/Files.h"
 #include "textfile/Numeric.h"
+#include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/ListFile.h"
 #include "workstation/sequential/LagPairFiles.h"
 #include "workstation/sequential/SeqAnalysisRun.h"
+#include "workstation/sequential/SeqSearch.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -356,7 +359,7 @@ bool Sequence::Form_Load() {
     const auto arraySize = static_cast<std::size_t>(std::max<int>(g_.NumCodes, 0)) + 1;
     run_.gGivens.assign(arraySize, std::string());
     run_.gTargets.assign(arraySize, std::string());
-    SeqSetupFileName.clear();
+    g_.SeqSetupFileName.clear();
     g_.UnsavedChanges = kFalse;
     if (g_.InputMode == kListFileInput && !acceptListAtLoad()) {
         return false;
@@ -636,27 +639,183 @@ bool Sequence::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Sequence::SearchBtn_Click() {
-    notAvailable("The code search is not available yet.");
+    guarded([this] {
+        run_.gForward = textfile::toFlag(!Check2->isChecked());
+        run_.gGivensAsGroup = textfile::toFlag(Check3->isChecked());
+        run_.gEventLags = textfile::toFlag(Option1->isChecked());
+        run_.gLagCount = textfile::toInt32(textfile::leadingNumber(platform::fromDisplay(Text1->text())));
+        if (run_.gEventLags == kFalse) {
+            p_.dialogs.messageBox("You can't currently do a search in time based mode...", "Sorry Quill...",
+                                  Buttons::OK, Icon::Information);
+            return;
+        }
+        if (List2->count() == 0) {
+            p_.dialogs.messageBox("You need at least one given to search for targets...", "Sorry...",
+                                  Buttons::OK, Icon::None);
+            return;
+        }
+        searchTargets();
+    });
+}
+
+void Sequence::searchTargets() {
+    const std::string dataFileName = g_.DataFileName;
+    const std::int16_t inputMode = g_.InputMode;
+    const auto putBack = [&] {
+        g_.DataFileName = dataFileName;
+        g_.InputMode = inputMode;
+    };
+    const BusyPointer busy(anal_);
+    std::vector<std::string> targets = entriesOf(*List3);
+    const std::size_t before = targets.size();
+    try {
+        const std::vector<std::string> givens = entriesOf(*List2);
+        if (run_.gGivensAsGroup != kFalse) {
+            setCodes(run_.gGivens, run_.gGivenCount, givens);
+            SeqSearchRun(g_, p_, anal_, run_, targets);
+        } else {
+            for (const auto& given : givens) {
+                setCodes(run_.gGivens, run_.gGivenCount, {given});
+                SeqSearchRun(g_, p_, anal_, run_, targets);
+                putBack();
+            }
+        }
+    } catch (...) {
+        putBack();
+        throw;
+    }
+    putBack();
+    for (std::size_t k = before; k < targets.size(); ++k) {
+        List3->addItem(platform::toDisplay(targets[k]));
+    }
 }
 
 void Sequence::NewFile_Click() {
-    notAvailable("Setup files are not available yet.");
+    while (List2->count() > 0) {
+        delete List2->takeItem(0);
+    }
+    while (List3->count() > 0) {
+        delete List3->takeItem(0);
+    }
+    g_.SeqSetupFileName.clear();
 }
 
-void Sequence::FileOpen_Click() {
-    notAvailable("Setup files are not available yet.");
+std::optional<std::string> Sequence::askSetupName(const std::string& offered) {
+    return p_.dialogs.inputBox("Enter a name for the code setup file...", "File Name?", offered);
+}
+
+bool Sequence::writeSetup() {
+    SeqSetup setup;
+    setup.givens = entriesOf(*List2);
+    setup.targets = entriesOf(*List3);
+    setup.merge = Check1->isChecked() ? 1 : 0;
+    setup.backward = Check2->isChecked() ? 1 : 0;
+    setup.givensAsGroup = Check3->isChecked() ? 1 : 0;
+    setup.eventLags = Option1->isChecked();
+    setup.timeWindow = Option2->isChecked();
+    setup.countText = platform::fromDisplay(Text1->text());
+    try {
+        textfile::saveFileAtomically(g_.SeqSetupFileName, seqSetupBytes(setup));
+    } catch (const textfile::RunError& error) {
+        p_.dialogs.messageBox("The code setup file " + g_.SeqSetupFileName + " could not be saved: " +
+                                  error.description() + ". Any earlier copy of the file was left as it was.",
+                              "File Error", Buttons::OK, Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool Sequence::saveSetup() {
+    if (g_.SeqSetupFileName.empty()) {
+        g_.SeqSetupFileName = askSetupName("").value_or("");
+        if (g_.SeqSetupFileName.empty()) {
+            return true;
+        }
+    }
+    return writeSetup();
 }
 
 void Sequence::FileSave_Click() {
-    notAvailable("Setup files are not available yet.");
+    guarded([this] { saveSetup(); });
 }
 
 void Sequence::FileSaveAs_Click() {
-    notAvailable("Setup files are not available yet.");
+    guarded([this] {
+        g_.SeqSetupFileName = askSetupName(textfile::FileNameOnly(g_.SeqSetupFileName)).value_or("");
+        if (!g_.SeqSetupFileName.empty()) {
+            writeSetup();
+        }
+    });
+}
+
+void Sequence::FileOpen_Click() {
+    guarded([this] {
+        if (g_.UnsavedChanges != kFalse && !saveSetup()) {
+            return; // the edits that could not be saved stay in the window
+        }
+        NewFile_Click();
+        const std::string name = askSetupName("").value_or("");
+        if (!name.empty()) {
+            openSetup(name);
+        }
+    });
+}
+
+// The name is adopted only for a setup file read whole, so a later save never writes over
+// a file of another kind or one that could not be read.
+void Sequence::openSetup(const std::string& name) {
+    std::optional<SeqSetup> setup;
+    try {
+        setup = parseSeqSetup(textfile::readWholeFile(name));
+    } catch (const textfile::RunError& error) {
+        p_.dialogs.messageBox("The code setup file " + name + " could not be read: " + error.description() +
+                                  ".",
+                              "File Error", Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    if (!setup) {
+        p_.dialogs.beep();
+        p_.dialogs.messageBox("Wrong file type:" + name, kProgramTitle, Buttons::OK, Icon::None);
+        return;
+    }
+    g_.SeqSetupFileName = name;
+    applySetup(*setup);
+}
+
+void Sequence::applySetup(const SeqSetup& setup) {
+    for (const auto& code : setup.givens) {
+        List2->addItem(platform::toDisplay(code));
+    }
+    for (const auto& code : setup.targets) {
+        List3->addItem(platform::toDisplay(code));
+    }
+    Check1->setChecked(setup.merge != 0);
+    Check2->setChecked(setup.backward != 0);
+    Check3->setChecked(setup.givensAsGroup != 0);
+    // Choosing an option runs its handler even when it was chosen already.
+    const auto choose = [this](QRadioButton* option, void (Sequence::*handler)()) {
+        if (option->isChecked()) {
+            (this->*handler)();
+        } else {
+            option->setChecked(true);
+        }
+    };
+    if (setup.eventLags) {
+        choose(Option1, &Sequence::Option1_Click);
+    }
+    if (setup.timeWindow) {
+        choose(Option2, &Sequence::Option2_Click);
+    }
+    Text1->setText(platform::toDisplay(setup.countText));
 }
 
 void Sequence::FileExit_Click() {
-    notAvailable("Setup files are not available yet.");
+    guarded([this] {
+        if (g_.UnsavedChanges != kFalse && !saveSetup()) {
+            return; // the window stays, with the edits that could not be saved
+        }
+        unload();
+    });
 }
 
 void Sequence::notAvailable(const std::string& sentence) {

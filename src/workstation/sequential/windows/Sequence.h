@@ -9,6 +9,7 @@
 #include "platform/Random.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
+#include "workstation/sequential/SeqSetupFile.h"
 #include "workstation/sequential/SequentialRun.h"
 
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -91,6 +93,14 @@ private:
     void removeFrom(QListWidget& destination);
     void copyControlsIntoRun();
     void runPairings(bool targetsAsGroup);
+    // Writes the setup under the current name, asking for one when there is none. False
+    // only when the write failed (the person was told); a declined name writes nothing.
+    bool saveSetup();
+    void searchTargets();
+    bool writeSetup();
+    std::optional<std::string> askSetupName(const std::string& offered);
+    void openSetup(const std::string& name);
+    void applySetup(const SeqSetup& setup);
     void notAvailable(const std::string& what);
     // Runs a handler of the person's, telling them of any failure instead of ending.
     template <class Handler> void guarded(Handler&& handler);
@@ -102,7 +112,6 @@ private:
     std::function<void()> unloadAnal_;
     SequentialRun run_;
     bool loaded_ = false;
-    std::string SeqSetupFileName;
     std::int16_t goForItFocus_ = 0;
     std::int16_t searchFocus_ = 0;
     bool hiddenByGoForIt_ = false; // the focus was on "&Go For It!" when the window was hidden
