@@ -1,6 +1,7 @@
 // "Search..." of the sequential settings window: the targets it appends for one file, for
 // the files of a list, and its refusals.
 #include "support/ScriptedPlatform.h"
+#include "support/ScriptedRandom.h"
 #include "workstation/analyses/AnalTestSupport.h"
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/sequential/SeqWindowDriver.h"
@@ -74,7 +75,8 @@ protected:
     testsupport::ScriptedPlatform sp;
     ws::Global g;
     ws::AnalysisWindows analyses{g, sp.platform};
-    ws::SequentialWindows sequential{g, sp.platform, analyses};
+    testsupport::ScriptedRandom random;
+    ws::SequentialWindows sequential{g, sp.platform, random, analyses};
 };
 
 TEST_F(SearchWindow, TargetsOfOneFile) {

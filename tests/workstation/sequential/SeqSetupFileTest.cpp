@@ -3,6 +3,7 @@
 // loaded window; and the ways a save or an open can fail.
 #include "support/FixtureCases.h"
 #include "support/ScriptedPlatform.h"
+#include "support/ScriptedRandom.h"
 #include "workstation/analyses/AnalTestSupport.h"
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/sequential/SeqWindowDriver.h"
@@ -76,7 +77,8 @@ public:
     testsupport::ScriptedPlatform sp;
     ws::Global g;
     ws::AnalysisWindows analyses{g, sp.platform};
-    ws::SequentialWindows sequential{g, sp.platform, analyses};
+    testsupport::ScriptedRandom random;
+    ws::SequentialWindows sequential{g, sp.platform, random, analyses};
 };
 
 class SeqSetupFiles : public testsupport::FixtureCase {
