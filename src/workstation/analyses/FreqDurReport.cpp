@@ -2,6 +2,7 @@
 
 #include "textfile/Files.h"
 #include "textfile/Paths.h"
+#include "workstation/analyses/EventFilesList.h"
 #include "workstation/analyses/FreqDurCounts.h"
 #include "workstation/analyses/FreqDurSections.h"
 #include "workstation/core/EventFile.h"
@@ -38,12 +39,11 @@ public:
 private:
     void runList() {
         const std::string listName = g_.DataFileName;
-        ListFileReader list(listName);
-        if (list.type() != kEventFilesList) {
-            p_.dialogs.beep();
-            p_.dialogs.messageBox("Not a valid list: " + listName, "ERROR!", Buttons::OK, Icon::None);
+        std::optional<ListFileReader> opened = openEventFilesList(listName, p_.dialogs);
+        if (!opened) {
             return;
         }
+        ListFileReader& list = *opened;
         g_.InputMode = kSingleFileInput;
         const int count = list.readCount();
         status_.showProgress(true);
@@ -124,9 +124,7 @@ void FreqDurReport(Global& g, platform::Platform& p, AnalysisStatus& status) {
         FreqDurRun run(g, p, status);
         run.run();
     } catch (const std::exception&) {
-        p.dialogs.beep();
-        p.dialogs.messageBox("Error: Printing File: " + g.DataFileName + "\r" + "Print aborted...", "ERROR!",
-                             Buttons::OK, Icon::None);
+        showRunAborted(g.DataFileName, p.dialogs);
         status.showProgress(false);
     }
     status.setBusy(false);

@@ -1,6 +1,9 @@
 #include "workstation/analyses/windows/AnalysisWindows.h"
 
+#include "textfile/Numeric.h"
+#include "workstation/analyses/CheckDataFiles.h"
 #include "workstation/analyses/InterObserverAgreement.h"
+#include "workstation/analyses/MultiGroupFreqDur.h"
 #include "workstation/analyses/windows/ShowAnalysis.h"
 #include "workstation/core/OptionsStandIn.h"
 
@@ -11,6 +14,46 @@ AnalysisWindows::AnalysisWindows(Global& g, platform::Platform& p) : g_(g), p_(p
     routes_.interObserverAgreement = [this](std::int16_t& kappaMatrixWanted) {
         InterObserverAgreement(g_, p_, anal(), kappaMatrixWanted);
     };
+    routes_.checkDataFiles = [this] { CheckDataFiles(g_, p_, anal()); };
+    routes_.multiLevSetup = [this] { MultiLevSetup(); };
+    routes_.showMultilev = [this] { p_.dialogs.showModal(multilev()); };
+    routes_.multiGroupFreqDur = [this] {
+        MultiGroupFreqDur(g_, p_, anal(), multilev().tree(), [this] { showGraph(); });
+    };
+    // A save of the settings unloads the group tree, so the next run builds a fresh one.
+    g_.hooks.unloadMultilev = [this] {
+        if (multilev_ && multilev_->loaded()) {
+            multilev_->unload();
+        }
+    };
+}
+
+void AnalysisWindows::MultiLevSetup() {
+    g_.RunCancelled = textfile::kFalse;
+    multilev().prepareForRun();
+    if (g_.RunCancelled != textfile::kFalse) {
+        multilev().unload();
+    }
+}
+
+void AnalysisWindows::showGraph() {
+    if (graphDisplay().GraphDisplay_Form_Load(multilev().tree())) {
+        p_.dialogs.showModal(graphDisplay());
+    }
+}
+
+Multilev& AnalysisWindows::multilev() {
+    if (!multilev_) {
+        multilev_ = std::make_unique<Multilev>(g_, p_);
+    }
+    return *multilev_;
+}
+
+GraphDisplay& AnalysisWindows::graphDisplay() {
+    if (!graphDisplay_) {
+        graphDisplay_ = std::make_unique<GraphDisplay>(g_, p_);
+    }
+    return *graphDisplay_;
 }
 
 AnalysisWindows::~AnalysisWindows() = default;

@@ -5,6 +5,8 @@
 #include "platform/Platform.h"
 #include "workstation/analyses/AnalysisRoutes.h"
 #include "workstation/analyses/windows/Anal.h"
+#include "workstation/analyses/windows/GraphDisplay.h"
+#include "workstation/analyses/windows/Multilev.h"
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 
@@ -21,13 +23,21 @@ public:
     void wireInto(MainWindowLinks& links);
     // The dialog, created on first use and kept for the rest of the run.
     Anal& anal();
+    Multilev& multilev();
+    GraphDisplay& graphDisplay();
     AnalysisRoutes& routes() { return routes_; }
 
 private:
+    // What the runner's MultiLevSetup does before the group tree is shown.
+    void MultiLevSetup();
+    void showGraph();
+
     Global& g_;
     platform::Platform& p_;
     AnalysisRoutes routes_;
     std::unique_ptr<Anal> anal_;
+    std::unique_ptr<Multilev> multilev_;
+    std::unique_ptr<GraphDisplay> graphDisplay_;
 };
 
 } // namespace ws

@@ -1,0 +1,243 @@
+#include "workstation/analyses/MultiGroupFreqDur.h"
+
+#include "textfile/Files.h"
+#include "textfile/Numeric.h"
+#include "textfile/Paths.h"
+#include "textfile/RunError.h"
+#include "workstation/analyses/CheckDataFiles.h"
+#include "workstation/analyses/EventFilesList.h"
+#include "workstation/analyses/MultiGroupSections.h"
+#include "workstation/analyses/RunAnalysis.h"
+#include "workstation/core/EventFile.h"
+#include "workstation/core/ListFile.h"
+
+#include <cmath>
+#include <exception>
+#include <filesystem>
+#include <limits>
+
+namespace ws {
+
+SecBySecCounter::SecBySecCounter(const CodeCombinations& combos) {
+    for (int c = 1; c <= combos.CodeGroupCount; ++c) {
+        for (int k = 1; k <= combos.SelectedGroups[0]; ++k) {
+            if (combos.SelectedGroups[static_cast<std::size_t>(k)] ==
+                combos.CodeGroups[static_cast<std::size_t>(c)]) {
+                chosenColumns_.push_back(c - 1);
+            }
+        }
+    }
+    for (int i = combos.count(); i >= 1; --i) {
+        entryOf_[combos.ComboNames[static_cast<std::size_t>(i)]] = i; // the first equal entry wins
+    }
+}
+
+bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32_t>& counts) {
+    text_.clear();
+    for (const int column : chosenColumns_) {
+        const std::string& value = *states[static_cast<std::size_t>(column)];
+        if (!value.empty()) {
+            text_ += '/';
+            text_ += value;
+        }
+    }
+    if (!text_.empty() && text_.front() == '/') {
+        text_.erase(0, 1);
+    }
+    const auto entry = entryOf_.find(text_);
+    if (entry == entryOf_.end()) {
+        return false;
+    }
+    std::int32_t& counter = counts[static_cast<std::size_t>(entry->second)];
+    if (counter == std::numeric_limits<std::int32_t>::max()) {
+        throw textfile::RunError(textfile::kOverflow);
+    }
+    ++counter;
+    return true;
+}
+
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+// How the run goes on after a step.
+enum class Step { Next, EndRun };
+
+class MultiGroupRun {
+public:
+    MultiGroupRun(Global& g, platform::Platform& p, AnalysisStatus& status, const MultilevModel& tree,
+                  const std::function<void()>& showGraph)
+        : g_(g), p_(p), status_(status), tree_(tree), showGraph_(showGraph) {
+        const platform::DateTime now = p.clock.now();
+        date_ = textfile::reportDate(now.year, now.month, now.day);
+    }
+
+    void run() {
+        status_.setLabel("Making Code Combinations");
+        status_.redraw();
+        if (MakeCodeCombinations(g_, tree_, p_.dialogs, combos_)) {
+            return;
+        }
+        pooled_.assign(combos_.ComboCounts.size(), 0);
+        pooled_[0] = combos_.count();
+        status_.setLabel("Processing file:" + textfile::FileNameOnly(g_.DataFileName));
+        status_.redraw();
+        if (g_.InputMode != kListFileInput) {
+            processFile();
+            return;
+        }
+        runList();
+    }
+
+private:
+    void runList() {
+        const std::string listName = g_.DataFileName;
+        std::optional<ListFileReader> opened =
+            openEventFilesList(listName, p_.dialogs, "(you must pick an event file list for this analysis)");
+        if (!opened) {
+            return;
+        }
+        ListFileReader& list = *opened;
+        g_.InputMode = kSingleFileInput;
+        const int count = list.readCount();
+        status_.showProgress(true);
+        firstFile_ = true;
+        for (int i = 1; i <= count; ++i) {
+            if (i > 1) {
+                firstFile_ = false;
+            }
+            const std::string entry = list.readEntry();
+            status_.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "-" +
+                             textfile::FileNameOnly(entry) + "-" + std::to_string(i));
+            status_.redraw();
+            g_.DataFileName = entry;
+            if (processFile() == Step::EndRun) {
+                return;
+            }
+            status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
+        }
+        if (g_.SkipToPooled != 0) {
+            firstFile_ = true;
+        }
+        g_.DataFileName = "Pooled Output for " + textfile::FileNameOnly(listName);
+        writeSection(pooled_, true, textfile::FileNameOnly(listName), "Pooled");
+    }
+
+    Step processFile() {
+        std::string header;
+        if (!ReadEventFile(g_, p_, g_.DataFileName, 1, header)) {
+            return Step::EndRun;
+        }
+        SortEventsByTime(g_);
+        CheckSameSecondCodes(g_, p_, g_.DataFileName, tree_.options.Check8);
+        g_.SecBySecFileName = SecBySecFileNameOf(g_.DataFileName);
+        const std::string sbsFile = g_.SecBySecFileName;
+        const SecBySecRequest request{
+            std::span<const std::int16_t>(combos_.CodeGroups.data() + 1,
+                                          static_cast<std::size_t>(combos_.CodeGroupCount)),
+            anyFrequencyOnlyMark(tree_) ? &tree_ : nullptr};
+
+        SecBySecCounter counter(combos_);
+        bool broken = false;
+        std::int32_t units = 0;
+        const auto count = [&](std::int32_t, const SecBySecStates& states) {
+            ++units;
+            if (!broken && !counter.count(states, combos_.ComboCounts)) {
+                broken = true;
+            }
+        };
+        // The file is only needed when it is kept or drawn; the counts come from memory.
+        const bool fileWanted = tree_.options.Check3 != 0 || tree_.options.Check5 != 0;
+        const bool whole = fileWanted ? WriteSecBySecFile(g_, p_, status_, sbsFile, request, count)
+                                      : WalkSecBySecStates(g_, p_, status_, request, count);
+        if (!whole) {
+            return Step::EndRun;
+        }
+        g_.GraphUnitCount = units;
+        if (broken) {
+            p_.dialogs.messageBox(kCountBrokenMessage, kProgramTitle, Buttons::OK, Icon::None);
+            removeUnkept(sbsFile);
+            return Step::EndRun;
+        }
+        if (tree_.options.Check5 != 0 && showGraph_) {
+            g_.SecBySecFileName = sbsFile;
+            g_.GraphGroupCount = combos_.CodeGroupCount;
+            showGraph_();
+        }
+        removeUnkept(sbsFile);
+        for (int i = 1; i <= combos_.count(); ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            pooled_[at] = addInt32(pooled_[at], combos_.ComboCounts[at]);
+        }
+        if (g_.SkipToPooled == 0) {
+            writeSection(combos_.ComboCounts, false, textfile::FileNameOnly(g_.DataFileName), header);
+        }
+        std::fill(combos_.ComboCounts.begin() + 1, combos_.ComboCounts.end(), 0);
+        return Step::Next;
+    }
+
+    void removeUnkept(const std::string& sbsFile) {
+        if (tree_.options.Check3 == 0) {
+            std::error_code ignored;
+            std::filesystem::remove(sbsFile, ignored);
+        }
+    }
+
+    static std::int32_t addInt32(std::int32_t a, std::int32_t b) {
+        const std::int64_t sum = static_cast<std::int64_t>(a) + b;
+        if (sum > std::numeric_limits<std::int32_t>::max()) {
+            throw textfile::RunError(textfile::kOverflow);
+        }
+        return static_cast<std::int32_t>(sum);
+    }
+
+    void writeSection(const std::vector<std::int32_t>& counts, bool pooled, const std::string& name,
+                      const std::string& header) {
+        if (tree_.options.Check6 != 1) {
+            return;
+        }
+        const MultiGroupSection section{combos_, tree_, counts};
+        if (g_.OutputKind == kTextOutput) {
+            textfile::appendToFile(
+                g_.OutputFileName,
+                multiGroupTextSection(section, date_,
+                                      (pooled ? "  List File Name: " : "  Event File Name: ") + name,
+                                      "  " + header, pooled ? kPooledPageLength : kFilePageLength));
+            return;
+        }
+        // Without zeros each row holds its own combinations, so each row needs its own titles.
+        const bool titleRow = firstFile_ || tree_.options.Check4 != 0;
+        textfile::appendToFile(g_.OutputFileName,
+                               multiGroupCsvSection(section, pooled ? name + "-Pooled" : name, titleRow));
+    }
+
+    Global& g_;
+    platform::Platform& p_;
+    AnalysisStatus& status_;
+    const MultilevModel& tree_;
+    const std::function<void()>& showGraph_;
+    std::string date_;
+    CodeCombinations combos_;
+    std::vector<std::int32_t> pooled_;
+    bool firstFile_ = false;
+};
+
+} // namespace
+
+void MultiGroupFreqDur(Global& g, platform::Platform& p, AnalysisStatus& status, const MultilevModel& tree,
+                       const std::function<void()>& showGraph) {
+    status.redraw();
+    status.setBusy(true);
+    status.enablePick(false);
+    try {
+        MultiGroupRun run(g, p, status, tree, showGraph);
+        run.run();
+    } catch (const std::exception&) {
+        showRunAborted(g.DataFileName, p.dialogs);
+    }
+    status.setBusy(false);
+    status.enablePick(true);
+}
+
+} // namespace ws

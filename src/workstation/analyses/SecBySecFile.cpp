@@ -1,0 +1,190 @@
+#include "workstation/analyses/SecBySecFile.h"
+
+#include "textfile/Paths.h"
+#include "textfile/RunError.h"
+#include "workstation/analyses/CodeCombinations.h"
+#include "workstation/core/CodeRowIndex.h"
+#include "workstation/core/EventFile.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace ws {
+namespace {
+
+constexpr double kRepaintSeconds = 0.05;
+constexpr int kHighestGroup = 50;
+
+// Seconds from `from` to `to` on a clock that starts again at midnight.
+double elapsed(double from, double to) {
+    return to >= from ? to - from : to + 86400.0 - from;
+}
+
+std::array<bool, kHighestGroup + 1> frequencyOnlyGroups(const MultilevModel* tree) {
+    std::array<bool, kHighestGroup + 1> marked{};
+    marked[0] = true;
+    if (tree) {
+        for (const MultilevNode& node : tree->nodes) {
+            const int group = groupNumberOfText(node.text);
+            if (isGroupText(node.text) && hasFrequencyOnlyMark(node.text) && group <= kHighestGroup) {
+                marked[static_cast<std::size_t>(group)] = true;
+            }
+        }
+    }
+    return marked;
+}
+
+// Appends the time unit in print form.
+void appendTime(std::string& out, std::int32_t t) {
+    char digits[16];
+    const long long magnitude = t < 0 ? -static_cast<long long>(t) : t;
+    const int n = std::snprintf(digits, sizeof digits, "%lld", magnitude);
+    out += t < 0 ? '-' : ' ';
+    out.append(digits, static_cast<std::size_t>(n));
+    out += ' ';
+}
+
+class SecBySecOutput {
+public:
+    explicit SecBySecOutput(const std::string& path) : file_(std::fopen(path.c_str(), "wb"), &std::fclose) {
+        if (!file_) {
+            throw textfile::RunError(textfile::kPathFileAccessError);
+        }
+        buffer_.reserve(kFlushBytes + 4096);
+    }
+    void record(std::int32_t t, const SecBySecStates& states) {
+        appendTime(buffer_, t);
+        for (const std::string* state : states) {
+            buffer_ += ",\"";
+            buffer_ += *state;
+            buffer_ += '"';
+        }
+        buffer_ += "\r\n";
+        if (buffer_.size() >= kFlushBytes) {
+            flush();
+        }
+    }
+    void close() {
+        flush();
+        if (std::fclose(file_.release()) != 0) {
+            throw textfile::RunError(textfile::kPathFileAccessError);
+        }
+    }
+    ~SecBySecOutput() {
+        if (file_) {
+            std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get());
+        }
+    }
+
+private:
+    static constexpr std::size_t kFlushBytes = 1 << 20;
+    void flush() {
+        if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get()) != buffer_.size()) {
+            throw textfile::RunError(textfile::kPathFileAccessError);
+        }
+        buffer_.clear();
+    }
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
+    std::string buffer_;
+};
+
+} // namespace
+
+void SortEventsByTime(Global& g) {
+    if (g.EventTimes[0] >= 1) {
+        SortEvents(g, 1);
+    }
+}
+
+std::string SecBySecFileNameOf(const std::string& dataFileName) {
+    return textfile::companionName(dataFileName, ".SBS");
+}
+
+bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status,
+                        const SecBySecRequest& request, const SecBySecSink& sink) {
+    for (const std::int16_t group : request.groups) {
+        if (group < 0 || group > kHighestGroup) {
+            throw textfile::RunError(textfile::kSubscriptOutOfRange);
+        }
+    }
+    const auto frequencyOnly = frequencyOnlyGroups(request.treeMarks);
+    // The column each code-table row sets: the first listed group of its number.
+    std::vector<int> columnOfRow(static_cast<std::size_t>(g.NumCodes) + 1, -1);
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        const std::int16_t group = g.CodeTable.group(row);
+        for (std::size_t c = 0; c < request.groups.size(); ++c) {
+            if (request.groups[c] == group) {
+                columnOfRow[static_cast<std::size_t>(row)] = static_cast<int>(c);
+                break;
+            }
+        }
+    }
+    std::vector<bool> columnFrequencyOnly;
+    for (const std::int16_t group : request.groups) {
+        columnFrequencyOnly.push_back(frequencyOnly[static_cast<std::size_t>(group)]);
+    }
+    const CodeRowIndex index(g);
+    SecBySecStates states(request.groups.size(), &kNoneValue);
+
+    const int endIndex = g.EventTimes[0];
+    if (endIndex < 1 || endIndex > kMaxEvents) {
+        return true; // no events read: nothing to walk
+    }
+    const std::int32_t start = g.EventTimes[1];
+    const std::int32_t end = g.EventTimes[static_cast<std::size_t>(endIndex)];
+    double lastShown = 0;
+    bool shown = false;
+    int cursor = 1;
+    for (std::int64_t t = start; t <= end; ++t) {
+        const double now = p.clock.secondsSinceMidnight();
+        if (!shown || elapsed(lastShown, now) >= kRepaintSeconds) {
+            shown = true;
+            lastShown = now;
+            const float value =
+                end == start ? 0.0f
+                             : static_cast<float>(static_cast<double>(t - start) / (end - start) * 100.0);
+            status.setProgress(static_cast<int>(std::nearbyint(value)));
+            status.redraw();
+            p.dialogs.yieldToUi();
+        }
+        if (g.AbortRun != 0) {
+            return false;
+        }
+        while (cursor <= endIndex && g.EventTimes[static_cast<std::size_t>(cursor)] == t) {
+            const std::string& code = g.EventCodes[static_cast<std::size_t>(cursor)];
+            const int row = index.rowOf(code);
+            if (row >= 1) {
+                const int column = columnOfRow[static_cast<std::size_t>(row)];
+                if (column >= 0) {
+                    states[static_cast<std::size_t>(column)] = &code;
+                }
+            }
+            ++cursor;
+        }
+        sink(static_cast<std::int32_t>(t), states);
+        for (std::size_t c = 0; c < states.size(); ++c) {
+            if (columnFrequencyOnly[c]) {
+                states[c] = &kNoneValue;
+            }
+        }
+    }
+    return true;
+}
+
+bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status, const std::string& sbsFile,
+                       const SecBySecRequest& request, const SecBySecSink& alsoTo) {
+    SecBySecOutput output(sbsFile);
+    const bool whole =
+        WalkSecBySecStates(g, p, status, request, [&](std::int32_t t, const SecBySecStates& states) {
+            output.record(t, states);
+            if (alsoTo) {
+                alsoTo(t, states);
+            }
+        });
+    output.close();
+    return whole;
+}
+
+} // namespace ws

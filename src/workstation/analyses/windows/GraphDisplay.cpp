@@ -1,0 +1,107 @@
+#include "workstation/analyses/windows/GraphDisplay.h"
+
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/TextBridge.h"
+#include "textfile/Paths.h"
+#include "textfile/RunError.h"
+#include "workstation/analyses/SecBySecReader.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace ws {
+
+// The drawing surface: draws the chart whenever it is painted.
+class GraphPicture : public QWidget {
+public:
+    GraphPicture(const GraphInput& input, QWidget* parent) : QWidget(parent), input_(input) {
+        setObjectName(QStringLiteral("Picture1"));
+        setMinimumSize(640, 420);
+        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        platform::qt::QtCanvas canvas(painter, QSizeF(width(), height()));
+        setPictureScale(canvas);
+        DrawGraph(canvas, input_);
+    }
+
+private:
+    const GraphInput& input_;
+};
+
+GraphDisplay::GraphDisplay(Global& g, platform::Platform& p, QWidget* parent)
+    : QDialog(parent), g_(g), p_(p) {
+    setObjectName(QStringLiteral("GraphDisplay"));
+    setModal(true);
+    Picture1 = new GraphPicture(input_, this);
+    PrintBtn = new QPushButton(QStringLiteral("&Print"), this);
+    PrintBtn->setObjectName(QStringLiteral("PrintBtn"));
+    Command2 = new QPushButton(QStringLiteral("Print &Setup..."), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    CloseBtn = new QPushButton(QStringLiteral("&Close"), this);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(PrintBtn);
+    buttons->addWidget(Command2);
+    buttons->addStretch();
+    buttons->addWidget(CloseBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Picture1, 1);
+    layout->addLayout(buttons);
+    connect(PrintBtn, &QPushButton::clicked, this, [this] { GraphDisplay_PrintBtn_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { GraphDisplay_Command2_Click(); });
+    connect(CloseBtn, &QPushButton::clicked, this, [this] { GraphDisplay_CloseBtn_Click(); });
+}
+
+bool GraphDisplay::GraphDisplay_Form_Load(const MultilevModel& tree) {
+    input_ = GraphInput{};
+    input_.title = textfile::FileNameOnly(g_.SecBySecFileName);
+    setWindowTitle(platform::toDisplay("Current graph for " + input_.title));
+    input_.codes = tickedGraphCodes(tree);
+    input_.unitCount = g_.GraphUnitCount;
+    try {
+        input_.records = ReadSecBySecFile(g_.SecBySecFileName, g_.GraphGroupCount);
+    } catch (const textfile::RunError& e) {
+        p_.dialogs.messageBox(e.description() + ": " + g_.SecBySecFileName, "Error!", platform::Buttons::OK,
+                              platform::Icon::None);
+        input_ = GraphInput{};
+        return false;
+    }
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+    Picture1->update();
+    return true;
+}
+
+void GraphDisplay::showPrintingUnavailable() {
+    p_.dialogs.messageBox("Printing is not available in this version.", "Error!", platform::Buttons::OK,
+                          platform::Icon::None);
+}
+
+void GraphDisplay::GraphDisplay_PrintBtn_Click() {
+    showPrintingUnavailable();
+}
+
+void GraphDisplay::GraphDisplay_Command2_Click() {
+    showPrintingUnavailable();
+}
+
+void GraphDisplay::GraphDisplay_CloseBtn_Click() {
+    done(QDialog::Accepted);
+    input_ = GraphInput{};
+}
+
+} // namespace ws
