@@ -20,12 +20,6 @@ AnalysisWindows::AnalysisWindows(Global& g, platform::Platform& p) : g_(g), p_(p
     routes_.multiGroupFreqDur = [this] {
         MultiGroupFreqDur(g_, p_, anal(), multilev().tree(), [this] { showGraph(); });
     };
-    // A save of the settings unloads the group tree, so the next run builds a fresh one.
-    g_.hooks.unloadMultilev = [this] {
-        if (multilev_ && multilev_->loaded()) {
-            multilev_->unload();
-        }
-    };
 }
 
 void AnalysisWindows::MultiLevSetup() {
@@ -69,6 +63,12 @@ Anal& AnalysisWindows::anal() {
 void AnalysisWindows::wireInto(MainWindowLinks& links) {
     links.showAnalysis = [this](const std::string& title) { makeShowAnalysis(anal(), p_)(title); };
     links.showOptions = [this] { showOptionsNotAvailable(g_, p_); };
+    // A save of the settings unloads the group tree, so the next run builds a fresh one.
+    links.settingsCalls.unloadMultilev = [this] {
+        if (multilev_ && multilev_->loaded()) {
+            multilev_->unload();
+        }
+    };
 }
 
 } // namespace ws

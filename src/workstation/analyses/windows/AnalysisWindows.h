@@ -19,7 +19,7 @@ public:
     AnalysisWindows(Global& g, platform::Platform& p);
     ~AnalysisWindows();
 
-    // Sets the main window's link to the analysis dialog.
+    // Sets the main window's links to the analysis dialog and to the group tree's unloading.
     void wireInto(MainWindowLinks& links);
     // The dialog, created on first use and kept for the rest of the run.
     Anal& anal();
