@@ -60,18 +60,27 @@ HelperCommand helperCommandFor(const Global& g) {
     return command;
 }
 
+HelperCommand textEditorCommand(const Global& g, const std::string& file) {
+    return {helperArguments(g.Text_Editor, false, file), g.Text_Editor + " " + file};
+}
+
+bool startHelper(platform::Platform& p, const HelperCommand& command) {
+    if (command.argv.front().empty() || !p.launcher.start(command.argv)) {
+        p.dialogs.messageBox(command.commandLine + " cannot execute" + "\r\n" +
+                                 " You may need to pick your helper application in the analysis settings",
+                             kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 void ShowOutput(Global& g, platform::Platform& p) {
     if (g.RunCancelled != 0 || g.AbortRun != 0) {
         return;
     }
     const HelperCommand command = helperCommandFor(g);
-    if (!command.argv.empty() && textfile::fileExists(g.OutputFileName)) {
-        if (command.argv.front().empty() || !p.launcher.start(command.argv)) {
-            p.dialogs.messageBox(command.commandLine + " cannot execute" + "\r\n" +
-                                     " You may need to pick your helper application in the analysis settings",
-                                 kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);
-            return;
-        }
+    if (!command.argv.empty() && textfile::fileExists(g.OutputFileName) && !startHelper(p, command)) {
+        return;
     }
     g.AbortRun = textfile::kTrue;
 }

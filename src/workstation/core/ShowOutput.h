@@ -18,6 +18,11 @@ struct HelperCommand {
     std::string commandLine;
 };
 HelperCommand helperCommandFor(const Global& g);
+// Text_Editor on `file`, the command line being the setting, a blank and the file as given.
+HelperCommand textEditorCommand(const Global& g, const std::string& file);
+// Starts the command without waiting; a program that cannot be started is reported in the
+// helper error box, and false returned.
+bool startHelper(platform::Platform& p, const HelperCommand& command);
 
 // Starts the helper program on OutputFileName (text report: Text_Editor; comma-separated
 // report: Spreadsheet_Editor) and sets AbortRun, so a second call waits for the next run.

@@ -8,6 +8,7 @@
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/windows/Talvor.h"
 #include "workstation/sequential/SeqWindowDriver.h"
+#include "workstation/sequential/SeqWiredWindows.h"
 #include "workstation/sequential/windows/SequentialWindows.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ void click(QDialog& dialog, const char* button) {
     child<QPushButton>(dialog, button)->click();
 }
 
-class SequenceWindow : public ::testing::Test {
+class SequenceWindow : public ::testing::Test, protected seqtest::WiredWindows {
 protected:
     void SetUp() override {
         useCodeTable(g, {{"A", "", 1}, {"B", "", 1}, {"C", "", 3}, {"D", "", 1}, {"P", "", 0}, {"Q", "", 3}});
@@ -45,8 +46,6 @@ protected:
         writeListFile(scratch.file("study.lst"), "Event Files",
                       {scratch.file("one.eve"), scratch.file("two.eve")});
         g.Text_Editor = "editor";
-        analyses.wireInto(links);
-        sequential.wireInto(links);
     }
 
     // The state the runner leaves before it shows the window.
@@ -63,13 +62,6 @@ protected:
     }
 
     ScratchFolder scratch;
-    testsupport::ScriptedPlatform sp;
-    testsupport::ScriptedRandom random;
-    ws::Global g;
-    ws::MainWindowLinks links;
-    ws::AnalysisWindows analyses{g, sp.platform};
-    ws::SequentialWindows sequential{g, sp.platform, random, analyses};
-    ws::Talvor window{g, sp.platform, links};
 };
 
 // Lines of the report that name the file, the givens and the targets of each section.

@@ -1,5 +1,7 @@
 #include "workstation/sequential/windows/SequentialWindows.h"
 
+#include "workstation/sequential/windows/SeqCompare.h"
+
 namespace ws {
 
 SequentialWindows::SequentialWindows(Global& g, platform::Platform& p, platform::Random& random,
@@ -17,6 +19,12 @@ Sequence& SequentialWindows::sequence() {
 }
 
 void SequentialWindows::wireInto(MainWindowLinks& links) {
+    // Each opening starts from a fresh window: closing it discards everything typed.
+    links.showSeqCompare = [this] {
+        SeqCompare compare(g_, p_, random_);
+        compare.SeqCompare_Form_Load();
+        p_.dialogs.showModal(compare);
+    };
     analyses_.routes().showSequence = [this] { sequence().showForRun(); };
     links.settingsCalls.unloadSequence = [this] {
         if (sequence_) {
