@@ -147,7 +147,7 @@ std::string compareStatistics(const CompareCounts& counts, int iterations, platf
         text += "p = Observed = " + proportion(equal, iterations) + kEol;
         text += "p > Observed = " + proportion(greater, iterations) + kEol + kEol;
     } else {
-        text += " Not enough data for resampling testing" + kEol + kEol;
+        text += ResampleUnfinishedLine + kEol + kEol;
     }
     progress.setLabel("");
     progress.setProgress(0);

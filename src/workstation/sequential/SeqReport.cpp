@@ -156,7 +156,7 @@ std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& 
 std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles, ResampleOutcome outcome) {
     const std::string eol(textfile::kLineEnd);
     if (outcome != ResampleOutcome::Completed) {
-        return eol + " Not enough data for resampling testing" + eol + eol;
+        return eol + ResampleUnfinishedLine + eol + eol;
     }
     const bool pooled = pooledFiles > 0;
     const double total = run.gResampleCount;

@@ -17,6 +17,8 @@ namespace ws {
 inline constexpr float UndefinedQ = 99.0f;
 // Draws that count for one resample; one more ends the test unfinished.
 inline constexpr int ResampleDrawLimit = 1000;
+// Stands where the p lines would when a test ended unfinished.
+inline constexpr const char* ResampleUnfinishedLine = " Not enough data for resampling testing";
 
 // The law of the resampled (Y,Y) count: placing nG givens uniformly among N units, nT of
 // which carry the target, gives a hypergeometric count. Built once per test, so a draw

@@ -5,6 +5,7 @@
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "workstation/core/ShowOutput.h"
+#include "workstation/sequential/SeqResampling.h"
 #include "workstation/sequential/windows/CountGrid.h"
 
 #include <QGridLayout>
@@ -81,7 +82,10 @@ void SeqCompare::buildControls() {
     Frame1 = named(new QGroupBox(QStringLiteral("Statistics"), this), "Frame1");
     Label4 = label(Frame1, "Label4", "Yule's Q One:");
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label4->setMinimumWidth(220);
+    // Wide enough for the longest line the statistics can hold, so none is cut off.
+    Label4->setMinimumWidth(
+        Label4->fontMetrics().horizontalAdvance(QString::fromLatin1(ResampleUnfinishedLine)) +
+        Label4->fontMetrics().averageCharWidth());
     (new QVBoxLayout(Frame1))->addWidget(Label4);
     Frame2 = named(new QGroupBox(QStringLiteral("Shuffle Iterations"), this), "Frame2");
     Option1[0] = named(new QRadioButton(QStringLiteral("1000"), Frame2), "Option1_0");
