@@ -65,7 +65,7 @@ HelperCommand textEditorCommand(const Global& g, const std::string& file) {
 }
 
 bool startHelper(platform::Platform& p, const HelperCommand& command) {
-    if (command.argv.front().empty() || !p.launcher.start(command.argv)) {
+    if (command.argv.empty() || command.argv.front().empty() || !p.launcher.start(command.argv)) {
         p.dialogs.messageBox(command.commandLine + " cannot execute" + "\r\n" +
                                  " You may need to pick your helper application in the analysis settings",
                              kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);
