@@ -7,6 +7,7 @@
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/PrintMenuItems.h"
+#include "workstation/core/windows/OptionsWindows.h"
 #include "workstation/core/windows/Talvor.h"
 #include "workstation/sequential/windows/SequentialWindows.h"
 #include "workstation/tools/windows/ToolWindows.h"
@@ -15,11 +16,10 @@
 
 namespace {
 
-// Every window the main window reaches is wired here, in one place (the collector below,
-// once the main window it opens over exists). The comparison window and the options window
-// join as they arrive; an unset link leaves its menu item doing nothing. The
-// sequential and multi-group windows that saving the settings unloads, and the
-// continuous-variable rules that loading reads, join links.settingsCalls the same way.
+// Every window the main window reaches is wired here, in one place (the collector and the
+// options dialog below, once the main window they need exists). The comparison window joins
+// as it arrives; an unset link leaves its menu item doing nothing. The sequential and
+// multi-group windows that saving the settings unloads join links.settingsCalls the same way.
 void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequential, ws::ToolWindows& tools,
                  ws::MainWindowLinks& links) {
     analyses.wireInto(links);
@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
     ws::wirePrinting(g, platform, links);
 
     ws::Talvor window(g, platform, links);
+    // The options dialog stores the settings with the main window's placement.
+    ws::OptionsWindows options(g, platform);
+    options.wireInto(links, &window);
     // The collector's Exit ends the program the way the main window ends it.
     collector::WorkstationCollector collector(g, platform, [&window] { window.endProgram(); });
     collector.wireInto(links, &window, &window);

@@ -5,8 +5,9 @@
 #include "workstation/analyses/AnalTestSupport.h"
 #include "workstation/analyses/windows/AnalysisWindows.h"
 #include "workstation/core/MainWindowLinks.h"
-#include "workstation/core/OptionsStandIn.h"
+#include "workstation/core/windows/OptionsWindows.h"
 #include "workstation/core/windows/Talvor.h"
+#include "workstation/core/windows/frmOptions.h"
 
 #include <QAction>
 #include <QDialog>
@@ -95,6 +96,7 @@ protected:
             }
         }
         analyses.wireInto(links);
+        options.wireInto(links, &window);
         window.endProgram = [] {};
         sp.dialogs.files = {study("playground.cod")};
         window.Form_Load();
@@ -122,6 +124,7 @@ protected:
     ws::MainWindowLinks links;
     ws::AnalysisWindows analyses{g, sp.platform};
     ws::Talvor window{g, sp.platform, links};
+    ws::OptionsWindows options{g, sp.platform};
 };
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
@@ -178,18 +181,28 @@ TEST_F(ImportFlow, AgreementOfTwoDataFilesWarnsOfEachFilesUnmatchedCells) {
     EXPECT_EQ(sp.launcher.started[0], (std::vector<std::string>{"xdg-open", study("lee-obs2.qvd.txt")}));
 }
 
-TEST_F(ImportFlow, OptionsSayWhereTheirSettingsAreKeptUntilTheDialogIsBuilt) {
-    const std::string text =
-        ws::optionsNotAvailableText("/home/kid/.config/OSTRAVEL.ini", study("playground.cod"));
-    EXPECT_NE(text.find(study("ContVarGrid.csv")), std::string::npos);
+TEST_F(ImportFlow, InputFormatIsChosenFromTheMenuAndFromPrefsAndKept) {
+    sp.dialogs.modalHandlers = {[](QDialog& shown) {
+        auto& options = static_cast<ws::frmOptions&>(shown);
+        options.Option1[2]->click();
+        options.cmdOK->click();
+    }};
     window.findChild<QAction*>("BrondelOps")->trigger();
+    EXPECT_EQ(g.gFileFormat, 2);
+    EXPECT_EQ(sp.settings.values.at({"OSTRAVEL", "Analysis Settings", "gFileFormat"}), "2");
+
+    bool odfShown = false;
+    sp.dialogs.modalHandlers = {[&odfShown](QDialog& shown) {
+        auto& options = static_cast<ws::frmOptions&>(shown);
+        odfShown = options.Option1[2]->isChecked() && options.VTRSBtn->text() == "ODF Settings";
+        options.Option1[0]->click();
+        options.cmdCancel->click();
+    }};
     analyses.anal().findChild<QPushButton*>("OutPrefs")->click();
-    ASSERT_EQ(sp.dialogs.boxes.size(), 2u);
-    for (const auto& box : sp.dialogs.boxes) {
-        EXPECT_EQ(box.text, text);
-        EXPECT_EQ(box.title, "TALVOR");
-        EXPECT_EQ(box.buttons, platform::Buttons::OK);
-    }
+    EXPECT_TRUE(odfShown);
+    EXPECT_EQ(g.gFileFormat, 2);
+    EXPECT_EQ(sp.dialogs.modalShown.back(), "frmOptions");
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "workstation/analyses/InterObserverAgreement.h"
 #include "workstation/analyses/MultiGroupFreqDur.h"
 #include "workstation/analyses/windows/ShowAnalysis.h"
-#include "workstation/core/OptionsStandIn.h"
 
 namespace ws {
 
@@ -55,14 +54,19 @@ AnalysisWindows::~AnalysisWindows() = default;
 Anal& AnalysisWindows::anal() {
     if (!anal_) {
         anal_ = std::make_unique<Anal>(g_, p_, routes_);
-        anal_->setShowOptions([this] { showOptionsNotAvailable(g_, p_); });
+        // "Prefs..." shows what the main window's options item shows.
+        anal_->setShowOptions([this] {
+            if (links_ != nullptr && links_->showOptions) {
+                links_->showOptions();
+            }
+        });
     }
     return *anal_;
 }
 
 void AnalysisWindows::wireInto(MainWindowLinks& links) {
     links.showAnalysis = [this](const std::string& title) { makeShowAnalysis(anal(), p_)(title); };
-    links.showOptions = [this] { showOptionsNotAvailable(g_, p_); };
+    links_ = &links;
     // A save of the settings unloads the group tree, so the next run builds a fresh one.
     links.settingsCalls.unloadMultilev = [this] {
         if (multilev_ && multilev_->loaded()) {

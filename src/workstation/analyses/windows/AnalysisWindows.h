@@ -19,7 +19,8 @@ public:
     AnalysisWindows(Global& g, platform::Platform& p);
     ~AnalysisWindows();
 
-    // Sets the main window's links to the analysis dialog and to the group tree's unloading.
+    // Sets the main window's links to the analysis dialog and to the group tree's unloading;
+    // the dialog's "Prefs..." follows the links' options item.
     void wireInto(MainWindowLinks& links);
     // The dialog, created on first use and kept for the rest of the run.
     Anal& anal();
@@ -35,6 +36,7 @@ private:
     Global& g_;
     platform::Platform& p_;
     AnalysisRoutes routes_;
+    MainWindowLinks* links_ = nullptr;
     std::unique_ptr<Anal> anal_;
     std::unique_ptr<Multilev> multilev_;
     std::unique_ptr<GraphDisplay> graphDisplay_;
