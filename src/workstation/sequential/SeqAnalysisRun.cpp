@@ -12,6 +12,7 @@
 #include "workstation/sequential/SeqReport.h"
 #include "workstation/sequential/SeqResampling.h"
 #include "workstation/sequential/SeqStatistics.h"
+#include "workstation/sequential/SeqTimeWindowCount.h"
 
 #include <cmath>
 #include <optional>
@@ -101,7 +102,15 @@ private:
                 return Step::End;
             }
         }
-        count(plain);
+        try {
+            count(plain);
+        } catch (const ScratchFileError& e) {
+            // Nothing more of this press: no further file, no pooled output, no pairing.
+            p_.dialogs.messageBox("Cannot write " + e.path + "\r\n" + e.reason, "ERROR!",
+                                  platform::Buttons::OK, platform::Icon::None);
+            g_.AbortRun = textfile::kTrue;
+            return Step::End;
+        }
         // What a stopped count left is not a result: nothing more of this run is written.
         if (stopRequested(g_)) {
             return Step::End;
@@ -114,7 +123,13 @@ private:
     }
 
     void count(bool plain) {
-        if (run_.gWithinLevel != 0) {
+        if (run_.gEventLags == textfile::kFalse) {
+            if (run_.gWithinLevel != 0) {
+                levelCount_ = SeqCountTimeWindowLevel(run_, g_, p_, status_, run_.gWithinLevel);
+            } else {
+                SeqCountTimeWindow(run_, g_, p_, status_);
+            }
+        } else if (run_.gWithinLevel != 0) {
             levelCount_ = SeqCountWithinLevel(run_, g_, p_.dialogs, run_.gWithinLevel);
         } else if (plain && reuse_ != nullptr && reuse_->holds(g_.DataFileName, run_)) {
             p_.dialogs.yieldToUi();

@@ -112,6 +112,20 @@ void SeqCountTable(SequentialRun& run, Global& g, platform::Dialogs& ui) {
 
 std::int16_t SeqCountWithinLevel(SequentialRun& run, Global& g, platform::Dialogs& ui,
                                  std::int16_t levelGroup) {
+    const int levelCount = collectLevelCodes(run, g, levelGroup);
+    ui.yieldToUi();
+    if (g.AbortRun != textfile::kFalse) {
+        return 0;
+    }
+    requireEventLags(run);
+    countLagsWithinLevel(run, g.EventCodes, lastEventOf(g), levelCount, run.gSeqLevelTable);
+    for (int m = 1; m <= levelCount; ++m) {
+        completeTotals(run.gSeqLevelTable[static_cast<std::size_t>(m)]);
+    }
+    return static_cast<std::int16_t>(levelCount);
+}
+
+std::int16_t collectLevelCodes(SequentialRun& run, const Global& g, std::int16_t levelGroup) {
     run.gLevelCodes.assign(1001, std::string());
     int levelCount = 0;
     for (int r = 1; r <= g.NumCodes; ++r) {
@@ -124,15 +138,6 @@ std::int16_t SeqCountWithinLevel(SequentialRun& run, Global& g, platform::Dialog
         }
     }
     run.gSeqLevelTable.assign(static_cast<std::size_t>(levelCount) + 1, SeqTable{});
-    ui.yieldToUi();
-    if (g.AbortRun != textfile::kFalse) {
-        return 0;
-    }
-    requireEventLags(run);
-    countLagsWithinLevel(run, g.EventCodes, lastEventOf(g), levelCount, run.gSeqLevelTable);
-    for (int m = 1; m <= levelCount; ++m) {
-        completeTotals(run.gSeqLevelTable[static_cast<std::size_t>(m)]);
-    }
     return static_cast<std::int16_t>(levelCount);
 }
 

@@ -27,4 +27,8 @@ void SeqCountTable(SequentialRun& run, Global& g, platform::Dialogs& ui);
 std::int16_t SeqCountWithinLevel(SequentialRun& run, Global& g, platform::Dialogs& ui,
                                  std::int16_t levelGroup);
 
+// Re-creates gLevelCodes (the codes of levelGroup, code-table order) and gSeqLevelTable
+// (all zero); returns the level count.
+std::int16_t collectLevelCodes(SequentialRun& run, const Global& g, std::int16_t levelGroup);
+
 } // namespace ws

@@ -2,7 +2,6 @@
 
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
-#include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
 #include "workstation/sequential/SeqCount.h"
@@ -118,10 +117,6 @@ void writeYnf(const SequentialRun& run, const std::string& sbsName, int groupCou
 }
 
 } // namespace
-
-std::string secBySecNameFor(const std::string& dataFileName) {
-    return textfile::companionName(dataFileName, ".SBS");
-}
 
 std::string ynfNameFor(const std::string& secBySecName) {
     return secBySecName.substr(0, secBySecName.size() >= 4 ? secBySecName.size() - 4 : 0) + ".YNF";

@@ -21,8 +21,7 @@ inline constexpr int kWindowIncludesOnset = 4;
 inline constexpr int kWindowIncludesOffset = 5;
 inline constexpr int kKillScrapFiles = 6;
 
-// The scratch names of a data file: cut at the first "." of its file name, never in a folder.
-std::string secBySecNameFor(const std::string& dataFileName);
+// The yes/no file beside a second-by-second file (see SecBySecFileNameOf).
 std::string ynfNameFor(const std::string& secBySecName);
 
 // Units 1..n of a second-by-second file; entries 0 and n + 1 are never on, so every unit

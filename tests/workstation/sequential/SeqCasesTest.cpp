@@ -3,7 +3,9 @@
 // report must match the expected file byte for byte, and slot.txt, when there is one, the
 // codes the count left in event slot 1. Each case runs a second time with the files of the
 // press kept after a first pairing, which must give the same bytes. With resample=R each
-// table is tested R times, drawn from the program's generator as from a fresh start.
+// table is tested R times, drawn from the program's generator as from a fresh start. With
+// window=<seven rules> the units are counted by time windows; sbs= and ynf= name a file
+// left beside the data and its expected bytes, absent= one that must not be there.
 #include "SeqTestSupport.h"
 #include "platform/Random.h"
 #include "support/FixtureCases.h"
@@ -44,6 +46,14 @@ protected:
         run = seqtest::runWith(words(settings["givens"]), words(settings["targets"]),
                                std::stoi(settings["lag"]), settings["direction"] == "forward");
         run.gWithinLevel = static_cast<std::int16_t>(std::stoi(settings["level"]));
+        if (settings.contains("window")) {
+            // Time windows: the seven rules, type first.
+            run.gEventLags = textfile::kFalse;
+            std::istringstream rules(settings["window"]);
+            for (auto& rule : run.gWindowRules) {
+                rules >> rule;
+            }
+        }
         if (settings.contains("resample")) {
             run.gResample = textfile::kTrue;
             run.gResampleCount = static_cast<std::int16_t>(std::stoi(settings["resample"]));
@@ -80,6 +90,17 @@ TEST_P(SeqCase, ReportMatchesExpectedBytes) {
         }
         EXPECT_TRUE(testsupport::sameAsFile(slot, settings["slot"]));
     }
+    // Scratch files left beside the data, or what stood there before untouched.
+    for (const char* kept : {"sbs", "ynf"}) {
+        if (settings.contains(kept)) {
+            const std::string name = settings[kept].substr(0, settings[kept].find(' '));
+            EXPECT_TRUE(testsupport::sameAsFile(readBytes(name), settings[kept].substr(name.size() + 1)))
+                << name;
+        }
+    }
+    if (settings.contains("absent")) {
+        EXPECT_FALSE(fs::exists(settings["absent"]));
+    }
 }
 
 TEST_P(SeqCase, FilesKeptFromAnEarlierPairingGiveTheSameBytes) {
@@ -89,8 +110,8 @@ TEST_P(SeqCase, FilesKeptFromAnEarlierPairingGiveTheSameBytes) {
     runInto("earlier.out", &reuse);
     std::swap(run.gGivens, run.gTargets);
     std::swap(run.gGivenCount, run.gTargetCount);
-    if (run.gWithinLevel == 0) {
-        // Plain counts come from what the first pairing kept: the files are not read again.
+    if (run.gWithinLevel == 0 && run.gEventLags != 0) {
+        // Plain event-lag counts come from what the first pairing kept: the files are not read again.
         for (const auto& entry : fs::directory_iterator(scratch.path())) {
             if (entry.path().extension() == ".eve") {
                 fs::remove(entry.path());

@@ -157,3 +157,24 @@ TEST_F(SeqDriver, EachCallPoolsOnlyItsOwnFilesAndTheStoredFormFeedsStay) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SeqDriver, AScratchFileThatCannotBeWrittenEndsThePressWithItsPath) {
+    run.gEventLags = textfile::kFalse;
+    run.gWindowRules = {1, 1, 0, 0, 1, 0, 0};
+    std::filesystem::create_directory(scratch.file("b.SBS")); // no file can take that name
+    runList({"a.eve", "b.eve", "c.eve"});
+
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text.substr(0, 14 + scratch.file("b.SBS").size()),
+              "Cannot write " + scratch.file("b.SBS") + "\r");
+    EXPECT_EQ(sp.dialogs.boxes[0].title, "ERROR!");
+    EXPECT_NE(g.AbortRun, textfile::kFalse); // no further pairing of the press
+    // The first file's row only: nothing for the file that failed, after it, or pooled.
+    EXPECT_EQ(report().find("b.eve"), std::string::npos);
+    EXPECT_EQ(report().find("study.lst"), std::string::npos);
+    EXPECT_NE(report().find("\"a.eve\""), std::string::npos);
+}
+
+} // namespace

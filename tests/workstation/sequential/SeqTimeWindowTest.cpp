@@ -1,6 +1,8 @@
 // The yes/no rules of time-window counting and the scratch files they go through.
 #include "workstation/sequential/SeqTimeWindow.h"
 
+#include "workstation/analyses/SecBySecFile.h"
+
 #include "SeqTestSupport.h"
 #include "support/ScratchFolder.h"
 #include "textfile/Files.h"
@@ -98,10 +100,10 @@ TEST(WriteYNF, WindowAndTargetRules) {
 }
 
 TEST(TimeWindowNames, ScratchNamesCutAtTheFileNamesFirstDot) {
-    EXPECT_EQ(ws::secBySecNameFor("C:\\study.a\\day1.eve"), "C:\\study.a\\day1.SBS");
-    EXPECT_EQ(ws::ynfNameFor(ws::secBySecNameFor("C:\\study.a\\day1.eve")), "C:\\study.a\\day1.YNF");
-    EXPECT_EQ(ws::secBySecNameFor("C:\\study\\day1"), "C:\\study\\day1.SBS");
-    EXPECT_EQ(ws::secBySecNameFor("/home/j.smith/kid.v2.eve"), "/home/j.smith/kid.SBS");
+    EXPECT_EQ(ws::SecBySecFileNameOf("C:\\study.a\\day1.eve"), "C:\\study.a\\day1.SBS");
+    EXPECT_EQ(ws::ynfNameFor(ws::SecBySecFileNameOf("C:\\study.a\\day1.eve")), "C:\\study.a\\day1.YNF");
+    EXPECT_EQ(ws::SecBySecFileNameOf("C:\\study\\day1"), "C:\\study\\day1.SBS");
+    EXPECT_EQ(ws::SecBySecFileNameOf("/home/j.smith/kid.v2.eve"), "/home/j.smith/kid.SBS");
 }
 
 class TimeWindowFiles : public ::testing::Test {

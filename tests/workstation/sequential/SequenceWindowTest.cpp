@@ -261,23 +261,44 @@ TEST_F(SequenceWindow, AListOfAnotherKindIsRefusedAtLoad) {
     EXPECT_FALSE(std::filesystem::exists(g.OutputFileName));
 }
 
-TEST_F(SequenceWindow, ControlsOfLaterWorkSayTheyAreNotAvailableYet) {
+TEST_F(SequenceWindow, AWithinLevelRunWritesItsPerLevelTextReport) {
     pickedForRun("one.eve", 1, 1);
     showWith([](QDialog& s) {
-        child<QLineEdit>(s, "Text1")->setText("3");
-        child<QRadioButton>(s, "Option2")->click();
-        EXPECT_TRUE(child<QRadioButton>(s, "Option1")->isChecked());
-        EXPECT_EQ(child<QLineEdit>(s, "Text1")->text().toStdString(), "3");
         click(s, "Add1");
         click(s, "Add2");
         child<QCheckBox>(s, "Check5")->click();
-        click(s, "GoForIt"); // a within-level run with a text report
+        click(s, "GoForIt");
     });
-    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(sp.dialogs.boxes[0].text, "Time window counting is not available yet.");
-    // The within-level run writes its per-level text report.
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
     EXPECT_NE(readBytes(g.OutputFileName).find(" *** Multi-Group Sequential Analysis Results *** Date: "),
               std::string::npos);
+}
+
+TEST_F(SequenceWindow, TimeWindowRunsAndLeavesItsScratchFilesUnlessKilled) {
+    for (const bool kill : {false, true}) {
+        pickedForRun("one.eve", 1, 1);
+        std::filesystem::remove(g.OutputFileName);
+        showWith([kill](QDialog& s) {
+            if (!kill) { // the window keeps its choice for the second run
+                child<QLineEdit>(s, "Text1")->setText("3");
+                child<QRadioButton>(s, "Option2")->click();
+                EXPECT_EQ(child<QLineEdit>(s, "Text1")->text().toStdString(), "5");
+                EXPECT_EQ(child<QLabel>(s, "Label3")->text().toStdString(), "Time Unit(s)");
+                EXPECT_FALSE(child<QGroupBox>(s, "Frame2")->isHidden());
+            }
+            child<QCheckBox>(s, "Check7_5")->setChecked(kill);
+            click(s, "Add1");
+            click(s, "Add2");
+            click(s, "GoForIt");
+        });
+        EXPECT_TRUE(sp.dialogs.boxes.empty());
+        EXPECT_NE(readBytes(g.OutputFileName).find(" from the Given(s), based on a time window"),
+                  std::string::npos);
+        EXPECT_EQ(std::filesystem::exists(scratch.file("one.SBS")), !kill);
+        EXPECT_EQ(std::filesystem::exists(scratch.file("one.YNF")), !kill);
+        std::filesystem::remove(scratch.file("one.SBS"));
+        std::filesystem::remove(scratch.file("one.YNF"));
+    }
 }
 
 TEST_F(SequenceWindow, ExplainShowsTheCheckboxExplanations) {

@@ -488,9 +488,9 @@ void Sequence::Option1_Click() {
 }
 
 void Sequence::Option2_Click() {
-    notAvailable("Time window counting is not available yet.");
-    const QSignalBlocker blocker(Option1); // the count typed stays as it is
-    Option1->setChecked(true);
+    Label3->setText(QStringLiteral("Time Unit(s)"));
+    Text1->setText(QStringLiteral("5"));
+    Frame2->show();
 }
 
 void Sequence::Command1_Click() {

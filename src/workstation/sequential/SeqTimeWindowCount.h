@@ -1,0 +1,29 @@
+#pragma once
+// Time-window counting of the file in event slot 1: its time units go through the
+// second-by-second and yes/no files beside the data file, or, when the run kills its scrap
+// files, are counted in memory so that no file of those names is written or removed.
+
+#include "platform/Platform.h"
+#include "workstation/analyses/AnalysisStatus.h"
+#include "workstation/core/Global.h"
+#include "workstation/sequential/SequentialRun.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ws {
+
+// A scratch file that could not be written or read.
+struct ScratchFileError {
+    std::string path;
+    std::string reason;
+};
+
+// Re-creates gSeqTable and fills it with one count per time unit. Sets SecBySecFileName.
+// Throws ScratchFileError when a scratch file cannot be written or read.
+void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status);
+// The same per level of levelGroup; returns the level count.
+std::int16_t SeqCountTimeWindowLevel(SequentialRun& run, Global& g, platform::Platform& p,
+                                     AnalysisStatus& status, std::int16_t levelGroup);
+
+} // namespace ws
