@@ -9,6 +9,7 @@
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/Global.h"
 #include "workstation/sequential/SequentialRun.h"
+#include "workstation/sequential/WindowIntervals.h"
 
 #include <cstdint>
 #include <map>
@@ -30,6 +31,8 @@ public:
     bool holds(const std::string& fileName, const SequentialRun& run) const;
     // The file's table for the run's givens and targets, totals completed.
     SeqTable table(const std::string& fileName, const SequentialRun& run, const Global& g);
+    // The same press's files for time windows counted in memory.
+    WindowIntervalFiles& windowFiles() { return windowFiles_; }
 
 private:
     struct PairCount {
@@ -61,6 +64,7 @@ private:
     std::int16_t givenCountFor_ = -1;
     std::vector<char> givenRow_;
     std::vector<char> targetRow_;
+    WindowIntervalFiles windowFiles_;
 };
 
 } // namespace ws

@@ -93,7 +93,11 @@ private:
 
     Step fileStep() {
         const bool plain = run_.gWithinLevel == 0 && run_.gEventLags != 0;
-        if (!(plain && reuse_ != nullptr && reuse_->holds(g_.DataFileName, run_))) {
+        const bool kept =
+            run_.gEventLags == textfile::kFalse
+                ? timeWindowFileKept(run_, g_, reuse_ != nullptr ? &reuse_->windowFiles() : nullptr)
+                : plain && reuse_ != nullptr && reuse_->holds(g_.DataFileName, run_);
+        if (!kept) {
             std::string header;
             const bool clean = plain && reuse_ != nullptr
                                    ? reuse_->read(g_, p_, g_.DataFileName, header, run_)
@@ -127,7 +131,8 @@ private:
             if (run_.gWithinLevel != 0) {
                 levelCount_ = SeqCountTimeWindowLevel(run_, g_, p_, status_, run_.gWithinLevel);
             } else {
-                SeqCountTimeWindow(run_, g_, p_, status_);
+                SeqCountTimeWindow(run_, g_, p_, status_,
+                                   reuse_ != nullptr ? &reuse_->windowFiles() : nullptr);
             }
         } else if (run_.gWithinLevel != 0) {
             levelCount_ = SeqCountWithinLevel(run_, g_, p_.dialogs, run_.gWithinLevel);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <span>
 
 namespace ws {
@@ -53,17 +54,19 @@ private:
 };
 
 // The units straight from the walk, as the second-by-second file would give them.
-WindowUnits unitsInMemory(const SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
-                          const ListedGroups& listed, int levelColumn) {
+// Nothing when a stop request ended the walk.
+std::optional<WindowUnits> unitsInMemory(const SequentialRun& run, Global& g, platform::Platform& p,
+                                         AnalysisStatus& status, const ListedGroups& listed,
+                                         int levelColumn) {
     WindowUnitsBuilder units(run, levelColumn);
-    WalkSecBySecStates(g, p, status, SecBySecRequest{listed.columns()},
-                       [&units](std::int32_t, const SecBySecStates& states) {
-                           for (std::size_t c = 0; c < states.size(); ++c) {
-                               units.code(static_cast<int>(c) + 1, *states[c]);
-                           }
-                           units.endUnit();
-                       });
-    return units.finish();
+    const bool whole = WalkSecBySecStates(g, p, status, SecBySecRequest{listed.columns()},
+                                          [&units](std::int32_t, const SecBySecStates& states) {
+                                              for (std::size_t c = 0; c < states.size(); ++c) {
+                                                  units.code(static_cast<int>(c) + 1, *states[c]);
+                                              }
+                                              units.endUnit();
+                                          });
+    return whole ? std::optional<WindowUnits>(units.finish()) : std::nullopt;
 }
 
 template <class Step> void onScratchFile(const std::string& path, Step&& step) {
@@ -87,19 +90,28 @@ std::string yesNoLines(SequentialRun& run, Global& g, platform::Platform& p, Ana
         levelColumn = levelColumn == 0 ? -1 : levelColumn;
     }
     if (run.gWindowRules[kKillScrapFiles] == 1) {
-        WindowUnits units = unitsInMemory(run, g, p, status, listed, levelColumn);
-        if (run.gForward == 0) {
-            reverseUnits(units);
+        std::optional<WindowUnits> units = unitsInMemory(run, g, p, status, listed, levelColumn);
+        if (!units) {
+            return {};
         }
-        return ynfText(run, units);
+        if (run.gForward == 0) {
+            reverseUnits(*units);
+        }
+        return ynfText(run, *units);
     }
     const std::string& sbsName = g.SecBySecFileName;
+    bool whole = false;
     onScratchFile(sbsName, [&] {
-        WriteSecBySecFile(g, p, status, sbsName, SecBySecRequest{listed.columns()});
-        if (run.gForward == 0) {
+        whole = WriteSecBySecFile(g, p, status, sbsName, SecBySecRequest{listed.columns()});
+        if (whole && run.gForward == 0) {
             ReverseFileLines(sbsName);
         }
     });
+    if (!whole) {
+        // A stopped walk is no count: the driver writes nothing more, and no yes/no file
+        // is made from the units written before the stop.
+        return {};
+    }
     std::string lines;
     onScratchFile(ynfName, [&] {
         if (levelGroup == 0) {
@@ -114,8 +126,33 @@ std::string yesNoLines(SequentialRun& run, Global& g, platform::Platform& p, Ana
 
 } // namespace
 
-void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status) {
+bool timeWindowFileKept(const SequentialRun& run, const Global& g, const WindowIntervalFiles* kept) {
+    return run.gWithinLevel == 0 && run.gWindowRules[kKillScrapFiles] == 1 && kept != nullptr &&
+           kept->find(g.DataFileName) != nullptr;
+}
+
+void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
+                        WindowIntervalFiles* kept) {
     run.gSeqTable = SeqTable{};
+    if (run.gWindowRules[kKillScrapFiles] == 1) {
+        // Nothing is written, so the units need not be walked one by one: the stretches
+        // where codes are on give the same counts.
+        p.dialogs.yieldToUi();
+        if (g.AbortRun != textfile::kFalse) {
+            return;
+        }
+        g.SecBySecFileName = SecBySecFileNameOf(g.DataFileName);
+        const CodeIntervals* file = kept != nullptr ? kept->find(g.DataFileName) : nullptr;
+        CodeIntervals fresh;
+        if (file == nullptr) {
+            ListedGroups listed;
+            ListCodeGroups(g, listed.count, listed.groups);
+            fresh = codeIntervalsOf(g, listed.columns());
+            file = kept != nullptr ? &kept->keep(g.DataFileName, std::move(fresh)) : &fresh;
+        }
+        run.gSeqTable = windowTableOf(run, g, *file);
+        return;
+    }
     tallyYnfLines(run, yesNoLines(run, g, p, status, 0));
     completeTotals(run.gSeqTable);
 }

@@ -7,6 +7,7 @@
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
 #include "workstation/sequential/SequentialRun.h"
+#include "workstation/sequential/WindowIntervals.h"
 
 #include <cstdint>
 #include <string>
@@ -21,7 +22,12 @@ struct ScratchFileError {
 
 // Re-creates gSeqTable and fills it with one count per time unit. Sets SecBySecFileName.
 // Throws ScratchFileError when a scratch file cannot be written or read.
-void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status);
+// With the scrap files killed the count comes from the file's code intervals, taken from
+// `kept` when it holds the file and kept there otherwise.
+void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
+                        WindowIntervalFiles* kept = nullptr);
+// Whether the count of the data file needs no read of it: its intervals are kept.
+bool timeWindowFileKept(const SequentialRun& run, const Global& g, const WindowIntervalFiles* kept);
 // The same per level of levelGroup; returns the level count.
 std::int16_t SeqCountTimeWindowLevel(SequentialRun& run, Global& g, platform::Platform& p,
                                      AnalysisStatus& status, std::int16_t levelGroup);

@@ -177,4 +177,22 @@ TEST_F(SeqDriver, AScratchFileThatCannotBeWrittenEndsThePressWithItsPath) {
     EXPECT_NE(report().find("\"a.eve\""), std::string::npos);
 }
 
+TEST_F(SeqDriver, AStopRequestWhileTimeUnitsAreWalkedLeavesNothingAfterIt) {
+    run.gEventLags = textfile::kFalse;
+    run.gWindowRules = {1, 1, 0, 0, 1, 0, 0};
+    int yields = 0;
+    sp.dialogs.onYield = [&] {
+        sp.clock.seconds += 0.1; // every unit may yield
+        if (++yields == 6) {     // b.eve's second unit: a.eve has four
+            g.AbortRun = textfile::kTrue;
+        }
+    };
+    runList({"a.eve", "b.eve", "c.eve"});
+    EXPECT_EQ(report(), kHeader + "\"a.eve\",0,1,1,2,-0.57735026,0.28867513,-1,-1\r\n");
+    // The units walked before the stop, and no yes/no file made from them.
+    EXPECT_EQ(readBytes(scratch.file("b.SBS")).find("\r\n") + 2, readBytes(scratch.file("b.SBS")).size());
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("b.YNF")));
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("c.SBS")));
+}
+
 } // namespace
