@@ -63,7 +63,9 @@ ws::Global& reusedGlobal(int which) {
     static_cast<ws::CodeSet&>(g) = ws::CodeSet{};
     static_cast<ws::AnalysisRun&>(g) = ws::AnalysisRun{};
     g.VersionText.clear();
-    g.hooks = ws::CoreHooks{};
+    g.UnsavedChanges = 0;
+    g.ContGrid = ws::ContGridData{};
+    g.SeqSetupFileName.clear();
     return g;
 }
 

@@ -10,6 +10,8 @@
 #include "workstation/core/ImportTimes.h"
 #include "workstation/core/ImportedSlot.h"
 
+#include <algorithm>
+
 namespace ws {
 namespace {
 
@@ -25,7 +27,7 @@ bool isTimeCharacter(char ch) {
 
 // Walks one utterance line: bracketed codes become entries, and digits, colons and points
 // inside braces go on the utterance's time text.
-void readUtteranceLine(const std::string& line, DoruUtterance& utterance) {
+void readUtteranceLine(std::string_view line, DoruUtterance& utterance) {
     bool inCode = false;
     bool inComment = false;
     for (const char ch : line) {
@@ -42,7 +44,9 @@ void readUtteranceLine(const std::string& line, DoruUtterance& utterance) {
             if (utterance.entries.empty()) {
                 utterance.entries.emplace_back(); // the continuation of a line with no speaker yet
             }
-            utterance.entries.back() = textfile::lowerCase(utterance.entries.back() + "]");
+            std::string& entry = utterance.entries.back();
+            entry += ']';
+            entry = textfile::lowerCase(std::move(entry));
             inCode = false;
         }
         if (inCode) {
@@ -66,16 +70,39 @@ std::vector<std::string> translationFields(const std::string& line) {
     return fields;
 }
 
+// The translation lines with their entry fields in small letters, for matching without case.
+std::vector<std::vector<std::string>> lowerCased(std::vector<std::vector<std::string>> lines) {
+    for (auto& fields : lines) {
+        for (std::size_t field = 1; field < fields.size(); ++field) {
+            fields[field] = textfile::lowerCase(std::move(fields[field]));
+        }
+    }
+    return lines;
+}
+
+// `lowered` (in small letters already) equals `text` with letter case ignored.
+bool equalsIgnoringCase(const std::string& lowered, const std::string& text) {
+    if (lowered.size() != text.size()) {
+        return false;
+    }
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char ch = text[at];
+        if (lowered[at] != (ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The code of the first translation line every one of whose entry fields the utterance's
-// entries fill, counting entries; "" when none fits.
+// entries fill, counting entries; "" when none fits. The lines' entry fields are lower-cased.
 std::string translatedCode(const DoruUtterance& utterance,
                            const std::vector<std::vector<std::string>>& lines) {
     for (const auto& fields : lines) {
         std::size_t matching = 0;
         for (const std::string& entry : utterance.entries) {
-            const std::string entryLower = textfile::lowerCase(entry);
             for (std::size_t field = 1; field < fields.size(); ++field) {
-                if (textfile::lowerCase(fields[field]) == entryLower) {
+                if (equalsIgnoringCase(fields[field], entry)) {
                     ++matching;
                     break;
                 }
@@ -110,7 +137,7 @@ private:
         const bool translating = settings_.gDORUUseTranslation != 0;
         if (translating) {
             header += " using " + textfile::FileNameOnly(settings_.gDORUTransFile);
-            translation = readDoruTranslation(settings_.gDORUTransFile);
+            translation = lowerCased(readDoruTranslation(settings_.gDORUTransFile));
         }
         result.header = header;
         for (const DoruUtterance& utterance : utterances) {
@@ -159,29 +186,32 @@ private:
 
 std::vector<DoruUtterance> ParseDoruFile(const std::string& fileName) {
     textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
-    // Element 0 takes what continues before the first utterance and is dropped.
-    std::vector<DoruUtterance> table(1);
-    std::string nextTime; // what the last time line gave the utterance to come
+    std::vector<DoruUtterance> table;
+    table.reserve(std::min<std::size_t>(reader.linesLeft(), kMaxUtterances));
+    DoruUtterance beforeFirst; // takes what continues before the first utterance, and is dropped
+    std::string nextTime;      // what the last time line gave the utterance to come
     while (!reader.atEnd()) {
-        const std::string line = reader.readLine();
+        const std::string_view line = reader.readLineView();
         if (line.empty() || line[0] == '+' || line[0] == '$') {
             continue;
         }
         if (line[0] == '-') {
             if (textfile::trimBlanks(line) != "-") {
-                requireWithin(table.size(), kMaxUtterances);
-                nextTime = textfile::trimBlanks(std::string_view(line).substr(1));
+                requireWithin(table.size() + 1, kMaxUtterances);
+                nextTime = textfile::trimBlanks(line.substr(1));
             }
             continue;
         }
         if (line[0] != ' ') {
-            requireWithin(table.size(), kMaxUtterances);
-            table.push_back({std::move(nextTime), {std::string(1, line[0])}});
+            requireWithin(table.size() + 1, kMaxUtterances);
+            DoruUtterance& utterance = table.emplace_back();
+            utterance.timeText = std::move(nextTime);
             nextTime.clear();
+            utterance.entries.reserve(4); // the speaker and a few codes, in one allocation
+            utterance.entries.emplace_back(1, line[0]);
         }
-        readUtteranceLine(line, table.back());
+        readUtteranceLine(line, table.empty() ? beforeFirst : table.back());
     }
-    table.erase(table.begin());
     return table;
 }
 

@@ -23,10 +23,51 @@ std::string_view middle(std::string_view text, std::size_t start,
     return text.substr(start - 1, length);
 }
 
-// A part of a timecode that must be a number: an empty part is not.
+// The value of a text made of digits alone, with at most one point among them, as long as
+// its digits make an exact double: then the whole digits over the power of ten of the
+// decimals is the correctly rounded value, the same the general reader gives.
+bool plainDecimal(std::string_view text, double& value) {
+    constexpr std::size_t kExactDigits = 15;
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (text.empty() || text.size() > kExactDigits + 1 || text.front() < '0' || text.front() > '9') {
+        return false;
+    }
+    std::int64_t digits = 0;
+    std::size_t point = std::string_view::npos;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char ch = text[at];
+        if (ch >= '0' && ch <= '9') {
+            digits = digits * 10 + (ch - '0');
+        } else if (ch == '.' && point == std::string_view::npos && at + 1 < text.size()) {
+            point = at;
+        } else {
+            return false;
+        }
+    }
+    const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    value = static_cast<double>(digits) / kPowersOfTen[decimals];
+    return true;
+}
+
+} // namespace
+
 double strictNumber(std::string_view text) {
+    if (double value = 0; plainDecimal(text, value)) {
+        return value;
+    }
     if (!textfile::isNumeric(text)) {
         throw textfile::RunError(textfile::kTypeMismatch);
+    }
+    return textfile::leadingNumber(text);
+}
+
+namespace {
+
+// A number read leniently: its leading digits, 0 when there are none.
+double lenientNumber(std::string_view text) {
+    if (double value = 0; plainDecimal(text, value)) {
+        return value;
     }
     return textfile::leadingNumber(text);
 }
@@ -63,9 +104,9 @@ std::int32_t timeDifference(std::int64_t a, std::int64_t b) {
 }
 
 float ClockToSeconds(std::string_view text) {
-    const float hours = textfile::toSingle(textfile::leadingNumber(middle(text, 1, 2)));
-    const float minutes = textfile::toSingle(textfile::leadingNumber(middle(text, 4, 2)));
-    const float seconds = textfile::toSingle(textfile::leadingNumber(middle(text, 7)));
+    const float hours = textfile::toSingle(lenientNumber(middle(text, 1, 2)));
+    const float minutes = textfile::toSingle(lenientNumber(middle(text, 4, 2)));
+    const float seconds = textfile::toSingle(lenientNumber(middle(text, 7)));
     float total = textfile::toSingle(static_cast<double>(hours) * 3600);
     total = textfile::toSingle(static_cast<double>(total) +
                                textfile::toSingle(static_cast<double>(minutes) * 60));
@@ -74,12 +115,12 @@ float ClockToSeconds(std::string_view text) {
 
 std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecond) {
     if (text.find(':') == std::string_view::npos) {
-        return textfile::toInt32(textfile::leadingNumber(text));
+        return textfile::toInt32(lenientNumber(text));
     }
     const std::int32_t rate = framesPerSecond;
     const std::int32_t perMinute = rate * 60;
     const std::int32_t perHour = rate * 3600;
-    const double frames = textfile::leadingNumber(text.size() >= 2 ? text.substr(text.size() - 2) : text);
+    const double frames = lenientNumber(text.size() >= 2 ? text.substr(text.size() - 2) : text);
     const double seconds = strictNumber(middle(text, 7, 2));
     const double minutes = strictNumber(middle(text, 4, 2));
     const double hours = strictNumber(middle(text, 1, 2));

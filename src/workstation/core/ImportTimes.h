@@ -22,13 +22,16 @@ float ClockToSeconds(std::string_view text);
 // Frames of an "HH:MM:SS:FF" text at `framesPerSecond`, or the rounded value of a text
 // without ":". A clock part that is not a number throws RunError 13.
 std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecond);
-// Hundredths or frames of a time text in any of the four forms; sets gVTRStimebase to the
-// unit (1 hundredths, 2 frames) before converting. A text that does not convert is told to
-// `onError` and gives 0.
+// The number a whole time text (or part of one) holds; a text that is not one number, an empty
+// one included, throws RunError 13.
+double strictNumber(std::string_view text);
 // Seconds read from a text, in whole hundredths: the single-precision value x 100, rounded.
 std::int32_t hundredthsOfSeconds(double seconds);
 // a - b; a result past 32 bits throws RunError 6.
 std::int32_t timeDifference(std::int64_t a, std::int64_t b);
+// Hundredths or frames of a time text in any of the four forms; sets gVTRStimebase to the
+// unit (1 hundredths, 2 frames) before converting. A text that does not convert is told to
+// `onError` and gives 0.
 std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
                              const ImportMessageSink& onError);
 

@@ -16,8 +16,13 @@ namespace {
 const std::string kSuspendMarker = "{susp}";
 const std::string kEndMarker = "{end}";
 
-std::size_t separatorOf(const std::string& line) {
-    return line.find_first_of(" ,");
+std::size_t separatorOf(std::string_view line) {
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (line[at] == ' ' || line[at] == ',') {
+            return at;
+        }
+    }
+    return std::string_view::npos;
 }
 
 struct OdfLine {
@@ -26,7 +31,7 @@ struct OdfLine {
 };
 
 OdfLine nextLine(textfile::FieldReader& reader, std::int16_t convertTimes) {
-    const std::string line = reader.readLine();
+    const std::string_view line = reader.readLineView();
     return {OdfLineTime(line, convertTimes), OdfLineCode(line)};
 }
 
@@ -99,28 +104,27 @@ void readOdfRecords(const DataFileRead& read, EventReadResult& result) {
 
 } // namespace
 
-std::int32_t OdfLineTime(const std::string& line, std::int16_t convertTimes) {
+std::int32_t OdfLineTime(std::string_view line, std::int16_t convertTimes) {
     const std::size_t separator = separatorOf(line);
-    if (separator == std::string::npos) {
+    if (separator == std::string_view::npos) {
         return 0;
     }
-    const std::string text = textfile::trimBlanks(std::string_view(line).substr(0, separator));
-    if (!textfile::isNumeric(text)) {
-        throw textfile::RunError(textfile::kTypeMismatch);
-    }
-    const double number = textfile::leadingNumber(text);
-    if (convertTimes != 0 && text.find('.') != std::string::npos) {
+    // The text before the separator holds no blank, so only a line that begins with one has
+    // blanks to trim: and then nothing is left.
+    const std::string_view text = line.substr(0, separator);
+    const double number = strictNumber(text);
+    if (convertTimes != 0 && text.find('.') != std::string_view::npos) {
         return hundredthsOfSeconds(number);
     }
     return textfile::toInt32(number);
 }
 
-std::string OdfLineCode(const std::string& line) {
+std::string OdfLineCode(std::string_view line) {
     const std::size_t separator = separatorOf(line);
-    if (separator == std::string::npos) {
+    if (separator == std::string_view::npos) {
         return "None";
     }
-    return textfile::trimBlanks(std::string_view(line).substr(separator + 1));
+    return textfile::trimBlanks(line.substr(separator + 1));
 }
 
 EventReadResult readOdfFile(const DataFileRead& read) {

@@ -6,14 +6,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ws {
 
 // The time before a line's first blank or comma: seconds with a point become hundredths
 // when convertTimes is set. A time that is no number throws RunError 13.
-std::int32_t OdfLineTime(const std::string& line, std::int16_t convertTimes);
+std::int32_t OdfLineTime(std::string_view line, std::int16_t convertTimes);
 // The code after a line's first blank or comma, trimmed; "None" for a line with neither.
-std::string OdfLineCode(const std::string& line);
+std::string OdfLineCode(std::string_view line);
 
 // Reads an ODF file into the slot as ReadEventFile asks; a clean file with the copy setting
 // on names its copy's base in the result.

@@ -4,9 +4,12 @@
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "textfile/TextCase.h"
+#include "workstation/core/DescriptionLookup.h"
 #include "workstation/core/ImportMessages.h"
 #include "workstation/core/ImportTimes.h"
 #include "workstation/core/ImportedSlot.h"
+
+#include <algorithm>
 
 namespace ws {
 namespace {
@@ -89,9 +92,13 @@ private:
             throw textfile::RunError(textfile::kSubscriptOutOfRange);
         }
         VintroFields fields;
+        // Only the columns a row has are read back, so only they need emptying per row.
+        const int usedFields = std::clamp<int>(columnCount, 0, kVintroFields);
         for (int row = 1; row <= rowCount; ++row) {
-            const std::string line = reader.readLine();
-            fields.fill({});
+            const std::string_view line = reader.readLineView();
+            for (int field = 1; field <= usedFields; ++field) {
+                fields[static_cast<std::size_t>(field)].clear();
+            }
             SplitVintroLine(line, fields, columnCount);
             if (combining) {
                 combiningRow(fields, columnCount);
@@ -152,7 +159,7 @@ private:
     }
 
     void appendEventOf(const std::string& text) {
-        const std::string code = CodeFromDescription(read_.codeSet, text, read_.fileName, read_.sink);
+        const std::string& code = codes_.codeOf(text);
         if (!textfile::isBlank(code)) {
             append(code, time_);
         }
@@ -184,6 +191,7 @@ private:
     const DataFileRead& read_;
     WorkstationSettings settings_; // the import's own copy: it sets the time base as it goes
     ImportMessages messages_;
+    DescriptionLookup codes_{read_.codeSet, read_.fileName, read_.sink};
     std::int32_t time_ = 0;
 };
 
@@ -191,19 +199,27 @@ private:
 
 void SplitVintroLine(std::string_view line, VintroFields& fields, std::int16_t columnCount) {
     int field = 1;
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        const char ch = line[at];
-        if (ch == ',') {
+    std::size_t at = 0;
+    while (at < line.size()) {
+        // The run of plain characters up to the next comma or quote goes on the field whole.
+        std::size_t stop = at;
+        while (stop < line.size() && line[stop] != ',' && line[stop] != '"') {
+            ++stop;
+        }
+        fields[static_cast<std::size_t>(field)].append(line.substr(at, stop - at));
+        if (stop == line.size()) {
+            return;
+        }
+        at = stop + 1;
+        if (line[stop] == ',') {
             ++field;
             if (field > kVintroFields) {
                 throw textfile::RunError(textfile::kSubscriptOutOfRange);
             }
             if (field == columnCount) {
-                fields[static_cast<std::size_t>(field)] = std::string(line.substr(at + 1));
+                fields[static_cast<std::size_t>(field)] = std::string(line.substr(at));
                 return;
             }
-        } else if (ch != '"') {
-            fields[static_cast<std::size_t>(field)] += ch;
         }
     }
 }

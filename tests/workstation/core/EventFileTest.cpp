@@ -14,7 +14,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -78,6 +80,53 @@ TEST_F(EventFileTest, SortMovesEarlierTimesForwardAndReordersEqualOnes) {
               (std::vector<std::string>{"C", "B", "A", "-500"}));
     EXPECT_EQ(std::vector<std::int32_t>(g.EventTimes2.begin(), g.EventTimes2.begin() + 5),
               (std::vector<std::int32_t>{4, 3, 5, 5, 9}));
+}
+
+// The order of equal times comes from the exchange steps, so the sort must make exactly the
+// moves they make: in order, shuffled, two sorted runs one after the other (a merge), and
+// reversed (more swaps than the quick path takes on).
+TEST_F(EventFileTest, SortLeavesEveryRecordWhereTheExchangeStepsPutIt) {
+    std::mt19937 random(5);
+    auto literalSort = [](std::vector<std::string>& codes, std::vector<std::int32_t>& times) {
+        const int last = times[0];
+        for (int i = 1; i < last; ++i) {
+            for (int j = i + 1; j <= last; ++j) {
+                if (times[j] < times[i]) {
+                    std::swap(times[i], times[j]);
+                    std::swap(codes[i], codes[j]);
+                }
+            }
+        }
+    };
+    enum Shape { InOrder, Shuffled, TwoRuns, Reversed };
+    for (int round = 0; round < 200; ++round) {
+        const auto shape = static_cast<Shape>(round % 4);
+        const int last = 1 + static_cast<int>(random() % (round < 196 ? 60 : 1500));
+        const int distinct = round < 196 ? 1 + static_cast<int>(random() % 6) : last;
+        std::vector<std::int32_t> times(static_cast<std::size_t>(last) + 1);
+        std::vector<std::string> codes(times.size());
+        times[0] = last;
+        for (int i = 1; i <= last; ++i) {
+            codes[i] = std::to_string(i);
+            times[i] = static_cast<std::int32_t>(random() % distinct) - 2;
+        }
+        if (shape == InOrder || shape == TwoRuns) {
+            std::sort(times.begin() + 1, times.end());
+            if (shape == TwoRuns) {
+                std::rotate(times.begin() + 1, times.begin() + 1 + last / 3, times.end());
+            }
+        } else if (shape == Reversed) {
+            std::sort(times.begin() + 1, times.end(), std::greater<>());
+        }
+        std::copy(times.begin(), times.end(), g.EventTimes2.begin());
+        std::copy(codes.begin(), codes.end(), g.EventCodes2.begin());
+        literalSort(codes, times);
+        SortEvents(g, 2);
+        ASSERT_EQ(std::vector<std::int32_t>(g.EventTimes2.begin(), g.EventTimes2.begin() + last + 1), times)
+            << "round " << round;
+        ASSERT_EQ(std::vector<std::string>(g.EventCodes2.begin(), g.EventCodes2.begin() + last + 1), codes)
+            << "round " << round;
+    }
 }
 
 TEST_F(EventFileTest, ScratchCopyForAnUnknownSlotLeavesAnOldFileAlone) {

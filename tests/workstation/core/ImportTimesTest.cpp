@@ -2,11 +2,16 @@
 // description.
 #include "workstation/core/ImportTimes.h"
 
+#include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "workstation/core/EventFileSlots.h"
 #include "workstation/core/Global.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <random>
 
 #include <string>
 #include <vector>
@@ -51,6 +56,32 @@ TEST(ImportTimes, ParseTimeStringByForm) {
         EXPECT_EQ(settings.gVTRStimebase, c.timeBase);
         EXPECT_EQ(told, c.error.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.error});
     }
+}
+
+// Plain digit texts take a short road; it must give the general reader's double bit for bit,
+// and leave every other text (blanks, signs, exponents, too many digits) to that reader.
+TEST(ImportTimes, StrictNumberReadsLikeTheGeneralReader) {
+    std::mt19937 random(3);
+    const std::string alphabet = "0123456789000.";
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = 1 + static_cast<int>(random() % 19);
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[random() % alphabet.size()];
+        }
+        if (textfile::isNumeric(text)) {
+            const double expected = textfile::leadingNumber(text);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(strictNumber(text)),
+                      std::bit_cast<std::uint64_t>(expected))
+                << text;
+        } else {
+            EXPECT_THROW(strictNumber(text), textfile::RunError) << text;
+        }
+    }
+    for (const std::string text : {" 12", "-3", "1e2", "12.", ".5", "+7"}) {
+        EXPECT_EQ(strictNumber(text), textfile::leadingNumber(text)) << text;
+    }
+    EXPECT_THROW(strictNumber(""), textfile::RunError);
 }
 
 TEST(ImportTimes, ClockAndTimecodePartsAreReadByPosition) {
