@@ -10,6 +10,8 @@
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/EventFile.h"
 
+#include "BenchFiles.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -33,10 +35,6 @@ constexpr int kEventsPerFile = 2000;
 // Pooled frequencies are 16-bit: 1000 files of this size would overflow one pooled list,
 // so the report runs as ten lists of 100 files, the way a list of lists runs.
 constexpr int kFilesPerList = 100;
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Generated once per process in a scratch folder, removed when the process ends.
 class BenchData {
@@ -76,7 +74,7 @@ private:
         for (int group = 0; group <= 48; ++group) {
             text += "\"\"\r\n";
         }
-        writeFile(folder_ / "bench.cod", text);
+        bench::writeFile(folder_ / "bench.cod", text);
     }
 
     void writeEventFiles() {
@@ -94,7 +92,7 @@ private:
             }
             text += "-500," + std::to_string(time + 5) + "\r\n";
             const fs::path path = folder_ / ("s" + std::to_string(f) + ".eve");
-            writeFile(path, text);
+            bench::writeFile(path, text);
             files_.push_back(path.string());
         }
     }
@@ -106,7 +104,7 @@ private:
                 text += files_[static_cast<std::size_t>(f)] + "\r\n";
             }
             const fs::path path = folder_ / ("part" + std::to_string(first / kFilesPerList) + ".lst");
-            writeFile(path, text);
+            bench::writeFile(path, text);
             lists_.push_back(path.string());
         }
     }
@@ -123,25 +121,9 @@ BenchData& data() {
 
 double plainReadSeconds = 0; // per pass over the list, from BM_PlainRead
 
-template <class Pass> double timedPass(Pass&& pass) {
-    const auto start = std::chrono::steady_clock::now();
-    pass();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_PlainRead(benchmark::State& state) {
     BenchData& d = data();
-    double total = 0;
-    for (auto _ : state) {
-        total += timedPass([&] {
-            for (const auto& file : d.files()) {
-                std::ifstream in(file, std::ios::binary);
-                std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-                benchmark::DoNotOptimize(bytes.data());
-            }
-        });
-    }
-    plainReadSeconds = total / static_cast<double>(state.iterations());
+    plainReadSeconds = bench::plainReadSeconds(state, d.files());
 }
 
 void BM_ReadEventFile(benchmark::State& state) {
@@ -149,7 +131,7 @@ void BM_ReadEventFile(benchmark::State& state) {
     std::string header;
     double total = 0;
     for (auto _ : state) {
-        total += timedPass([&] {
+        total += bench::timedPass([&] {
             for (const auto& file : d.files()) {
                 if (!ws::ReadEventFile(d.g, d.platform, file, 1, header)) {
                     state.SkipWithError("the reader refused a generated file");
@@ -175,7 +157,7 @@ void BM_FreqDurReport(benchmark::State& state) {
         state.PauseTiming();
         std::remove(d.g.OutputFileName.c_str());
         state.ResumeTiming();
-        total += timedPass([&] {
+        total += bench::timedPass([&] {
             for (const auto& list : d.lists()) {
                 d.g.DataFileName = list;
                 d.g.InputMode = 4;
@@ -203,7 +185,7 @@ void BM_CountAndLayOut(benchmark::State& state) {
     ws::FreqDurCounts counts;
     double total = 0;
     for (auto _ : state) {
-        total += timedPass([&] {
+        total += bench::timedPass([&] {
             for (int f = 0; f < kFiles; ++f) {
                 counter.countFile(d.g, counts);
                 const std::string section = ws::freqDurTextSection(

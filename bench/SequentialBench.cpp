@@ -1,21 +1,22 @@
-// One press of the sequential window's start button: 5 givens by 5 targets, lag 1, over a
-// list of 50 generated event files of 19999 events and the end record each (a full event
-// slot), beside a plain read of the same bytes. The press's counter press_per_plain_read is
-// its time over the plain read's.
+// Presses of the sequential window's start button over generated lists, each beside a plain
+// read of the same bytes; a press's counter press_per_plain_read is its time over the read's.
+// - By event lags: 5 givens by 5 targets, lag 1, 50 files of 19999 events and the end record
+//   each (a full event slot).
+// - By time windows: 3 givens by 3 targets, window type 1 of five seconds, scrap files killed,
+//   20 one-hour files in tenths of a second (36,000 units, about 2,000 events over 4 groups).
+#include "BenchFiles.h"
 #include "platform/Random.h"
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/sequential/LagPairFiles.h"
 #include "workstation/sequential/SeqAnalysisRun.h"
+#include "workstation/sequential/SeqTimeWindow.h"
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,66 +27,80 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kFiles = 50;
-constexpr int kEventsPerFile = 19999;
-constexpr int kCodes = 20;
-constexpr int kCodesPerSide = 5;
+struct StudyShape {
+    const char* name;
+    int files;
+    int eventsPerFile;
+    int codes;
+    int groups;
+    int maxStep;  // between events, in time units
+    int lastTime; // the end record's time; 0: five units after the last event
+};
 
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+constexpr StudyShape kLagStudy{"sequential", 50, 19999, 20, 4, 3, 0};
+constexpr StudyShape kWindowStudy{"time-window", 20, 2000, 12, 4, 35, 35999};
 
 std::string codeName(int k) {
     return "C" + std::to_string(k);
 }
 
 // Generated once per process in a scratch folder, removed when the process ends.
-class SequentialData {
+class Study {
 public:
-    SequentialData()
-        : folder_(fs::temp_directory_path() / ("sequential-bench-" + std::to_string(::getpid()))) {
+    explicit Study(const StudyShape& shape)
+        : folder_(fs::temp_directory_path() /
+                  (std::string(shape.name) + "-bench-" + std::to_string(::getpid()))) {
         fs::create_directories(folder_);
-        std::string codes = " " + std::to_string(kCodes) + " \r\n";
-        for (int k = 1; k <= kCodes; ++k) {
+        std::string codes = " " + std::to_string(shape.codes) + " \r\n";
+        for (int k = 1; k <= shape.codes; ++k) {
             codes += "\"" + codeName(k) + "\",\"Behaviour " + std::to_string(k) + "\"," +
-                     std::to_string(k % 4 + 1) + "\r\n";
+                     std::to_string(k % shape.groups + 1) + "\r\n";
         }
         for (int group = 0; group <= 48; ++group) {
             codes += "\"\"\r\n";
         }
-        writeFile(folder_ / "bench.cod", codes);
+        bench::writeFile(folder_ / "bench.cod", codes);
 
         std::mt19937 random(20261210);
-        std::uniform_int_distribution<int> code(1, kCodes);
-        std::uniform_int_distribution<int> step(0, 3);
-        std::string list = "\"Event Files\"\r\n " + std::to_string(kFiles) + " \r\n";
-        for (int f = 0; f < kFiles; ++f) {
+        std::uniform_int_distribution<int> code(1, shape.codes);
+        std::uniform_int_distribution<int> step(0, shape.maxStep);
+        std::string list = "\"Event Files\"\r\n " + std::to_string(shape.files) + " \r\n";
+        for (int f = 0; f < shape.files; ++f) {
             std::string text = "Events\r\nGenerated session " + std::to_string(f) + "\r\n";
             int time = 0;
-            for (int e = 0; e < kEventsPerFile; ++e) {
+            for (int e = 0; e < shape.eventsPerFile && (shape.lastTime == 0 || time < shape.lastTime); ++e) {
                 time += step(random);
                 text += codeName(code(random)) + "," + std::to_string(time) + "\r\n";
             }
-            text += "-500," + std::to_string(time + 5) + "\r\n";
+            text += "-500," +
+                    std::to_string(shape.lastTime == 0 ? time + 5 : std::max(time, shape.lastTime)) + "\r\n";
             const fs::path path = folder_ / ("s" + std::to_string(f) + ".eve");
-            writeFile(path, text);
+            bench::writeFile(path, text);
             files_.push_back(path.string());
             list += path.string() + "\r\n";
         }
-        writeFile(folder_ / "study.lst", list);
+        bench::writeFile(folder_ / "study.lst", list);
 
         g.Code_File = (folder_ / "bench.cod").string();
         ws::OpenCodeFile(g, doubles.platform);
         g.OutputFileName = (folder_ / "study.lst.txt").string();
         g.OutputKind = ws::kTextOutput;
     }
-    ~SequentialData() {
+    ~Study() {
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
 
     const std::vector<std::string>& files() const { return files_; }
     std::string list() const { return (folder_ / "study.lst").string(); }
+    bool scratchFilesLeft() const {
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            if (entry.path().extension() == ".SBS" || entry.path().extension() == ".YNF") {
+                return true;
+            }
+        }
+        return false;
+    }
 
     testsupport::ScriptedPlatform doubles;
     ws::Global g;
@@ -95,40 +110,24 @@ private:
     std::vector<std::string> files_;
 };
 
-SequentialData& data() {
-    static SequentialData instance;
+Study& lagStudy() {
+    static Study instance(kLagStudy);
     return instance;
 }
 
-double plainReadSeconds = 0;
-
-template <class Pass> double timedPass(Pass&& pass) {
-    const auto start = std::chrono::steady_clock::now();
-    pass();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+Study& windowStudy() {
+    static Study instance(kWindowStudy);
+    return instance;
 }
 
-void BM_SequentialPlainRead(benchmark::State& state) {
-    SequentialData& d = data();
-    double total = 0;
-    for (auto _ : state) {
-        total += timedPass([&] {
-            for (const auto& file : d.files()) {
-                std::ifstream in(file, std::ios::binary);
-                std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-                benchmark::DoNotOptimize(bytes.data());
-            }
-        });
-    }
-    plainReadSeconds = total / static_cast<double>(state.iterations());
-}
+double lagPlainReadSeconds = 0;
+double windowPlainReadSeconds = 0;
 
 // What the start button does for one press: every pairing of one given and one target,
-// the driver once for each, the files of the press read once.
-void BM_SequentialPress(benchmark::State& state) {
-    SequentialData& d = data();
+// the driver once for each, the files of the press read once. run holds all but the codes.
+void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int codesPerSide,
+               double plainReadSeconds, const char* what) {
     ws::QuietStatus status;
-    ws::SequentialRun run;
     platform::FixedRandom random;
     run.gGivens.resize(2);
     run.gTargets.resize(2);
@@ -137,33 +136,57 @@ void BM_SequentialPress(benchmark::State& state) {
     double total = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        std::remove(d.g.OutputFileName.c_str());
+        std::remove(study.g.OutputFileName.c_str());
         state.ResumeTiming();
-        total += timedPass([&] {
-            ws::LagPairFiles reuse(d.g);
-            for (int given = 1; given <= kCodesPerSide; ++given) {
-                for (int target = kCodesPerSide + 1; target <= 2 * kCodesPerSide; ++target) {
+        total += bench::timedPass([&] {
+            ws::LagPairFiles reuse(study.g);
+            for (int given = 1; given <= codesPerSide; ++given) {
+                for (int target = codesPerSide + 1; target <= 2 * codesPerSide; ++target) {
                     run.gGivens[1] = codeName(given);
                     run.gTargets[1] = codeName(target);
-                    d.g.DataFileName = d.list();
-                    d.g.InputMode = ws::kListFileInput;
-                    ws::SeqAnalysisRun(d.g, d.doubles.platform, random, status, run, &reuse);
+                    study.g.DataFileName = study.list();
+                    study.g.InputMode = ws::kListFileInput;
+                    ws::SeqAnalysisRun(study.g, study.doubles.platform, random, status, run, &reuse);
                 }
             }
         });
     }
-    if (!d.doubles.dialogs.boxes.empty()) {
-        state.SkipWithError("the run took its failure path");
+    if (!study.doubles.dialogs.boxes.empty() || study.scratchFilesLeft()) {
+        state.SkipWithError("the run took its failure path or left scratch files");
         return;
     }
     if (plainReadSeconds > 0) {
         const double ratio = total / static_cast<double>(state.iterations()) / plainReadSeconds;
         state.counters["press_per_plain_read"] = ratio;
-        std::fprintf(stderr, "sequential press (25 pairings) / plain read: %.2f\n", ratio);
+        std::fprintf(stderr, "%s / plain read: %.2f\n", what, ratio);
     }
+}
+
+void BM_SequentialPlainRead(benchmark::State& state) {
+    lagPlainReadSeconds = bench::plainReadSeconds(state, lagStudy().files());
+}
+
+void BM_SequentialPress(benchmark::State& state) {
+    timePress(state, lagStudy(), ws::SequentialRun{}, 5, lagPlainReadSeconds,
+              "sequential press (25 pairings)");
+}
+
+void BM_TimeWindowPlainRead(benchmark::State& state) {
+    windowPlainReadSeconds = bench::plainReadSeconds(state, windowStudy().files());
+}
+
+void BM_TimeWindowPress(benchmark::State& state) {
+    ws::SequentialRun run;
+    run.gEventLags = 0;
+    run.gLagCount = 50; // five seconds
+    run.gWindowRules = {ws::kWindowFromOnset, 1, 0, 0, 1, 0, 1};
+    timePress(state, windowStudy(), run, 3, windowPlainReadSeconds,
+              "time-window press (9 pairings, 20 one-hour files)");
 }
 
 } // namespace
 
 BENCHMARK(BM_SequentialPlainRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SequentialPress)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeWindowPlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeWindowPress)->Unit(benchmark::kMillisecond);

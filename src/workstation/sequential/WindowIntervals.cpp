@@ -27,17 +27,20 @@ Stretches onWhere(const CodeIntervals& file, const std::vector<char>& marked) {
             all.insert(all.end(), file.byRow[row].begin(), file.byRow[row].end());
         }
     }
-    std::sort(all.begin(), all.end(),
-              [](const UnitStretch& a, const UnitStretch& b) { return a.first < b.first; });
-    Stretches joined;
+    const auto byFirst = [](const UnitStretch& a, const UnitStretch& b) { return a.first < b.first; };
+    if (!std::is_sorted(all.begin(), all.end(), byFirst)) { // one code's stretches come in order
+        std::sort(all.begin(), all.end(), byFirst);
+    }
+    std::size_t kept = 0;
     for (const UnitStretch& s : all) {
-        if (!joined.empty() && s.first <= joined.back().last + 1) {
-            joined.back().last = std::max(joined.back().last, s.last);
+        if (kept > 0 && s.first <= all[kept - 1].last + 1) {
+            all[kept - 1].last = std::max(all[kept - 1].last, s.last);
         } else {
-            joined.push_back(s);
+            all[kept++] = s;
         }
     }
-    return joined;
+    all.resize(kept);
+    return all;
 }
 
 // Unit s becomes unit n + 1 - s.
