@@ -8,7 +8,9 @@
 #include "workstation/sequential/SeqTimeWindow.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <span>
 
@@ -70,10 +72,13 @@ std::optional<WindowUnits> unitsInMemory(const SequentialRun& run, Global& g, pl
 }
 
 template <class Step> void onScratchFile(const std::string& path, Step&& step) {
+    errno = 0;
     try {
         step();
     } catch (const textfile::RunError& e) {
-        throw ScratchFileError{path, e.description()};
+        // The system's own words for the cause when it gave one.
+        const int cause = errno;
+        throw ScratchFileError{path, cause != 0 ? std::string(std::strerror(cause)) : e.description()};
     }
 }
 
