@@ -156,8 +156,13 @@ void MergeContinuousData(Global& g, platform::Platform& p, int slot, const std::
         const std::string endCode = writer.codes()[static_cast<std::size_t>(end)];
         const std::int32_t endTime = writer.times()[static_cast<std::size_t>(end)];
         writer.time(0) = end - 1;
+        // Samples after the session's end lie outside what was observed: inserted, the sort
+        // would carry the end record before them, leaving a slot whose last record is no end
+        // record (every analysis then stops on it) and a kept copy that reads back without them.
         for (const MergedEvent& event : events) {
-            appendImportedEvent(writer, event.code, event.time);
+            if (event.time <= endTime) {
+                appendImportedEvent(writer, event.code, event.time);
+            }
         }
         appendImportedEvent(writer, endCode, endTime);
         sortSlotByTime(writer);
