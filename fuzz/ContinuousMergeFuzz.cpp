@@ -1,6 +1,7 @@
 // The continuous-variable merge: one option byte (header line, state changes, zero option),
 // then the rules file and the CSV cut apart at a NUL byte, merged into a slot holding one
-// event and the end record. A merge that does not fail leaves the slot in time order.
+// event and the end record. A merge that does not fail leaves the slot in time order, the
+// end record last.
 #include "FuzzSupport.h"
 
 #include "support/ScriptedPlatform.h"
@@ -48,6 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int last = g.EventTimes[0];
     if (last < 2 || last > ws::kMaxEvents) {
         fuzz::propertyFailed("a merge leaves an end index outside the slot");
+    }
+    if (g.EventCodes[static_cast<std::size_t>(last)] != ws::kSessionEndCode) {
+        fuzz::propertyFailed("a merge leaves a record after the end record");
     }
     for (int index = 2; index <= last; ++index) {
         if (g.EventTimes[index] < g.EventTimes[index - 1]) {
