@@ -111,6 +111,44 @@ TEST_F(SequenceWindow, FromTheMenuItemToTheReportInTheEditor) {
     EXPECT_EQ(g.gUseFormFeeds, 1);
 }
 
+TEST_F(SequenceWindow, TimeWindowFromTheMenuItemToThePerLevelReportAndTheScratchFiles) {
+    sp.dialogs.files = {scratch.file("study.lst")};
+    sp.dialogs.modalHandlers.push_back([](QDialog& anal) {
+        child<QRadioButton>(anal, "Option4")->click(); // a list of files
+        click(anal, "Doit_Btn");
+    });
+    sp.dialogs.modalHandlers.push_back([](QDialog& sequence) {
+        click(sequence, "Add1");                           // A
+        click(sequence, "Add2");                           // B
+        child<QRadioButton>(sequence, "Option2")->click(); // five time units
+        child<QCheckBox>(sequence, "Check2")->click();     // backward
+        child<QCheckBox>(sequence, "Check5")->click();     // within the levels of group 3
+        child<QComboBox>(sequence, "Combo1")->setCurrentText("3");
+        child<QCheckBox>(sequence, "Check7_5")->setChecked(false); // scrap files kept
+        click(sequence, "GoForIt");
+    });
+
+    window.findChild<QAction*>("SeqMenu")->trigger();
+
+    EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
+    // one.eve backward: unit 1 is its last time unit; the given's window holds its first two.
+    EXPECT_EQ(readBytes(scratch.file("one.SBS")).substr(0, 20), " 5 ,\"None\",\"D\",\"C\"\r\n");
+    EXPECT_EQ(readBytes(scratch.file("one.YNF")), "N,N,C\r\nN,N,C\r\nN,Y,C\r\nY,N,C\r\nY,N,None\r\n");
+    EXPECT_EQ(readBytes(scratch.file("two.YNF")),
+              "Y,N,C\r\nY,N,C\r\nY,N,C\r\nY,N,C\r\nY,Y,C\r\nN,N,None\r\n");
+    const std::string report = scratch.file("study.lst.txt");
+    const std::string text = readBytes(report);
+    const std::size_t pooled = text.find(" File:study.lst   Code:C\r\n");
+    ASSERT_NE(pooled, std::string::npos);
+    EXPECT_NE(text.find(" based on a time window\r\n The number of time units backward was: 5 ", pooled),
+              std::string::npos);
+    EXPECT_EQ(text.find(" (Y,Y)       1 (", pooled), text.find(" (Y,Y) ", pooled));
+    EXPECT_EQ(text.find(" (Y,N)       6 (", pooled), text.find(" (Y,N) ", pooled));
+    EXPECT_EQ(text.find(" (N,N)       3 (", pooled), text.find(" (N,N) ", pooled));
+    ASSERT_EQ(sp.launcher.started.size(), 1u);
+    EXPECT_EQ(sp.launcher.started[0], (std::vector<std::string>{"editor", report}));
+}
+
 TEST_F(SequenceWindow, LoadsWithTheCodeSetAndItsLevels) {
     pickedForRun("one.eve", 1, 2);
     showWith([](QDialog& s) {
