@@ -18,7 +18,7 @@ int lastEventOf(const Global& g) {
 
 void requireEventLags(const SequentialRun& run) {
     if (run.gEventLags == textfile::kFalse) {
-        throw std::logic_error("Time-window counting is not available yet");
+        throw std::logic_error("time windows are counted by SeqCountTimeWindow and SeqCountTimeWindowLevel");
     }
 }
 

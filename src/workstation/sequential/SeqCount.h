@@ -20,6 +20,7 @@ bool IsGivenCode(const SequentialRun& run, std::string& code);
 // Whether `code`, as it stands, is one of gTargets(1..gTargetCount).
 bool IsTargetCode(const SequentialRun& run, const std::string& code);
 
+// The event-lag counts (time windows: SeqTimeWindowCount.h).
 // Re-creates gSeqTable, yields once (a stop request leaves it all zero) and counts.
 void SeqCountTable(SequentialRun& run, Global& g, platform::Dialogs& ui);
 // Re-creates gLevelCodes (the codes of levelGroup, code-table order) and gSeqLevelTable,
