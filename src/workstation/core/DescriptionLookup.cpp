@@ -3,6 +3,10 @@
 namespace ws {
 
 const std::string& DescriptionLookup::codeOf(const std::string& text) {
+    if (text.empty()) {
+        none_.clear();
+        return none_; // a blank cell: no code and no warning
+    }
     if (const auto known = found_.find(text); known != found_.end()) {
         return known->second;
     }
