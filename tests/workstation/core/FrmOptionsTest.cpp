@@ -18,9 +18,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -76,6 +78,11 @@ TEST(frmOptions, InputFormatButtonFollowsTheChosenFormat) {
     rig.g.gFileFormat = 2;
     rig.show([](ws::frmOptions& d) {
         EXPECT_EQ(d.windowTitle(), "TALVOR Preferences");
+        // Centred at the size its layout gives it, not at a window's default size.
+        const QPoint middle = d.screen()->geometry().center();
+        EXPECT_LE(std::abs(d.frameGeometry().center().x() - middle.x()), 1);
+        EXPECT_LE(std::abs(d.frameGeometry().center().y() - middle.y()), 1);
+        EXPECT_NE(d.size(), QSize(640, 480));
         EXPECT_TRUE(d.Option1[2]->isChecked());
         EXPECT_FALSE(d.VTRSBtn->isHidden());
         EXPECT_EQ(d.VTRSBtn->text(), "ODF Settings");

@@ -11,9 +11,15 @@ void centreOnScreen(QWidget& window) {
     if (shown == nullptr) {
         return;
     }
+    // A window never shown nor sized takes its layout's size only when shown; take it now,
+    // so the window is centred at the size it will have.
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized)) {
+        window.adjustSize();
+    }
     const QRect area = shown->geometry();
-    window.move(area.x() + (area.width() - window.width()) / 2,
-                area.y() + (area.height() - window.height()) / 2);
+    const QSize size = window.frameGeometry().size();
+    window.move(area.left() + (area.width() - size.width()) / 2,
+                area.top() + (area.height() - size.height()) / 2);
 }
 
 } // namespace ws

@@ -92,6 +92,9 @@ FGCont::FGCont(QWidget* parent) : QTableView(parent), model_(new ContGridModel(t
         setColumnWidth(column, toPixels(kColumns[column].twips));
     }
     horizontalHeader()->setHighlightSections(false);
+    // Rows as tall as a line of text, and enough of them in view to edit a set of rules.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setMinimumHeight(horizontalHeader()->sizeHint().height() + 8 * verticalHeader()->defaultSectionSize());
 }
 
 } // namespace ws

@@ -108,10 +108,15 @@ void frmOptions::buildControls() {
     }
 
     picOptions = {buildGeneral(), buildHelpers(), buildCollector(), buildContinuous()};
+    // The panels lie on top of each other; the dialog keeps the size of the largest, whichever shows.
     auto* panels = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        picOptions[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("picOptions_%1").arg(i));
-        panels->addWidget(picOptions[static_cast<std::size_t>(i)], 0, 0);
+        QWidget* panel = picOptions[static_cast<std::size_t>(i)];
+        panel->setObjectName(QStringLiteral("picOptions_%1").arg(i));
+        QSizePolicy policy = panel->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        panel->setSizePolicy(policy);
+        panels->addWidget(panel, 0, 0);
     }
 
     cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");

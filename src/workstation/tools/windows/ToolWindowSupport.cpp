@@ -6,10 +6,8 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
 #include <QMimeData>
 #include <QObject>
-#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
@@ -82,17 +80,6 @@ private:
 };
 
 } // namespace
-
-void centreOnScreen(QWidget& window) {
-    const QScreen* shown = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (shown == nullptr) {
-        return;
-    }
-    const QRect area = shown->geometry();
-    const QSize size = window.frameGeometry().size();
-    window.move(area.left() + (area.width() - size.width()) / 2,
-                area.top() + (area.height() - size.height()) / 2);
-}
 
 void guardedHandler(platform::Dialogs& dialogs, const std::function<void()>& handler) {
     std::string description;

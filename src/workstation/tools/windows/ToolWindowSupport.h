@@ -1,8 +1,10 @@
 #pragma once
-// What every file-tool window does alike: naming its controls, centring itself, keeping
+// What every file-tool window does alike (besides naming its controls and centring itself): keeping
 // errors inside its handlers, and taking the files dropped on it.
 
 #include "platform/Dialogs.h"
+#include "workstation/core/windows/CentreOnScreen.h"
+#include "workstation/core/windows/NamedWidget.h"
 
 #include <QString>
 
@@ -15,13 +17,6 @@ class QObject;
 class QWidget;
 
 namespace ws {
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-void centreOnScreen(QWidget& window);
 
 // Runs a handler; an error it did not expect is shown with its description and the handler ends.
 void guardedHandler(platform::Dialogs& dialogs, const std::function<void()>& handler);
