@@ -52,6 +52,23 @@ bool plainDecimal(std::string_view text, double& value) {
 
 } // namespace
 
+std::int32_t wholeTime(std::string_view text) {
+    // Up to nine digits always fit 32 bits and need no rounding.
+    constexpr std::size_t kAlwaysFits = 9;
+    if (!text.empty() && text.size() <= kAlwaysFits) {
+        std::int32_t whole = 0;
+        std::size_t at = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            whole = whole * 10 + (text[at] - '0');
+            ++at;
+        }
+        if (at == text.size()) {
+            return whole;
+        }
+    }
+    return textfile::toInt32(strictNumber(text));
+}
+
 double strictNumber(std::string_view text) {
     if (double value = 0; plainDecimal(text, value)) {
         return value;
@@ -82,11 +99,10 @@ std::int32_t convertTime(WorkstationSettings& settings, std::string_view text) {
         }
         return TimecodeToFrames(text, settings.FramesPerSecond);
     }
-    const double number = strictNumber(text);
     if (hasPoint) {
-        return hundredthsOfSeconds(number);
+        return hundredthsOfSeconds(strictNumber(text));
     }
-    return textfile::toInt32(number);
+    return wholeTime(text);
 }
 
 } // namespace

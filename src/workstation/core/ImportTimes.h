@@ -25,6 +25,8 @@ std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecon
 // The number a whole time text (or part of one) holds; a text that is not one number, an empty
 // one included, throws RunError 13.
 double strictNumber(std::string_view text);
+// strictNumber rounded to a 32-bit whole number (halves to even); past 32 bits RunError 6.
+std::int32_t wholeTime(std::string_view text);
 // Seconds read from a text, in whole hundredths: the single-precision value x 100, rounded.
 std::int32_t hundredthsOfSeconds(double seconds);
 // a - b; a result past 32 bits throws RunError 6.

@@ -112,11 +112,10 @@ std::int32_t OdfLineTime(std::string_view line, std::int16_t convertTimes) {
     // The text before the separator holds no blank, so only a line that begins with one has
     // blanks to trim: and then nothing is left.
     const std::string_view text = line.substr(0, separator);
-    const double number = strictNumber(text);
     if (convertTimes != 0 && text.find('.') != std::string_view::npos) {
-        return hundredthsOfSeconds(number);
+        return hundredthsOfSeconds(strictNumber(text));
     }
-    return textfile::toInt32(number);
+    return wholeTime(text);
 }
 
 std::string OdfLineCode(std::string_view line) {

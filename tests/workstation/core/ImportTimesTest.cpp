@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <random>
 
@@ -58,8 +60,9 @@ TEST(ImportTimes, ParseTimeStringByForm) {
     }
 }
 
-// Plain digit texts take a short road; it must give the general reader's double bit for bit,
-// and leave every other text (blanks, signs, exponents, too many digits) to that reader.
+// Plain digit texts take a short road; it must give the general reader's double (and whole
+// number) bit for bit, and leave every other text (blanks, signs, exponents, too many digits)
+// to that reader.
 TEST(ImportTimes, StrictNumberReadsLikeTheGeneralReader) {
     std::mt19937 random(3);
     const std::string alphabet = "0123456789000.";
@@ -74,8 +77,14 @@ TEST(ImportTimes, StrictNumberReadsLikeTheGeneralReader) {
             EXPECT_EQ(std::bit_cast<std::uint64_t>(strictNumber(text)),
                       std::bit_cast<std::uint64_t>(expected))
                 << text;
+            if (std::abs(expected) <= INT32_MAX) {
+                EXPECT_EQ(wholeTime(text), textfile::toInt32(expected)) << text;
+            } else {
+                EXPECT_THROW(wholeTime(text), textfile::RunError) << text;
+            }
         } else {
             EXPECT_THROW(strictNumber(text), textfile::RunError) << text;
+            EXPECT_THROW(wholeTime(text), textfile::RunError) << text;
         }
     }
     for (const std::string text : {" 12", "-3", "1e2", "12.", ".5", "+7"}) {
