@@ -1,11 +1,6 @@
 // The agreement of one pair of files, as a person runs it: the menu item, two picks in the
 // analysis dialog, the Kappa question, the report, and the editor started on it.
-#include "support/ScriptedPlatform.h"
-#include "workstation/analyses/AnalTestSupport.h"
-#include "workstation/analyses/windows/AnalysisWindows.h"
-#include "workstation/core/CodeSetFile.h"
-#include "workstation/core/MainWindowLinks.h"
-#include "workstation/core/windows/Talvor.h"
+#include "workstation/analyses/MenuFlow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,28 +22,12 @@ void pressPick(QDialog& dialog) {
     dialog.findChild<QPushButton*>("Doit_Btn")->click();
 }
 
-class AgreementFlow : public ::testing::Test {
+class AgreementFlow : public analtest::MenuFlow {
 protected:
     void SetUp() override {
-        const fs::path fixture = fs::path(SUITE_FIXTURES_DIR) / "agreement" / "pair-window2-text";
-        for (const auto& entry : fs::directory_iterator(fixture)) {
-            fs::copy_file(entry.path(), scratch.path() / entry.path().filename());
-        }
-        g.Code_File = scratch.file("codes.cod");
-        ASSERT_NE(ws::OpenCodeFile(g, sp.platform), 0);
+        openFixture("agreement", "pair-window2-text", "codes.cod");
         g.gIOAWindow = 2;
-        g.Text_Editor = "editor";
-        analyses.wireInto(links);
     }
-
-    analtest::ScratchFolder scratch;
-    testsupport::ScriptedPlatform sp;
-    ws::Global g;
-    ws::MainWindowLinks links;
-    ws::AnalysisWindows analyses{g, sp.platform};
-    ws::Talvor window{g, sp.platform, links};
-
-    void chooseMenuItem(const char* name) { window.findChild<QAction*>(name)->trigger(); }
 };
 
 TEST_F(AgreementFlow, TwoPicksWriteTheReportAndOpenIt) {
