@@ -1,10 +1,12 @@
 #pragma once
-// The program's one printer: plain text lines in its default font, page breaks, documents.
-// Every print goes to the printer chosen last in the set-up dialog.
+// The program's one printer: plain text lines in its default font, page breaks, pages to
+// draw on, documents. Every print goes to the printer chosen last in the set-up dialog.
 
 #include <string>
 
 namespace platform {
+
+class Canvas;
 
 struct PrintOutcome {
     enum class Kind { Printed, Cancelled, Failed };
@@ -24,6 +26,10 @@ public:
     // One line of the current document (bytes); a full page goes on to the next.
     virtual void printLine(const std::string& text) = 0;
     virtual void newPage() = 0;
+    // A page of the current document to draw on, its whole printable area, valid until endDoc;
+    // a page already holding lines is left for a fresh one. Null when the document could not
+    // be started (set-up cancelled, printer refused): endDoc then says which.
+    virtual Canvas* drawingPage() = 0;
     // Ends the current document and sends it. A new page just before adds no blank page.
     virtual PrintOutcome endDoc() = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/qt/QtPrinter.h"
 
+#include "platform/Canvas.h"
+
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +87,38 @@ TEST(QtPrinter, EachFurtherDocumentOfARunGetsItsOwnFile) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("out-3.pdf")));
 }
 
+// A drawn page has the page to itself: lines before it or after it are on pages of their own.
+TEST(QtPrinter, ADrawnPageStandsAlone) {
+    struct Case {
+        std::string label;
+        bool linesBefore, linesAfter;
+        int pages;
+    };
+    for (const Case& c :
+         {Case{"drawing only", false, false, 1}, Case{"lines, then the drawing", true, false, 2},
+          Case{"lines around the drawing", true, true, 3}}) {
+        SCOPED_TRACE(c.label);
+        testsupport::ScratchFolder folder;
+        QtPrinter printer;
+        printer.choosePdfFile(QString::fromStdString(folder.file("out.pdf")));
+        printer.beginRun();
+        if (c.linesBefore) {
+            printer.printLine("before");
+        }
+        platform::Canvas* page = printer.drawingPage();
+        ASSERT_NE(page, nullptr);
+        page->setScale(-150, 1100, 1100, -1200);
+        page->line(0, 1000, 0, 0);
+        page->text(0, 1080, "title");
+        EXPECT_LT(page->textHeight("title"), 0); // y grows upwards
+        if (c.linesAfter) {
+            printer.printLine("after");
+        }
+        EXPECT_EQ(printer.endDoc().kind, PrintOutcome::Kind::Printed);
+        EXPECT_EQ(pagesOf(folder.file("out.pdf")), c.pages);
+    }
+}
+
 TEST(QtPrinter, AFileThatCannotBeWrittenFails) {
     testsupport::ScratchFolder folder;
     QtPrinter printer;
@@ -92,6 +126,7 @@ TEST(QtPrinter, AFileThatCannotBeWrittenFails) {
     printer.choosePdfFile(QString::fromStdString(pdf));
     printer.beginRun();
     printer.printLine("x");
+    EXPECT_EQ(printer.drawingPage(), nullptr);
     const PrintOutcome outcome = printer.endDoc();
     EXPECT_EQ(outcome.kind, PrintOutcome::Kind::Failed);
     EXPECT_EQ(outcome.error, "The file " + pdf + " could not be written.");

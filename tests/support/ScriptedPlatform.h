@@ -3,6 +3,7 @@
 // they showed, settings live in memory, helper programs and sounds are recorded.
 
 #include "platform/Platform.h"
+#include "support/RecordingCanvas.h"
 
 #include <deque>
 #include <functional>
@@ -33,6 +34,7 @@ public:
     // Taken in order; none left means the window closes untouched.
     std::deque<std::function<void(QDialog&)>> modalHandlers;
     bool printerAnswer = true;
+    int printerSetups = 0;
 
     std::vector<ShownBox> boxes;
     std::vector<platform::FileDialogRequest> openRequests;
@@ -48,7 +50,10 @@ public:
                                         const std::string& defaultText) override;
     std::string openFile(const platform::FileDialogRequest& request) override;
     std::string saveFile(const platform::FileDialogRequest& request) override;
-    bool printerSetup() override { return printerAnswer; }
+    bool printerSetup() override {
+        ++printerSetups;
+        return printerAnswer;
+    }
     int showModal(QDialog& dialog) override;
     void yieldToUi() override;
     void beep() override { ++beeps; }
@@ -103,11 +108,14 @@ public:
     platform::DateTime now() override { return date; }
 };
 
-// Records each document as its printed lines, a new page as "\f".
+// Records each document as its printed lines, a new page as "\f" and a drawn page as "\v";
+// what was drawn is kept in `pages`, one canvas per drawn page in the order asked for.
 class RecordingPrinter : public platform::Printer {
 public:
     static constexpr const char* kNewPage = "\f";
+    static constexpr const char* kDrawnPage = "\v";
     std::vector<std::vector<std::string>> documents;
+    std::deque<RecordingCanvas> pages;
     int setups = 0;
     int runs = 0;
     bool setupAnswer = true;
@@ -121,6 +129,14 @@ public:
     void beginRun() override { ++runs; }
     void printLine(const std::string& text) override { current_.push_back(text); }
     void newPage() override { current_.push_back(kNewPage); }
+    // A document that is to be cancelled or to fail gets no page, as one never started.
+    platform::Canvas* drawingPage() override {
+        if (outcome.kind != platform::PrintOutcome::Kind::Printed) {
+            return nullptr;
+        }
+        current_.push_back(kDrawnPage);
+        return &pages.emplace_back();
+    }
     platform::PrintOutcome endDoc() override {
         if (outcome.kind == platform::PrintOutcome::Kind::Printed) {
             documents.push_back(current_);

@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrinter.h"
 
+#include "platform/qt/QtCanvas.h"
 #include "platform/qt/TextBridge.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ namespace platform::qt {
 QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
 QtPrinter::~QtPrinter() {
+    pageCanvas_.reset();
     if (painter_ && painter_->isActive()) {
         painter_->end();
     }
@@ -118,6 +120,23 @@ void QtPrinter::newPage() {
     pagePending_ = true;
 }
 
+Canvas* QtPrinter::drawingPage() {
+    if (state_ == DocState::None) {
+        startDoc();
+    }
+    if (state_ != DocState::Open) {
+        return nullptr;
+    }
+    breakPageIfPending();
+    if (y_ > 0) {
+        printer_->newPage();
+    }
+    // Lines printed after the drawing go on to the next page.
+    y_ = printer_->height();
+    pageCanvas_ = std::make_unique<QtCanvas>(*painter_, QSizeF(printer_->width(), printer_->height()));
+    return pageCanvas_.get();
+}
+
 PrintOutcome QtPrinter::endDoc() {
     PrintOutcome outcome;
     switch (state_) {
@@ -130,6 +149,7 @@ PrintOutcome QtPrinter::endDoc() {
         outcome = {PrintOutcome::Kind::Failed, error_};
         break;
     case DocState::Open:
+        pageCanvas_.reset();
         painter_->end();
         painter_.reset();
         if (printer_->printerState() == QPrinter::Error) {

@@ -12,6 +12,8 @@ class QPrinter;
 
 namespace platform::qt {
 
+class QtCanvas;
+
 class QtPrinter : public Printer {
 public:
     QtPrinter();
@@ -21,6 +23,7 @@ public:
     void beginRun() override;
     void printLine(const std::string& text) override;
     void newPage() override;
+    Canvas* drawingPage() override;
     PrintOutcome endDoc() override;
 
     // Chooses a PDF file as if picked in the set-up dialog.
@@ -36,6 +39,7 @@ private:
 
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QtCanvas> pageCanvas_; // draws through painter_: goes before it
     bool chosen_ = false;
     QString pdfFile_; // the file chosen for PDF output, unnumbered
     DocState state_ = DocState::None;

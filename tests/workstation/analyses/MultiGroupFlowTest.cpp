@@ -10,6 +10,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -145,16 +147,67 @@ TEST_F(MultiGroupFlow, GraphWithoutItsFileSaysSoAndTheRunGoesOn) {
     EXPECT_FALSE(graph.GraphDisplay_Form_Load(ws::MultilevModel{}));
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sp.dialogs.boxes[0].title, "Error!");
+}
 
-    analtest::writeBytes(g.SecBySecFileName, " 0 ,\"A\"\r\n");
+// Print draws the chart once more on one page in the page scale; a printer that fails says
+// so and the window stays; a cancelled set-up prints and says nothing.
+TEST_F(MultiGroupFlow, GraphPrintsOnePageInThePageScale) {
+    using Kind = platform::PrintOutcome::Kind;
+    g.SecBySecFileName = scratch.file("a.SBS");
+    analtest::writeBytes(g.SecBySecFileName, " 0 ,\"Ta\"\r\n 1 ,\"None\"\r\n 2 ,\"Ta\"\r\n");
+    g.GraphGroupCount = 1;
+    g.GraphUnitCount = 3;
+    ws::MultilevModel tree;
+    tree.nodes = {{"L_1", "Group 1 Talk", true, -1}, {"C_Ta", "Ta Talking", true, 0}};
+
+    testsupport::RecordingCanvas picture;
+    ws::setPictureScale(picture);
+    ws::DrawGraph(picture, {"a.SBS", {"Ta"}, 3, ws::ReadSecBySecFile(g.SecBySecFileName, 1)});
+
+    for (const Kind kind : {Kind::Printed, Kind::Failed, Kind::Cancelled}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        testsupport::ScriptedPlatform printing;
+        printing.printer.outcome = {kind,
+                                    kind == Kind::Failed ? "The printer did not accept the document." : ""};
+        ws::GraphDisplay graph(g, printing.platform);
+        ASSERT_TRUE(graph.GraphDisplay_Form_Load(tree));
+        graph.GraphDisplay_PrintBtn_Click();
+        EXPECT_EQ(printing.printer.runs, 1);
+        if (kind == Kind::Printed) {
+            ASSERT_EQ(printing.printer.documents,
+                      (std::vector<std::vector<std::string>>{{testsupport::RecordingPrinter::kDrawnPage}}));
+            const testsupport::RecordingCanvas& page = printing.printer.pages.at(0);
+            EXPECT_EQ(std::tie(page.left, page.top, page.right, page.bottom),
+                      std::make_tuple(-150.0, 1100.0, 1100.0, -1200.0));
+            EXPECT_EQ(page.lines, picture.lines); // two axes, a tick, two strokes
+            EXPECT_EQ(page.lines.size(), 5u);
+            ASSERT_FALSE(page.texts.empty());
+            EXPECT_EQ(page.texts[0].text, "a.SBS");
+        } else {
+            EXPECT_TRUE(printing.printer.documents.empty());
+        }
+        if (kind == Kind::Failed) {
+            ASSERT_EQ(printing.dialogs.boxes.size(), 1u);
+            EXPECT_EQ(printing.dialogs.boxes[0].title, "Error!");
+            EXPECT_EQ(printing.dialogs.boxes[0].text,
+                      "Could not print the graph of a.SBS\rThe printer did not accept the document.");
+        } else {
+            EXPECT_TRUE(printing.dialogs.boxes.empty());
+        }
+    }
+}
+
+TEST_F(MultiGroupFlow, PrintSetupShowsThePrinterDialog) {
+    g.SecBySecFileName = scratch.file("a.SBS");
+    analtest::writeBytes(g.SecBySecFileName, " 0 ,\"Ta\"\r\n");
     g.GraphGroupCount = 1;
     g.GraphUnitCount = 1;
+    ws::GraphDisplay graph(g, sp.platform);
     ASSERT_TRUE(graph.GraphDisplay_Form_Load(ws::MultilevModel{}));
-    graph.GraphDisplay_PrintBtn_Click();
-    graph.GraphDisplay_Command2_Click();
-    ASSERT_EQ(sp.dialogs.boxes.size(), 3u);
-    EXPECT_EQ(sp.dialogs.boxes[1].text, "Printing is not available in this version.");
-    EXPECT_EQ(sp.dialogs.boxes[2].text, "Printing is not available in this version.");
+    graph.findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(sp.dialogs.printerSetups, 1);
+    EXPECT_TRUE(sp.printer.documents.empty());
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
 }
 
 TEST_F(MultiGroupFlow, CheckerOnAList) {

@@ -86,17 +86,23 @@ bool GraphDisplay::GraphDisplay_Form_Load(const MultilevModel& tree) {
     return true;
 }
 
-void GraphDisplay::showPrintingUnavailable() {
-    p_.dialogs.messageBox("Printing is not available in this version.", "Error!", platform::Buttons::OK,
-                          platform::Icon::None);
-}
-
+// One page in the page scale. A printer that fails says so and the run goes on; a cancelled
+// set-up prints nothing.
 void GraphDisplay::GraphDisplay_PrintBtn_Click() {
-    showPrintingUnavailable();
+    p_.printer.beginRun();
+    if (platform::Canvas* page = p_.printer.drawingPage()) {
+        setPageScale(*page);
+        DrawGraph(*page, input_);
+    }
+    const platform::PrintOutcome outcome = p_.printer.endDoc();
+    if (outcome.kind == platform::PrintOutcome::Kind::Failed) {
+        p_.dialogs.messageBox("Could not print the graph of " + input_.title + "\r" + outcome.error, "Error!",
+                              platform::Buttons::OK, platform::Icon::None);
+    }
 }
 
 void GraphDisplay::GraphDisplay_Command2_Click() {
-    showPrintingUnavailable();
+    p_.dialogs.printerSetup();
 }
 
 void GraphDisplay::GraphDisplay_CloseBtn_Click() {

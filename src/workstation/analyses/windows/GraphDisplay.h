@@ -32,8 +32,6 @@ public:
     void reject() override { GraphDisplay_CloseBtn_Click(); }
 
 private:
-    void showPrintingUnavailable();
-
     Global& g_;
     platform::Platform& p_;
     GraphInput input_;
