@@ -2,6 +2,7 @@
 // (36000 units each), five groups chosen, with "Keep Matrix" off and on. Its counter
 // run_per_baseline is the run's time over a baseline taken in the same process: one plain
 // read of the event files, plus writing the second-by-second bytes that the run keeps.
+#include "BenchFiles.h"
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/analyses/MultiGroupFreqDur.h"
@@ -9,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -49,7 +49,7 @@ public:
         for (int group = 0; group <= 48; ++group) {
             codes += "\"\"\r\n";
         }
-        std::ofstream(folder_ / "bench.cod", std::ios::binary) << codes;
+        bench::writeFile(folder_ / "bench.cod", codes);
         std::mt19937 random(20261210);
         std::uniform_int_distribution<int> code(0, kGroups * kCodesPerGroup - 1);
         std::uniform_int_distribution<int> step(1, 40);
@@ -63,11 +63,11 @@ public:
             }
             text += "-500," + std::to_string(kUnits - 1) + "\r\n";
             const fs::path path = folder_ / ("s" + std::to_string(f) + ".eve");
-            std::ofstream(path, std::ios::binary) << text;
+            bench::writeFile(path, text);
             files_.push_back(path.string());
             list += path.string() + "\r\n";
         }
-        std::ofstream(folder_ / "study.lst", std::ios::binary) << list;
+        bench::writeFile(folder_ / "study.lst", list);
 
         g.Code_File = (folder_ / "bench.cod").string();
         ws::OpenCodeFile(g, doubles.platform);
@@ -105,22 +105,15 @@ MultiGroupData& data() {
     return instance;
 }
 
-template <class Pass> double timedPass(Pass&& pass) {
-    const auto start = std::chrono::steady_clock::now();
-    pass();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The plain read of every event file, and the writing of the given second-by-second bytes.
 double baselineSeconds(const MultiGroupData& d, const std::vector<std::string>& keptBytes) {
-    return timedPass([&] {
+    return bench::timedPass([&] {
         for (const std::string& file : d.files_) {
             const std::string bytes = wholeFile(file);
             benchmark::DoNotOptimize(bytes.data());
         }
         for (std::size_t f = 0; f < keptBytes.size(); ++f) {
-            std::ofstream out(d.folder_ / ("baseline" + std::to_string(f) + ".SBS"), std::ios::binary);
-            out << keptBytes[f];
+            bench::writeFile(d.folder_ / ("baseline" + std::to_string(f) + ".SBS"), keptBytes[f]);
         }
     });
 }
@@ -131,7 +124,7 @@ void BM_MultiGroupFreqDur(benchmark::State& state) {
     double runTotal = 0;
     double baselineTotal = 0;
     for (auto _ : state) {
-        runTotal += timedPass([&] { d.run(); });
+        runTotal += bench::timedPass([&] { d.run(); });
         state.PauseTiming();
         std::vector<std::string> kept;
         for (const std::string& file : d.files_) {
