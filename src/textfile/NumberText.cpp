@@ -27,6 +27,11 @@ std::string doubleText(double value) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
+    // Whole numbers below 15 digits come out as their digits: counts, mostly, spared the
+    // general conversion.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        return std::to_string(static_cast<long long>(value));
+    }
     return decimalText(detail::toDecimal(value, 15));
 }
 

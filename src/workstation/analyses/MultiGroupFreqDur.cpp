@@ -15,6 +15,7 @@
 #include <exception>
 #include <filesystem>
 #include <limits>
+#include <optional>
 
 namespace ws {
 
@@ -32,7 +33,8 @@ SecBySecCounter::SecBySecCounter(const CodeCombinations& combos) {
     }
 }
 
-bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32_t>& counts) {
+bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32_t>& counts,
+                            std::int32_t units) {
     text_.clear();
     for (const int column : chosenColumns_) {
         const std::string& value = *states[static_cast<std::size_t>(column)];
@@ -49,10 +51,11 @@ bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32
         return false;
     }
     std::int32_t& counter = counts[static_cast<std::size_t>(entry->second)];
-    if (counter == std::numeric_limits<std::int32_t>::max()) {
+    const std::int64_t sum = static_cast<std::int64_t>(counter) + units;
+    if (sum > std::numeric_limits<std::int32_t>::max()) {
         throw textfile::RunError(textfile::kOverflow);
     }
-    ++counter;
+    counter = static_cast<std::int32_t>(sum);
     return true;
 }
 
@@ -79,6 +82,8 @@ public:
         if (MakeCodeCombinations(g_, tree_, p_.dialogs, combos_)) {
             return;
         }
+        counter_.emplace(combos_);
+        checked_ = checkedCombinations(combos_, tree_);
         pooled_.assign(combos_.ComboCounts.size(), 0);
         pooled_[0] = combos_.count();
         status_.setLabel("Processing file:" + textfile::FileNameOnly(g_.DataFileName));
@@ -138,19 +143,19 @@ private:
                                           static_cast<std::size_t>(combos_.CodeGroupCount)),
             anyFrequencyOnlyMark(tree_) ? &tree_ : nullptr};
 
-        SecBySecCounter counter(combos_);
         bool broken = false;
         std::int32_t units = 0;
-        const auto count = [&](std::int32_t, const SecBySecStates& states) {
-            ++units;
-            if (!broken && !counter.count(states, combos_.ComboCounts)) {
+        // Equal records come a stretch at a time: each stretch is counted once.
+        const auto count = [&](std::int32_t, std::int32_t stretch, const SecBySecStates& states) {
+            units += stretch;
+            if (!broken && !counter_->count(states, combos_.ComboCounts, stretch)) {
                 broken = true;
             }
         };
         // The file is only needed when it is kept or drawn; the counts come from memory.
         const bool fileWanted = tree_.options.Check3 != 0 || tree_.options.Check5 != 0;
-        const bool whole = fileWanted ? WriteSecBySecFile(g_, p_, status_, sbsFile, request, count)
-                                      : WalkSecBySecStates(g_, p_, status_, request, count);
+        const bool whole = fileWanted ? WriteSecBySecStretches(g_, p_, status_, sbsFile, request, count)
+                                      : WalkSecBySecStretches(g_, p_, status_, request, count);
         if (!whole) {
             return Step::EndRun;
         }
@@ -197,7 +202,7 @@ private:
         if (tree_.options.Check6 != 1) {
             return;
         }
-        const MultiGroupSection section{combos_, tree_, counts};
+        const MultiGroupSection section{combos_, tree_, counts, &checked_};
         if (g_.OutputKind == kTextOutput) {
             textfile::appendToFile(
                 g_.OutputFileName,
@@ -219,6 +224,8 @@ private:
     const std::function<void()>& showGraph_;
     std::string date_;
     CodeCombinations combos_;
+    std::optional<SecBySecCounter> counter_; // one for the run: the combinations stay
+    std::vector<bool> checked_;              // the combinations a section may show
     std::vector<std::int32_t> pooled_;
     bool firstFile_ = false;
 };

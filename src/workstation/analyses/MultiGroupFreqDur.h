@@ -24,8 +24,9 @@ inline const std::string kCountBrokenMessage =
 class SecBySecCounter {
 public:
     explicit SecBySecCounter(const CodeCombinations& combos);
-    // False when the record's combination is in no entry (nothing is counted then).
-    bool count(const SecBySecStates& states, std::vector<std::int32_t>& counts);
+    // Counts `units` equal records. False when their combination is in no entry (nothing is
+    // counted then).
+    bool count(const SecBySecStates& states, std::vector<std::int32_t>& counts, std::int32_t units = 1);
 
 private:
     std::vector<int> chosenColumns_; // the columns that make up a combination, in order

@@ -10,8 +10,9 @@ constexpr int kCombinationColumn = 12;
 
 bool written(const MultiGroupSection& section, int i) {
     const auto at = static_cast<std::size_t>(i);
-    return IsCombinationChecked(section.tree, section.combos.ComboNames[at]) &&
-           (section.tree.options.Check4 == 0 || section.counts[at] != 0);
+    const bool checked = section.checked ? (*section.checked)[at]
+                                         : IsCombinationChecked(section.tree, section.combos.ComboNames[at]);
+    return checked && (section.tree.options.Check4 == 0 || section.counts[at] != 0);
 }
 
 void heading(textfile::ReportText& out, const std::string& date, const std::string& nameLine,
@@ -27,6 +28,15 @@ void heading(textfile::ReportText& out, const std::string& date, const std::stri
 }
 
 } // namespace
+
+std::vector<bool> checkedCombinations(const CodeCombinations& combos, const MultilevModel& tree) {
+    std::vector<bool> checked(static_cast<std::size_t>(combos.count()) + 1, false);
+    for (int i = 1; i <= combos.count(); ++i) {
+        checked[static_cast<std::size_t>(i)] =
+            IsCombinationChecked(tree, combos.ComboNames[static_cast<std::size_t>(i)]);
+    }
+    return checked;
+}
 
 std::string multiGroupTextSection(const MultiGroupSection& section, const std::string& date,
                                   const std::string& nameLine, const std::string& headerLine,

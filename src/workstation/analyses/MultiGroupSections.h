@@ -18,7 +18,12 @@ struct MultiGroupSection {
     const CodeCombinations& combos;
     const MultilevModel& tree;
     const std::vector<std::int32_t>& counts; // by combination, 1..n
+    // IsCombinationChecked by combination (1..n), when a run works it out once for its sections.
+    const std::vector<bool>* checked = nullptr;
 };
+
+// IsCombinationChecked of every combination, at its index.
+std::vector<bool> checkedCombinations(const CodeCombinations& combos, const MultilevModel& tree);
 
 // The text section: heading block (nameLine and headerLine are its fourth and fifth lines),
 // then a row per written combination, the heading repeated when a page is full.

@@ -6,7 +6,9 @@
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/EventFile.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -40,9 +42,9 @@ std::array<bool, kHighestGroup + 1> frequencyOnlyGroups(const MultilevModel* tre
 void appendTime(std::string& out, std::int32_t t) {
     char digits[16];
     const long long magnitude = t < 0 ? -static_cast<long long>(t) : t;
-    const int n = std::snprintf(digits, sizeof digits, "%lld", magnitude);
+    char* const endOfDigits = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     out += t < 0 ? '-' : ' ';
-    out.append(digits, static_cast<std::size_t>(n));
+    out.append(digits, static_cast<std::size_t>(endOfDigits - digits));
     out += ' ';
 }
 
@@ -54,16 +56,21 @@ public:
         }
         buffer_.reserve(kFlushBytes + 4096);
     }
-    void record(std::int32_t t, const SecBySecStates& states) {
-        appendTime(buffer_, t);
+    // The records of `units` units from t on, all holding the same states.
+    void records(std::int32_t t, std::int32_t units, const SecBySecStates& states) {
+        states_.clear();
         for (const std::string* state : states) {
-            buffer_ += ",\"";
-            buffer_ += *state;
-            buffer_ += '"';
+            states_ += ",\"";
+            states_ += *state;
+            states_ += '"';
         }
-        buffer_ += "\r\n";
-        if (buffer_.size() >= kFlushBytes) {
-            flush();
+        states_ += "\r\n";
+        for (std::int64_t u = t; u < static_cast<std::int64_t>(t) + units; ++u) {
+            appendTime(buffer_, static_cast<std::int32_t>(u));
+            buffer_ += states_;
+            if (buffer_.size() >= kFlushBytes) {
+                flush();
+            }
         }
     }
     void close() {
@@ -88,6 +95,7 @@ private:
     }
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
     std::string buffer_;
+    std::string states_; // the states part of a record, shared by a stretch
 };
 
 } // namespace
@@ -102,8 +110,13 @@ std::string SecBySecFileNameOf(const std::string& dataFileName) {
     return textfile::companionName(dataFileName, ".SBS");
 }
 
-bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status,
-                        const SecBySecRequest& request, const SecBySecSink& sink) {
+namespace {
+
+// Walks unit by unit, or a stretch of equal records at a time.
+enum class Pace { Units, Stretches };
+
+bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const SecBySecRequest& request,
+                Pace pace, const SecBySecStretchSink& sink) {
     for (const std::int16_t group : request.groups) {
         if (group < 0 || group > kHighestGroup) {
             throw textfile::RunError(textfile::kSubscriptOutOfRange);
@@ -137,7 +150,7 @@ bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status
     double lastShown = 0;
     bool shown = false;
     int cursor = 1;
-    for (std::int64_t t = start; t <= end; ++t) {
+    for (std::int64_t t = start; t <= end;) {
         const double now = p.clock.secondsSinceMidnight();
         if (!shown || elapsed(lastShown, now) >= kRepaintSeconds) {
             shown = true;
@@ -163,26 +176,67 @@ bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status
             }
             ++cursor;
         }
-        sink(static_cast<std::int32_t>(t), states);
+        std::int64_t units = 1;
+        if (pace == Pace::Stretches) {
+            const std::int64_t afterEnd = static_cast<std::int64_t>(end) + 1;
+            const std::int64_t next =
+                cursor <= endIndex ? std::int64_t{g.EventTimes[static_cast<std::size_t>(cursor)]} : afterEnd;
+            units = std::max<std::int64_t>(1, std::min(next, afterEnd) - t);
+        }
+        bool frequencyOnlyOn = false;
+        for (std::size_t c = 0; c < states.size(); ++c) {
+            frequencyOnlyOn = frequencyOnlyOn || (columnFrequencyOnly[c] && states[c] != &kNoneValue);
+        }
+        if (frequencyOnlyOn) {
+            units = 1; // the code holds for its own unit only
+        }
+        sink(static_cast<std::int32_t>(t), static_cast<std::int32_t>(units), states);
         for (std::size_t c = 0; c < states.size(); ++c) {
             if (columnFrequencyOnly[c]) {
                 states[c] = &kNoneValue;
             }
         }
+        t += units;
     }
     return true;
+}
+
+} // namespace
+
+bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status,
+                        const SecBySecRequest& request, const SecBySecSink& sink) {
+    return walkStates(g, p, status, request, Pace::Units,
+                      [&](std::int32_t t, std::int32_t, const SecBySecStates& states) { sink(t, states); });
+}
+
+bool WalkSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& status,
+                           const SecBySecRequest& request, const SecBySecStretchSink& sink) {
+    return walkStates(g, p, status, request, Pace::Stretches, sink);
 }
 
 bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status, const std::string& sbsFile,
                        const SecBySecRequest& request, const SecBySecSink& alsoTo) {
     SecBySecOutput output(sbsFile);
-    const bool whole =
-        WalkSecBySecStates(g, p, status, request, [&](std::int32_t t, const SecBySecStates& states) {
-            output.record(t, states);
-            if (alsoTo) {
-                alsoTo(t, states);
-            }
-        });
+    const bool whole = walkStates(g, p, status, request, Pace::Units,
+                                  [&](std::int32_t t, std::int32_t units, const SecBySecStates& states) {
+                                      output.records(t, units, states);
+                                      if (alsoTo) {
+                                          alsoTo(t, states);
+                                      }
+                                  });
+    output.close();
+    return whole;
+}
+
+bool WriteSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& status,
+                            const std::string& sbsFile, const SecBySecRequest& request,
+                            const SecBySecStretchSink& alsoTo) {
+    SecBySecOutput output(sbsFile);
+    const bool whole = walkStates(g, p, status, request, Pace::Stretches,
+                                  [&](std::int32_t t, std::int32_t units, const SecBySecStates& states) {
+                                      output.records(t, units, states);
+                                      alsoTo(t, units, states);
+                                  });
     output.close();
     return whole;
 }

@@ -26,6 +26,9 @@ std::string SecBySecFileNameOf(const std::string& dataFileName);
 // One record's states, by listed group, valid only during the call.
 using SecBySecStates = std::vector<const std::string*>;
 using SecBySecSink = std::function<void(std::int32_t time, const SecBySecStates& states)>;
+// States that hold for `units` units in a row from `time` on.
+using SecBySecStretchSink =
+    std::function<void(std::int32_t time, std::int32_t units, const SecBySecStates& states)>;
 
 struct SecBySecRequest {
     std::span<const std::int16_t> groups; // the listed groups, 0..50, in column order
@@ -39,10 +42,20 @@ struct SecBySecRequest {
 bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status,
                         const SecBySecRequest& request, const SecBySecSink& sink);
 
+// The same walk a stretch of equal records at a time: the states change only at event times
+// and after the one unit of a frequency-only code. Progress, the window system and AbortRun
+// are seen between stretches.
+bool WalkSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& status,
+                           const SecBySecRequest& request, const SecBySecStretchSink& sink);
+
 // Writes the file (replacing one there), handing each record to alsoTo as well. False when
 // AbortRun stopped it: the file then holds the records written so far. Throws RunError 75
 // when the file cannot be written, 9 for a group outside 0..50.
 bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status, const std::string& sbsFile,
                        const SecBySecRequest& request, const SecBySecSink& alsoTo = {});
+// The same file written a stretch at a time, each stretch handed to alsoTo as well.
+bool WriteSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& status,
+                            const std::string& sbsFile, const SecBySecRequest& request,
+                            const SecBySecStretchSink& alsoTo);
 
 } // namespace ws

@@ -294,6 +294,41 @@ TEST(SecBySec, StatesOfUnknownCodesAndFrequencyOnlyGroups) {
                                           R"( 7 ,"None","Ta","Lo")", R"( 8 ,"None","Ta","Lo")"}));
 }
 
+// Stretches hand on the same records as the unit walk, a frequency-only code's unit alone.
+TEST(SecBySec, StretchesAreTheUnitsRecordsInRuns) {
+    testsupport::ScriptedPlatform sp;
+    Global g;
+    MultilevModel tree = builtTree(g);
+    tree.nodes[nodeOf(tree, "L_5")].text += "*";
+    loadSlot(g, {{"Ta", 5}, {"Q", 6}, {"Z", 6}, {"Lo", 6}, {"Tb", 9}, {"Lo", 9}, {"-500", 12}});
+    const std::vector<std::int16_t> groups = {0, 2, 5};
+    QuietStatus status;
+    using Record = std::pair<std::int32_t, std::vector<std::string>>;
+    const auto texts = [](const SecBySecStates& states) {
+        std::vector<std::string> out;
+        for (const std::string* state : states) {
+            out.push_back(*state);
+        }
+        return out;
+    };
+    std::vector<Record> units;
+    ASSERT_TRUE(WalkSecBySecStates(
+        g, sp.platform, status, {groups, &tree},
+        [&](std::int32_t t, const SecBySecStates& states) { units.emplace_back(t, texts(states)); }));
+    std::vector<Record> expanded;
+    std::vector<std::int32_t> lengths;
+    ASSERT_TRUE(WalkSecBySecStretches(g, sp.platform, status, {groups, &tree},
+                                      [&](std::int32_t t, std::int32_t n, const SecBySecStates& states) {
+                                          lengths.push_back(n);
+                                          for (std::int32_t u = 0; u < n; ++u) {
+                                              expanded.emplace_back(t + u, texts(states));
+                                          }
+                                      }));
+    EXPECT_EQ(expanded, units);
+    EXPECT_EQ(units.size(), 8u);
+    EXPECT_EQ(lengths, (std::vector<std::int32_t>{1, 1, 2, 1, 2, 1}));
+}
+
 TEST(SecBySec, YieldsEvery50MsAndStopsWhenAsked) {
     testsupport::ScriptedPlatform sp;
     Global g;
