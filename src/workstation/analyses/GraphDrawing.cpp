@@ -1,6 +1,5 @@
 #include "workstation/analyses/GraphDrawing.h"
 
-#include <cctype>
 #include <cmath>
 
 namespace ws {
@@ -32,11 +31,8 @@ void drawFrame(platform::Canvas& canvas, const GraphInput& input, double bandHei
 std::vector<std::string> tickedGraphCodes(const MultilevModel& tree) {
     std::vector<std::string> codes;
     for (const MultilevNode& node : tree.nodes) {
-        std::string head = node.text.substr(0, 5);
-        for (char& c : head) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        if (node.checked && head != "group" && codes.size() < kMaxGraphCodes) {
+        // Code nodes are told by their parent, not their text: a code may well be called "GROUP".
+        if (node.checked && node.parent >= 0 && codes.size() < kMaxGraphCodes) {
             codes.push_back(codeOfText(node.text));
         }
     }

@@ -379,6 +379,16 @@ struct GraphCase {
     std::vector<std::string> timeLabels;
 };
 
+// Every ticked code gets a band, in tree order, a code named like a group too.
+TEST(Graph, TickedCodesInTreeOrder) {
+    Global g;
+    MultilevModel tree = builtTree(g, {{"Ta", "", 2}, {"GROUP", "Plays in a group", 2}, {"Lo", "", 5}});
+    for (MultilevNode& node : tree.nodes) {
+        node.checked = node.key != "C_Lo";
+    }
+    EXPECT_EQ(tickedGraphCodes(tree), (std::vector<std::string>{"Ta", "GROUP"}));
+}
+
 TEST(Graph, BandsStrokesAndLabels) {
     const std::vector<GraphCase> cases = {
         {"one code",
