@@ -14,6 +14,13 @@ namespace ws {
 
 inline constexpr int kMaxGraphCodes = 1000;
 
+// The second-by-second file a graph is drawn from, as the multi-group count left it.
+struct GraphFile {
+    std::string path;
+    std::int16_t groupCount = 0; // group columns per record
+    std::int32_t unitCount = 0;  // records in the file
+};
+
 struct GraphInput {
     std::string title;              // the file's name without folders
     std::vector<std::string> codes; // the ticked codes, one band each

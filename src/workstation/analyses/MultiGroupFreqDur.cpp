@@ -70,7 +70,7 @@ enum class Step { Next, EndRun };
 class MultiGroupRun {
 public:
     MultiGroupRun(Global& g, platform::Platform& p, AnalysisStatus& status, const MultilevModel& tree,
-                  const std::function<void()>& showGraph)
+                  const ShowGraph& showGraph)
         : g_(g), p_(p), status_(status), tree_(tree), showGraph_(showGraph) {
         const platform::DateTime now = p.clock.now();
         date_ = textfile::reportDate(now.year, now.month, now.day);
@@ -159,7 +159,6 @@ private:
         if (!whole) {
             return Step::EndRun;
         }
-        g_.GraphUnitCount = units;
         if (broken) {
             p_.dialogs.messageBox(kCountBrokenMessage, kProgramTitle, Buttons::OK, Icon::None);
             removeUnkept(sbsFile);
@@ -167,8 +166,7 @@ private:
         }
         if (tree_.options.Check5 != 0 && showGraph_) {
             g_.SecBySecFileName = sbsFile;
-            g_.GraphGroupCount = combos_.CodeGroupCount;
-            showGraph_();
+            showGraph_(GraphFile{sbsFile, combos_.CodeGroupCount, units});
         }
         removeUnkept(sbsFile);
         for (int i = 1; i <= combos_.count(); ++i) {
@@ -221,7 +219,7 @@ private:
     platform::Platform& p_;
     AnalysisStatus& status_;
     const MultilevModel& tree_;
-    const std::function<void()>& showGraph_;
+    const ShowGraph& showGraph_;
     std::string date_;
     CodeCombinations combos_;
     std::optional<SecBySecCounter> counter_; // one for the run: the combinations stay
@@ -233,7 +231,7 @@ private:
 } // namespace
 
 void MultiGroupFreqDur(Global& g, platform::Platform& p, AnalysisStatus& status, const MultilevModel& tree,
-                       const std::function<void()>& showGraph) {
+                       const ShowGraph& showGraph) {
     status.redraw();
     status.setBusy(true);
     status.enablePick(false);

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/analyses/CodeCombinations.h"
+#include "workstation/analyses/GraphDrawing.h"
 #include "workstation/analyses/MultilevTree.h"
 #include "workstation/analyses/SecBySecFile.h"
 #include "workstation/core/Global.h"
@@ -34,9 +35,11 @@ private:
     std::string text_;
 };
 
-// The whole run over DataFileName as the runner left it. showGraph shows the graph window
-// modally for the file SecBySecFileName names.
+// Shows the graph window modally for a counted file.
+using ShowGraph = std::function<void(const GraphFile& file)>;
+
+// The whole run over DataFileName as the runner left it.
 void MultiGroupFreqDur(Global& g, platform::Platform& p, AnalysisStatus& status, const MultilevModel& tree,
-                       const std::function<void()>& showGraph);
+                       const ShowGraph& showGraph);
 
 } // namespace ws

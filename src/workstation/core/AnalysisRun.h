@@ -28,9 +28,6 @@ struct AnalysisRun {
     std::int16_t IOAFirstFileTaken = 0;
     std::string IOAFirstFileName;
     std::string SecBySecFileName;
-    // What the graph window draws: the group columns and records of the last counted file.
-    std::int16_t GraphGroupCount = 0;
-    std::int32_t GraphUnitCount = 0;
 };
 
 } // namespace ws

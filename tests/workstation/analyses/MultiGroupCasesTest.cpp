@@ -92,9 +92,8 @@ void runCase(const fs::path& folder, const std::string& title) {
     };
     routes.showMultilev = [] {};
     routes.multiGroupFreqDur = [&] {
-        MultiGroupFreqDur(g, sp.platform, status, tree, [&] {
-            drawn.push_back(g.SecBySecFileName +
-                            (textfile::fileExists(g.SecBySecFileName) ? "" : " (missing)"));
+        MultiGroupFreqDur(g, sp.platform, status, tree, [&](const GraphFile& file) {
+            drawn.push_back(file.path + (textfile::fileExists(file.path) ? "" : " (missing)"));
         });
     };
     AnalysisChoices choices;

@@ -142,9 +142,8 @@ TEST_F(MultiGroupFlow, CancelWhileTheSecondFileIsWalkedKeepsTheFirstSection) {
 }
 
 TEST_F(MultiGroupFlow, GraphWithoutItsFileSaysSoAndTheRunGoesOn) {
-    g.SecBySecFileName = scratch.file("gone.SBS");
-    ws::GraphDisplay graph(g, sp.platform);
-    EXPECT_FALSE(graph.GraphDisplay_Form_Load(ws::MultilevModel{}));
+    ws::GraphDisplay graph(sp.platform);
+    EXPECT_FALSE(graph.GraphDisplay_Form_Load(ws::MultilevModel{}, {scratch.file("gone.SBS"), 1, 1}));
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sp.dialogs.boxes[0].title, "Error!");
 }
@@ -153,24 +152,22 @@ TEST_F(MultiGroupFlow, GraphWithoutItsFileSaysSoAndTheRunGoesOn) {
 // so and the window stays; a cancelled set-up prints and says nothing.
 TEST_F(MultiGroupFlow, GraphPrintsOnePageInThePageScale) {
     using Kind = platform::PrintOutcome::Kind;
-    g.SecBySecFileName = scratch.file("a.SBS");
-    analtest::writeBytes(g.SecBySecFileName, " 0 ,\"Ta\"\r\n 1 ,\"None\"\r\n 2 ,\"Ta\"\r\n");
-    g.GraphGroupCount = 1;
-    g.GraphUnitCount = 3;
+    const ws::GraphFile file{scratch.file("a.SBS"), 1, 3};
+    analtest::writeBytes(file.path, " 0 ,\"Ta\"\r\n 1 ,\"None\"\r\n 2 ,\"Ta\"\r\n");
     ws::MultilevModel tree;
     tree.nodes = {{"L_1", "Group 1 Talk", true, -1}, {"C_Ta", "Ta Talking", true, 0}};
 
     testsupport::RecordingCanvas picture;
     ws::setPictureScale(picture);
-    ws::DrawGraph(picture, {"a.SBS", {"Ta"}, 3, ws::ReadSecBySecFile(g.SecBySecFileName, 1)});
+    ws::DrawGraph(picture, {"a.SBS", {"Ta"}, 3, ws::ReadSecBySecFile(file.path, 1)});
 
     for (const Kind kind : {Kind::Printed, Kind::Failed, Kind::Cancelled}) {
         SCOPED_TRACE(static_cast<int>(kind));
         testsupport::ScriptedPlatform printing;
         printing.printer.outcome = {kind,
                                     kind == Kind::Failed ? "The printer did not accept the document." : ""};
-        ws::GraphDisplay graph(g, printing.platform);
-        ASSERT_TRUE(graph.GraphDisplay_Form_Load(tree));
+        ws::GraphDisplay graph(printing.platform);
+        ASSERT_TRUE(graph.GraphDisplay_Form_Load(tree, file));
         graph.GraphDisplay_PrintBtn_Click();
         EXPECT_EQ(printing.printer.runs, 1);
         if (kind == Kind::Printed) {
@@ -198,12 +195,10 @@ TEST_F(MultiGroupFlow, GraphPrintsOnePageInThePageScale) {
 }
 
 TEST_F(MultiGroupFlow, PrintSetupShowsThePrinterDialog) {
-    g.SecBySecFileName = scratch.file("a.SBS");
-    analtest::writeBytes(g.SecBySecFileName, " 0 ,\"Ta\"\r\n");
-    g.GraphGroupCount = 1;
-    g.GraphUnitCount = 1;
-    ws::GraphDisplay graph(g, sp.platform);
-    ASSERT_TRUE(graph.GraphDisplay_Form_Load(ws::MultilevModel{}));
+    const ws::GraphFile file{scratch.file("a.SBS"), 1, 1};
+    analtest::writeBytes(file.path, " 0 ,\"Ta\"\r\n");
+    ws::GraphDisplay graph(sp.platform);
+    ASSERT_TRUE(graph.GraphDisplay_Form_Load(ws::MultilevModel{}, file));
     graph.findChild<QPushButton*>("Command2")->click();
     EXPECT_EQ(sp.dialogs.printerSetups, 1);
     EXPECT_TRUE(sp.printer.documents.empty());

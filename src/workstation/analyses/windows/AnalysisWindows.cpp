@@ -17,7 +17,8 @@ AnalysisWindows::AnalysisWindows(Global& g, platform::Platform& p) : g_(g), p_(p
     routes_.multiLevSetup = [this] { MultiLevSetup(); };
     routes_.showMultilev = [this] { p_.dialogs.showModal(multilev()); };
     routes_.multiGroupFreqDur = [this] {
-        MultiGroupFreqDur(g_, p_, anal(), multilev().tree(), [this] { showGraph(); });
+        MultiGroupFreqDur(g_, p_, anal(), multilev().tree(),
+                          [this](const GraphFile& file) { showGraph(file); });
     };
 }
 
@@ -29,8 +30,8 @@ void AnalysisWindows::MultiLevSetup() {
     }
 }
 
-void AnalysisWindows::showGraph() {
-    if (graphDisplay().GraphDisplay_Form_Load(multilev().tree())) {
+void AnalysisWindows::showGraph(const GraphFile& file) {
+    if (graphDisplay().GraphDisplay_Form_Load(multilev().tree(), file)) {
         p_.dialogs.showModal(graphDisplay());
     }
 }
@@ -44,7 +45,7 @@ Multilev& AnalysisWindows::multilev() {
 
 GraphDisplay& AnalysisWindows::graphDisplay() {
     if (!graphDisplay_) {
-        graphDisplay_ = std::make_unique<GraphDisplay>(g_, p_);
+        graphDisplay_ = std::make_unique<GraphDisplay>(p_);
     }
     return *graphDisplay_;
 }

@@ -31,7 +31,7 @@ public:
 private:
     // What the runner's MultiLevSetup does before the group tree is shown.
     void MultiLevSetup();
-    void showGraph();
+    void showGraph(const GraphFile& file);
 
     Global& g_;
     platform::Platform& p_;

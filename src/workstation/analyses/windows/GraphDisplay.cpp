@@ -39,8 +39,7 @@ private:
     const GraphInput& input_;
 };
 
-GraphDisplay::GraphDisplay(Global& g, platform::Platform& p, QWidget* parent)
-    : QDialog(parent), g_(g), p_(p) {
+GraphDisplay::GraphDisplay(platform::Platform& p, QWidget* parent) : QDialog(parent), p_(p) {
     setObjectName(QStringLiteral("GraphDisplay"));
     setModal(true);
     Picture1 = new GraphPicture(input_, this);
@@ -63,16 +62,16 @@ GraphDisplay::GraphDisplay(Global& g, platform::Platform& p, QWidget* parent)
     connect(CloseBtn, &QPushButton::clicked, this, [this] { GraphDisplay_CloseBtn_Click(); });
 }
 
-bool GraphDisplay::GraphDisplay_Form_Load(const MultilevModel& tree) {
+bool GraphDisplay::GraphDisplay_Form_Load(const MultilevModel& tree, const GraphFile& file) {
     input_ = GraphInput{};
-    input_.title = textfile::FileNameOnly(g_.SecBySecFileName);
+    input_.title = textfile::FileNameOnly(file.path);
     setWindowTitle(platform::toDisplay("Current graph for " + input_.title));
     input_.codes = tickedGraphCodes(tree);
-    input_.unitCount = g_.GraphUnitCount;
+    input_.unitCount = file.unitCount;
     try {
-        input_.records = ReadSecBySecFile(g_.SecBySecFileName, g_.GraphGroupCount);
+        input_.records = ReadSecBySecFile(file.path, file.groupCount);
     } catch (const textfile::RunError& e) {
-        p_.dialogs.messageBox(e.description() + ": " + g_.SecBySecFileName, "Error!", platform::Buttons::OK,
+        p_.dialogs.messageBox(e.description() + ": " + file.path, "Error!", platform::Buttons::OK,
                               platform::Icon::None);
         input_ = GraphInput{};
         return false;

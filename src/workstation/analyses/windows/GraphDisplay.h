@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 #include "workstation/analyses/GraphDrawing.h"
 #include "workstation/analyses/MultilevTree.h"
-#include "workstation/core/Global.h"
 
 #include <QDialog>
 
@@ -19,11 +18,11 @@ class GraphDisplay : public QDialog {
     Q_OBJECT
 
 public:
-    GraphDisplay(Global& g, platform::Platform& p, QWidget* parent = nullptr);
+    explicit GraphDisplay(platform::Platform& p, QWidget* parent = nullptr);
 
-    // Takes the file SecBySecFileName names and the ticked codes of the tree. False, after an
-    // "Error!" box, when the file cannot be read: the window is then not to be shown.
-    bool GraphDisplay_Form_Load(const MultilevModel& tree);
+    // Takes the file and the ticked codes of the tree. False, after an "Error!" box, when the
+    // file cannot be read: the window is then not to be shown.
+    bool GraphDisplay_Form_Load(const MultilevModel& tree, const GraphFile& file);
     void GraphDisplay_PrintBtn_Click();
     void GraphDisplay_Command2_Click();
     void GraphDisplay_CloseBtn_Click();
@@ -32,7 +31,6 @@ public:
     void reject() override { GraphDisplay_CloseBtn_Click(); }
 
 private:
-    Global& g_;
     platform::Platform& p_;
     GraphInput input_;
     GraphPicture* Picture1 = nullptr;
