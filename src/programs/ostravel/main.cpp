@@ -17,9 +17,9 @@
 namespace {
 
 // Every window the main window reaches is wired here, in one place (the collector and the
-// options dialog below, once the main window they need exists). The comparison window joins
-// as it arrives; an unset link leaves its menu item doing nothing. The sequential and
-// multi-group windows that saving the settings unloads join links.settingsCalls the same way.
+// options dialog below, once the main window they need exists); an unset link leaves its
+// menu item doing nothing. The sequential and multi-group windows that saving the settings
+// unloads join links.settingsCalls the same way.
 void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequential, ws::ToolWindows& tools,
                  ws::MainWindowLinks& links) {
     analyses.wireInto(links);

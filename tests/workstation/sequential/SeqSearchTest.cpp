@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -170,14 +171,46 @@ TEST_F(SearchWindow, AListThatIsNoEventFileListIsRefused) {
     }
 }
 
-TEST_F(SearchWindow, NoGivensNoSearch) {
+// Time-window mode and an empty givens list are each refused with their own message, and
+// nothing is searched.
+TEST_F(SearchWindow, TimeWindowsOrNoGivensAreRefused) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> givens;
+        bool timeWindow;
+        testsupport::ShownBox box;
+    };
+    const std::vector<Case> cases{
+        {"time windows",
+         {"A"},
+         true,
+         {"You can't currently do a search in time based mode...", "Sorry Quill...", platform::Buttons::OK,
+          platform::Icon::Information}},
+        {"no givens",
+         {},
+         false,
+         {"You need at least one given to search for targets...", "Sorry...", platform::Buttons::OK,
+          platform::Icon::None}},
+    };
     writeEventFile(scratch.file("one.eve"), "one", records({"A", "B"}));
-    pick("one.eve", 1);
-    EXPECT_TRUE(search(Search({})).empty());
-    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(sp.dialogs.boxes[0].text, "You need at least one given to search for targets...");
-    EXPECT_EQ(sp.dialogs.boxes[0].title, "Sorry...");
-    EXPECT_EQ(sp.dialogs.boxes[0].icon, platform::Icon::None);
+    for (const Case& c : cases) {
+        pick("one.eve", 1);
+        sp.dialogs.boxes.clear();
+        sequential.sequence().unload();
+        sp.dialogs.modalHandlers.push_back([&](QDialog& s) {
+            addCodes(s, c.givens, "Add1");
+            child<QRadioButton>(s, c.timeWindow ? "Option2" : "Option1")->setChecked(true);
+            child<QPushButton>(s, "SearchBtn")->click();
+            EXPECT_TRUE(itemsOf(s, "List3").empty()) << c.name;
+        });
+        sequential.sequence().showForRun();
+        ASSERT_EQ(sp.dialogs.boxes.size(), 1u) << c.name;
+        EXPECT_EQ(sp.dialogs.boxes[0].text, c.box.text) << c.name;
+        EXPECT_EQ(sp.dialogs.boxes[0].title, c.box.title) << c.name;
+        EXPECT_EQ(sp.dialogs.boxes[0].buttons, c.box.buttons) << c.name;
+        EXPECT_EQ(sp.dialogs.boxes[0].icon, c.box.icon) << c.name;
+        EXPECT_EQ(analyses.anal().label().find("Processing file:"), std::string::npos) << c.name;
+    }
 }
 
 } // namespace

@@ -238,6 +238,45 @@ TEST(SeqSetupFile, AFailedWriteIsReportedAndExitKeepsTheWindow) {
     EXPECT_EQ(messages[0].text.rfind("The code setup file " + nowhere + " could not be saved: ", 0), 0u);
 }
 
+// The bytes of a setup file holding these lists, no box ticked, event lags and the count 1.
+std::string setupFile(const std::vector<std::string>& givens, const std::vector<std::string>& targets) {
+    std::vector<std::string> lines{"Sequential", " " + std::to_string(givens.size()) + " "};
+    lines.insert(lines.end(), givens.begin(), givens.end());
+    lines.push_back(" " + std::to_string(targets.size()) + " ");
+    lines.insert(lines.end(), targets.begin(), targets.end());
+    lines.insert(lines.end(), {" 0 ", " 0 ", " 0 ", "True", "False", "1"});
+    return crlfLines(lines);
+}
+
+// Read without the duplicate test, a setup file may hold more givens and targets than the
+// code set has codes: they swap, save and run whole.
+TEST(SeqSetupFile, ListsLongerThanTheCodeSetSwapSaveAndRunWhole) {
+    SetupWindow w;
+    const std::vector<std::string> givens{"A", "B", "C", "D", "A", "B", "C"};
+    const std::vector<std::string> targets{"D", "C", "B", "A", "D", "C"};
+    const std::string name = w.scratch.file("long.set");
+    writeBytes(name, setupFile(givens, targets));
+    writeEventFile(w.g.DataFileName, "long", {{"A", 1}, {"D", 2}, {"B", 3}, {"C", 4}, {"-500", 5}});
+    w.g.OutputFileName = w.scratch.file("report.out");
+    const std::string swapped = w.scratch.file("swapped.set");
+    w.sp.dialogs.inputs = {name, swapped};
+    w.show([&](QDialog& s) {
+        trigger(s, "FileOpen");
+        child<QPushButton>(s, "SwapBtn")->click();
+        EXPECT_EQ(itemsOf(s, "List2"), targets);
+        EXPECT_EQ(itemsOf(s, "List3"), givens);
+        trigger(s, "FileSaveAs");
+        child<QCheckBox>(s, "Check3")->setChecked(true); // givens as one group
+        child<QCheckBox>(s, "Check6")->setChecked(true); // targets as one group
+        child<QPushButton>(s, "GoForIt")->click();
+    });
+    EXPECT_EQ(readBytes(swapped), setupFile(targets, givens));
+    const std::string report = readBytes(w.g.OutputFileName);
+    EXPECT_NE(report.find(" Givens: N = 6\r\n D C B A D C\r\n"), std::string::npos);
+    EXPECT_NE(report.find(" Targets: N = 7\r\n A B C D A B C\r\n"), std::string::npos);
+    EXPECT_TRUE(messagesOf(w.sp.dialogs.boxes).empty());
+}
+
 TEST(SeqSetupFile, NewEmptiesTheListsAndTheNameOnly) {
     SetupWindow w;
     w.sp.dialogs.inputs = {w.scratch.file("a.set")};

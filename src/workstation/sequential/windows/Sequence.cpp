@@ -818,8 +818,4 @@ void Sequence::FileExit_Click() {
     });
 }
 
-void Sequence::notAvailable(const std::string& sentence) {
-    p_.dialogs.messageBox(sentence, kProgramTitle, Buttons::OK, Icon::Information);
-}
-
 } // namespace ws

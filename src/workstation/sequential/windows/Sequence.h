@@ -101,7 +101,6 @@ private:
     std::optional<std::string> askSetupName(const std::string& offered);
     void openSetup(const std::string& name);
     void applySetup(const SeqSetup& setup);
-    void notAvailable(const std::string& what);
     // Runs a handler of the person's, telling them of any failure instead of ending.
     template <class Handler> void guarded(Handler&& handler);
 
