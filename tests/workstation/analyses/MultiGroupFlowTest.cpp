@@ -3,6 +3,7 @@
 // the report and the editor started on it.
 #include "workstation/analyses/MenuFlow.h"
 #include "workstation/analyses/windows/GraphDisplay.h"
+#include "workstation/core/Settings.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -51,8 +52,10 @@ TEST_F(MultiGroupFlow, TreeGoGraphsReportAndEditor) {
     std::vector<std::size_t> codesDrawn;
     const auto closeGraph = [&](QDialog& graph) {
         graphs.push_back(graph.windowTitle().toStdString());
-        codesDrawn.push_back(static_cast<ws::GraphDisplay&>(graph).input().records.size());
+        auto& display = static_cast<ws::GraphDisplay&>(graph);
+        codesDrawn.push_back(display.input().records.size());
         press(graph, "CloseBtn");
+        EXPECT_TRUE(display.input().records.empty()); // Close forgets the chart it drew
     };
     sp.dialogs.modalHandlers = {[&](QDialog& anal) { pickList(anal); },
                                 [&](QDialog& multilev) {
@@ -115,6 +118,46 @@ TEST_F(MultiGroupFlow, QuitWritesAndStartsNothing) {
                                 }};
     chooseMenuItem("MultiLevel");
     EXPECT_FALSE(anyTicked);
+}
+
+// The close box neither stops the run nor keeps the choices: the run reads a tree built
+// afresh, in which no group is ticked.
+TEST_F(MultiGroupFlow, CloseBoxRunsOnWithAFreshTreeThatChoosesNothing) {
+    sp.dialogs.files = {scratch.file("study.lst")};
+    sp.dialogs.modalHandlers = {[&](QDialog& anal) { pickList(anal); },
+                                [&](QDialog& multilev) {
+                                    tickGroup(multilev, "Group 1 Talk");
+                                    multilev.show();
+                                    multilev.close();
+                                }};
+    chooseMenuItem("MultiLevel");
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text, "Multilevel requires picking at least 1 Group");
+    EXPECT_FALSE(fs::exists(scratch.file("study.lst.txt")));
+    EXPECT_TRUE(sp.launcher.started.empty());
+}
+
+// A save of the settings through the main window's calls unloads the tree the last run left.
+TEST_F(MultiGroupFlow, SavingTheSettingsUnloadsTheTree) {
+    const auto tickAndGo = [&](QDialog& multilev) {
+        tickGroup(multilev, "Group 1 Talk");
+        press(multilev, "GoForIt");
+    };
+    bool ticked = true;
+    const auto look = [&](QDialog& multilev) {
+        auto* tree = multilev.findChild<QTreeWidget*>("TreeView1");
+        ticked = tree->findItems("Group 1 Talk", Qt::MatchStartsWith)[0]->checkState(0) == Qt::Checked;
+        press(multilev, "Cancel");
+    };
+    sp.dialogs.files = {scratch.file("study.lst"), scratch.file("study.lst")};
+    sp.dialogs.modalHandlers = {[&](QDialog& anal) { pickList(anal); }, tickAndGo};
+    chooseMenuItem("MultiLevel");
+    ASSERT_TRUE(fs::exists(scratch.file("study.lst.txt")));
+
+    ws::SaveSettings(g, sp.platform, &window, links.settingsCalls);
+    sp.dialogs.modalHandlers = {[&](QDialog& anal) { pickList(anal); }, look};
+    chooseMenuItem("MultiLevel");
+    EXPECT_FALSE(ticked);
 }
 
 TEST_F(MultiGroupFlow, CancelWhileTheSecondFileIsWalkedKeepsTheFirstSection) {
