@@ -78,7 +78,9 @@ void emptySlots(ws::EventSlots& slots) {
     for (auto* times : {&slots.EventTimes, &slots.EventTimes2}) {
         std::fill(times->begin(), times->end(), 0);
     }
-    slots.slotFilledTo = ws::EventSlots{}.slotFilledTo;
+    // Taken once: a whole set of slots built per input would cost more than the input's run.
+    static const auto wholeSlots = ws::EventSlots{}.slotFilledTo;
+    slots.slotFilledTo = wholeSlots;
 }
 
 void useFixedCodeSet(ws::CodeSet& set) {

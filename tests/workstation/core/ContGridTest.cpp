@@ -61,6 +61,18 @@ TEST(ContGrid, FailedSaveSaysSo) {
     EXPECT_EQ(sp.dialogs.boxes[0].text, "Unable to save continous variable grid.\rIf you are not merging "
                                         "continous varible, ignore this message");
     EXPECT_EQ(sp.dialogs.boxes[0].title, "TALVOR");
+
+    // A save that fails beside rules already kept leaves them as they were.
+    const std::string keptCodeFile = (scratch.path() / "kids.cod").string();
+    ContGridData kept;
+    kept.cells[1] = {"2", "0", "60", "LOW"};
+    ASSERT_TRUE(SaveContGrid(kept, keptCodeFile, sp.dialogs));
+    const std::string before = textfile::readWholeFile(contGridFileName(keptCodeFile));
+    // A folder in the way of the save's temporary file makes it fail.
+    fs::create_directory(textfile::temporaryNameFor(contGridFileName(keptCodeFile)));
+    EXPECT_FALSE(SaveContGrid(ContGridData{}, keptCodeFile, sp.dialogs));
+    EXPECT_EQ(sp.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(textfile::readWholeFile(contGridFileName(keptCodeFile)), before);
 }
 
 TEST(SplitCsvLine, FieldsStandAsWrittenWithTheirCountFirst) {

@@ -174,6 +174,32 @@ TEST_F(EventFileTest, FailingMergeGoesToTheReadErrorHandler) {
     EXPECT_EQ(sp.sound.commands.size(), 4u);
 }
 
+// With no CSV beside the data file the person is asked for one: the file chosen is merged,
+// and only a cancelled dialog ends in the "not found" message.
+TEST_F(EventFileTest, MissingCsvIsAskedForAndTheChosenFileMerged) {
+    g.gReadCont = 1;
+    useOneRule(g);
+    const std::string file = eventFile("kid.eve", "A,1\r\n-500,5\r\n");
+    fs::create_directory(folder_ / "rates");
+    textfile::saveFileAtomically(path("rates/morning.csv"), "3,4\r\n");
+    sp.dialogs.files.push_back(path("rates/morning.csv"));
+
+    EXPECT_TRUE(ReadEventFile(g, sp.platform, file, 1, header));
+    EXPECT_EQ(std::vector<std::string>(g.EventCodes.begin() + 1, g.EventCodes.begin() + 4),
+              (std::vector<std::string>{"A", "B", "-500"}));
+    ASSERT_EQ(sp.dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(sp.dialogs.openRequests[0].title, "Pick the continous variables file to merge in...");
+    EXPECT_EQ(sp.dialogs.openRequests[0].filter, "All files (*.*)|*.*");
+    EXPECT_EQ(sp.dialogs.openRequests[0].fileName, "");
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
+
+    EXPECT_TRUE(ReadEventFile(g, sp.platform, file, 1, header));
+    EXPECT_EQ(g.EventTimes[0], 2);
+    EXPECT_EQ(sp.dialogs.openRequests.size(), 2u);
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].title, "File Not Found");
+}
+
 TEST_F(EventFileTest, OutputFileThatCannotBeWrittenReachesTheCallerWithTheSoundClosed) {
     g.OutputFileName = folder_.string(); // a folder cannot be appended to
     const std::string file = eventFile("kid.eve", "X,1\r\n-500,5\r\n");
