@@ -63,9 +63,9 @@ bool writeAll(int fd, const std::string& bytes) {
 
 // Reads until the end of the file in as few reads as its size allows. The size is only a hint:
 // a file may grow while it is read, and pipes and some system files report none.
-std::string readToEnd(int fd, std::size_t expectedSize) {
+void readToEnd(int fd, std::size_t expectedSize, std::string& bytes) {
     constexpr std::size_t kMinimumStep = 4096;
-    std::string bytes(expectedSize + 1, '\0'); // a spare byte: no growing to find the end
+    bytes.assign(expectedSize + 1, '\0'); // a spare byte: no growing to find the end
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
@@ -84,7 +84,6 @@ std::string readToEnd(int fd, std::size_t expectedSize) {
         filled += static_cast<std::size_t>(n);
     }
     bytes.resize(filled);
-    return bytes;
 }
 
 // The rename itself reaches the disk only when the folder is flushed too; a failure
@@ -110,6 +109,12 @@ bool fileExists(const std::string& path) {
 }
 
 std::string readWholeFile(const std::string& path) {
+    std::string bytes;
+    readWholeFileInto(path, bytes);
+    return bytes;
+}
+
+void readWholeFileInto(const std::string& path, std::string& bytes) {
     // Not blocking: opening a FIFO must not wait for a writer before it can be refused.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
@@ -123,7 +128,7 @@ std::string readWholeFile(const std::string& path) {
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw RunError(kPathFileAccessError);
     }
-    return readToEnd(file.get(), static_cast<std::size_t>(info.st_size));
+    readToEnd(file.get(), static_cast<std::size_t>(info.st_size), bytes);
 }
 
 // Straight to the descriptor: a stream's buffer would only copy the bytes once more

@@ -9,6 +9,8 @@ bool fileExists(const std::string& path); // a regular file of that name exists
 // Throws RunError 53 when missing, 75 when unreadable or not a regular file (a device,
 // a FIFO, a folder), which is refused without reading from it.
 std::string readWholeFile(const std::string& path);
+// readWholeFile() into `bytes`, whose buffer a reader of many files keeps from one to the next.
+void readWholeFileInto(const std::string& path, std::string& bytes);
 // Appends bytes, creating the file when needed; throws RunError 75 when it cannot.
 void appendToFile(const std::string& path, const std::string& bytes);
 // Writes to a temporary file in the same folder, flushes it to disk and renames it over

@@ -28,11 +28,13 @@ inline std::string upperCase(std::string text) {
     return text;
 }
 
+inline char lowerCase(char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
+
 inline std::string lowerCase(std::string text) {
     for (char& ch : text) {
-        if (ch >= 'A' && ch <= 'Z') {
-            ch = static_cast<char>(ch - 'A' + 'a');
-        }
+        ch = lowerCase(ch);
     }
     return text;
 }

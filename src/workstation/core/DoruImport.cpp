@@ -1,119 +1,51 @@
 #include "workstation/core/DoruImport.h"
 
-#include "textfile/FieldReader.h"
 #include "textfile/Paths.h"
-#include "textfile/RunError.h"
 #include "textfile/TextCase.h"
 #include "textfile/TextForms.h"
+#include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
+#include "workstation/core/DoruTranscript.h"
+#include "workstation/core/DoruTranslation.h"
 #include "workstation/core/ImportMessages.h"
 #include "workstation/core/ImportTimes.h"
 #include "workstation/core/ImportedSlot.h"
 
-#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace ws {
 namespace {
 
-void requireWithin(std::size_t count, int limit) {
-    if (count > static_cast<std::size_t>(limit)) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+// One transcript table per thread, kept from file to file, so that reading a list of
+// transcripts reuses its buffers instead of allocating and faulting them in for every file.
+// A read begun while another is under way (from a box the first one shows) takes a table of
+// its own.
+class KeptTranscript {
+public:
+    KeptTranscript() : holds_(!inUse()) { inUse() = true; }
+    ~KeptTranscript() {
+        if (holds_) {
+            inUse() = false;
+        }
     }
-}
+    KeptTranscript(const KeptTranscript&) = delete;
+    KeptTranscript& operator=(const KeptTranscript&) = delete;
+    DoruTranscript& get() { return holds_ ? kept() : own_; }
 
-bool isTimeCharacter(char ch) {
-    return (ch >= '0' && ch <= '9') || ch == ':' || ch == '.';
-}
-
-// Walks one utterance line: bracketed codes become entries, and digits, colons and points
-// inside braces go on the utterance's time text.
-void readUtteranceLine(std::string_view line, DoruUtterance& utterance) {
-    bool inCode = false;
-    bool inComment = false;
-    for (const char ch : line) {
-        if (ch == '{') {
-            inComment = true;
-        } else if (ch == '}') {
-            inComment = false;
-        }
-        if (ch == '[') {
-            utterance.entries.emplace_back();
-            requireWithin(utterance.entries.size(), kMaxUtteranceEntries);
-            inCode = true;
-        } else if (ch == ']') {
-            if (utterance.entries.empty()) {
-                utterance.entries.emplace_back(); // the continuation of a line with no speaker yet
-            }
-            std::string& entry = utterance.entries.back();
-            entry += ']';
-            entry = textfile::lowerCase(std::move(entry));
-            inCode = false;
-        }
-        if (inCode) {
-            utterance.entries.back() += ch;
-        } else if (inComment && isTimeCharacter(ch)) {
-            utterance.timeText += ch;
-        }
+private:
+    static DoruTranscript& kept() {
+        thread_local DoruTranscript transcript;
+        return transcript;
     }
-}
-
-std::vector<std::string> translationFields(const std::string& line) {
-    std::vector<std::string> fields(1);
-    for (const char ch : line) {
-        if (ch == ',' || ch == '[') {
-            fields.emplace_back(ch == '[' ? "[" : "");
-            requireWithin(fields.size(), kMaxTranslationFields);
-        } else if (ch != ' ') {
-            fields.back() += ch;
-        }
+    static bool& inUse() {
+        thread_local bool used = false;
+        return used;
     }
-    return fields;
-}
-
-// The translation lines with their entry fields in small letters, for matching without case.
-std::vector<std::vector<std::string>> lowerCased(std::vector<std::vector<std::string>> lines) {
-    for (auto& fields : lines) {
-        for (std::size_t field = 1; field < fields.size(); ++field) {
-            fields[field] = textfile::lowerCase(std::move(fields[field]));
-        }
-    }
-    return lines;
-}
-
-// `lowered` (in small letters already) equals `text` with letter case ignored.
-bool equalsIgnoringCase(const std::string& lowered, const std::string& text) {
-    if (lowered.size() != text.size()) {
-        return false;
-    }
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char ch = text[at];
-        if (lowered[at] != (ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The code of the first translation line every one of whose entry fields the utterance's
-// entries fill, counting entries; "" when none fits. The lines' entry fields are lower-cased.
-std::string translatedCode(const DoruUtterance& utterance,
-                           const std::vector<std::vector<std::string>>& lines) {
-    for (const auto& fields : lines) {
-        std::size_t matching = 0;
-        for (const std::string& entry : utterance.entries) {
-            for (std::size_t field = 1; field < fields.size(); ++field) {
-                if (equalsIgnoringCase(fields[field], entry)) {
-                    ++matching;
-                    break;
-                }
-            }
-        }
-        if (matching == fields.size() - 1) {
-            return fields[0];
-        }
-    }
-    return {};
-}
+    bool holds_;
+    DoruTranscript own_;
+};
 
 class DoruImport {
 public:
@@ -131,30 +63,36 @@ public:
 
 private:
     bool import(EventReadResult& result) {
-        const std::vector<DoruUtterance> utterances = ParseDoruFile(read_.fileName);
+        KeptTranscript kept;
+        DoruTranscript& transcript = kept.get();
+        transcript.read(read_.fileName);
         std::string header = "Translated from " + textfile::FileNameOnly(read_.fileName);
-        std::vector<std::vector<std::string>> translation;
-        const bool translating = settings_.gDORUUseTranslation != 0;
-        if (translating) {
+        std::optional<DoruTranslation> translation;
+        if (settings_.gDORUUseTranslation != 0) {
             header += " using " + textfile::FileNameOnly(settings_.gDORUTransFile);
-            translation = lowerCased(readDoruTranslation(settings_.gDORUTransFile));
+            translation.emplace(readDoruTranslation(settings_.gDORUTransFile));
         }
         result.header = header;
-        for (const DoruUtterance& utterance : utterances) {
+        const ImportMessageSink timeErrors = messages_.timeErrors();
+        // The translation lines whose codes went into the slot.
+        std::vector<bool> usedLines(translation ? translation->lines() : 0);
+        for (std::size_t utterance = 0; utterance < transcript.size(); ++utterance) {
+            const std::string_view timeText = transcript.timeText(utterance);
             const std::int32_t time =
-                textfile::isBlank(utterance.timeText)
-                    ? 0
-                    : ParseTimeString(settings_, utterance.timeText, messages_.timeErrors());
-            if (translating) {
-                const std::string code = translatedCode(utterance, translation);
-                if (!textfile::isBlank(code)) {
-                    append(code, time);
+                textfile::isBlank(timeText) ? 0 : ParseTimeString(settings_, timeText, timeErrors);
+            if (translation) {
+                const std::size_t line = translation->lineFor(transcript, utterance);
+                if (line < translation->lines() && !textfile::isBlank(translation->code(line))) {
+                    usedLines[line] = true;
+                    append(translation->code(line), time);
                 }
                 continue;
             }
-            for (std::size_t entry = 1; entry < utterance.entries.size(); ++entry) {
-                if (!textfile::isBlank(utterance.entries[entry])) {
-                    append(utterance.entries[entry], time);
+            // The speaker letter is no code.
+            for (std::size_t entry = transcript.firstEntry(utterance) + 1;
+                 entry < transcript.entryEnd(utterance); ++entry) {
+                if (!textfile::isBlank(transcript.entry(entry))) {
+                    append(transcript.entry(entry), time);
                 }
             }
         }
@@ -171,11 +109,29 @@ private:
         if (settings_.gDORUKeepScratch != 0) {
             result.copyBaseName = read_.fileName;
         }
-        result.clean = CheckDoruCodes(read_.codeSet, slot, read_.fileName, read_.sink);
+        // Translated codes are few: when the table has every one, no record needs looking up.
+        result.clean = (translation && tableHasCodes(*translation, usedLines)) ||
+                       CheckDoruCodes(read_.codeSet, slot, read_.fileName, read_.sink);
         return result.clean;
     }
 
-    void append(const std::string& code, std::int32_t time) { appendImportedEvent(read_.slot, code, time); }
+    // Whether the code table has the code of every line used, as CheckDoruCodes looks codes
+    // up; false also when it cannot tell without that check.
+    bool tableHasCodes(const DoruTranslation& translation, const std::vector<bool>& usedLines) const {
+        const CodeSet& codeSet = read_.codeSet;
+        if (codeSet.NumCodes > codeSet.CodeTable.rows()) {
+            return false;
+        }
+        const CodeRowIndex known(codeSet);
+        for (std::size_t line = 0; line < usedLines.size(); ++line) {
+            if (usedLines[line] && known.rowOf(translation.code(line)) == -1) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void append(std::string_view code, std::int32_t time) { appendImportedEvent(read_.slot, code, time); }
 
     const DataFileRead& read_;
     WorkstationSettings settings_; // the import's own copy: it sets the time base as it goes
@@ -184,58 +140,19 @@ private:
 
 } // namespace
 
-std::vector<DoruUtterance> ParseDoruFile(const std::string& fileName) {
-    textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
-    std::vector<DoruUtterance> table;
-    table.reserve(std::min<std::size_t>(reader.linesLeft(), kMaxUtterances));
-    DoruUtterance beforeFirst; // takes what continues before the first utterance, and is dropped
-    std::string nextTime;      // what the last time line gave the utterance to come
-    while (!reader.atEnd()) {
-        const std::string_view line = reader.readLineView();
-        if (line.empty() || line[0] == '+' || line[0] == '$') {
-            continue;
-        }
-        if (line[0] == '-') {
-            if (textfile::trimBlanks(line) != "-") {
-                requireWithin(table.size() + 1, kMaxUtterances);
-                nextTime = textfile::trimBlanks(line.substr(1));
-            }
-            continue;
-        }
-        if (line[0] != ' ') {
-            requireWithin(table.size() + 1, kMaxUtterances);
-            DoruUtterance& utterance = table.emplace_back();
-            utterance.timeText = std::move(nextTime);
-            nextTime.clear();
-            utterance.entries.reserve(4); // the speaker and a few codes, in one allocation
-            utterance.entries.emplace_back(1, line[0]);
-        }
-        readUtteranceLine(line, table.empty() ? beforeFirst : table.back());
-    }
-    return table;
-}
-
-std::vector<std::vector<std::string>> readDoruTranslation(const std::string& fileName) {
-    textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
-    std::vector<std::vector<std::string>> lines;
-    while (!reader.atEnd()) {
-        const std::string line = reader.readLine();
-        if (textfile::isBlank(line)) {
-            continue;
-        }
-        requireWithin(lines.size() + 1, kMaxTranslationLines);
-        lines.push_back(translationFields(line));
-    }
-    return lines;
-}
-
 bool CheckDoruCodes(const CodeSet& codeSet, const SlotWriter& slot, const std::string& importedFile,
                     const EntrySink& warn) {
     const std::string crLf(textfile::kLineEnd);
+    // A count past the table's rows fails inside FindCode at the first code it does not find,
+    // after the warnings before it; that case keeps the row-by-row look-up.
+    std::optional<CodeRowIndex> known;
+    if (codeSet.NumCodes <= codeSet.CodeTable.rows()) {
+        known.emplace(codeSet);
+    }
     bool allFound = true;
     for (int index = 1; index < slot.times()[0]; ++index) {
         const std::string& code = slot.codes()[static_cast<std::size_t>(index)];
-        if (FindCode(codeSet, code) == -1) {
+        if ((known ? known->rowOf(code) : FindCode(codeSet, code)) == -1) {
             warn(crLf + "Warning for file:" + textfile::FileNameOnly(importedFile) + crLf +
                  "Code not found in code file: " + code + crLf + "Run aborted." + crLf + crLf);
             allFound = false;

@@ -90,8 +90,13 @@ double lenientNumber(std::string_view text) {
 }
 
 std::int32_t convertTime(WorkstationSettings& settings, std::string_view text) {
-    const bool hasPoint = text.find('.') != std::string_view::npos;
-    const bool hasColon = text.find(':') != std::string_view::npos;
+    // One pass over the short text for both marks, not a search through it for each.
+    bool hasPoint = false;
+    bool hasColon = false;
+    for (const char ch : text) {
+        hasPoint = hasPoint || ch == '.';
+        hasColon = hasColon || ch == ':';
+    }
     settings.gVTRStimebase = hasPoint ? kHundredths : kFrames;
     if (hasColon) {
         if (hasPoint) {

@@ -108,7 +108,7 @@ void sortSlotByTime(SlotWriter& slot) {
     }
 }
 
-void appendImportedEvent(SlotWriter& slot, const std::string& code, std::int32_t time) {
+void appendImportedEvent(SlotWriter& slot, std::string_view code, std::int32_t time) {
     const int index = slot.times()[0] + 1;
     if (index > kMaxEvents) {
         throw textfile::RunError(textfile::kSubscriptOutOfRange);

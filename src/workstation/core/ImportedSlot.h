@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ws {
 
@@ -13,6 +14,6 @@ namespace ws {
 void sortSlotByTime(SlotWriter& slot);
 // Appends a record after the slot's end index and moves the end index to it; past the
 // slot's capacity it throws RunError 9.
-void appendImportedEvent(SlotWriter& slot, const std::string& code, std::int32_t time);
+void appendImportedEvent(SlotWriter& slot, std::string_view code, std::int32_t time);
 
 } // namespace ws
