@@ -142,16 +142,12 @@ std::int16_t toInt16(double value) {
     return toInteger<std::int16_t>(value);
 }
 
-std::int32_t toInt32(double value) {
+std::int32_t roundedInt32(double value) {
     return toInteger<std::int32_t>(value);
 }
 
-float toSingle(double value) {
-    const float single = static_cast<float>(value);
-    if (!std::isfinite(single)) {
-        throw RunError(kOverflow);
-    }
-    return single;
+void throwOverflow() {
+    throw RunError(kOverflow);
 }
 
 double leadingNumber(std::string_view text) {

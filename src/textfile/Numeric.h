@@ -1,16 +1,39 @@
 #pragma once
 // Conversions with the classic integer and single-precision rules.
 
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
 namespace textfile {
 
+// Throws RunError 6 (overflow).
+[[noreturn]] void throwOverflow();
+
+// toInt32() of a value that is not whole or not in range.
+std::int32_t roundedInt32(double value);
+
 // Halves go to the even neighbour; out of range throws RunError 6 (overflow).
 std::int16_t toInt16(double value);
-std::int32_t toInt32(double value);
-// Rounds to single precision; out of range throws RunError 6.
-float toSingle(double value);
+// Inline for the values nearly every call has, whole and in range; the rest round out of line.
+inline std::int32_t toInt32(double value) {
+    if (value >= -2147483648.0 && value <= 2147483647.0) { // NaN fails it too
+        const auto whole = static_cast<std::int32_t>(value);
+        if (static_cast<double>(whole) == value) {
+            return whole;
+        }
+    }
+    return roundedInt32(value);
+}
+// Rounds to single precision; out of range throws RunError 6. Inline: every imported time
+// goes through it several times.
+inline float toSingle(double value) {
+    const float single = static_cast<float>(value);
+    if (!std::isfinite(single)) {
+        throwOverflow();
+    }
+    return single;
+}
 
 // The longest leading number of a text: blanks skipped, an optional sign, digits, an
 // optional point with digits, an optional exponent; nothing numeric (or empty) gives 0.

@@ -11,12 +11,17 @@ inline bool isBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-inline std::string trimBlanks(std::string_view text) {
+// The text without the blanks around it, as a view of it.
+inline std::string_view trimmedBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+inline std::string trimBlanks(std::string_view text) {
+    return std::string(trimmedBlanks(text));
 }
 
 inline std::string upperCase(std::string text) {

@@ -1,21 +1,63 @@
 #include "workstation/core/DescriptionLookup.h"
 
+#include "textfile/ShortTextWord.h"
+
+#include <cstring>
+
 namespace ws {
 
-const std::string& DescriptionLookup::codeOf(const std::string& text) {
+std::uint64_t DescriptionLookup::keyOf(std::string_view text) {
+    if (text.size() <= textfile::kShortTextBytes) {
+        return textfile::shortTextWord(text) ^ text.size() << 59;
+    }
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    std::memcpy(&first, text.data(), sizeof first);
+    std::memcpy(&last, text.data() + text.size() - sizeof last, sizeof last);
+    return first ^ (last * 0xC2B2AE3D27D4EB4Full) ^ text.size();
+}
+
+void DescriptionLookup::insert(std::size_t found) {
+    std::size_t at = slotOf(keyOf(found_[found].text));
+    while (slots_[at] != 0) {
+        at = (at + 1) & (slots_.size() - 1);
+    }
+    slots_[at] = found + 1;
+}
+
+const std::string& DescriptionLookup::codeOf(std::string_view text) {
     if (text.empty()) {
         none_.clear();
         return none_; // a blank cell: no code and no warning
     }
-    if (const auto known = found_.find(text); known != found_.end()) {
-        return known->second;
+    if (!slots_.empty()) {
+        for (std::size_t at = slotOf(keyOf(text)); slots_[at] != 0; at = (at + 1) & (slots_.size() - 1)) {
+            const Found& found = found_[slots_[at] - 1];
+            if (found.text == text) {
+                return found.code;
+            }
+        }
     }
     std::string code = CodeFromDescription(codeSet_, text, importedFile_, warn_);
     if (code.empty()) {
         none_.clear();
         return none_;
     }
-    return found_.emplace(text, std::move(code)).first->second;
+    found_.push_back(Found{std::string(text), std::move(code)});
+    if (2 * found_.size() > slots_.size()) {
+        // Rehashed at half full, so that a search always meets an empty slot.
+        slots_.assign(slots_.empty() ? 16 : 2 * slots_.size(), 0);
+        shift_ = 64;
+        for (std::size_t size = slots_.size(); size > 1; size /= 2) {
+            --shift_;
+        }
+        for (std::size_t found = 0; found < found_.size(); ++found) {
+            insert(found);
+        }
+    } else {
+        insert(found_.size() - 1);
+    }
+    return found_.back().code;
 }
 
 } // namespace ws

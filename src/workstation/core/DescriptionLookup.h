@@ -6,9 +6,11 @@
 #include "workstation/core/CodeSet.h"
 #include "workstation/core/ImportTimes.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace ws {
 
@@ -17,14 +19,30 @@ public:
     DescriptionLookup(const CodeSet& codeSet, const std::string& importedFile, const ImportWarningSink& warn)
         : codeSet_(codeSet), importedFile_(importedFile), warn_(warn) {}
 
-    // The code of `text`, or "" (after the warning) when the code set has none.
-    const std::string& codeOf(const std::string& text);
+    // The code of `text`, or "" (after the warning) when the code set has none; valid until
+    // the next look-up.
+    const std::string& codeOf(std::string_view text);
 
 private:
+    struct Found {
+        std::string text;
+        std::string code;
+    };
+
+    // Every cell of a file is looked up, among a handful of texts: the texts found are hashed
+    // from their first and last eight bytes, which is cheap and tells them apart well enough.
+    static std::uint64_t keyOf(std::string_view text);
+    std::size_t slotOf(std::uint64_t key) const {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+    }
+    void insert(std::size_t found);
+
     const CodeSet& codeSet_;
     const std::string& importedFile_;
     const ImportWarningSink& warn_;
-    std::unordered_map<std::string, std::string> found_;
+    std::vector<Found> found_;
+    std::vector<std::size_t> slots_; // open addressing: 1 + the index in found_, 0 empty
+    int shift_ = 64;                 // 64 - log2(slots_.size())
     std::string none_;
 };
 

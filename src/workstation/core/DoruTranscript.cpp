@@ -80,14 +80,6 @@ const char* pastLineEnd(const char* at, const char* end) {
     return at;
 }
 
-std::string_view trimmedBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 void DoruTranscript::read(const std::string& fileName) {
@@ -101,7 +93,7 @@ void DoruTranscript::read(const std::string& fileName) {
         if (first == '-') {
             const char* const lineEnd = lineEndFrom(at + 1, end);
             const std::string_view time =
-                trimmedBlanks(std::string_view(at + 1, static_cast<std::size_t>(lineEnd - at - 1)));
+                textfile::trimmedBlanks(std::string_view(at + 1, static_cast<std::size_t>(lineEnd - at - 1)));
             if (!time.empty()) { // a line of the minus sign alone gives no time
                 requireWithin(size() + 1, kMaxUtterances);
                 nextTime = time;

@@ -124,10 +124,41 @@ std::int32_t timeDifference(std::int64_t a, std::int64_t b) {
     return static_cast<std::int32_t>(difference);
 }
 
+namespace {
+
+// The parts of a clock text in the HH:MM:SS.ss form nearly every one has, read directly: the
+// values the lenient reading of each part gives. False for a text of any other form.
+bool plainClockParts(std::string_view text, double& hours, double& minutes, double& seconds) {
+    if (text.size() != 11 || text[2] != ':' || text[5] != ':' || text[8] != '.') {
+        return false;
+    }
+    // Unsigned: a byte below '0' wraps past 9 as well.
+    const auto digit = [&](std::size_t place) { return static_cast<unsigned>(text[place]) - '0'; };
+    const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4);
+    const unsigned s1 = digit(6), s2 = digit(7), c1 = digit(9), c2 = digit(10);
+    if ((h1 > 9) | (h2 > 9) | (m1 > 9) | (m2 > 9) | (s1 > 9) | (s2 > 9) | (c1 > 9) | (c2 > 9)) {
+        return false;
+    }
+    hours = h1 * 10 + h2;
+    minutes = m1 * 10 + m2;
+    seconds = static_cast<double>(s1 * 1000 + s2 * 100 + c1 * 10 + c2) / 100;
+    return true;
+}
+
+} // namespace
+
 float ClockToSeconds(std::string_view text) {
-    const float hours = textfile::toSingle(lenientNumber(middle(text, 1, 2)));
-    const float minutes = textfile::toSingle(lenientNumber(middle(text, 4, 2)));
-    const float seconds = textfile::toSingle(lenientNumber(middle(text, 7)));
+    double hourPart = 0;
+    double minutePart = 0;
+    double secondPart = 0;
+    if (!plainClockParts(text, hourPart, minutePart, secondPart)) {
+        hourPart = lenientNumber(middle(text, 1, 2));
+        minutePart = lenientNumber(middle(text, 4, 2));
+        secondPart = lenientNumber(middle(text, 7));
+    }
+    const float hours = textfile::toSingle(hourPart);
+    const float minutes = textfile::toSingle(minutePart);
+    const float seconds = textfile::toSingle(secondPart);
     float total = textfile::toSingle(static_cast<double>(hours) * 3600);
     total = textfile::toSingle(static_cast<double>(total) +
                                textfile::toSingle(static_cast<double>(minutes) * 60));

@@ -91,36 +91,30 @@ private:
         if (columnCount > (combining ? kCombiningColumns : kVintroFields)) {
             throw textfile::RunError(textfile::kSubscriptOutOfRange);
         }
-        VintroFields fields;
-        // Only the columns a row has are read back, so only they need emptying per row.
-        const int usedFields = std::clamp<int>(columnCount, 0, kVintroFields);
-        for (int row = 1; row <= rowCount; ++row) {
-            const std::string_view line = reader.readLineView();
-            for (int field = 1; field <= usedFields; ++field) {
-                fields[static_cast<std::size_t>(field)].clear();
-            }
-            SplitVintroLine(line, fields, columnCount);
+        VintroRow row;
+        for (int rowNumber = 1; rowNumber <= rowCount; ++rowNumber) {
+            SplitVintroLine(reader.readLineView(), row, columnCount);
             if (combining) {
-                combiningRow(fields, columnCount);
+                combiningRow(row, columnCount);
             } else {
-                plainRow(fields, columnCount);
+                plainRow(row, columnCount);
             }
         }
     }
 
-    std::string cellOf(const VintroFields& fields, int column) const {
-        return column == kCommentColumn ? std::string() : textfile::trimBlanks(fields[column]);
+    static std::string_view cellOf(const VintroRow& row, int column) {
+        return column == kCommentColumn ? std::string_view() : textfile::trimmedBlanks(row.fields[column]);
     }
 
-    void takeRowTime(const std::string& cell) {
+    void takeRowTime(std::string_view cell) {
         if (!textfile::isBlank(cell)) {
             time_ = parse(cell);
         }
     }
 
-    void plainRow(const VintroFields& fields, int columnCount) {
+    void plainRow(const VintroRow& row, int columnCount) {
         for (int column = 1; column <= columnCount; ++column) {
-            const std::string cell = cellOf(fields, column);
+            const std::string_view cell = cellOf(row, column);
             if (column == 1) {
                 takeRowTime(cell);
             } else {
@@ -129,23 +123,23 @@ private:
         }
     }
 
-    void combiningRow(const VintroFields& fields, int columnCount) {
-        std::array<std::string, kCombiningColumns + 1> cells;
+    void combiningRow(const VintroRow& row, int columnCount) {
+        std::array<std::string_view, kCombiningColumns + 1> cells;
         for (int column = 1; column <= columnCount; ++column) {
-            cells[column] = cellOf(fields, column);
+            cells[column] = cellOf(row, column);
             if (column == 1) {
                 takeRowTime(cells[column]);
             }
         }
-        std::string combined;
+        combined_.clear();
         for (int column = 2; column <= columnCount; ++column) {
             if (!textfile::isBlank(cells[column]) && stateOf(column) == kJoined) {
-                combined += textfile::trimBlanks(cells[column]);
-                cells[column].clear();
+                combined_ += cells[column];
+                cells[column] = {};
             }
         }
-        if (!textfile::isBlank(combined)) {
-            appendEventOf(combined);
+        if (!textfile::isBlank(combined_)) {
+            appendEventOf(combined_);
         }
         for (int column = 2; column <= columnCount; ++column) {
             if (stateOf(column) != kIgnored) {
@@ -158,7 +152,7 @@ private:
         return settings_.ColumnGroupStates[static_cast<std::size_t>(column - 2)];
     }
 
-    void appendEventOf(const std::string& text) {
+    void appendEventOf(std::string_view text) {
         const std::string& code = codes_.codeOf(text);
         if (!textfile::isBlank(code)) {
             append(code, time_);
@@ -184,7 +178,7 @@ private:
         ZeroJustifyTimes(read_.slot, start);
     }
 
-    std::int32_t parse(const std::string& text) {
+    std::int32_t parse(std::string_view text) {
         return ParseTimeString(settings_, text, messages_.timeErrors());
     }
 
@@ -193,22 +187,43 @@ private:
     ImportMessages messages_;
     DescriptionLookup codes_{read_.codeSet, read_.fileName, read_.sink};
     std::int32_t time_ = 0;
+    std::string combined_; // a combining row's joined cells, kept from row to row
 };
 
 } // namespace
 
-void SplitVintroLine(std::string_view line, VintroFields& fields, std::int16_t columnCount) {
+void SplitVintroLine(std::string_view line, VintroRow& row, std::int16_t columnCount) {
+    auto& fields = row.fields;
+    // Most fields are one piece, quoted or not, and stay a view of the line; only a field that
+    // quotes split into more pieces is joined in the row's buffer.
+    const auto addPiece = [&](int field, std::string_view piece) {
+        std::string_view& text = fields[static_cast<std::size_t>(field)];
+        if (piece.empty()) {
+            return;
+        }
+        if (text.empty()) {
+            text = piece;
+            return;
+        }
+        std::string& joined = row.joined[static_cast<std::size_t>(field)];
+        if (text.data() != joined.data()) {
+            joined.assign(text);
+        }
+        joined += piece;
+        text = joined;
+    };
     int field = 1;
+    fields[1] = {};
     std::size_t at = 0;
     while (at < line.size()) {
-        // The run of plain characters up to the next comma or quote goes on the field whole.
+        // The run of plain characters up to the next comma or quote is one piece.
         std::size_t stop = at;
         while (stop < line.size() && line[stop] != ',' && line[stop] != '"') {
             ++stop;
         }
-        fields[static_cast<std::size_t>(field)].append(line.substr(at, stop - at));
+        addPiece(field, line.substr(at, stop - at));
         if (stop == line.size()) {
-            return;
+            break;
         }
         at = stop + 1;
         if (line[stop] == ',') {
@@ -216,11 +231,15 @@ void SplitVintroLine(std::string_view line, VintroFields& fields, std::int16_t c
             if (field > kVintroFields) {
                 throw textfile::RunError(textfile::kSubscriptOutOfRange);
             }
+            fields[static_cast<std::size_t>(field)] = {};
             if (field == columnCount) {
-                fields[static_cast<std::size_t>(field)] = std::string(line.substr(at));
-                return;
+                fields[static_cast<std::size_t>(field)] = line.substr(at);
+                break;
             }
         }
+    }
+    for (int rest = field + 1; rest <= std::min<int>(columnCount, kVintroFields); ++rest) {
+        fields[static_cast<std::size_t>(rest)] = {};
     }
 }
 

@@ -7,17 +7,23 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ws {
 
-// The field array a row is split into: fields 1..100.
+// The fields a row is split into, 1..100: views of the line, or of the row's own buffer for a
+// field whose quotes split it into pieces.
 inline constexpr int kVintroFields = 100;
-using VintroFields = std::array<std::string, kVintroFields + 1>;
+struct VintroRow {
+    std::array<std::string_view, kVintroFields + 1> fields;
+    std::array<std::string, kVintroFields + 1> joined; // the pieces of split fields, together
+};
 
 // Splits one row into fields 1 and up: commas end fields and quotes are dropped, except in
-// the last column (columnCount), which takes the rest of the line unchanged. A row with more
-// fields than the array holds throws RunError 9.
-void SplitVintroLine(std::string_view line, VintroFields& fields, std::int16_t columnCount);
+// the last column (columnCount), which takes the rest of the line unchanged. Fields up to
+// columnCount that the row lacks are empty. A row with more fields than the array holds
+// throws RunError 9. The fields are valid while the line and the row are.
+void SplitVintroLine(std::string_view line, VintroRow& row, std::int16_t columnCount);
 
 // Imports a data file into the slot as ReadEventFile asks. Messages go to the read's
 // dialogs; the result is clean when the file was read.
