@@ -148,15 +148,9 @@ void DoruTranscript::beginEntry() {
 // utterance's time text. Only the current utterance's last entry and time text change, and
 // they end their buffers, so every change is an append at the end.
 const char* DoruTranscript::readUtteranceLine(const char* at, const char* const end) {
-    bool inCode = false;
     bool inComment = false;
     for (;; ++at) {
-        // Plain bytes only count inside a code, where a run of them goes on at once.
-        const char* const plain = at;
         at = pastPlain(at, end);
-        if (inCode) {
-            appendToEntry(std::string_view(plain, static_cast<std::size_t>(at - plain)));
-        }
         if (endsLine(at, end)) {
             return at;
         }
@@ -165,27 +159,58 @@ const char* DoruTranscript::readUtteranceLine(const char* at, const char* const 
             inComment = true;
         } else if (ch == '}') {
             inComment = false;
-        }
-        if (ch == '[') {
-            beginEntry();
-            requireWithin(entriesOfCurrent(), kMaxUtteranceEntries);
-            inCode = true;
+        } else if (ch == '[') {
+            at = readCode(at, end, inComment);
         } else if (ch == ']') {
-            if (entriesOfCurrent() == 0) {
-                beginEntry(); // the continuation of a line with no speaker yet
-            }
-            appendToEntry(']');
-            const std::size_t begin = entryEnds_.size() == 1 ? 0 : entryEnds_[entryEnds_.size() - 2];
-            for (std::size_t letter = begin; letter < entryChars_.size(); ++letter) {
-                entryChars_[letter] = textfile::lowerCase(entryChars_[letter]);
-            }
-            inCode = false;
-        }
-        if (inCode) {
-            appendToEntry(ch);
+            closeEntry(); // a bracket no code of this line opened
         } else if (inComment && kindOf(ch) == kTime) {
             timeChars_ += ch;
         }
+    }
+}
+
+// Everything up to the code's closing bracket (braces included, which still open and close
+// comments) goes on the entry at once, in small letters when the bracket closes it; a code
+// left open at the next "[" or the line end keeps its letters.
+const char* DoruTranscript::readCode(const char* const open, const char* const end, bool& inComment) {
+    beginEntry();
+    requireWithin(entriesOfCurrent(), kMaxUtteranceEntries);
+    const char* at = open + 1;
+    for (;; ++at) {
+        const char ch = *at;
+        if (ch == '{') {
+            inComment = true;
+        } else if (ch == '}') {
+            inComment = false;
+        } else if (ch == '[' || ch == ']' || kindOf(ch) == kLineEnd || (ch == '\0' && at == end)) {
+            break;
+        }
+    }
+    const std::size_t begin = entryChars_.size();
+    entryChars_.append(open, static_cast<std::size_t>(at - open));
+    if (at == end || *at != ']') {
+        entryEnds_.back() = entryChars_.size();
+        return at - 1; // the caller goes on at the "[" or the line end
+    }
+    entryChars_ += ']';
+    entryEnds_.back() = entryChars_.size();
+    lowerCaseFrom(begin);
+    return at;
+}
+
+void DoruTranscript::closeEntry() {
+    if (entriesOfCurrent() == 0) {
+        beginEntry(); // the continuation of a line with no speaker yet
+    }
+    appendToEntry(']');
+    lowerCaseFrom(entryEnds_.size() == 1 ? 0 : entryEnds_[entryEnds_.size() - 2]);
+}
+
+void DoruTranscript::lowerCaseFrom(std::size_t begin) {
+    char* const chars = entryChars_.data();
+    const std::size_t end = entryChars_.size();
+    for (std::size_t letter = begin; letter < end; ++letter) {
+        chars[letter] = textfile::lowerCase(chars[letter]);
     }
 }
 

@@ -44,6 +44,12 @@ private:
     void beginUtterance(std::string_view timeText, char speaker);
     // Reads the utterance line that starts at `at`; returns where it ends.
     const char* readUtteranceLine(const char* at, const char* end);
+    // Reads the code that opens at `open`; returns the last byte it took.
+    const char* readCode(const char* open, const char* end, bool& inComment);
+    // Closes the last entry with "]" and puts it in small letters.
+    void closeEntry();
+    // Puts the entry letters from `begin` to the end in small letters.
+    void lowerCaseFrom(std::size_t begin);
     void beginEntry();
     void appendToEntry(char ch) {
         entryChars_ += ch;
