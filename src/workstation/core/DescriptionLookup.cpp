@@ -18,11 +18,13 @@ std::uint64_t DescriptionLookup::keyOf(std::string_view text) {
 }
 
 void DescriptionLookup::insert(std::size_t found) {
-    std::size_t at = slotOf(keyOf(found_[found].text));
-    while (slots_[at] != 0) {
+    const std::string& text = found_[found].text;
+    const std::uint64_t key = keyOf(text);
+    std::size_t at = slotOf(key);
+    while (slots_[at].found != 0) {
         at = (at + 1) & (slots_.size() - 1);
     }
-    slots_[at] = found + 1;
+    slots_[at] = Slot{key, text.size(), found + 1};
 }
 
 const std::string& DescriptionLookup::codeOf(std::string_view text) {
@@ -31,10 +33,14 @@ const std::string& DescriptionLookup::codeOf(std::string_view text) {
         return none_; // a blank cell: no code and no warning
     }
     if (!slots_.empty()) {
-        for (std::size_t at = slotOf(keyOf(text)); slots_[at] != 0; at = (at + 1) & (slots_.size() - 1)) {
-            const Found& found = found_[slots_[at] - 1];
-            if (found.text == text) {
-                return found.code;
+        const std::uint64_t key = keyOf(text);
+        for (std::size_t at = slotOf(key); slots_[at].found != 0; at = (at + 1) & (slots_.size() - 1)) {
+            const Slot& slot = slots_[at];
+            if (slot.key == key && slot.size == text.size()) {
+                const Found& found = found_[slot.found - 1];
+                if (text.size() <= textfile::kShortTextBytes || found.text == text) {
+                    return found.code;
+                }
             }
         }
     }
@@ -46,7 +52,7 @@ const std::string& DescriptionLookup::codeOf(std::string_view text) {
     found_.push_back(Found{std::string(text), std::move(code)});
     if (2 * found_.size() > slots_.size()) {
         // Rehashed at half full, so that a search always meets an empty slot.
-        slots_.assign(slots_.empty() ? 16 : 2 * slots_.size(), 0);
+        slots_.assign(slots_.empty() ? 16 : 2 * slots_.size(), Slot{});
         shift_ = 64;
         for (std::size_t size = slots_.size(); size > 1; size /= 2) {
             --shift_;

@@ -41,8 +41,15 @@ private:
     const std::string& importedFile_;
     const ImportWarningSink& warn_;
     std::vector<Found> found_;
-    std::vector<std::size_t> slots_; // open addressing: 1 + the index in found_, 0 empty
-    int shift_ = 64;                 // 64 - log2(slots_.size())
+    // Where a text found is, with its key and length: texts of up to eight bytes are told
+    // apart by them alone, longer ones are compared only when both agree.
+    struct Slot {
+        std::uint64_t key = 0;
+        std::size_t size = 0;
+        std::size_t found = 0; // 1 + the index in found_; 0: empty
+    };
+    std::vector<Slot> slots_; // open addressing, a power of two of them
+    int shift_ = 64;          // 64 - log2(slots_.size())
     std::string none_;
 };
 

@@ -89,7 +89,44 @@ double lenientNumber(std::string_view text) {
     return textfile::leadingNumber(text);
 }
 
+// A clock text in the HH:MM:SS.ss form nearly every one has, read directly: its parts hold
+// the values the lenient reading of each part gives.
+struct ClockParts {
+    unsigned hours = 0;
+    unsigned minutes = 0;
+    unsigned hundredths = 0; // of the seconds part, SS.ss as a whole number
+};
+
+bool plainClockParts(std::string_view text, ClockParts& parts) {
+    if (text.size() != 11 || text[2] != ':' || text[5] != ':' || text[8] != '.') {
+        return false;
+    }
+    // Unsigned: a byte below '0' wraps past 9 as well.
+    const auto digit = [&](std::size_t place) { return static_cast<unsigned>(text[place]) - '0'; };
+    const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4);
+    const unsigned s1 = digit(6), s2 = digit(7), c1 = digit(9), c2 = digit(10);
+    if ((h1 > 9) | (h2 > 9) | (m1 > 9) | (m2 > 9) | (s1 > 9) | (s2 > 9) | (c1 > 9) | (c2 > 9)) {
+        return false;
+    }
+    parts.hours = h1 * 10 + h2;
+    parts.minutes = m1 * 10 + m2;
+    parts.hundredths = s1 * 1000 + s2 * 100 + c1 * 10 + c2;
+    return true;
+}
+
+// Below ten hours single precision still tells every hundredth of a clock time apart, so the
+// single-precision steps of the general conversion give the plain sum of the parts (checked
+// for every such text up to 16 hours, 99 minutes and 99.99 seconds).
+constexpr unsigned kExactClockHours = 10;
+
 std::int32_t convertTime(WorkstationSettings& settings, std::string_view text) {
+    if (ClockParts parts; plainClockParts(text, parts)) { // a point and colons: clock hundredths
+        settings.gVTRStimebase = kHundredths;
+        if (parts.hours < kExactClockHours) {
+            return static_cast<std::int32_t>(parts.hours * 360000 + parts.minutes * 6000 + parts.hundredths);
+        }
+        return hundredthsOfSeconds(ClockToSeconds(text));
+    }
     // One pass over the short text for both marks, not a search through it for each.
     bool hasPoint = false;
     bool hasColon = false;
@@ -124,34 +161,15 @@ std::int32_t timeDifference(std::int64_t a, std::int64_t b) {
     return static_cast<std::int32_t>(difference);
 }
 
-namespace {
-
-// The parts of a clock text in the HH:MM:SS.ss form nearly every one has, read directly: the
-// values the lenient reading of each part gives. False for a text of any other form.
-bool plainClockParts(std::string_view text, double& hours, double& minutes, double& seconds) {
-    if (text.size() != 11 || text[2] != ':' || text[5] != ':' || text[8] != '.') {
-        return false;
-    }
-    // Unsigned: a byte below '0' wraps past 9 as well.
-    const auto digit = [&](std::size_t place) { return static_cast<unsigned>(text[place]) - '0'; };
-    const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4);
-    const unsigned s1 = digit(6), s2 = digit(7), c1 = digit(9), c2 = digit(10);
-    if ((h1 > 9) | (h2 > 9) | (m1 > 9) | (m2 > 9) | (s1 > 9) | (s2 > 9) | (c1 > 9) | (c2 > 9)) {
-        return false;
-    }
-    hours = h1 * 10 + h2;
-    minutes = m1 * 10 + m2;
-    seconds = static_cast<double>(s1 * 1000 + s2 * 100 + c1 * 10 + c2) / 100;
-    return true;
-}
-
-} // namespace
-
 float ClockToSeconds(std::string_view text) {
     double hourPart = 0;
     double minutePart = 0;
     double secondPart = 0;
-    if (!plainClockParts(text, hourPart, minutePart, secondPart)) {
+    if (ClockParts parts; plainClockParts(text, parts)) {
+        hourPart = parts.hours;
+        minutePart = parts.minutes;
+        secondPart = static_cast<double>(parts.hundredths) / 100;
+    } else {
         hourPart = lenientNumber(middle(text, 1, 2));
         minutePart = lenientNumber(middle(text, 4, 2));
         secondPart = lenientNumber(middle(text, 7));

@@ -13,6 +13,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 
 #include <string>
@@ -98,6 +99,29 @@ TEST(ImportTimes, ClockAndTimecodePartsAreReadByPosition) {
     EXPECT_FLOAT_EQ(ClockToSeconds("xx:02:03.5"), 123.5f); // lenient: no digits read as 0
     EXPECT_EQ(TimecodeToFrames("12.5", 30), 12);           // no ":": the value, halves to even
     EXPECT_THROW(TimecodeToFrames("00:00:", 30), textfile::RunError);
+}
+
+// HH:MM:SS.ss texts take a short road (a plain sum below ten hours); a trailing blank sends the
+// same time down the general one, whose hundredths they must give for every text.
+TEST(ImportTimes, PlainClockTextsGiveTheGeneralHundredths) {
+    WorkstationSettings settings;
+    const ImportMessageSink none = [](const std::string&) { FAIL(); };
+    char text[16];
+    for (const int hours : {0, 9, 10, 16, 99}) {
+        const int step = hours < 10 ? 1 : 7; // every text where the sum is taken
+        for (int minutes = 0; minutes < 100; ++minutes) {
+            for (int hundredths = 0; hundredths < 10000; hundredths += step) {
+                std::snprintf(text, sizeof text, "%02d:%02d:%02d.%02d", hours, minutes, hundredths / 100,
+                              hundredths % 100);
+                const std::int32_t general = hundredthsOfSeconds(ClockToSeconds(std::string(text) + " "));
+                if (ParseTimeString(settings, text, none) != general) {
+                    ADD_FAILURE() << text << " gives " << ParseTimeString(settings, text, none) << ", not "
+                                  << general;
+                    return;
+                }
+            }
+        }
+    }
 }
 
 void fill(SlotWriter& slot, const std::vector<std::int32_t>& times) {
