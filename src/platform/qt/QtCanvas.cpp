@@ -5,13 +5,22 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QRectF>
 
 namespace platform::qt {
 
 QtCanvas::QtCanvas(QPainter& painter, QSizeF pixels, const QString& fontFamily)
     : painter_(painter), pixels_(pixels), font_(fontFamily) {
+    painter_.save();
+    // A widget clips to itself, a page does not: a stroke past the scale's edge would land in the
+    // page's margin, where the window never shows it.
+    painter_.setClipRect(QRectF(QPointF(0, 0), pixels_));
     painter_.setPen(QPen(Qt::black, 1));
     painter_.setFont(font_);
+}
+
+QtCanvas::~QtCanvas() {
+    painter_.restore();
 }
 
 void QtCanvas::setScale(double left, double top, double right, double bottom) {

@@ -1,5 +1,6 @@
 #pragma once
-// A Canvas over a QPainter on a device of the given size in pixels (a widget or a page).
+// A Canvas over a QPainter on a device of the given size in pixels (a widget or a page). Nothing
+// is drawn outside that area, and the painter is handed back as it was given.
 
 #include "platform/Canvas.h"
 
@@ -13,6 +14,9 @@ namespace platform::qt {
 class QtCanvas : public Canvas {
 public:
     QtCanvas(QPainter& painter, QSizeF pixels, const QString& fontFamily = QStringLiteral("Arial"));
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     void setScale(double left, double top, double right, double bottom) override;
     double scaleWidth() const override { return right_ - left_; }

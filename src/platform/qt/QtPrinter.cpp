@@ -133,6 +133,8 @@ Canvas* QtPrinter::drawingPage() {
     }
     // Lines printed after the drawing go on to the next page.
     y_ = printer_->height();
+    // The old page's canvas hands the painter back before the new one takes it.
+    pageCanvas_.reset();
     pageCanvas_ = std::make_unique<QtCanvas>(*painter_, QSizeF(printer_->width(), printer_->height()));
     return pageCanvas_.get();
 }
