@@ -65,7 +65,7 @@ private:
     bool import(EventReadResult& result) {
         KeptTranscript kept;
         DoruTranscript& transcript = kept.get();
-        transcript.read(read_.fileName);
+        ParseDoruFile(read_.fileName, transcript);
         std::string header = "Translated from " + textfile::FileNameOnly(read_.fileName);
         std::optional<DoruTranslation> translation;
         if (settings_.gDORUUseTranslation != 0) {

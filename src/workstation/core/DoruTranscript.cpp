@@ -82,6 +82,10 @@ const char* pastLineEnd(const char* at, const char* end) {
 
 } // namespace
 
+void ParseDoruFile(const std::string& fileName, DoruTranscript& transcript) {
+    transcript.read(fileName);
+}
+
 void DoruTranscript::read(const std::string& fileName) {
     textfile::readWholeFileInto(fileName, bytes_);
     clear();

@@ -16,12 +16,14 @@ inline constexpr int kMaxUtteranceEntries = 50;
 // transcript shares. A transcript has thousands of utterances of two or three short entries,
 // so one allocation for each would cost more than the rest of its reading; and a table read
 // into again keeps its buffers.
+class DoruTranscript;
+
+// Replaces the table's contents with the utterances of `fileName`. Past the table's limits it
+// throws RunError 9.
+void ParseDoruFile(const std::string& fileName, DoruTranscript& transcript);
+
 class DoruTranscript {
 public:
-    // Replaces the table with the utterances of `fileName`. Past the table's limits it throws
-    // RunError 9.
-    void read(const std::string& fileName);
-
     std::size_t size() const { return utterances_.size(); }
     std::string_view timeText(std::size_t utterance) const;
     // The utterance's entries: its speaker letter first, then "[code]" in lower case.
@@ -35,6 +37,9 @@ public:
     }
 
 private:
+    friend void ParseDoruFile(const std::string& fileName, DoruTranscript& transcript);
+    void read(const std::string& fileName);
+
     struct Start {
         std::size_t timeChar = 0;
         std::size_t firstEntry = 0;
