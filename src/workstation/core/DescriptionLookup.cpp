@@ -19,12 +19,7 @@ std::uint64_t DescriptionLookup::keyOf(std::string_view text) {
 
 void DescriptionLookup::insert(std::size_t found) {
     const std::string& text = found_[found].text;
-    const std::uint64_t key = keyOf(text);
-    std::size_t at = slotOf(key);
-    while (slots_[at].found != 0) {
-        at = (at + 1) & (slots_.size() - 1);
-    }
-    slots_[at] = Slot{key, text.size(), found + 1};
+    slots_.insert(keyOf(text), text.size(), found);
 }
 
 const std::string& DescriptionLookup::codeOf(std::string_view text) {
@@ -32,17 +27,11 @@ const std::string& DescriptionLookup::codeOf(std::string_view text) {
         none_.clear();
         return none_; // a blank cell: no code and no warning
     }
-    if (!slots_.empty()) {
-        const std::uint64_t key = keyOf(text);
-        for (std::size_t at = slotOf(key); slots_[at].found != 0; at = (at + 1) & (slots_.size() - 1)) {
-            const Slot& slot = slots_[at];
-            if (slot.key == key && slot.size == text.size()) {
-                const Found& found = found_[slot.found - 1];
-                if (text.size() <= textfile::kShortTextBytes || found.text == text) {
-                    return found.code;
-                }
-            }
-        }
+    const std::size_t known = slots_.find(keyOf(text), text.size(), [&](std::size_t found) {
+        return text.size() <= textfile::kShortTextBytes || found_[found].text == text;
+    });
+    if (known != textfile::TextSlots::npos) {
+        return found_[known].code;
     }
     std::string code = CodeFromDescription(codeSet_, text, importedFile_, warn_);
     if (code.empty()) {
@@ -50,13 +39,8 @@ const std::string& DescriptionLookup::codeOf(std::string_view text) {
         return none_;
     }
     found_.push_back(Found{std::string(text), std::move(code)});
-    if (2 * found_.size() > slots_.size()) {
-        // Rehashed at half full, so that a search always meets an empty slot.
-        slots_.assign(slots_.empty() ? 16 : 2 * slots_.size(), Slot{});
-        shift_ = 64;
-        for (std::size_t size = slots_.size(); size > 1; size /= 2) {
-            --shift_;
-        }
+    if (2 * found_.size() > slots_.capacity()) {
+        slots_.reserveFor(found_.size());
         for (std::size_t found = 0; found < found_.size(); ++found) {
             insert(found);
         }

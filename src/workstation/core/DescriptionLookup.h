@@ -3,6 +3,7 @@
 // file, since the code table does not change during an import; a text not found is looked up
 // (and warned about) again each time.
 
+#include "textfile/TextSlots.h"
 #include "workstation/core/CodeSet.h"
 #include "workstation/core/ImportTimes.h"
 
@@ -32,24 +33,15 @@ private:
     // Every cell of a file is looked up, among a handful of texts: the texts found are hashed
     // from their first and last eight bytes, which is cheap and tells them apart well enough.
     static std::uint64_t keyOf(std::string_view text);
-    std::size_t slotOf(std::uint64_t key) const {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
-    }
     void insert(std::size_t found);
 
     const CodeSet& codeSet_;
     const std::string& importedFile_;
     const ImportWarningSink& warn_;
     std::vector<Found> found_;
-    // Where a text found is, with its key and length: texts of up to eight bytes are told
-    // apart by them alone, longer ones are compared only when both agree.
-    struct Slot {
-        std::uint64_t key = 0;
-        std::size_t size = 0;
-        std::size_t found = 0; // 1 + the index in found_; 0: empty
-    };
-    std::vector<Slot> slots_; // open addressing, a power of two of them
-    int shift_ = 64;          // 64 - log2(slots_.size())
+    // Where each text found is: texts of up to eight bytes are told apart by key and length
+    // alone, longer ones are compared only when both agree.
+    textfile::TextSlots slots_;
     std::string none_;
 };
 

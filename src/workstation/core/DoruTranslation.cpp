@@ -83,13 +83,7 @@ DoruTranslation::DoruTranslation(const std::vector<std::vector<std::string>>& li
     for (const auto& fields : lines) {
         entryFields += fields.size() - 1;
     }
-    std::size_t capacity = 16;
-    shift_ = 60;
-    while (capacity < 2 * entryFields) {
-        capacity *= 2;
-        --shift_;
-    }
-    slots_.assign(capacity, Slot{});
+    slots_.reserveFor(entryFields);
     for (std::size_t line = 0; line < lines.size(); ++line) {
         const auto& fields = lines[line];
         codes_.push_back(fields[0]);
@@ -116,36 +110,24 @@ DoruTranslation::DoruTranslation(const std::vector<std::vector<std::string>>& li
 
 void DoruTranslation::index(const std::string& text, std::size_t line) {
     const std::uint64_t key = loweredKey(text);
-    std::size_t at = slotOf(key, text.size());
-    for (; slots_[at].field != 0; at = (at + 1) & (slots_.size() - 1)) {
-        Field& field = fields_[slots_[at].field - 1];
-        if (field.text == text) {
-            field.lines[line / 64] |= std::uint64_t{1} << (line % 64);
-            return;
-        }
+    std::size_t known =
+        slots_.find(key, text.size(), [&](std::size_t field) { return fields_[field].text == text; });
+    if (known == textfile::TextSlots::npos) {
+        known = fields_.size();
+        fields_.emplace_back().text = text;
+        slots_.insert(key, text.size(), known);
     }
-    Field& field = fields_.emplace_back();
-    field.text = text;
-    field.lines[line / 64] |= std::uint64_t{1} << (line % 64);
-    slots_[at] = Slot{key, text.size(), fields_.size()};
+    fields_[known].lines[line / 64] |= std::uint64_t{1} << (line % 64);
 }
 
 const DoruTranslation::Field* DoruTranslation::fieldOf(std::string_view entry) const {
     if (entry.size() == 1) {
         return byteFields_[static_cast<unsigned char>(entry[0])];
     }
-    const std::uint64_t key = loweredKey(entry);
-    for (std::size_t at = slotOf(key, entry.size()); slots_[at].field != 0;
-         at = (at + 1) & (slots_.size() - 1)) {
-        const Slot& slot = slots_[at];
-        if (slot.key == key && slot.size == entry.size()) {
-            const Field& field = fields_[slot.field - 1];
-            if (entry.size() <= textfile::kShortTextBytes || equalsIgnoringCase(field.text, entry)) {
-                return &field;
-            }
-        }
-    }
-    return nullptr;
+    const std::size_t field = slots_.find(loweredKey(entry), entry.size(), [&](std::size_t found) {
+        return entry.size() <= textfile::kShortTextBytes || equalsIgnoringCase(fields_[found].text, entry);
+    });
+    return field == textfile::TextSlots::npos ? nullptr : &fields_[field];
 }
 
 std::size_t DoruTranslation::firstFitting(const Field* const* named, std::size_t count) const {

@@ -2,6 +2,7 @@
 // A DORU translation file: each non-blank line an event code followed by the entries
 // ("[code]" or a speaker letter) an utterance must hold to be that event.
 
+#include "textfile/TextSlots.h"
 #include "workstation/core/DoruTranscript.h"
 
 #include <array>
@@ -44,14 +45,6 @@ private:
         LineSet lines{};       // the lines that name it
         std::size_t alone = 0; // the first line an utterance fits whose only named entry this is
     };
-    // A field's place in the hash: texts of up to eight bytes by their words in small letters,
-    // longer ones by a hash of them, which only finds where to compare them.
-    struct Slot {
-        std::uint64_t key = 0;
-        std::size_t size = 0;
-        std::size_t field = 0; // 1 + the index in fields_; 0: empty
-    };
-
     // The entry field `entry` is (letter case aside); null when no line names it.
     const Field* fieldOf(std::string_view entry) const;
     bool names(const Field& field, std::size_t line) const {
@@ -59,20 +52,18 @@ private:
     }
     // The first line that utterances whose named entries are `named` fit, or lines().
     std::size_t firstFitting(const Field* const* named, std::size_t count) const;
-    std::size_t slotOf(std::uint64_t key, std::size_t size) const {
-        return static_cast<std::size_t>(((key ^ size) * 0x9E3779B97F4A7C15ull) >> shift_);
-    }
     void index(const std::string& text, std::size_t line);
 
     std::vector<std::string> codes_;      // by line
     std::vector<std::size_t> needs_;      // entry fields by line
     std::size_t firstWithoutEntries_ = 0; // the first line an utterance naming no entry fits
     std::vector<Field> fields_;
-    std::vector<Slot> slots_; // open addressing, a power of two of them
+    // Each field by its key: texts of up to eight bytes by their words in small letters, longer
+    // ones by a hash of them, which only finds where to compare them.
+    textfile::TextSlots slots_;
     // The fields of one byte by that byte in either case: every utterance's speaker letter is
     // looked up, and most match no field.
     std::array<const Field*, 256> byteFields_{};
-    int shift_ = 0; // 64 - log2(slots_.size()): the hash's top bits pick the slot
 };
 
 } // namespace ws
