@@ -50,6 +50,11 @@ int main(int argc, char** argv) {
         analyses.anal().redraw();
     });
     wireWindows(analyses, sequential, tools, links);
+    // The code-set editor window is the video coder's, not built yet: its item says so.
+    links.showCodeEditor = [&platform] {
+        platform.dialogs.messageBox("The code-set editor is not available yet.", "TALVOR",
+                                    platform::Buttons::OK, platform::Icon::Information);
+    };
     ws::wirePrinting(g, platform, links);
 
     ws::Talvor window(g, platform, links);
