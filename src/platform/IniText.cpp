@@ -1,5 +1,7 @@
 #include "platform/IniText.h"
 
+#include "textfile/LineEnds.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -173,14 +175,10 @@ std::string encodeValue(std::string_view value) {
 IniText IniText::parse(std::string_view bytes) {
     IniText ini;
     std::string section = "General";
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        line = trimmed(line);
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = textfile::lineEndFrom(bytes, at);
+        const std::string_view line = trimmed(bytes.substr(at, end - at));
+        at = textfile::pastLineEnd(bytes, end);
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;
         }
@@ -214,32 +212,28 @@ std::string IniText::format() const {
 }
 
 const std::string* IniText::find(const std::string& section, const std::string& name) const {
-    for (const IniSection& s : sections_) {
-        if (s.name == section) {
-            for (const auto& [n, value] : s.values) {
-                if (n == name) {
-                    return &value;
-                }
-            }
-        }
+    const auto s = sectionPlaces_.find(section);
+    if (s == sectionPlaces_.end()) {
+        return nullptr;
     }
-    return nullptr;
+    const Places& names = valuePlaces_[s->second];
+    const auto v = names.find(name);
+    return v == names.end() ? nullptr : &sections_[s->second].values[v->second].second;
 }
 
 void IniText::set(const std::string& section, const std::string& name, const std::string& value) {
-    auto s = std::find_if(sections_.begin(), sections_.end(),
-                          [&](const IniSection& x) { return x.name == section; });
-    if (s == sections_.end()) {
+    const auto [s, newSection] = sectionPlaces_.try_emplace(section, sections_.size());
+    if (newSection) {
         sections_.push_back({section, {}});
-        s = sections_.end() - 1;
+        valuePlaces_.emplace_back();
     }
-    for (auto& [n, v] : s->values) {
-        if (n == name) {
-            v = value;
-            return;
-        }
+    IniSection& values = sections_[s->second];
+    const auto [v, newName] = valuePlaces_[s->second].try_emplace(name, values.values.size());
+    if (newName) {
+        values.values.emplace_back(name, value);
+    } else {
+        values.values[v->second].second = value;
     }
-    s->values.emplace_back(name, value);
 }
 
 } // namespace platform

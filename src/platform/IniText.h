@@ -2,10 +2,11 @@
 // The text of a settings file: "[section]" lines, then "name=value" lines. Bytes pass through
 // unchanged; only what would break a line is escaped. Files written by hand or by the Qt
 // settings library read as they were meant: "%20" and other %XX in names, quoted values,
-// backslash escapes and "@ByteArray(...)" values.
+// backslash escapes and "@ByteArray(...)" values. Lines may end in CR LF, LF or a lone CR.
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -29,7 +30,12 @@ public:
     const std::vector<IniSection>& sections() const { return sections_; }
 
 private:
+    // Where each section and each value stands in sections_, so that neither a look-up nor
+    // the parse of a large file walks every name before it.
+    using Places = std::unordered_map<std::string, std::size_t>;
     std::vector<IniSection> sections_;
+    Places sectionPlaces_;
+    std::vector<Places> valuePlaces_; // by section, as sections_
 };
 
 } // namespace platform

@@ -1,8 +1,7 @@
 #include "textfile/FieldReader.h"
 
-#include <cstring>
-
 #include "textfile/Files.h"
+#include "textfile/LineEnds.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 
@@ -18,28 +17,6 @@ bool isBlank(char c) {
 }
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
-}
-
-// Where the line that goes on at pos ends: its CR or LF, or the end of the bytes.
-std::size_t lineEndFrom(const std::string& bytes, std::size_t pos) {
-    const char* const begin = bytes.data() + pos;
-    const std::size_t left = bytes.size() - pos;
-    // Two vectorised searches beat one byte-by-byte loop over lines of any length.
-    const void* lf = std::memchr(begin, '\n', left);
-    const std::size_t toLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : left;
-    const void* cr = std::memchr(begin, '\r', toLf);
-    return pos + (cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : toLf);
-}
-
-// CR LF, LF or a lone CR.
-std::size_t pastLineEnd(const std::string& bytes, std::size_t pos) {
-    if (pos < bytes.size() && bytes[pos] == '\r') {
-        ++pos;
-    }
-    if (pos < bytes.size() && bytes[pos] == '\n') {
-        ++pos;
-    }
-    return pos;
 }
 
 // Whole numbers of up to 15 characters are exact in a double, so one integer parse gives what

@@ -32,6 +32,27 @@ TEST(IniText, ReadsQtWrittenAndHandEditedFiles) {
     EXPECT_EQ(value("StartUp", "Missing"), "<none>");
 }
 
+// A file saved by an editor that ends lines in CR alone reads as the same file with LF.
+TEST(IniText, EveryLineEndReadsTheSameValues) {
+    const std::string lines[] = {"[StartUp]",       "Code_File=/data/kids.cod", "; note",
+                                 "WindowState = 2", "[VTRS%20Settings]",        "CG_7=\"a\\rb\""};
+    for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes += line + lineEnd;
+        }
+        const IniText ini = IniText::parse(bytes);
+        const auto value = [&](const char* section, const char* name) {
+            const std::string* v = ini.find(section, name);
+            return v == nullptr ? std::string("<none>") : *v;
+        };
+        EXPECT_EQ(value("StartUp", "Code_File"), "/data/kids.cod") << int(lineEnd[1]);
+        EXPECT_EQ(value("StartUp", "WindowState"), "2") << int(lineEnd[1]);
+        EXPECT_EQ(value("VTRS Settings", "CG_7"), "a\rb") << int(lineEnd[1]);
+        EXPECT_EQ(ini.sections().size(), 2u);
+    }
+}
+
 // Whatever bytes a value holds, it reads back as it was written, and the names keep theirs.
 TEST(IniText, EveryValueComesBackByteForByte) {
     std::string everyByte;

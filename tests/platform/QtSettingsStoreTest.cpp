@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -86,14 +88,47 @@ TEST(QtSettingsStore, ASaveThatCannotWriteFailsAndKeepsTheValues) {
 }
 
 TEST(QtSettingsStore, ReadsValuesEditedByHand) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QFile file(folder.filePath("OSTRAVEL.ini"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[StartUp]\nFramesPerSecond=25\n");
-    file.close();
-    QtSettingsStore store(folder.path());
-    EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "FramesPerSecond", "30"), "25");
+    for (const char* bytes : {"[StartUp]\nFramesPerSecond=25\n", "[StartUp]\rFramesPerSecond=25\r"}) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        QFile file(folder.filePath("OSTRAVEL.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QtSettingsStore store(folder.path());
+        EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "FramesPerSecond", "30"), "25");
+    }
+}
+
+// A load asks for a hundred values, whatever the file holds: ten times the keys take about
+// ten times as long, the file being read once and each name found without walking the others.
+TEST(QtSettingsStore, LoadTimeGrowsInStepWithTheFile) {
+    const auto loadSeconds = [](int keys) {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("OSTRAVEL.ini"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        std::string bytes = "[StartUp]\r\n";
+        for (int k = 0; k < keys; ++k) {
+            bytes += "Key" + std::to_string(k) + "=value " + std::to_string(k) + "\r\n";
+        }
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        double best = 1e9;
+        for (int round = 0; round < 3; ++round) {
+            const auto began = std::chrono::steady_clock::now();
+            QtSettingsStore store(folder.path());
+            for (int k = 0; k < keys; k += keys / 100) {
+                EXPECT_EQ(store.get("OSTRAVEL", "StartUp", "Key" + std::to_string(k), ""),
+                          "value " + std::to_string(k));
+            }
+            best = std::min(best,
+                            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
+        }
+        return best;
+    };
+    const double small = loadSeconds(1000);
+    const double large = loadSeconds(10000);
+    EXPECT_LT(large, 30 * small + 0.02) << small << " s for 1,000 keys, " << large << " s for 10,000";
 }
 
 TEST(QtSettingsStore, WritesPlainTextThatCanBeEditedByHand) {

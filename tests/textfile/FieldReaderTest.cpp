@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -81,6 +83,53 @@ TEST(FieldReader, ReadLineTakesEachLineEndAndAFinalLineWithoutOne) {
     EXPECT_EQ(reader.readLine(), "two, \"2\"");
     EXPECT_EQ(reader.readLine(), "last");
     EXPECT_TRUE(reader.atEnd());
+}
+
+// Lines of every length up to past two of the search's 16-byte steps, under each line end.
+TEST(FieldReader, EveryLineEndSplitsLinesOfAnyLengthAlike) {
+    std::vector<std::string> lines;
+    for (int length = 0; length <= 40; ++length) {
+        lines.push_back(std::string(static_cast<std::size_t>(length), static_cast<char>('a' + length % 26)));
+    }
+    for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes += line + lineEnd;
+        }
+        FieldReader reader(bytes);
+        EXPECT_EQ(reader.linesLeft(), lines.size());
+        for (const std::string& line : lines) {
+            EXPECT_EQ(reader.readLine(), line) << "line of " << line.size();
+        }
+        EXPECT_TRUE(reader.atEnd());
+    }
+}
+
+// A file whose lines end in CR alone reads in one pass, as fast as the same lines ended
+// in LF: no search runs through the rest of the file for each line.
+TEST(FieldReader, CrOnlyLinesReadInTheTimeOfLfLines) {
+    constexpr int kLines = 100000;
+    const auto bestOfThree = [](const std::string& bytes) {
+        auto best = std::chrono::steady_clock::duration::max();
+        for (int round = 0; round < 3; ++round) {
+            const auto began = std::chrono::steady_clock::now();
+            FieldReader reader(bytes);
+            std::size_t lines = 0;
+            while (!reader.atEnd()) {
+                lines += reader.readLineView().empty() ? 0 : 1;
+            }
+            best = std::min(best, std::chrono::steady_clock::now() - began);
+            EXPECT_EQ(lines, static_cast<std::size_t>(kLines));
+        }
+        return best;
+    };
+    std::string lf;
+    for (int i = 0; i < kLines; ++i) {
+        lf += std::to_string(i * 25) + " A\n";
+    }
+    std::string cr = lf;
+    std::replace(cr.begin(), cr.end(), '\n', '\r');
+    EXPECT_LT(bestOfThree(cr), 4 * bestOfThree(lf) + std::chrono::milliseconds(5));
 }
 
 TEST(FieldReader, EveryRecordFormGivesTheSameCodeAndTime) {

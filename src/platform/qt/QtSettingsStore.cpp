@@ -47,13 +47,20 @@ std::string QtSettingsStore::get(const std::string& app, const std::string& sect
             return *value;
         }
     }
-    try {
-        const IniText stored = storedText(location(app));
-        const std::string* value = stored.find(section, name);
-        return value != nullptr ? *value : defaultText;
-    } catch (const textfile::RunError&) {
-        return defaultText; // an unreadable store reads as an empty one
+    const std::string* value = stored(app).find(section, name);
+    return value != nullptr ? *value : defaultText;
+}
+
+const IniText& QtSettingsStore::stored(const std::string& app) {
+    auto [values, first] = stored_.try_emplace(app);
+    if (first) {
+        try {
+            values->second = storedText(location(app));
+        } catch (const textfile::RunError&) {
+            // an unreadable store reads as an empty one
+        }
     }
+    return values->second;
 }
 
 void QtSettingsStore::set(const std::string& app, const std::string& section, const std::string& name,
@@ -74,6 +81,7 @@ bool QtSettingsStore::save(const std::string& app) {
             }
         }
         textfile::saveFileAtomically(path, text.format());
+        stored_[app] = std::move(text);
     } catch (const textfile::RunError&) {
         return false;
     }
