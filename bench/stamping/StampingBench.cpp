@@ -1,33 +1,36 @@
-// Stamping exactness of the libmpv player as the windows draw it: on the generated clip,
-// 1000 random exact seeks and 1000 frame steps (forward and back, mixed). After each, the
-// frame number the player reports is compared with the number burned into the picture it
-// shows, read back from the rendered pixels (the bit strip along the clip's top edge).
+// Stamping exactness of the player windows on libmpv, as the coding window relies on it:
+// every generated clip (H.264, VP9 with a late first frame, variable rate, MPEG-2 program
+// stream, DVD folder) in each window that plays it, driven through the window's own
+// controls: exact seeks (Go To Time in the media window, the position slider in the
+// others) and frame steps both ways (the frame buttons; the media window's player, as the
+// coding window steps it). After each action the frame number the player reports is
+// compared with the number burned into the picture it shows, read back from the rendered
+// pixels, and a step must move the picture by exactly one frame.
 // Also prints the median time of one exact seek over the time of decoding one frame.
-// Needs a display for OpenGL: run it under xvfb-run -a.
-#include "platform/qt/MpvPlayer.h"
-#include "support/BurnedFrameNumber.h"
+// Needs a display for OpenGL: run it under xvfb-run -a. Arguments: the actions per file
+// clip (1000) and per DVD window (300).
 #include "support/ShownFrame.h"
-#include "support/TestMedia.h"
+#include "support/players/PlayerWindowRig.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <mpv/client.h>
 
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
 namespace {
 
-using testsupport::TestClip;
+using testsupport::GeneratedMedia;
+using testsupport::PlayerWindowRig;
 
 // Decoding the whole clip as fast as it goes, with no output: the time of one frame.
-double decodeSecondsPerFrame(const std::string& clip) {
+double decodeSecondsPerFrame(const GeneratedMedia& clip) {
     mpv_handle* mpv = mpv_create();
     for (const char* option : {"vo=null", "ao=null", "aid=no", "untimed=yes", "hwdec=no", "terminal=no"}) {
         const std::string text(option);
@@ -35,7 +38,7 @@ double decodeSecondsPerFrame(const std::string& clip) {
         mpv_set_option_string(mpv, text.substr(0, equals).c_str(), text.substr(equals + 1).c_str());
     }
     mpv_initialize(mpv);
-    const char* load[] = {"loadfile", clip.c_str(), nullptr};
+    const char* load[] = {"loadfile", clip.path.c_str(), nullptr};
     QElapsedTimer timer;
     timer.start();
     mpv_command(mpv, load);
@@ -47,26 +50,65 @@ double decodeSecondsPerFrame(const std::string& clip) {
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
     mpv_terminate_destroy(mpv);
-    return seconds / TestClip::kFrames;
+    return seconds / clip.frames;
 }
 
 struct Tally {
-    int tried = 0;
+    int seeks = 0;
+    int forward = 0;
+    int back = 0;
     int off = 0;
+    int badSteps = 0;
     int unread = 0;
+    int actions() const { return seeks + forward + back; }
 };
 
-void check(platform::qt::MpvPlayer& player, Tally& tally) {
-    ++tally.tried;
-    const int reported = player.framePosition();
-    const auto shown = testsupport::shownFrame(player, [](QSize surface) {
-        return testsupport::fittedVideoRect(surface, QSize(TestClip::kWidth, TestClip::kHeight));
-    });
+// Reads the picture after an action; returns what it showed (nullopt when unread).
+std::optional<int> check(PlayerWindowRig& rig, Tally& tally) {
+    const int reported = rig.reported();
+    const auto shown = rig.shown();
     if (!shown) {
         ++tally.unread;
     } else if (*shown != reported) {
         ++tally.off;
     }
+    return shown;
+}
+
+Tally run(PlayerWindowRig& rig, const GeneratedMedia& clip, int actions, std::vector<double>& seekSeconds) {
+    std::mt19937 random(14);
+    std::uniform_real_distribution<double> anywhere(0, rig.duration());
+    std::discrete_distribution<int> action({4, 3, 3}); // seek, step forward, step back
+    Tally tally;
+    std::optional<int> before = rig.shown();
+    for (int i = 0; i < actions; ++i) {
+        const int kind = action(random);
+        if (kind == 0) {
+            ++tally.seeks;
+            QElapsedTimer timer;
+            timer.start();
+            rig.seek(anywhere(random));
+            testsupport::pumpUntil([&] { return rig.player().seekLanded(); }, 5);
+            seekSeconds.push_back(timer.nsecsElapsed() / 1e9);
+            before = check(rig, tally);
+            continue;
+        }
+        const bool forward = kind == 1;
+        // At the ends the buttons rightly do nothing: such steps are not counted as steps.
+        const bool movable = before && (forward ? *before < clip.frames - 1 : *before > 0);
+        rig.step(forward);
+        const auto after = check(rig, tally);
+        if (movable) {
+            ++(forward ? tally.forward : tally.back);
+            if (!after || *after != *before + (forward ? 1 : -1)) {
+                ++tally.badSteps;
+            }
+        } else {
+            --i;
+        }
+        before = after;
+    }
+    return tally;
 }
 
 } // namespace
@@ -74,54 +116,60 @@ void check(platform::qt::MpvPlayer& player, Tally& tally) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    const std::string clip = testsupport::generatedClip();
-    if (clip.empty()) {
-        std::fprintf(stderr, "ffmpeg could not make the clip\n");
+    const int fileActions = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const int dvdActions = argc > 2 ? std::atoi(argv[2]) : 300;
+    const auto media = testsupport::generatedMedia();
+    if (media.empty()) {
+        std::fprintf(stderr, "ffmpeg could not make the clips\n");
         return 1;
     }
-    QWidget window;
-    platform::qt::MpvPlayer player(platform::qt::MpvPlayer::Options{true, false});
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(player.surface());
-    window.resize(640, 480);
-    window.show();
-    player.openFile(clip);
-    if (!testsupport::pumpUntil([&] { return player.state() != platform::PlayerState::NotReady; }, 10)) {
-        std::fprintf(stderr, "the clip did not open\n");
-        return 1;
-    }
-
-    std::mt19937 random(14);
-    std::uniform_real_distribution<double> anywhere(0, player.duration());
-    Tally seeks;
-    std::vector<double> seekSeconds;
-    for (int i = 0; i < 1000; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        player.setPosition(anywhere(random));
-        testsupport::pumpUntil([&] { return player.seekLanded(); }, 5);
-        seekSeconds.push_back(timer.nsecsElapsed() / 1e9);
-        check(player, seeks);
-    }
-
-    Tally steps;
-    std::bernoulli_distribution forward(0.5);
-    player.setFramePosition(TestClip::kFrames / 2);
-    for (int i = 0; i < 1000; ++i) {
-        forward(random) ? player.nextFrame() : player.previousFrame();
-        check(player, steps);
-    }
-
-    std::nth_element(seekSeconds.begin(), seekSeconds.begin() + seekSeconds.size() / 2, seekSeconds.end());
-    const double medianSeek = seekSeconds[seekSeconds.size() / 2];
-    const double decode = decodeSecondsPerFrame(clip);
     std::printf("frame numbers read from the rendered picture (burned-in bit strip)\n");
-    std::printf("exact seeks: %d, frames off: %d (target 0), pictures unread: %d\n", seeks.tried, seeks.off,
-                seeks.unread);
-    std::printf("frame steps: %d, frames off: %d (target 0), pictures unread: %d\n", steps.tried, steps.off,
-                steps.unread);
-    std::printf("median exact seek: %.2f ms; decoding one frame: %.3f ms; ratio %.1f\n", medianSeek * 1000,
-                decode * 1000, medianSeek / decode);
-    return seeks.off + steps.off + seeks.unread + steps.unread == 0 ? 0 : 2;
+    std::printf("%-20s %-13s %6s %6s %6s %6s %11s %7s\n", "clip", "window", "seeks", "steps+", "steps-",
+                "off", "not one step", "unread");
+    Tally total;
+    int failures = 0;
+    std::vector<double> seekSeconds;
+    for (const auto& clip : media) {
+        const std::vector<vc::PlayerKind> windows =
+            clip.dvd ? std::vector{vc::PlayerKind::DvdWindow}
+                     : std::vector{vc::PlayerKind::MediaWindow, vc::PlayerKind::FileWindow};
+        for (const auto window : windows) {
+            PlayerWindowRig rig(clip, window);
+            if (!rig.failure().empty()) {
+                std::printf("%-20s %-13s did not open: %s\n", clip.name.c_str(),
+                            PlayerWindowRig::windowName(window), rig.failure().c_str());
+                ++failures;
+                continue;
+            }
+            // The seek times are the H.264 clip's in the file window.
+            std::vector<double> untimed;
+            const bool timed = &clip == &media.front() && window == vc::PlayerKind::FileWindow;
+            const Tally tally =
+                run(rig, clip, clip.dvd ? dvdActions : fileActions, timed ? seekSeconds : untimed);
+            std::printf("%-20s %-13s %6d %6d %6d %6d %11d %7d\n", clip.name.c_str(),
+                        PlayerWindowRig::windowName(window), tally.seeks, tally.forward, tally.back,
+                        tally.off, tally.badSteps, tally.unread);
+            std::fflush(stdout);
+            total.seeks += tally.seeks;
+            total.forward += tally.forward;
+            total.back += tally.back;
+            total.off += tally.off;
+            total.badSteps += tally.badSteps;
+            total.unread += tally.unread;
+        }
+    }
+    std::printf("exact seeks: %d, frames off: %d (target 0), pictures unread: %d\n", total.seeks, total.off,
+                total.unread);
+    std::printf("frame steps: %d, not exactly one frame: %d (target 0)\n", total.forward + total.back,
+                total.badSteps);
+    if (!seekSeconds.empty()) {
+        std::nth_element(seekSeconds.begin(), seekSeconds.begin() + seekSeconds.size() / 2,
+                         seekSeconds.end());
+        const double medianSeek = seekSeconds[seekSeconds.size() / 2];
+        const double decode = decodeSecondsPerFrame(media.front());
+        std::printf(
+            "median exact seek (H.264, file window): %.2f ms; decoding one frame: %.3f ms; ratio %.1f\n",
+            medianSeek * 1000, decode * 1000, medianSeek / decode);
+    }
+    return failures + total.off + total.badSteps + total.unread == 0 ? 0 : 2;
 }

@@ -27,12 +27,17 @@ std::optional<int> shownFrame(platform::qt::MpvPlayer& player, const VideoPlacem
     if (!surface || !pumpUntil([&] { return player.seekLanded(); }, 3)) {
         return std::nullopt;
     }
+    // The landed frame may reach the picture a little after mpv says it landed, the more
+    // so on a busy machine: the reading counts once it has held for three looks.
+    constexpr int kSteadyLooks = 3;
     std::optional<int> previous;
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    int steady = 0;
+    for (int attempt = 0; attempt < 60; ++attempt) {
         QCoreApplication::processEvents();
         const QImage picture = surface->grabFramebuffer();
         const std::optional<int> shown = readBurnedFrameNumber(picture, placement(picture.size()));
-        if (shown && shown == previous) {
+        steady = shown && shown == previous ? steady + 1 : 1;
+        if (shown && steady == kSteadyLooks) {
             return shown;
         }
         previous = shown;

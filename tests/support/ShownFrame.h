@@ -1,6 +1,6 @@
 #pragma once
 // The frame a libmpv player shows in its surface, read from the pixels once its last
-// seek has landed and two pictures in a row agree.
+// seek has landed and three pictures in a row agree.
 
 #include "platform/qt/MpvPlayer.h"
 

@@ -1,7 +1,9 @@
 #include "platform/qt/MpvPlayer.h"
 
+#include "platform/DvdTitle.h"
 #include "platform/FrameNumbers.h"
 #include "platform/qt/MpvVideoWidget.h"
+#include "platform/qt/VideoPacketIndex.h"
 #include "textfile/RunError.h"
 
 #include <QWidget>
@@ -9,21 +11,37 @@
 #include <mpv/client.h>
 
 #include <algorithm>
+#include <atomic>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
+#include <thread>
 
 namespace platform::qt {
 
 using textfile::RunError;
+
+// The index built on its own thread. The player lets go of it on close; the thread stops
+// at its next packet once cancelled and frees it.
+struct FrameIndexJob {
+    std::atomic<bool> cancelled{false};
+    std::atomic<bool> done{false};
+    std::optional<VideoPacketTimes> times; // written before done
+};
 
 namespace {
 
 constexpr uint64_t kPropertyPause = 1;
 constexpr uint64_t kPropertyEnd = 2;
 constexpr uint64_t kPropertyDuration = 3;
+// How far before a program stream's keyframe a seek starts, as its byte search lands near
+// the time asked, not at or before it; and the reach when the keyframes are not known yet.
+constexpr double kProgramStreamSeekMargin = 0.5;
+constexpr double kProgramStreamSeekReach = 3.0;
+// mpv's own start before the target, kept where the keyframes are not known.
+constexpr double kDefaultSeekReach = 0;
 
 std::string secondsText(double seconds) {
     char text[64];
@@ -151,7 +169,7 @@ void MpvPlayer::openFile(const std::string& path) {
         failure_ = "File not found: " + path;
         return;
     }
-    load(path);
+    load(path, path);
 }
 
 void MpvPlayer::openDvd(const std::string& device) {
@@ -165,16 +183,38 @@ void MpvPlayer::openDvd(const std::string& device) {
         failure_ = "No DVD found at " + device;
         return;
     }
-    setText("dvd-device", systemDevice ? "" : device);
-    load("dvd://");
+    const std::vector<std::string> title = systemDevice ? std::vector<std::string>{} : mainTitleFiles(device);
+    if (title.empty()) {
+        setText("dvd-device", systemDevice ? "" : device);
+        load("dvd://", "");
+    } else {
+        std::string joined = "concat:";
+        for (const auto& part : title) {
+            joined += (&part == &title.front() ? "" : "|") + part;
+        }
+        load("lavf://" + joined, joined);
+    }
     isDvd_ = true;
 }
 
-void MpvPlayer::load(const std::string& url) {
+void MpvPlayer::load(const std::string& url, const std::string& indexUrl) {
     close();
     pendingUrl_ = url;
     load_ = Load::Waiting;
+    seeksAtLoad_ = seeksIssued_;
+    if (!indexUrl.empty()) {
+        startFrameIndex(indexUrl);
+    }
     startPendingLoad();
+}
+
+void MpvPlayer::startFrameIndex(const std::string& url) {
+    auto job = std::make_shared<FrameIndexJob>();
+    indexJob_ = job;
+    std::thread([job, url] {
+        job->times = readVideoPacketTimes(url, job->cancelled);
+        job->done = true;
+    }).detach();
 }
 
 // A picture drawn by the render API needs the widget's OpenGL context first; the widget
@@ -214,6 +254,14 @@ void MpvPlayer::close() {
     fps_ = 0;
     seekable_ = false;
     hasVideo_ = false;
+    programStream_ = false;
+    demuxerStart_ = 0;
+    firstFrameTime_.reset();
+    if (indexJob_) {
+        indexJob_->cancelled = true;
+        indexJob_.reset();
+    }
+    frames_ = FrameTimes();
     seekTarget_.reset();
 }
 
@@ -227,6 +275,44 @@ void MpvPlayer::refreshMediaFacts() {
     seekable_ = mpv_get_property(mpv_, "seekable", MPV_FORMAT_FLAG, &seekable) >= 0 && seekable;
     int64_t videoTrack = 0;
     hasVideo_ = mpv_get_property(mpv_, "vid", MPV_FORMAT_INT64, &videoTrack) >= 0 && videoTrack > 0;
+    demuxerStart_ = readDouble("demuxer-start-time", 0);
+    char* format = mpv_get_property_string(mpv_, "file-format");
+    const std::string formatName = format ? format : "";
+    mpv_free(format);
+    programStream_ = formatName == "mpeg" || formatName == "mpegts" || formatName == "disc";
+}
+
+// The first picture after the load, before any seek of ours, is the first frame.
+void MpvPlayer::learnFirstFrameTime() {
+    if (!firstFrameTime_ && seeksIssued_ == seeksAtLoad_ && load_ == Load::Loaded) {
+        firstFrameTime_ = readDouble("time-pos", 0);
+    }
+}
+
+const FrameTimes& MpvPlayer::frames() {
+    if (frames_.isIndexed()) {
+        return frames_;
+    }
+    if (indexJob_ && indexJob_->done && load_ == Load::Loaded) {
+        const auto job = std::move(indexJob_);
+        if (job->times) {
+            // mpv's clock is the stream's less the demuxer's start.
+            frames_ = FrameTimes::indexed(job->times->times, job->times->keyframes).shifted(-demuxerStart_);
+            return frames_;
+        }
+    }
+    const double first = firstFrameTime_.value_or(0);
+    const auto count = static_cast<int32_t>(std::lround((duration_ - first) * fps_));
+    frames_ = FrameTimes::constantRate(first, fps_, std::max<int32_t>(1, count));
+    return frames_;
+}
+
+// Where the media ends for the clock: the last frame's time in a video, else its length.
+double MpvPlayer::mediaEnd() {
+    if (hasVideo_ && !frames().empty()) {
+        return frames().lastTime();
+    }
+    return duration_;
 }
 
 // ---- events ----
@@ -277,6 +363,7 @@ void MpvPlayer::handle(const mpv_event& event) {
         }
         return;
     case MPV_EVENT_PLAYBACK_RESTART:
+        learnFirstFrameTime();
         if (seekTarget_ && seeksTaken_ == seeksIssued_) {
             seekTarget_.reset();
             endReached_ = endAsked_;
@@ -344,15 +431,31 @@ void MpvPlayer::seekStart() {
 // A paused seek to the end shows the last frame without mpv calling it the end; the
 // position then reads as the duration all the same.
 void MpvPlayer::seekEnd() {
-    setPosition(duration_);
+    setPosition(mediaEnd());
     endAsked_ = true;
 }
 
-double MpvPlayer::clamp(double seconds) const {
+double MpvPlayer::clamp(double seconds) {
     if (!(seconds > 0)) {
         return 0;
     }
-    return duration_ > 0 ? std::min(seconds, duration_) : seconds;
+    const double end = load_ == Load::Loaded ? mediaEnd() : 0;
+    return end > 0 ? std::min(seconds, end) : seconds;
+}
+
+// An exact seek decodes from where the demuxer lands for the target less mpv's offset.
+// Demuxers find keyframes by decoding time, which runs ahead of the presentation time
+// when frames are reordered, and a program stream's byte search lands only near the time
+// asked: the offset reaches back to the decoding time of the keyframe the target's frame
+// needs (and further in a program stream), or else the next keyframe would be shown.
+void MpvPlayer::keepKeyframeInReach(double target) {
+    const auto seekPoint = frames().seekPointFor(target);
+    const double margin = programStream_ ? kProgramStreamSeekMargin : 0;
+    double reach = programStream_ ? kProgramStreamSeekReach : kDefaultSeekReach;
+    if (seekPoint) {
+        reach = std::max(0.0, target - *seekPoint) + margin;
+    }
+    setDouble("hr-seek-demuxer-offset", reach);
 }
 
 void MpvPlayer::seekExact(double seconds) {
@@ -362,6 +465,7 @@ void MpvPlayer::seekExact(double seconds) {
     if (load_ != Load::Loaded) {
         return;
     }
+    keepKeyframeInReach(*seekTarget_);
     const std::string target = secondsText(*seekTarget_);
     const char* command[] = {"seek", target.c_str(), "absolute+exact", nullptr};
     mpv_command_async(mpv_, ++seeksIssued_, command);
@@ -375,7 +479,7 @@ double MpvPlayer::position() {
         return 0;
     }
     if (endReached_) {
-        return duration_;
+        return mediaEnd();
     }
     return clamp(readDouble("time-pos", 0));
 }
@@ -385,32 +489,33 @@ void MpvPlayer::setPosition(double seconds) {
     seekExact(seconds);
 }
 
+// A video's length is its last frame's time, where the clock stands at the end.
 double MpvPlayer::duration() {
-    return load_ == Load::Loaded ? duration_ : 0;
+    return load_ == Load::Loaded ? mediaEnd() : 0;
 }
 
 void MpvPlayer::requireFrames() {
     if (load_ == Load::Loaded && fps_ <= 0) {
         fps_ = readDouble("container-fps", 0);
     }
-    if (load_ != Load::Loaded || fps_ <= 0 || !hasVideo_) {
+    if (load_ != Load::Loaded || !hasVideo_ || frames().empty()) {
         throw RunError(textfile::kInvalidArgument, "This media has no frame numbers");
     }
 }
 
 int32_t MpvPlayer::frameCount() {
     requireFrames();
-    return std::max<int32_t>(1, static_cast<int32_t>(std::lround(duration_ * fps_)));
+    return frames().count();
 }
 
 int32_t MpvPlayer::framePosition() {
     requireFrames();
-    return std::min(frameAtTime(position(), fps_), frameCount() - 1);
+    return frames().frameAt(position());
 }
 
 void MpvPlayer::setFramePosition(int32_t frame) {
     requireFrames();
-    setPosition(timeOfFrame(std::clamp(frame, 0, frameCount() - 1), fps_));
+    setPosition(frames().timeOf(frame));
 }
 
 int32_t MpvPlayer::trackingPosition() {
@@ -428,20 +533,20 @@ int MpvPlayer::seekingCapabilities(int asked) {
     int allowed = 0;
     if (seekable_) {
         allowed |= kSeekForward | kSeekBackward;
-        if (hasVideo_ && fps_ > 0) {
+        if (hasVideo_ && !frames().empty()) {
             allowed |= kFrameForward | kFrameBackward;
         }
     }
     return allowed & asked;
 }
 
-// A frame step is an exact seek to the neighbouring frame's time, so the frame shown and
-// the frame number read agree whichever way the step goes.
+// A frame step is an exact seek to the neighbouring frame's own time, so the frame shown
+// and the frame number read agree whichever way the step goes, at any rate.
 void MpvPlayer::nextFrame() {
     const int32_t frame = framePosition();
     if (frame + 1 < frameCount()) {
         pause();
-        setPosition(timeOfFrame(frame + 1, fps_));
+        setPosition(frames().timeOf(frame + 1));
     }
 }
 
@@ -449,7 +554,7 @@ void MpvPlayer::previousFrame() {
     const int32_t frame = framePosition();
     if (frame > 0) {
         pause();
-        setPosition(timeOfFrame(frame - 1, fps_));
+        setPosition(frames().timeOf(frame - 1));
     }
 }
 

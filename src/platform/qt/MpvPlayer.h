@@ -2,13 +2,19 @@
 // The media player on libmpv. Seeks are exact; the end of the media stays on its last
 // frame; a stop is a pause at the start. mpv talks from its own threads: its wakeups
 // become queued calls, so every state change is handled on the window thread.
+// Frame numbers count the frames in presentation order from the first frame's own time:
+// an index of the video packets' times, built in the background at open, replaces the
+// constant-rate estimate once it is ready. A DVD folder's main title plays as the program
+// stream its VOB files make, so it seeks and indexes as a file does.
 
+#include "platform/FrameTimes.h"
 #include "platform/MediaPlayer.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +24,7 @@ struct mpv_event;
 namespace platform::qt {
 
 class MpvVideoWidget;
+struct FrameIndexJob;
 
 class MpvPlayer : public QObject, public MediaPlayer {
     Q_OBJECT
@@ -66,11 +73,18 @@ public:
     void drainEvents();
     // False from a seek until mpv has shown the frame it went to.
     bool seekLanded() const { return !seekTarget_; }
+    // True once the background index of the frames' times has been taken in.
+    bool frameIndexReady() { return frames().isIndexed(); }
 
 private:
     enum class Load { None, Waiting, Loading, Loaded, Failed };
 
-    void load(const std::string& url);
+    void load(const std::string& url, const std::string& indexUrl);
+    void startFrameIndex(const std::string& url);
+    // The frames as far as they are known now: the index once ready, else the estimate.
+    const FrameTimes& frames();
+    double mediaEnd();
+    void learnFirstFrameTime();
     void startPendingLoad();
     void handle(const mpv_event& event);
     void seekExact(double seconds);
@@ -81,7 +95,8 @@ private:
     void refreshMediaFacts();
     void requireFrames();
     void notify();
-    double clamp(double seconds) const;
+    double clamp(double seconds);
+    void keepKeyframeInReach(double target);
 
     mpv_handle* mpv_ = nullptr;
     QPointer<QWidget> surface_;
@@ -103,6 +118,13 @@ private:
     double fps_ = 0;
     bool seekable_ = false;
     bool hasVideo_ = false;
+    // Program streams seek to a byte position near a time, not to a keyframe before it.
+    bool programStream_ = false;
+    double demuxerStart_ = 0;
+    std::optional<double> firstFrameTime_;
+    uint64_t seeksAtLoad_ = 0;
+    std::shared_ptr<FrameIndexJob> indexJob_;
+    FrameTimes frames_;
 
     // The latest seek that has not landed: its target, and the sequence numbers that tell
     // when mpv has taken it (reply) and shown it (restart after that reply).

@@ -1,124 +1,128 @@
 // The player windows on libmpv, drawing into OpenGL: run under a virtual X display.
 // Every frame number a window reports is checked against the number burned into the
 // picture it shows.
-#include "platform/qt/MpvPlayer.h"
-#include "support/BurnedFrameNumber.h"
-#include "support/ScriptedPlatform.h"
 #include "support/ShownFrame.h"
 #include "support/TestMedia.h"
+#include "support/players/PlayerWindowRig.h"
 #include "videocoder/coding/windows/PlayControlWindow.h"
 #include "videocoder/coding/windows/PlayerWindows.h"
 #include "videocoder/coding/windows/VideoFrm3.h"
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QSlider>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
 
-using testsupport::TestClip;
+using testsupport::PlayerWindowRig;
 
-struct LibmpvWindows : ::testing::Test {
-    testsupport::ScriptedPlatform scripted;
-    vc::Globals g;
-    std::vector<platform::qt::MpvPlayer*> made;
-    std::unique_ptr<vc::PlayerWindows> windows;
-
-    void SetUp() override {
-        if (QGuiApplication::platformName() != "xcb") {
-            GTEST_SKIP() << "drawing video needs a display: run under xvfb-run";
-        }
-        if (testsupport::generatedClip().empty()) {
-            GTEST_SKIP() << "ffmpeg could not make the test clip";
-        }
-        // Waits yield to the real event loop; the scripted clock follows the time spent.
-        scripted.dialogs.onYield = [this] {
-            QCoreApplication::processEvents();
-            QThread::msleep(2);
-            scripted.clock.monotonic += 0.002;
-        };
-        windows = std::make_unique<vc::PlayerWindows>(g, scripted.platform, [this] {
-            auto player =
-                std::make_unique<platform::qt::MpvPlayer>(platform::qt::MpvPlayer::Options{true, false});
-            made.push_back(player.get());
-            return player;
-        });
+// The rig for a generated clip; nullptr (the test skipped) without a display or the clip.
+std::unique_ptr<PlayerWindowRig> openIn(std::size_t clip, vc::PlayerKind window) {
+    if (QGuiApplication::platformName() != "xcb") {
+        return nullptr;
     }
-    platform::qt::MpvPlayer& player() { return *made.back(); }
-    std::optional<int> shown(const testsupport::VideoPlacement& placement) {
-        return testsupport::shownFrame(player(), placement);
+    const auto media = testsupport::generatedMedium(clip);
+    if (!media || media->dvd != (window == vc::PlayerKind::DvdWindow)) {
+        return nullptr;
     }
-};
+    return std::make_unique<PlayerWindowRig>(*media, window);
+}
 
-const QSize kClipSize(TestClip::kWidth, TestClip::kHeight);
+constexpr std::size_t kH264 = 0;
+constexpr std::size_t kDvd = 4;
 
-TEST_F(LibmpvWindows, MediaWindowShowsTheFrameItsPositionNames) {
-    g.data.gVideoFileName = testsupport::generatedClip();
-    windows->open(vc::PlayerKind::MediaWindow);
-    vc::VideoFrm3& window = *windows->mediaWindow();
-    ASSERT_EQ(g.open.gVideoOpen, vc::kTrue)
-        << (scripted.dialogs.boxes.empty() ? "" : scripted.dialogs.boxes.back().text);
+TEST(LibmpvWindows, MediaWindowShowsTheFrameItsPositionNames) {
+    const auto rig = openIn(kH264, vc::PlayerKind::MediaWindow);
+    if (!rig) {
+        GTEST_SKIP() << "needs a display (xvfb-run) and ffmpeg";
+    }
+    ASSERT_EQ(rig->failure(), "");
+    vc::VideoFrm3& window = *rig->windows().mediaWindow();
     EXPECT_EQ(window.windowTitle(), "Media: clip.mp4");
-    const auto fitted = [](QSize surface) { return testsupport::fittedVideoRect(surface, kClipSize); };
     for (const char* answer : {"5.005", "00:00:01.00", "9.97"}) {
-        scripted.dialogs.inputs.push_back(std::string(answer));
+        rig->scripted().dialogs.inputs.push_back(std::string(answer));
         window.gotoMnu_Click();
-        const auto frame = shown(fitted);
+        const auto frame = rig->shown();
         ASSERT_TRUE(frame) << answer;
-        EXPECT_EQ(*frame, player().framePosition()) << answer;
+        EXPECT_EQ(*frame, rig->reported()) << answer;
     }
     window.close();
-    EXPECT_EQ(g.open.gVideoOpen, vc::kFalse);
+    EXPECT_EQ(rig->globals().open.gVideoOpen, vc::kFalse);
 }
 
-TEST_F(LibmpvWindows, FileWindowStepsFramesBothWaysAsShown) {
-    g.settings.PlayerSelection = 1;
-    g.settings.FrameDisplay = 2;
-    g.data.gVideoFileName = testsupport::generatedClip();
-    windows->open(vc::PlayerKind::FileWindow);
-    vc::PlayControlWindow& window = *windows->fileWindow();
-    ASSERT_EQ(g.open.gVideoOpen, vc::kTrue);
-    const auto centred = [](QSize surface) { return testsupport::centredVideoRect(surface, kClipSize); };
-    window.btnNext_Click();
-    window.btnNext_Click();
-    window.btnNext_Click();
-    window.btnPrev_Click();
-    auto frame = shown(centred);
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(*frame, 2);
-    EXPECT_EQ(player().framePosition(), 2);
-    window.rstTimer1_Timer();
-    window.PosSlider->setValue(5000);
-    window.PosSlider_Change();
-    frame = shown(centred);
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(*frame, player().framePosition());
-    window.btnEnd_Click();
-    frame = shown(centred);
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(*frame, TestClip::kFrames - 1);
-    EXPECT_EQ(player().framePosition(), TestClip::kFrames - 1);
-}
-
-TEST_F(LibmpvWindows, DvdWindowOpensTheVideoTsFolderAndPlays) {
-    const std::string dvd = testsupport::generatedDvd();
-    if (dvd.empty()) {
-        GTEST_SKIP() << "ffmpeg and dvdauthor could not make the DVD folder";
+TEST(LibmpvWindows, DvdWindowOpensTheVideoTsFolderAndPlays) {
+    const auto rig = openIn(kDvd, vc::PlayerKind::DvdWindow);
+    if (!rig) {
+        GTEST_SKIP() << "needs a display (xvfb-run), ffmpeg and dvdauthor";
     }
-    g.settings.DVDDrive = dvd;
-    windows->open(vc::PlayerKind::DvdWindow);
-    vc::PlayControlWindow& window = *windows->dvdWindow();
-    ASSERT_EQ(g.open.gVideoOpen, vc::kTrue)
-        << (scripted.dialogs.boxes.empty() ? "" : scripted.dialogs.boxes.back().text);
+    ASSERT_EQ(rig->failure(), "");
+    vc::PlayControlWindow& window = *rig->windows().dvdWindow();
     EXPECT_EQ(window.windowTitle(), "Media: DVD");
-    EXPECT_NEAR(player().duration(), 4.0, 0.5);
+    EXPECT_NEAR(rig->duration(), 4.0, 0.5);
     window.btnPlay_Click();
-    EXPECT_TRUE(testsupport::pumpUntil([&] { return player().position() > 0.5; }, 5));
+    EXPECT_TRUE(testsupport::pumpUntil([&] { return rig->position() > 0.5; }, 5));
     window.spdmenu_Click(5); // backwards: refused on a DVD
-    EXPECT_EQ(scripted.dialogs.boxes.back().text, "Rate changes not supported with this file format");
+    EXPECT_EQ(rig->scripted().dialogs.boxes.back().text, "Rate changes not supported with this file format");
     EXPECT_TRUE(window.spdmenu[3]->isChecked());
 }
+
+// Per clip and window, read from the picture: a seek, a step each way, the last frame and
+// the first; the frame the player reports is the one shown every time.
+struct ClipInWindow {
+    std::size_t clip;
+    vc::PlayerKind window;
+};
+
+std::string clipInWindowName(const ::testing::TestParamInfo<ClipInWindow>& info) {
+    static const char* const clips[] = {"H264", "Webm", "VariableRate", "Mpeg2", "Dvd"};
+    static const char* const windows[] = {"InMediaWindow", "InFileWindow", "InDvdWindow"};
+    return std::string(clips[info.param.clip]) + windows[static_cast<int>(info.param.window)];
+}
+
+class EveryClipInEveryWindow : public ::testing::TestWithParam<ClipInWindow> {};
+
+TEST_P(EveryClipInEveryWindow, SeeksStepsAndEndsLandOnTheFrameShown) {
+    const auto opened = openIn(GetParam().clip, GetParam().window);
+    if (!opened) {
+        GTEST_SKIP() << "needs a display (xvfb-run), ffmpeg and dvdauthor";
+    }
+    PlayerWindowRig& rig = *opened;
+    ASSERT_EQ(rig.failure(), "");
+    const int frames = testsupport::generatedMedium(GetParam().clip)->frames;
+    const auto expectShown = [&rig](int frame, const char* action) {
+        const auto shown = rig.shown();
+        ASSERT_TRUE(shown) << action;
+        EXPECT_EQ(*shown, frame) << action;
+        EXPECT_EQ(rig.reported(), frame) << action;
+    };
+    rig.seek(rig.duration() * 0.6);
+    const auto middle = rig.shown();
+    ASSERT_TRUE(middle);
+    EXPECT_EQ(rig.reported(), *middle);
+    rig.step(true);
+    expectShown(*middle + 1, "a step forward");
+    rig.step(false);
+    rig.step(false);
+    expectShown(*middle - 1, "two steps back");
+    rig.seekEnd();
+    expectShown(frames - 1, "the end");
+    EXPECT_DOUBLE_EQ(rig.position(), rig.duration());
+    rig.step(true);
+    expectShown(frames - 1, "a step past the end");
+    rig.seekStart();
+    expectShown(0, "the start");
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, EveryClipInEveryWindow,
+                         ::testing::Values(ClipInWindow{0, vc::PlayerKind::MediaWindow},
+                                           ClipInWindow{0, vc::PlayerKind::FileWindow},
+                                           ClipInWindow{1, vc::PlayerKind::MediaWindow},
+                                           ClipInWindow{1, vc::PlayerKind::FileWindow},
+                                           ClipInWindow{2, vc::PlayerKind::MediaWindow},
+                                           ClipInWindow{2, vc::PlayerKind::FileWindow},
+                                           ClipInWindow{3, vc::PlayerKind::MediaWindow},
+                                           ClipInWindow{3, vc::PlayerKind::FileWindow},
+                                           ClipInWindow{4, vc::PlayerKind::DvdWindow}),
+                         clipInWindowName);
 
 } // namespace
