@@ -362,9 +362,14 @@ void MpvPlayer::handle(const mpv_event& event) {
             }
         }
         return;
+    case MPV_EVENT_SEEK:
+        // mpv runs only the latest of the seeks queued when it gets to them, and its events
+        // come in the order it made them: a seek starting after the last reply is the last.
+        lastSeekRunning_ = seeksTaken_ == seeksIssued_;
+        return;
     case MPV_EVENT_PLAYBACK_RESTART:
         learnFirstFrameTime();
-        if (seekTarget_ && seeksTaken_ == seeksIssued_) {
+        if (seekTarget_ && lastSeekRunning_) {
             seekTarget_.reset();
             endReached_ = endAsked_;
             notify();
@@ -468,6 +473,7 @@ void MpvPlayer::seekExact(double seconds) {
     keepKeyframeInReach(*seekTarget_);
     const std::string target = secondsText(*seekTarget_);
     const char* command[] = {"seek", target.c_str(), "absolute+exact", nullptr};
+    lastSeekRunning_ = false;
     mpv_command_async(mpv_, ++seeksIssued_, command);
 }
 

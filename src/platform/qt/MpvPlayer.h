@@ -127,10 +127,12 @@ private:
     FrameTimes frames_;
 
     // The latest seek that has not landed: its target, and the sequence numbers that tell
-    // when mpv has taken it (reply) and shown it (restart after that reply).
+    // when mpv has taken it (reply), started it (a seek event after that reply) and shown
+    // it (the restart after that).
     std::optional<double> seekTarget_;
     uint64_t seeksIssued_ = 0;
     uint64_t seeksTaken_ = 0;
+    bool lastSeekRunning_ = false;
 };
 
 } // namespace platform::qt
