@@ -242,6 +242,10 @@ void MpvPlayer::close() {
         setText("play-dir", "forward");
     }
     load_ = Load::None;
+    // The picture of the media before goes with it.
+    if (video_) {
+        video_->update();
+    }
     pendingUrl_.clear();
     failure_.clear();
     failureNumber_ = 0;
@@ -602,7 +606,8 @@ void MpvPlayer::setSizeMode(SizeMode mode) {
         zoom = 1;
     }
     setText("keepaspect", mode == SizeMode::StretchToWindow ? "no" : "yes");
-    setText("video-unscaled", unscaled ? "yes" : "no");
+    // A picture larger than the surface at its own size would be cut: it is fitted instead.
+    setText("video-unscaled", unscaled ? "downscale-big" : "no");
     setDouble("video-zoom", zoom);
 }
 

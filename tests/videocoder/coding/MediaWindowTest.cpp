@@ -37,7 +37,8 @@ TEST_F(MediaWindow, LoadsTheFileAndOpensPausedAtTheStart) {
     rig.configure = [](testsupport::SimulatedPlayer& p) { p.startLatency = 0.2; };
     vc::VideoFrm3& window = open(clip);
     EXPECT_EQ(window.windowTitle(), "Media: Clip.mp4");
-    EXPECT_EQ(player().log, (std::vector<std::string>{"Open " + clip, "Stop", "Size 0", "Play", "Pause"}));
+    EXPECT_EQ(player().log, (std::vector<std::string>{"Close", "Open " + clip, "Stop", "Size 0", "Play",
+                                                      "Pause", "Capabilities"}));
     EXPECT_EQ(player().state(), platform::PlayerState::Paused);
     EXPECT_GE(rig.scripted.dialogs.yields, 20); // waited for the player to start
     EXPECT_EQ(rig.g.open.gVideoOpen, vc::kTrue);

@@ -1,6 +1,7 @@
 // The file and DVD play-control windows, offscreen on the simulated player.
 #include "videocoder/coding/windows/PlayControlWindow.h"
 #include "PlayerRigs.h"
+#include "textfile/RunError.h"
 #include "videocoder/coding/windows/PlayerWindows.h"
 
 #include <QAction>
@@ -216,6 +217,36 @@ TEST_F(PlayControl, OpenInTheFileWindowStoresThePositionAndLoadsTheNewFile) {
     rig.scripted.dialogs.files.push_back("  ");
     window.OpenMnu_Click();
     EXPECT_EQ(rig.g.data.gVideoFileName, "/media/two.mpg");
+}
+
+TEST_F(PlayControl, AFailedOpenLeavesNothingOfTheMediaBeforeAndAudioAloneSaysSo) {
+    rig.configure = [](SimulatedPlayer& p) {
+        p.unopenable.push_back("/media/broken.avi");
+        p.capabilities = platform::kSeekForward | platform::kSeekBackward; // sound alone
+    };
+    vc::PlayControlWindow& window = openFile("/media/song.mp3");
+    auto* note = window.findChild<QLabel*>("mediaNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(window.windowTitle(), "Media: song.mp3");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), "no video in this file");
+    rig.scripted.dialogs.files.push_back("/media/broken.avi");
+    EXPECT_THROW(window.OpenMnu_Click(), textfile::RunError); // the menu item reports it
+    EXPECT_EQ(window.windowTitle(), "Media: ");
+    EXPECT_EQ(note->text(), "The media could not be opened");
+    EXPECT_EQ(rig.g.open.gVideoOpen, vc::kFalse);
+}
+
+TEST_F(PlayControl, ClosingOneWindowLeavesTheOthersButtonsWorking) {
+    vc::PlayControlWindow& dvd = openDvd();
+    SimulatedPlayer& dvdPlayer = player();
+    vc::PlayControlWindow& file = openFile();
+    file.ExitMnu_Click();
+    EXPECT_EQ(rig.g.open.gVideoOpen, vc::kTrue);
+    dvd.btnNext_Click();
+    EXPECT_EQ(dvdPlayer.framePosition(), 1);
+    dvd.ExitMnu_Click();
+    EXPECT_EQ(rig.g.open.gVideoOpen, vc::kFalse);
 }
 
 } // namespace

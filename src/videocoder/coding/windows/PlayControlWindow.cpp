@@ -6,6 +6,7 @@
 #include "videocoder/coding/OpenMedia.h"
 #include "videocoder/coding/PlayControl.h"
 #include "videocoder/coding/PlayerWait.h"
+#include "videocoder/coding/windows/SeekSlider.h"
 #include "videocoder/coding/windows/WindowPosition.h"
 #include "videocoder/core/FileNames.h"
 #include "videocoder/core/Settings.h"
@@ -125,6 +126,7 @@ QWidget* PlayControlWindow::buildControls() {
     PosSlider->setPageStep(500);
     PosSlider->setTickInterval(10000);
     PosSlider->setTickPosition(QSlider::TicksBelow);
+    jumpToClicks(*PosSlider);
     // A move by the person seeks; the display setting the value does not.
     connect(PosSlider, &QSlider::actionTriggered, this,
             [this] { QTimer::singleShot(0, this, [this] { PosSlider_Change(); }); });
@@ -155,9 +157,15 @@ QWidget* PlayControlWindow::buildControls() {
     trkVolume->setSingleStep(100);
     trkVolume->setPageStep(400);
     connect(trkVolume, &QSlider::valueChanged, this, [this] { reported([this] { trkVolume_Scroll(); }); });
-    volumeRow->addWidget(new QLabel("Min", volume));
-    volumeRow->addWidget(trkVolume, 1);
-    volumeRow->addWidget(new QLabel("Max", volume));
+    // The labels keep their whole words however narrow the window gets.
+    for (const char* end : {"Min", "Max"}) {
+        auto* label = new QLabel(end, volume);
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        volumeRow->addWidget(label);
+        if (end == std::string("Min")) {
+            volumeRow->addWidget(trkVolume, 1);
+        }
+    }
     row->addWidget(volume, 1);
     column->addWidget(strip);
     return panel;
@@ -179,15 +187,22 @@ template <class Handler> void PlayControlWindow::ignored(Handler&& handler) {
 }
 
 void PlayControlWindow::loadSteps() {
-    player_->close();
-    if (kind_ == PlayControlKind::File) {
-        player_->openFile(g_.data.gVideoFileName);
-    } else {
-        player_->openDvd(g_.settings.DVDDrive);
-    }
-    // The control opened its media before going on: a failure shows here.
-    if (!waitUntilOpened(*player_, p_.dialogs, p_.clock)) {
-        throw textfile::RunError(textfile::kInvalidArgument, "The media could not be opened in time");
+    clearForLoad();
+    try {
+        if (kind_ == PlayControlKind::File) {
+            player_->openFile(g_.data.gVideoFileName);
+        } else {
+            player_->openDvd(g_.settings.DVDDrive);
+        }
+        // The control opened its media before going on: a failure shows here.
+        if (!waitUntilOpened(*player_, p_.dialogs, p_.clock)) {
+            throw textfile::RunError(textfile::kInvalidArgument, "The media could not be opened in time");
+        }
+    } catch (const textfile::RunError& e) {
+        // Nothing of the media before stays to be taken for this one.
+        setWindowTitle("Media: ");
+        showMediaNote(e.description());
+        throw;
     }
     player_->setSizeMode(platform::SizeMode::Normal);
     player_->stop();
@@ -200,7 +215,8 @@ void PlayControlWindow::loadSteps() {
                                            : std::string("Media: DVD")));
     applyStoredPosition(*this, g_.settings);
     update();
-    g_.open.gVideoOpen = kTrue;
+    mediaOpened();
+    noteMissingVideo();
     PercentMenu_Click(textfile::toInt16(g_.settings.VidSize));
 }
 

@@ -7,6 +7,7 @@
 #include "videocoder/core/Settings.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -26,6 +27,11 @@ void PlayerWindow::placeSurface(QWidget* controls) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(player_->surface(), 1);
+    mediaNote_ = new QLabel(central);
+    mediaNote_->setObjectName("mediaNote");
+    mediaNote_->setAlignment(Qt::AlignCenter);
+    mediaNote_->hide();
+    layout->addWidget(mediaNote_);
     layout->addWidget(controls);
     setCentralWidget(central);
 }
@@ -54,7 +60,7 @@ void PlayerWindow::Form_Unload() {
     displayTimer().stop();
     player_->close();
     loaded_ = false;
-    g_.open.gVideoOpen = kFalse;
+    mediaGone();
     g_.data.gVideoFileName.clear();
     keepPosition(false);
 }
@@ -71,8 +77,35 @@ void PlayerWindow::closeEvent(QCloseEvent* event) {
 void PlayerWindow::closeMedia(const std::string& caption) {
     g_.data.gVideoFileName.clear();
     player_->close();
-    g_.open.gVideoOpen = kFalse;
+    mediaGone();
+    mediaNote_->hide();
     setWindowTitle(platform::toDisplay(caption));
+}
+
+void PlayerWindow::mediaOpened() {
+    holdsMedia_ = true;
+    g_.open.gVideoOpen = kTrue;
+}
+
+void PlayerWindow::mediaGone() {
+    holdsMedia_ = false;
+    g_.open.gVideoOpen = othersHoldMedia && othersHoldMedia() ? kTrue : kFalse;
+}
+
+void PlayerWindow::showMediaNote(const std::string& note) {
+    mediaNote_->setText(platform::toDisplay(note));
+    mediaNote_->setVisible(!note.empty());
+}
+
+void PlayerWindow::noteMissingVideo() {
+    const bool frames = player_->seekingCapabilities(platform::kFrameForward) & platform::kFrameForward;
+    showMediaNote(frames ? "" : kNoVideoNote);
+}
+
+void PlayerWindow::clearForLoad() {
+    player_->close();
+    mediaGone();
+    mediaNote_->hide();
 }
 
 void PlayerWindow::ExitMnu_Click() {

@@ -8,12 +8,17 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class QCloseEvent;
+class QLabel;
 class QTimer;
 
 namespace vc {
+
+inline const std::string kNoVideoNote = "no video in this file";
 
 class PlayerWindow : public QMainWindow {
     Q_OBJECT
@@ -25,6 +30,11 @@ public:
     platform::MediaPlayer* mmPlay() { return loaded_ ? player_.get() : nullptr; }
     // Shows the window; the first showing loads it.
     void showWindow();
+    // True while this window holds media.
+    bool holdsMedia() const { return holdsMedia_; }
+    // Whether another player window holds media: gVideoOpen stays true while one does, so
+    // closing one window leaves the other's controls working.
+    std::function<bool()> othersHoldMedia;
 
     virtual void Form_Load() = 0;
     void Form_Unload();
@@ -37,6 +47,16 @@ protected:
     void placeSurface(QWidget* controls);
     // "Close": no media, the window stays with this caption.
     void closeMedia(const std::string& caption);
+    // The media is open (gVideoOpen true), or gone from this window.
+    void mediaOpened();
+    void mediaGone();
+    // The line under the picture saying what the picture cannot: the media has no video,
+    // or did not open. Shows after a load, the picture cleared first.
+    void showMediaNote(const std::string& note);
+    // Clears the note and the old picture before a load.
+    void clearForLoad();
+    // After a load: media without pictures says so under the black picture.
+    void noteMissingVideo();
     // Stores the position and saves the settings when the window is not minimised (nor
     // maximised, unless that counts too).
     void keepPosition(bool maximisedToo);
@@ -47,6 +67,8 @@ protected:
     platform::Platform& p_;
     std::unique_ptr<platform::MediaPlayer> player_;
     bool loaded_ = false;
+    bool holdsMedia_ = false;
+    QLabel* mediaNote_ = nullptr;
 };
 
 } // namespace vc

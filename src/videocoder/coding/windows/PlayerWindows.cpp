@@ -16,6 +16,21 @@ PlayerWindows::PlayerWindows(Globals& g, platform::Platform& p, PlayerFactory ma
 
 PlayerWindows::~PlayerWindows() = default;
 
+bool PlayerWindows::anyHoldsMedia(const PlayerWindow* besides) const {
+    for (const PlayerWindow* window :
+         {static_cast<const PlayerWindow*>(media_.get()), static_cast<const PlayerWindow*>(file_.get()),
+          static_cast<const PlayerWindow*>(dvd_.get())}) {
+        if (window && window != besides && window->holdsMedia()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void PlayerWindows::keepTrackOfOthers(PlayerWindow& window) {
+    window.othersHoldMedia = [this, &window] { return anyHoldsMedia(&window); };
+}
+
 platform::MediaPlayer* PlayerWindows::loadedPlayer(PlayerKind kind) {
     switch (kind) {
     case PlayerKind::MediaWindow:
@@ -33,18 +48,21 @@ void PlayerWindows::show(PlayerKind kind) {
     case PlayerKind::MediaWindow:
         if (!media_) {
             media_ = std::make_unique<VideoFrm3>(g_, p_, makePlayer_);
+            keepTrackOfOthers(*media_);
         }
         media_->showWindow();
         return;
     case PlayerKind::FileWindow:
         if (!file_) {
             file_ = std::make_unique<PlayControlWindow>(PlayControlKind::File, g_, p_, makePlayer_);
+            keepTrackOfOthers(*file_);
         }
         file_->showWindow();
         return;
     case PlayerKind::DvdWindow:
         if (!dvd_) {
             dvd_ = std::make_unique<PlayControlWindow>(PlayControlKind::Dvd, g_, p_, makePlayer_);
+            keepTrackOfOthers(*dvd_);
         }
         dvd_->showWindow();
         return;

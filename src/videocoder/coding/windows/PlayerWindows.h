@@ -13,6 +13,7 @@
 
 namespace vc {
 
+class PlayerWindow;
 class VideoFrm3;
 class PlayControlWindow;
 class Backplay;
@@ -41,6 +42,8 @@ private:
     void show(PlayerKind kind);
     void unload(PlayerKind kind);
     platform::MediaPlayer* loadedPlayer(PlayerKind kind);
+    bool anyHoldsMedia(const PlayerWindow* besides) const;
+    void keepTrackOfOthers(PlayerWindow& window);
 
     Globals& g_;
     platform::Platform& p_;

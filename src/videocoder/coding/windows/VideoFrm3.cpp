@@ -5,6 +5,7 @@
 #include "videocoder/coding/MediaWindowItems.h"
 #include "videocoder/coding/OpenMedia.h"
 #include "videocoder/coding/PlayerWait.h"
+#include "videocoder/coding/windows/SeekSlider.h"
 #include "videocoder/coding/windows/WindowPosition.h"
 #include "videocoder/core/FileNames.h"
 #include "videocoder/core/Settings.h"
@@ -114,8 +115,13 @@ QWidget* VideoFrm3::buildTransportBar() {
     seekBar = new QSlider(Qt::Horizontal, bar);
     seekBar->setRange(0, kSeekBarScale);
     seekBar->setToolTip("Seek");
-    connect(seekBar, &QSlider::sliderMoved, this,
-            [this](int value) { guarded([this, value] { player_->setTrackingPosition(value); }); });
+    jumpToClicks(*seekBar);
+    // A drag, a click on the groove or a key seeks, once the slider holds its new value;
+    // the clock setting the value does not.
+    connect(seekBar, &QSlider::actionTriggered, this, [this] {
+        QTimer::singleShot(0, this,
+                           [this] { guarded([this] { player_->setTrackingPosition(seekBar->value()); }); });
+    });
     volumeBar = new QSlider(Qt::Horizontal, bar);
     volumeBar->setRange(-4000, 0);
     volumeBar->setMaximumWidth(90);
@@ -146,18 +152,25 @@ void VideoFrm3::setStretch(bool stretch) {
 void VideoFrm3::Form_Load() {
     loaded_ = true;
     Timer1.start();
+    clearForLoad();
     player_->openFile(g_.data.gVideoFileName);
     setWindowTitle(platform::toDisplay("Media: " + foundFileName(g_.data.gVideoFileName)));
-    player_->stop();
-    setStretch(g_.settings.VidSize == 1);
-    applyStoredPosition(*this, g_.settings);
-    player_->play();
-    const bool playing = waitUntilPlaying(*player_, p_.dialogs, p_.clock);
-    player_->pause();
-    if (!playing) {
-        throw textfile::RunError(textfile::kInvalidArgument, "The media did not start playing");
+    try {
+        player_->stop();
+        setStretch(g_.settings.VidSize == 1);
+        applyStoredPosition(*this, g_.settings);
+        player_->play();
+        const bool playing = waitUntilPlaying(*player_, p_.dialogs, p_.clock);
+        player_->pause();
+        if (!playing) {
+            throw textfile::RunError(textfile::kInvalidArgument, "The media did not start playing");
+        }
+    } catch (const textfile::RunError& e) {
+        showMediaNote(e.description());
+        throw;
     }
-    g_.open.gVideoOpen = kTrue;
+    mediaOpened();
+    noteMissingVideo();
 }
 
 void VideoFrm3::OpenMnu_Click() {
