@@ -61,6 +61,7 @@ bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName
             SlotWriter writer(g, slot);
             result = reader(DataFileRead{fileName, g, g, writer, rows, sink, &p.dialogs});
         }
+        rows.noteUnnoted(g, slot);
         if (result.header) {
             header = *result.header;
         }

@@ -1,7 +1,9 @@
 #pragma once
-// The code-table rows of the codes a read stores. The reader looks every code up as it
-// stores it, so a file whose codes are all in the table needs no second pass to check
-// them, and a caller that counts by row need not look them up again.
+// The code-table rows of the codes a read stores, for a caller that counts by row and need
+// not look them up again. A reader may note each record as it stores it, in order, so that a
+// file whose codes are all in the table needs no second pass to check them; whatever it left
+// unnoted (an import that sorts its records notes none) is filled from the slot after the
+// read, in one place for every reader.
 
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSet.h"
@@ -33,20 +35,26 @@ public:
         if (rows_ != nullptr) {
             (*rows_)[static_cast<std::size_t>(at)] = row;
         }
+        if (at == notedThrough_ + 1) {
+            notedThrough_ = at;
+        }
         // CheckEventCodes looks codes up without the blanks around them: a code with any
         // is left to it.
         allDefined_ = allDefined_ && row != -1 && code.front() != ' ' && code.back() != ' ';
     }
     // Whether CheckEventCodes would find every code noted so far.
     bool allDefined() const { return index_ != nullptr && allDefined_; }
+    // After the read: the rows of the slot's records that the reader did not note in order.
+    void noteUnnoted(const EventSlots& eventSlots, int slot);
     // After a merge has changed the slot: the rows of its records as they are now.
-    void noteSlot(EventSlots& eventSlots, int slot);
+    void noteSlot(const EventSlots& eventSlots, int slot);
 
 private:
     std::optional<CodeRowIndex> ownIndex_;
     const CodeRowIndex* index_ = nullptr;
     std::vector<int>* rows_ = nullptr;
     bool allDefined_ = true;
+    int notedThrough_ = 0; // records 1..notedThrough_ were noted in order
 };
 
 } // namespace ws
