@@ -120,6 +120,7 @@ struct Analysis {
     std::function<void(ws::Global& g, testsupport::ScriptedPlatform& sp,
                        const std::vector<std::string>& files)>
         run;
+    bool reportsACleanSession = true; // the checker writes nothing for a file without errors
 };
 
 void runFreqDur(ws::Global& g, testsupport::ScriptedPlatform& sp, const std::vector<std::string>& files) {
@@ -172,7 +173,7 @@ const std::vector<Analysis> kAnalyses = {
     {"agreement", [](auto& g, auto& sp, const auto& files) { runAgreement(g, sp, files, 0); }},
     {"agreement with the matrix",
      [](auto& g, auto& sp, const auto& files) { runAgreement(g, sp, files, 1); }},
-    {"data-file checking", runChecking},
+    {"data-file checking", runChecking, false},
     {"multi-group", runMultiGroup},
     {"sequential by lags", [](auto& g, auto& sp, const auto& files) { runSequential(g, sp, files, false); }},
     {"sequential by time windows",
@@ -233,7 +234,7 @@ TEST(InputFormats, EveryAnalysisReportsASessionInAnyFormatAsItsEventFileForm) {
     for (const Analysis& analysis : kAnalyses) {
         for (const bool merge : {false, true}) {
             const Outcome expected = runOver(analysis, kFormats[0], merge);
-            ASSERT_NE(expected.report, "(no report)") << analysis.name;
+            ASSERT_EQ(expected.report != "(no report)", analysis.reportsACleanSession) << analysis.name;
             for (const Format& format : kFormats) {
                 SCOPED_TRACE(std::string(analysis.name) + " over " + format.name +
                              (merge ? ", continuous measures merged" : ""));
