@@ -52,7 +52,7 @@ bool readWholeNumber(std::string_view text, double& value) {
 
 } // namespace
 
-FieldReader::FieldReader(std::string bytes) : bytes_(std::move(bytes)) {}
+FieldReader::FieldReader(std::string bytes) : bytes_(std::move(bytes)), pos_(byteOrderMarkLength(bytes_)) {}
 
 FieldReader FieldReader::fromFile(const std::string& path) {
     return FieldReader(readWholeFile(path));

@@ -25,6 +25,7 @@ struct FieldView {
 
 class FieldReader {
 public:
+    // A byte-order mark at the start of the bytes is stepped over.
     explicit FieldReader(std::string bytes);
     // Reads a whole file; throws RunError 53 when it does not exist, 75 when it cannot be read.
     static FieldReader fromFile(const std::string& path);

@@ -108,6 +108,10 @@ bool fileExists(const std::string& path) {
     return fs::is_regular_file(path, error);
 }
 
+std::size_t byteOrderMarkLength(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+}
+
 std::string readWholeFile(const std::string& path) {
     std::string bytes;
     readWholeFileInto(path, bytes);

@@ -1,7 +1,9 @@
 #pragma once
 // Whole-file reads, appends and safe saves. Failures throw RunError.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace textfile {
 
@@ -11,6 +13,9 @@ bool fileExists(const std::string& path); // a regular file of that name exists
 std::string readWholeFile(const std::string& path);
 // readWholeFile() into `bytes`, whose buffer a reader of many files keeps from one to the next.
 void readWholeFileInto(const std::string& path, std::string& bytes);
+// 3 when the bytes begin with a UTF-8 byte-order mark, which editors put before a text's
+// first line and readers step over; otherwise 0.
+std::size_t byteOrderMarkLength(std::string_view bytes);
 // Appends bytes, creating the file when needed; throws RunError 75 when it cannot.
 void appendToFile(const std::string& path, const std::string& bytes);
 // Writes to a temporary file in the same folder, flushes it to disk and renames it over

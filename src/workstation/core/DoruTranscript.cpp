@@ -92,7 +92,8 @@ void DoruTranscript::read(const std::string& fileName) {
     // What the last time line gave the utterance to come: a view of the file's bytes.
     std::string_view nextTime;
     const char* const end = bytes_.data() + bytes_.size(); // the string's terminating NUL
-    for (const char* at = bytes_.data(); at != end; at = pastLineEnd(at, end)) {
+    for (const char* at = bytes_.data() + textfile::byteOrderMarkLength(bytes_); at != end;
+         at = pastLineEnd(at, end)) {
         const char first = *at;
         if (first == '-') {
             const char* const lineEnd = lineEndFrom(at + 1, end);

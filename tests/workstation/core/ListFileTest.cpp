@@ -39,6 +39,11 @@ TEST(ListFile, ReadsTypeCountAndWholeLineEntries) {
              Case{"LF line ends", "Event Files\n 2 \nC:\\data\\kid, one.eve\n/home/j.smith/kid2.eve\n",
                   ws::kEventFilesList},
              Case{"type compared as written", "event files\r\n 2 \r\n" + entries, "event files"},
+             Case{"after a byte-order mark",
+                  "\xEF\xBB\xBF"
+                  "Event Files\r\n 2 \r\n" +
+                      entries,
+                  ws::kEventFilesList},
          }) {
         SCOPED_TRACE(c.label);
         const std::string path = writeList(dir, c.bytes);
