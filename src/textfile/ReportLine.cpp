@@ -1,6 +1,7 @@
 #include "textfile/ReportLine.h"
 
 #include "textfile/TextForms.h"
+#include "textfile/Utf8Text.h"
 
 namespace textfile {
 
@@ -8,9 +9,9 @@ ReportText& ReportText::text(std::string_view t) {
     bytes_ += t;
     // A text that carries its own line end starts a new line for the tab stops.
     if (const auto lf = t.find_last_of('\n'); lf != std::string_view::npos) {
-        column_ = 1 + static_cast<int>(t.size() - lf - 1);
+        column_ = 1 + static_cast<int>(characterCount(t.substr(lf + 1)));
     } else {
-        column_ += static_cast<int>(t.size());
+        column_ += static_cast<int>(characterCount(t));
     }
     return *this;
 }
@@ -28,7 +29,7 @@ ReportText& ReportText::tab(int column) {
 }
 
 ReportText& ReportText::right(std::string_view formatted, int width) {
-    const int pad = width - static_cast<int>(formatted.size());
+    const int pad = width - static_cast<int>(characterCount(formatted));
     if (pad > 0) {
         bytes_.append(static_cast<std::size_t>(pad), ' ');
         column_ += pad;

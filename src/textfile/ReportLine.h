@@ -1,5 +1,6 @@
 #pragma once
-// Fixed-column report text: items placed at tab stops, numbers right-aligned.
+// Fixed-column report text: items placed at tab stops, numbers right-aligned. Columns count
+// characters (see Utf8Text.h), so a text with accents keeps the columns after it in place.
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "textfile/NumberMask.h"
 #include "textfile/ReportLine.h"
+#include "textfile/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,25 @@ TEST(ReportText, RightAlignsAndNeverCuts) {
     ReportText r;
     r.right("5", 10).endLine().right("12345678901", 10).endLine();
     EXPECT_EQ(r.bytes(), "         5\r\n12345678901\r\n");
+}
+
+// Valid UTF-8 counts by character; bytes that are not (a Latin-1 "é") count one each.
+TEST(ReportText, ColumnsCountCharactersOfUtf8AndBytesOfOtherText) {
+    ReportText r;
+    r.text("S\xC3\xA9").tab(6).text("x").endLine().text("S\xE9").tab(6).text("x").endLine();
+    r.right("\xC3\xA9", 3).endLine();
+    EXPECT_EQ(r.bytes(), "S\xC3\xA9   x\r\nS\xE9   x\r\n  \xC3\xA9\r\n");
+
+    EXPECT_EQ(firstCharacters("D\xC3\xA9"
+                              "bout",
+                              2),
+              "D\xC3\xA9");
+    EXPECT_EQ(firstCharacters("D\xE9"
+                              "bout",
+                              2),
+              "D\xE9");
+    EXPECT_EQ(lastCharacters("\xC3\xA9l\xC3\xA9ment", 6), "l\xC3\xA9ment");
+    EXPECT_EQ(lastCharacters("ab", 6), "ab");
 }
 
 TEST(ReportText, TextWithItsOwnLineEndRestartsTheColumns) {

@@ -4,6 +4,7 @@
 #include "textfile/Paths.h"
 #include "textfile/ReportLine.h"
 #include "textfile/TextForms.h"
+#include "textfile/Utf8Text.h"
 
 namespace ws {
 namespace {
@@ -61,7 +62,9 @@ public:
             out_.tab(30).right(textfile::formatMask(duration, "########0"), 10);
             out_.tab(41).right(textfile::formatMask(percentOf(duration, figures_.timeBase), "##0.0"), 5);
         }
-        out_.tab(47).text(set_.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
+        out_.tab(47)
+            .text(textfile::firstCharacters(set_.CodeTable.description(row), kDescriptionWidth))
+            .endLine();
         if (++lines_ >= kPageLength) {
             pageHeading();
         }

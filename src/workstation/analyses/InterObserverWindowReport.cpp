@@ -4,6 +4,7 @@
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/TextForms.h"
+#include "textfile/Utf8Text.h"
 #include "workstation/analyses/AgreementReportText.h"
 #include "workstation/analyses/KappaStatistics.h"
 
@@ -65,7 +66,7 @@ void writeWindowText(textfile::ReportText& out, const CodeSet& set, const Workst
         if (std::int64_t{w(row, kAgreements)} + w(row, kDisagreements) != 0) {
             out.text(" " + set.CodeTable.code(row));
             writeFigures(out, w(row, kFrq1), w(row, kFrq2), w(row, kAgreements), w(row, kDisagreements));
-            out.text(set.CodeTable.description(row).substr(0, kDescriptionWidth)).endLine();
+            out.text(textfile::firstCharacters(set.CodeTable.description(row), kDescriptionWidth)).endLine();
         }
         addToTotal(totalFrq1, w(row, kFrq1));
         addToTotal(totalFrq2, w(row, kFrq2));

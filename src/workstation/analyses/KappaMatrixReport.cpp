@@ -3,6 +3,7 @@
 #include "textfile/NumberMask.h"
 #include "textfile/Paths.h"
 #include "textfile/TextForms.h"
+#include "textfile/Utf8Text.h"
 #include "workstation/analyses/AgreementReportText.h"
 #include "workstation/analyses/InterObserverTimeUnits.h"
 #include "workstation/analyses/KappaStatistics.h"
@@ -18,10 +19,11 @@ constexpr std::size_t kCodeWidth = 7;
 
 // A code right-aligned in 7 characters; a longer code keeps its last 7.
 std::string codeColumn(const std::string& code) {
-    if (code.size() >= kCodeWidth) {
-        return code.substr(code.size() - kCodeWidth);
+    const std::size_t width = textfile::characterCount(code);
+    if (width >= kCodeWidth) {
+        return std::string(textfile::lastCharacters(code, kCodeWidth));
     }
-    return std::string(kCodeWidth - code.size(), ' ') + code;
+    return std::string(kCodeWidth - width, ' ') + code;
 }
 
 std::string cell(std::int32_t units) {

@@ -1,44 +1,9 @@
 #include "workstation/tools/EditedText.h"
 
+#include "textfile/Utf8Text.h"
+
 namespace ws {
 namespace {
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool isUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int more = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            more = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            more = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            more = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (i + static_cast<std::size_t>(more) >= bytes.size()) {
-            return false;
-        }
-        for (int k = 1; k <= more; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
-                return false;
-            }
-        }
-        i += static_cast<std::size_t>(more) + 1;
-    }
-    return true;
-}
 
 std::string latin1ToUtf8(std::string_view bytes) {
     std::string text;
@@ -98,7 +63,8 @@ std::string firstLineEnd(std::string_view bytes) {
 } // namespace
 
 EditedText::EditedText(std::string fileBytes)
-    : fileBytes_(std::move(fileBytes)), latin1_(!isUtf8(fileBytes_)), lineEnd_(firstLineEnd(fileBytes_)) {
+    : fileBytes_(std::move(fileBytes)), latin1_(!textfile::isUtf8(fileBytes_)),
+      lineEnd_(firstLineEnd(fileBytes_)) {
     shown_ = withLineFeeds(latin1_ ? latin1ToUtf8(fileBytes_) : fileBytes_);
 }
 
