@@ -16,7 +16,7 @@ namespace ws {
 inline constexpr int kFreqDurMaxRows = 1000;
 
 struct FreqDurCounts {
-    std::vector<std::int16_t> frequency; // by row; 16-bit as the report keeps them
+    std::vector<std::int32_t> frequency; // by row; within 16 bits, as a file's counts are kept
     std::vector<std::int32_t> duration;
 };
 

@@ -72,7 +72,7 @@ private:
         counter_.countFile(g_, rows_, fileCounts_);
         for (int row = 1; row <= g_.NumCodes; ++row) {
             const auto r = static_cast<std::size_t>(row);
-            pooledFrequency_[r] = addInt16(pooledFrequency_[r], fileCounts_.frequency[r]);
+            pooledFrequency_[r] = addInt32(pooledFrequency_[r], fileCounts_.frequency[r]);
             pooledDuration_[r] = addInt32(pooledDuration_[r], fileCounts_.duration[r]);
         }
         const std::int32_t endTime = g_.EventTimes[static_cast<std::size_t>(g_.EventTimes[0])];
@@ -107,7 +107,7 @@ private:
     FreqDurCounter counter_;
     std::vector<int> rows_; // by event: the reader's lookups, handed to the counter
     FreqDurCounts fileCounts_;
-    std::vector<std::int16_t> pooledFrequency_;
+    std::vector<std::int32_t> pooledFrequency_; // a list's files pass 32,767 of a code easily
     std::vector<std::int32_t> pooledDuration_;
     std::int32_t pooledTime_ = 0;
     bool csvHeadingDue_ = true;

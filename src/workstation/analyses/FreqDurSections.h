@@ -15,7 +15,7 @@ namespace ws {
 struct FreqDurFigures {
     std::string fileName;                    // shown without its folder
     std::string header;                      // the file's header line, or "Pooled"
-    std::span<const std::int16_t> frequency; // by code-table row
+    std::span<const std::int32_t> frequency; // by code-table row
     std::span<const std::int32_t> duration;
     std::int32_t timeBase = 0; // the file's end time, or the pooled time
 };
