@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -137,15 +139,19 @@ void readWholeFileInto(const std::string& path, std::string& bytes) {
 
 // Straight to the descriptor: a stream's buffer would only copy the bytes once more
 // before the one write they need.
+FileWriteError::FileWriteError(std::string path, std::string reason)
+    : RunError(kPathFileAccessError), path_(std::move(path)), reason_(std::move(reason)) {}
+
 void appendToFile(const std::string& path, const std::string& bytes) {
     Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
     if (file.get() < 0) {
-        throw RunError(kPathFileAccessError);
+        throw FileWriteError(path, std::strerror(errno));
     }
-    const bool written = writeAll(file.get(), bytes);
-    const bool closed = file.close();
-    if (!written || !closed) {
-        throw RunError(kPathFileAccessError);
+    if (!writeAll(file.get(), bytes)) {
+        throw FileWriteError(path, std::strerror(errno));
+    }
+    if (!file.close()) {
+        throw FileWriteError(path, std::strerror(errno));
     }
 }
 

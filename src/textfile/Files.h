@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reads, appends and safe saves. Failures throw RunError.
 
+#include "textfile/RunError.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -16,7 +18,19 @@ void readWholeFileInto(const std::string& path, std::string& bytes);
 // 3 when the bytes begin with a UTF-8 byte-order mark, which editors put before a text's
 // first line and readers step over; otherwise 0.
 std::size_t byteOrderMarkLength(std::string_view bytes);
-// Appends bytes, creating the file when needed; throws RunError 75 when it cannot.
+// RunError 75 that also keeps the file it could not write and the system's reason.
+class FileWriteError : public RunError {
+public:
+    FileWriteError(std::string path, std::string reason);
+    const std::string& path() const { return path_; }
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string path_;
+    std::string reason_;
+};
+
+// Appends bytes, creating the file when needed; throws FileWriteError when it cannot.
 void appendToFile(const std::string& path, const std::string& bytes);
 // Writes to a temporary file in the same folder, flushes it to disk and renames it over
 // the target, so the old file stays whole when anything fails. Throws RunError 75.

@@ -1,5 +1,7 @@
 #include "workstation/analyses/EventFilesList.h"
 
+#include "textfile/Files.h"
+
 namespace ws {
 
 std::optional<ListFileReader> openEventFilesList(const std::string& listName, platform::Dialogs& dialogs,
@@ -14,10 +16,14 @@ std::optional<ListFileReader> openEventFilesList(const std::string& listName, pl
     return list;
 }
 
-void showRunAborted(const std::string& dataFileName, platform::Dialogs& dialogs) {
+void showRunAborted(const std::string& dataFileName, platform::Dialogs& dialogs,
+                    const std::exception* cause) {
+    std::string text = "Error: Printing File: " + dataFileName + "\r" + "Print aborted...";
+    if (const auto* unwritten = dynamic_cast<const textfile::FileWriteError*>(cause)) {
+        text += "\rCannot write " + unwritten->path() + "\r" + unwritten->reason();
+    }
     dialogs.beep();
-    dialogs.messageBox("Error: Printing File: " + dataFileName + "\r" + "Print aborted...", "ERROR!",
-                       platform::Buttons::OK, platform::Icon::None);
+    dialogs.messageBox(text, "ERROR!", platform::Buttons::OK, platform::Icon::None);
 }
 
 } // namespace ws

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "workstation/core/ListFile.h"
 
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -14,7 +15,10 @@ namespace ws {
 std::optional<ListFileReader> openEventFilesList(const std::string& listName, platform::Dialogs& dialogs,
                                                  const std::string& tail = {});
 
-// "Error: Printing File: " & the file & "Print aborted..." under "ERROR!", after a beep.
-void showRunAborted(const std::string& dataFileName, platform::Dialogs& dialogs);
+// "Error: Printing File: " & the file & "Print aborted..." under "ERROR!", after a beep. When
+// the cause was a report that could not be written, the box goes on with its path and the
+// system's reason, so the person knows where to look.
+void showRunAborted(const std::string& dataFileName, platform::Dialogs& dialogs,
+                    const std::exception* cause = nullptr);
 
 } // namespace ws

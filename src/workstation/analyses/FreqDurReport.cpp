@@ -123,8 +123,8 @@ void FreqDurReport(Global& g, platform::Platform& p, AnalysisStatus& status) {
     try {
         FreqDurRun run(g, p, status);
         run.run();
-    } catch (const std::exception&) {
-        showRunAborted(g.DataFileName, p.dialogs);
+    } catch (const std::exception& error) {
+        showRunAborted(g.DataFileName, p.dialogs, &error);
         status.showProgress(false);
     }
     status.setBusy(false);

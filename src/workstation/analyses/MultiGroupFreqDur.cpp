@@ -238,8 +238,8 @@ void MultiGroupFreqDur(Global& g, platform::Platform& p, AnalysisStatus& status,
     try {
         MultiGroupRun run(g, p, status, tree, showGraph);
         run.run();
-    } catch (const std::exception&) {
-        showRunAborted(g.DataFileName, p.dialogs);
+    } catch (const std::exception& error) {
+        showRunAborted(g.DataFileName, p.dialogs, &error);
     }
     status.setBusy(false);
     status.enablePick(true);
