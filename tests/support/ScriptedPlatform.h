@@ -83,8 +83,13 @@ class RecordingLauncher : public platform::Launcher {
 public:
     std::vector<std::vector<std::string>> started;
     bool succeed = true;
-    bool start(const std::vector<std::string>& argv) override {
+    // Set: the program started ends at once with this exit code.
+    std::optional<int> quickExitCode;
+    bool start(const std::vector<std::string>& argv, const platform::QuickFailure& onQuickFailure) override {
         started.push_back(argv);
+        if (succeed && quickExitCode && onQuickFailure) {
+            onQuickFailure(*quickExitCode);
+        }
         return succeed;
     }
 };

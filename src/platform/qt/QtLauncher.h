@@ -6,7 +6,7 @@ namespace platform::qt {
 
 class QtLauncher : public Launcher {
 public:
-    bool start(const std::vector<std::string>& argv) override;
+    bool start(const std::vector<std::string>& argv, const QuickFailure& onQuickFailure) override;
 };
 
 } // namespace platform::qt

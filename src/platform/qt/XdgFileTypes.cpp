@@ -70,8 +70,8 @@ void XdgFileTypes::registerType(const FileTypeRegistration& registration) {
     if (after != before) {
         writeFile(mimeapps, after);
     }
-    launcher_.start({"update-mime-database", mime.string()});
-    launcher_.start({"update-desktop-database", applications.string()});
+    launcher_.start({"update-mime-database", mime.string()}, {});
+    launcher_.start({"update-desktop-database", applications.string()}, {});
 }
 
 } // namespace platform::qt

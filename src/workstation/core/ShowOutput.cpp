@@ -50,22 +50,34 @@ std::vector<std::string> helperArguments(const std::string& setting, bool spread
 
 HelperCommand helperCommandFor(const Global& g) {
     HelperCommand command;
+    command.file = g.OutputFileName;
     if (g.OutputKind == kCsvOutput) {
         command.commandLine = g.Spreadsheet_Editor + " /e  " + quoted(g.OutputFileName);
         command.argv = helperArguments(g.Spreadsheet_Editor, true, g.OutputFileName);
+        command.setting = "Spreadsheet_Editor";
     } else if (g.OutputKind == kTextOutput) {
         command.commandLine = g.Text_Editor + " " + quoted(g.OutputFileName);
         command.argv = helperArguments(g.Text_Editor, false, g.OutputFileName);
+        command.setting = "Text_Editor";
     }
     return command;
 }
 
 HelperCommand textEditorCommand(const Global& g, const std::string& file) {
-    return {helperArguments(g.Text_Editor, false, file), g.Text_Editor + " " + file};
+    return {helperArguments(g.Text_Editor, false, file), g.Text_Editor + " " + file, file, "Text_Editor"};
 }
 
 bool startHelper(platform::Platform& p, const HelperCommand& command) {
-    if (command.argv.empty() || command.argv.front().empty() || !p.launcher.start(command.argv)) {
+    platform::Dialogs& dialogs = p.dialogs;
+    const platform::QuickFailure tellFailure = [&dialogs, command](int exitCode) {
+        dialogs.messageBox(command.argv.front() + " ended with an error (exit code " +
+                               std::to_string(exitCode) + ") and may not have opened the file:\r\n" +
+                               command.file + "\r\n" + " The program is the " + command.setting +
+                               " setting: you may pick another in the analysis settings",
+                           kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);
+    };
+    if (command.argv.empty() || command.argv.front().empty() ||
+        !p.launcher.start(command.argv, tellFailure)) {
         p.dialogs.messageBox(command.commandLine + " cannot execute" + "\r\n" +
                                  " You may need to pick your helper application in the analysis settings",
                              kHelperErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);

@@ -16,12 +16,15 @@ namespace ws {
 struct HelperCommand {
     std::vector<std::string> argv;
     std::string commandLine;
+    std::string file;    // the report it opens
+    std::string setting; // the setting that names the program
 };
 HelperCommand helperCommandFor(const Global& g);
 // Text_Editor on `file`, the command line being the setting, a blank and the file as given.
 HelperCommand textEditorCommand(const Global& g, const std::string& file);
 // Starts the command without waiting; a program that cannot be started is reported in the
-// helper error box, and false returned.
+// helper error box, and false returned. A program that ends with an error within a moment
+// of starting is told in a box that names the file and the setting to change.
 bool startHelper(platform::Platform& p, const HelperCommand& command);
 
 // Starts the helper program on OutputFileName (text report: Text_Editor; comma-separated

@@ -24,6 +24,23 @@ protected:
         g.OutputFileName = report;
     }
 
+    // Shows the report of the kind; the one box that says the helper failed, or "" with a failure.
+    std::string helperErrorAfterShowing(std::int16_t kind) {
+        doubles.dialogs.boxes.clear();
+        g.OutputKind = kind;
+        g.AbortRun = 0;
+        ws::ShowOutput(g, doubles.platform);
+        if (doubles.dialogs.boxes.size() != 1u) {
+            ADD_FAILURE() << doubles.dialogs.boxes.size() << " boxes";
+            return {};
+        }
+        const auto& box = doubles.dialogs.boxes[0];
+        EXPECT_EQ(box.title, "Helper Application Error");
+        EXPECT_EQ(box.icon, Icon::Exclamation);
+        EXPECT_EQ(box.buttons, Buttons::OK);
+        return box.text;
+    }
+
     QTemporaryDir folder;
     std::string report;
     testsupport::ScriptedPlatform doubles;
@@ -157,23 +174,30 @@ TEST_F(ShowOutputRun, AHelperThatCannotStartIsReportedWithItsCommandLine) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
-        doubles.dialogs.boxes.clear();
-        g.OutputKind = c.kind;
-        g.AbortRun = 0;
-        ws::ShowOutput(g, doubles.platform);
-        ASSERT_EQ(doubles.dialogs.boxes.size(), 1u);
-        const auto& box = doubles.dialogs.boxes[0];
-        EXPECT_EQ(box.text, c.commandLine +
-                                " cannot execute\r\n You may need to pick your helper application in the "
-                                "analysis settings");
-        EXPECT_EQ(box.title, "Helper Application Error");
-        EXPECT_EQ(box.icon, Icon::Exclamation);
-        EXPECT_EQ(box.buttons, Buttons::OK);
+        EXPECT_EQ(
+            helperErrorAfterShowing(c.kind),
+            c.commandLine +
+                " cannot execute\r\n You may need to pick your helper application in the analysis settings");
         EXPECT_EQ(g.AbortRun, 0);
     }
     // Left unset, the next call tries again.
     ws::ShowOutput(g, doubles.platform);
     EXPECT_EQ(doubles.launcher.started.size(), 3u);
+}
+
+TEST_F(ShowOutputRun, AHelperThatFailsAtOnceNamesTheReportAndItsSetting) {
+    struct Case {
+        std::int16_t kind;
+        std::string setting;
+    };
+    doubles.launcher.quickExitCode = 4;
+    for (const auto& c : {Case{1, "Text_Editor"}, Case{2, "Spreadsheet_Editor"}}) {
+        SCOPED_TRACE(c.kind);
+        EXPECT_EQ(helperErrorAfterShowing(c.kind),
+                  "xdg-open ended with an error (exit code 4) and may not have opened the file:\r\n" +
+                      report + "\r\n The program is the " + c.setting +
+                      " setting: you may pick another in the analysis settings");
+    }
 }
 
 } // namespace
