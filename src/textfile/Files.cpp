@@ -99,6 +99,12 @@ void syncFolderOf(const std::string& path) {
     }
 }
 
+// The system takes a name up to its first NUL byte: a name holding one would reach the file
+// its first bytes name, so it names no file at all.
+bool holdsNul(const std::string& path) {
+    return path.find('\0') != std::string::npos;
+}
+
 } // namespace
 
 std::string temporaryNameFor(const std::string& path) {
@@ -107,7 +113,7 @@ std::string temporaryNameFor(const std::string& path) {
 
 bool fileExists(const std::string& path) {
     std::error_code error;
-    return fs::is_regular_file(path, error);
+    return !holdsNul(path) && fs::is_regular_file(path, error);
 }
 
 std::size_t byteOrderMarkLength(std::string_view bytes) {
@@ -121,6 +127,9 @@ std::string readWholeFile(const std::string& path) {
 }
 
 void readWholeFileInto(const std::string& path, std::string& bytes) {
+    if (holdsNul(path)) {
+        throw RunError(kPathFileAccessError);
+    }
     // Not blocking: opening a FIFO must not wait for a writer before it can be refused.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
@@ -143,6 +152,9 @@ FileWriteError::FileWriteError(std::string path, std::string reason)
     : RunError(kPathFileAccessError), path_(std::move(path)), reason_(std::move(reason)) {}
 
 void appendToFile(const std::string& path, const std::string& bytes) {
+    if (holdsNul(path)) {
+        throw RunError(kPathFileAccessError);
+    }
     Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
     if (file.get() < 0) {
         throw FileWriteError(path, std::strerror(errno));
@@ -156,6 +168,9 @@ void appendToFile(const std::string& path, const std::string& bytes) {
 }
 
 void saveFileAtomically(const std::string& path, const std::string& bytes) {
+    if (holdsNul(path)) {
+        throw RunError(kPathFileAccessError);
+    }
     std::string tempPath;
     Descriptor temp(openTempFor(path, tempPath));
     if (temp.get() < 0) {

@@ -10,6 +10,7 @@
 namespace textfile {
 
 bool fileExists(const std::string& path); // a regular file of that name exists
+// A name holding a NUL byte names no file: reading it throws RunError 75, as saving to it does.
 // Throws RunError 53 when missing, 75 when unreadable or not a regular file (a device,
 // a FIFO, a folder), which is refused without reading from it.
 std::string readWholeFile(const std::string& path);

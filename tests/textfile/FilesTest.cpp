@@ -108,6 +108,18 @@ TEST_F(FilesTest, ReadingRefusesWhatIsNotARegularFile) {
     EXPECT_FALSE(fileExists("/dev/zero"));
 }
 
+// The system would take the name only up to its NUL byte and reach the file those bytes name.
+TEST_F(FilesTest, ANameHoldingANulByteNamesNoFile) {
+    write("kid.eve", "kept");
+    const std::string name = path("kid.eve") + std::string("\0.lst", 5);
+    EXPECT_FALSE(fileExists(name));
+    EXPECT_EQ(runErrorOf([&] { readWholeFile(name); }), kPathFileAccessError);
+    EXPECT_EQ(runErrorOf([&] { appendToFile(name, "x"); }), kPathFileAccessError);
+    EXPECT_EQ(runErrorOf([&] { saveFileAtomically(name, "x"); }), kPathFileAccessError);
+    EXPECT_EQ(readWholeFile(path("kid.eve")), "kept");
+    EXPECT_EQ(entries(), 1);
+}
+
 TEST_F(FilesTest, ReadingTakesEveryByteWhateverSizeTheFileReports) {
     std::string bytes;
     for (int i = 0; i < 70000; ++i) {

@@ -266,6 +266,14 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
                                      Icon::Exclamation);
                 break;
             }
+            // Each pass takes its entry as a list of data files. One that is a list of lists
+            // again (the list itself, say) would fail every pass alike, with a box each time.
+            if (listTypeOrNothing(g.DataFileName) == kListFilesList) {
+                p.dialogs.messageBox("A list of lists cannot name a list of lists: " + g.DataFileName + "\r" +
+                                         "The run stops here.",
+                                     "ERROR!", Buttons::OK, Icon::Exclamation);
+                break;
+            }
             g.InputMode = kListFileInput;
         }
         if (runOnePass(kind, pass == 1, kappaMatrixWanted, g, p, status, routes) == PassEnd::EndRun) {

@@ -22,6 +22,12 @@ bool isUntitled(const std::string& name) {
     return lower == "untitled";
 }
 
+// A list file keeps one entry a line: a name holding a line end would read back as other
+// entries, and one holding a NUL byte would open the file its first bytes name.
+bool entryFitsAList(const std::string& name) {
+    return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
 platform::FileDialogRequest listDialog(const char* title, const char* filter, int flags) {
     platform::FileDialogRequest request;
     request.title = title;
@@ -157,14 +163,28 @@ void ListEditSession::addFile() {
         DialogCancelled = true;
         return;
     }
+    if (!acceptsEntry(chosen)) {
+        DialogCancelled = true;
+        return;
+    }
     entries.push_back(chosen);
     selected = static_cast<int>(entries.size()) - 1;
     ListChanged = true;
 }
 
+bool ListEditSession::acceptsEntry(const std::string& name) {
+    if (entryFitsAList(name)) {
+        return true;
+    }
+    dialogs_.beep();
+    dialogs_.messageBox("A list cannot keep a file name that holds a line break or a NUL byte:\r" + name,
+                        "ERROR!", Buttons::OK, Icon::None);
+    return false;
+}
+
 void ListEditSession::dropFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
-        if (!IsInList(path)) {
+        if (!IsInList(path) && acceptsEntry(path)) {
             entries.push_back(path);
             ListChanged = true;
         }

@@ -45,6 +45,8 @@ public:
 
 private:
     void saveList(bool askForName);
+    // Says why a name cannot become an entry; true when it can.
+    bool acceptsEntry(const std::string& name);
 
     platform::Dialogs& dialogs_;
 };

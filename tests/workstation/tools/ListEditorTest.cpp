@@ -209,6 +209,29 @@ TEST_F(ListEditSessionTest, EditsMoveDeleteDropAndToggle) {
     EXPECT_EQ(list.ListName, "Untitled");
 }
 
+// A name that would not read back as the one entry it is, added or dropped, is refused with
+// a box and leaves the list as it was.
+TEST_F(ListEditSessionTest, NamesWithLineEndsOrNulBytesAreRefused) {
+    for (const std::string& name : {std::string("/d/a\r\nb.eve"), std::string("/d/a\rb.eve"),
+                                    std::string("/d/a\nb.eve"), std::string("/d/a.eve\0/etc/passwd", 20)}) {
+        SCOPED_TRACE(testing::PrintToString(name));
+        ListEditSession session(sp.dialogs);
+        sp.dialogs.boxes.clear();
+        sp.dialogs.files.push_back(name);
+        session.addFile();
+        session.dropFiles({name, "/d/ok.eve"});
+        EXPECT_EQ(session.entries, std::vector<std::string>{"/d/ok.eve"});
+        ASSERT_EQ(sp.dialogs.boxes.size(), 2u);
+        for (const testsupport::ShownBox& box : sp.dialogs.boxes) {
+            EXPECT_EQ(box.text,
+                      "A list cannot keep a file name that holds a line break or a NUL byte:\r" + name);
+            EXPECT_EQ(box.title, "ERROR!");
+            EXPECT_EQ(box.buttons, Buttons::OK);
+        }
+        EXPECT_TRUE(session.DialogCancelled);
+    }
+}
+
 TEST_F(ListEditSessionTest, SaveAsKeepsTheOldNameWhenCancelledAndExitLetsACancelGo) {
     list.dropFiles({"/d/a.eve"});
     sp.dialogs.files.push_back(scratch.file("a.lst"));
