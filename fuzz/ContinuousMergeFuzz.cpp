@@ -1,11 +1,12 @@
 // The continuous-variable merge: one option byte (header line, state changes, zero option),
 // then the rules file and the CSV cut apart at a NUL byte, merged into a slot holding one
-// event and the end record. A merge that does not fail leaves the slot in time order, the
-// end record last.
+// event and the end record, with the fixed code set. A merge that does not fail leaves the
+// slot in time order, the end record last, and every code in it one of the code set's.
 #include "FuzzSupport.h"
 
 #include "support/ScriptedPlatform.h"
 #include "textfile/RunError.h"
+#include "workstation/core/CodeSetFile.h"
 #include "workstation/core/ContGrid.h"
 #include "workstation/core/ContinuousMerge.h"
 #include "workstation/core/EventSlotWriter.h"
@@ -19,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parts = fuzz::splitParts(fuzz::bytesOf(data + 1, size - 1), 2);
     ws::Global& g = fuzz::reusedGlobal(0);
     fuzz::emptySlots(g);
+    fuzz::useFixedCodeSet(g);
     g.gContHeader = (data[0] & 1) != 0 ? 1 : 0;
     g.gContStateChange = (data[0] & 2) != 0 ? 1 : 0;
     g.gZeroCont = (data[0] & 4) != 0 ? 1 : 0;
@@ -52,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (g.EventCodes[static_cast<std::size_t>(last)] != ws::kSessionEndCode) {
         fuzz::propertyFailed("a merge leaves a record after the end record");
+    }
+    for (int index = 1; index < last; ++index) {
+        if (ws::FindCode(g, g.EventCodes[static_cast<std::size_t>(index)]) == -1) {
+            fuzz::propertyFailed("a merge inserts a code the code set lacks");
+        }
     }
     for (int index = 2; index <= last; ++index) {
         if (g.EventTimes[index] < g.EventTimes[index - 1]) {

@@ -3,7 +3,9 @@
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
 #include "textfile/Paths.h"
+#include "textfile/TextCase.h"
 #include "textfile/TextForms.h"
+#include "workstation/core/CodeSetFile.h"
 
 #include <exception>
 
@@ -27,6 +29,21 @@ void ReadContGrid(ContGridData& grid, const std::string& codeFile) {
             cell = reader.readText();
         }
     }
+}
+
+std::optional<std::string> ruleCodeRefusal(const ContGridData& grid, const CodeSet& codeSet) {
+    for (int row = 1; row <= kContGridRows; ++row) {
+        const auto& rule = grid.cells[static_cast<std::size_t>(row)];
+        if (textfile::isBlank(rule[ContGridData::MinValue])) {
+            continue;
+        }
+        const std::string& code = rule[ContGridData::TalvorCode];
+        if (FindCode(codeSet, code) == -1) {
+            return "Rule " + std::to_string(row) + " of ContVarGrid.csv: the code \"" + code +
+                   "\" is not in the code file";
+        }
+    }
+    return std::nullopt;
 }
 
 bool SaveContGrid(const ContGridData& grid, const std::string& codeFile, platform::Dialogs& dialogs) {

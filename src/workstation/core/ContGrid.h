@@ -5,9 +5,12 @@
 #include "platform/Dialogs.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace ws {
+
+struct CodeSet;
 
 inline constexpr int kContGridRows = 99;
 
@@ -22,6 +25,10 @@ std::string contGridFileName(const std::string& codeFile);
 // Reads the rules file beside codeFile into the grid, row by row; a short file sets the cells
 // it holds and leaves the rest. No file changes nothing.
 void ReadContGrid(ContGridData& grid, const std::string& codeFile);
+// Why the rules cannot be used with this code set: a rule (a row with a "Min Value") whose
+// code, an empty one included, is not in the code set, named by its row. Nothing when every
+// rule's code is there.
+std::optional<std::string> ruleCodeRefusal(const ContGridData& grid, const CodeSet& codeSet);
 // Saves rows 1..99 beside codeFile, whole or not at all; a save that fails says so.
 bool SaveContGrid(const ContGridData& grid, const std::string& codeFile, platform::Dialogs& dialogs);
 

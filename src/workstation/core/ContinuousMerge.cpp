@@ -92,6 +92,11 @@ private:
 };
 
 std::vector<MergedEvent> readSamples(Global& g, platform::Platform& p, const std::string& csv) {
+    // A code the code set lacks would go into the slot unchecked, since the reader's code test
+    // ran before the merge: the read fails instead, naming the rule.
+    if (const std::optional<std::string> refusal = ruleCodeRefusal(g.ContGrid, g)) {
+        throw textfile::RunError(textfile::kInvalidArgument, *refusal);
+    }
     textfile::FieldReader reader = textfile::FieldReader::fromFile(csv);
     if (g.gContHeader != 0) {
         reader.readLine();

@@ -163,6 +163,8 @@ TEST(frmOptions, RulesGridShowsTheFileAndOkSavesItOnlyWhenReadingMeasures) {
     for (bool readCont : {false, true}) {
         SCOPED_TRACE(readCont);
         OptionsRig rig;
+        std::ofstream(rig.g.Code_File, std::ios::binary)
+            << " 2 \r\n\"LOW\",\"Low rate\",1\r\n\"HIGH\",\"High rate\",1\r\n";
         // A short rules file: the cells it holds are read, the rest stay empty.
         const std::string shortFile = "\"2\",\"0\",\"60\",\"LOW\"\r\n\"2\",\"60\"";
         std::ofstream(rig.rulesFile(), std::ios::binary) << shortFile;
@@ -201,6 +203,48 @@ TEST(frmOptions, RulesGridShowsTheFileAndOkSavesItOnlyWhenReadingMeasures) {
             expected += "\"\",\"\",\"\",\"\"\r\n";
         }
         EXPECT_EQ(saved, expected);
+    }
+}
+
+// A rule whose code the code set lacks would have the merge insert a code no analysis knows:
+// OK names the rule and stays, whichever code set the person chose, until the rule is mended.
+TEST(frmOptions, OkRefusesARuleWhoseCodeTheCodeSetLacks) {
+    struct Case {
+        const char* code;
+        const char* box;
+    };
+    for (const Case& c : {Case{"B", "Rule 2 of ContVarGrid.csv: the code \"B\" is not in the code file."},
+                          Case{"", "Rule 2 of ContVarGrid.csv: the code \"\" is not in the code file."}}) {
+        SCOPED_TRACE(c.code);
+        OptionsRig rig;
+        const std::string chosenSet = rig.folder.file("other.cod");
+        std::ofstream(chosenSet, std::ios::binary) << " 1 \r\n\"B\",\"Babble\",1\r\n";
+        rig.sp.dialogs.files.push_back(chosenSet);
+        const std::string oldRules = "\"2\",\"0\",\"60\",\"A\"\r\n";
+        std::ofstream(rig.rulesFile(), std::ios::binary) << oldRules;
+        bool stayed = false;
+        rig.show([&](ws::frmOptions& d) {
+            ws::ContGridModel& grid = d.FGCont->model();
+            grid.setData(grid.index(1, 0), "2", Qt::EditRole);
+            grid.setData(grid.index(1, 1), "60", Qt::EditRole);
+            grid.setData(grid.index(1, 2), "99", Qt::EditRole);
+            grid.setData(grid.index(1, 3), QString::fromUtf8(c.code), Qt::EditRole);
+            d.ContCheck[0]->setChecked(true);
+            d.cmdOK->click(); // rule 1's A is in the loaded set, rule 2 in neither
+            stayed = !(d.isHidden() && d.result() == QDialog::Accepted);
+            selectTab(d, 1);
+            d.Choose_Btn[0]->click(); // the set OK will open has B, not A
+            grid.setData(grid.index(0, 3), "B", Qt::EditRole);
+            grid.setData(grid.index(1, 3), "B", Qt::EditRole);
+            d.cmdOK->click();
+        });
+        EXPECT_TRUE(stayed);
+        ASSERT_EQ(rig.sp.dialogs.boxes.size(), 1u) << rig.sp.dialogs.boxes.back().text;
+        EXPECT_EQ(rig.sp.dialogs.boxes[0].text, c.box);
+        EXPECT_EQ(rig.sp.dialogs.boxes[0].title, "TALVOR Preferences");
+        const std::string rules = "\"2\",\"0\",\"60\",\"B\"\r\n\"2\",\"60\",\"99\",\"B\"\r\n";
+        EXPECT_EQ(fileText(rig.folder.file("ContVarGrid.csv")).substr(0, rules.size()), rules);
+        EXPECT_EQ(rig.g.gReadCont, 1);
     }
 }
 

@@ -365,6 +365,11 @@ bool frmOptions::ApplyOptions() {
                               platform::Icon::Exclamation);
         return false;
     }
+    if (const std::optional<std::string> refusal = rulesRefusal(c)) {
+        p_.dialogs.messageBox(*refusal + ".", "TALVOR Preferences", platform::Buttons::OK,
+                              platform::Icon::Exclamation);
+        return false;
+    }
     copyControls(c, g_);
     if (g_.gReadCont != 0) {
         SaveContGrid();
@@ -374,6 +379,20 @@ bool frmOptions::ApplyOptions() {
     }
     OpenCodeFile(g_, p_);
     return true;
+}
+
+std::optional<std::string> frmOptions::rulesRefusal(const OptionsControls& c) const {
+    if (c.ContCheck[0] == 0) {
+        return std::nullopt; // the rules are not saved
+    }
+    // The rules go with the code set that OK opens, which the person may just have chosen.
+    CodeSetReading chosen = readCodeSetFile(c.Label4);
+    if (!chosen.read) {
+        return ruleCodeRefusal(FGCont->model().cells(), g_);
+    }
+    CodeSet codeSet;
+    useCodeSet(codeSet, std::move(chosen.contents));
+    return ruleCodeRefusal(FGCont->model().cells(), codeSet);
 }
 
 void frmOptions::ReadContGrid() {

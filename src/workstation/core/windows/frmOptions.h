@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -108,6 +109,8 @@ private:
     QWidget* buildCollector();
     QWidget* buildContinuous();
     void fillControls(const OptionsControls& c);
+    // Why OK cannot save the rules: a rule whose code the code set to be opened lacks.
+    std::optional<std::string> rulesRefusal(const OptionsControls& c) const;
     // Ctrl+Tab alone: the next tab, the first after the last. True when handled.
     bool formKeyDown(const QKeyEvent& event);
     void unload(int result);
