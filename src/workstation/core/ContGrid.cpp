@@ -46,6 +46,18 @@ std::optional<std::string> ruleCodeRefusal(const ContGridData& grid, const CodeS
     return std::nullopt;
 }
 
+std::optional<std::string> unsavableCell(const ContGridData& grid) {
+    for (int row = 1; row <= kContGridRows; ++row) {
+        for (const std::string& cell : grid.cells[static_cast<std::size_t>(row)]) {
+            if (cell.find('"') != std::string::npos) {
+                return "Row " + std::to_string(row) +
+                       " of ContVarGrid.csv: a cell cannot hold a double quote";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 bool SaveContGrid(const ContGridData& grid, const std::string& codeFile, platform::Dialogs& dialogs) {
     std::string text;
     for (int row = 1; row <= kContGridRows; ++row) {

@@ -29,6 +29,9 @@ void ReadContGrid(ContGridData& grid, const std::string& codeFile);
 // code, an empty one included, is not in the code set, named by its row. Nothing when every
 // rule's code is there.
 std::optional<std::string> ruleCodeRefusal(const ContGridData& grid, const CodeSet& codeSet);
+// Why the rules cannot be saved as they stand: a cell holding a double quote, which the file's
+// quoted fields cannot carry (it would read back cut), named by its row.
+std::optional<std::string> unsavableCell(const ContGridData& grid);
 // Saves rows 1..99 beside codeFile, whole or not at all; a save that fails says so.
 bool SaveContGrid(const ContGridData& grid, const std::string& codeFile, platform::Dialogs& dialogs);
 

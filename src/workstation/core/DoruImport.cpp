@@ -106,6 +106,15 @@ private:
             ConvertTimeBase(settings_, slot);
         }
         result.endRecordRead = true;
+        // Any file parses as a transcript of sorts; one that gives no event at all is most
+        // likely no transcript, and an empty session would pass for an observation (and
+        // be kept as one).
+        if (slot.times()[0] == 1) {
+            read_.sink(
+                importWarning(read_.fileName, "No utterance giving an event was found.", "Run aborted."));
+            result.clean = false;
+            return false;
+        }
         if (settings_.gDORUKeepScratch != 0) {
             result.copyBaseName = read_.fileName;
         }
@@ -153,8 +162,7 @@ bool CheckDoruCodes(const CodeSet& codeSet, const SlotWriter& slot, const std::s
     for (int index = 1; index < slot.times()[0]; ++index) {
         const std::string& code = slot.codes()[static_cast<std::size_t>(index)];
         if ((known ? known->rowOf(code) : FindCode(codeSet, code)) == -1) {
-            warn(crLf + "Warning for file:" + textfile::FileNameOnly(importedFile) + crLf +
-                 "Code not found in code file: " + code + crLf + "Run aborted." + crLf + crLf);
+            warn(importWarning(importedFile, "Code not found in code file: " + code, "Run aborted."));
             allFound = false;
         }
     }

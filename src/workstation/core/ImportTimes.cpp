@@ -266,11 +266,16 @@ std::string CodeFromDescription(const CodeSet& codeSet, std::string_view text,
             return codeSet.CodeTable.code(row);
         }
     }
-    const std::string crLf(textfile::kLineEnd);
-    warn(crLf + "Warning for file:" + textfile::FileNameOnly(importedFile) + crLf +
-         "String not found in code file: " + std::string(text) + crLf + "String will not be used." + crLf +
-         crLf);
+    warn(importWarning(importedFile, "String not found in code file: " + std::string(text),
+                       "String will not be used."));
     return {};
+}
+
+std::string importWarning(const std::string& importedFile, const std::string& found,
+                          const std::string& outcome) {
+    const std::string crLf(textfile::kLineEnd);
+    return crLf + "Warning for file:" + textfile::FileNameOnly(importedFile) + crLf + found + crLf + outcome +
+           crLf + crLf;
 }
 
 } // namespace ws

@@ -16,6 +16,10 @@ namespace ws {
 using ImportMessageSink = std::function<void(const std::string& message)>;
 // Receives a warning entry for the output file.
 using ImportWarningSink = std::function<void(const std::string& entry)>;
+// A warning entry: an empty line, "Warning for file:" and the file's name, what was found,
+// what comes of it ("Run aborted."), an empty line.
+std::string importWarning(const std::string& importedFile, const std::string& found,
+                          const std::string& outcome);
 
 // Seconds of an "HH:MM:SS.ss" text; each part read leniently.
 float ClockToSeconds(std::string_view text);

@@ -25,14 +25,29 @@ bool endFile(const WorkstationSettings& s, platform::Platform& p, const std::str
     return outcome.kind == platform::PrintOutcome::Kind::Printed;
 }
 
+// A file that cannot be opened ends its own print; a series goes on with the next file.
+bool unreadable(platform::Platform& p, const std::string& path, const textfile::RunError& error,
+                WhenUnreadable whenUnreadable) {
+    if (whenUnreadable == WhenUnreadable::Tell) {
+        tellUnreadable(p.dialogs, path, error);
+    }
+    return true;
+}
+
 } // namespace
 
-bool PrintEventFile(const WorkstationSettings& s, platform::Platform& p, const std::string& path) {
+void tellUnreadable(platform::Dialogs& dialogs, const std::string& path, const textfile::RunError& error) {
+    dialogs.messageBox("Could not print " + path + "\r" + error.description(), "ERROR!",
+                       platform::Buttons::OK, platform::Icon::Critical);
+}
+
+bool PrintEventFile(const WorkstationSettings& s, platform::Platform& p, const std::string& path,
+                    WhenUnreadable whenUnreadable) {
     std::optional<textfile::FieldReader> reader;
     try {
         reader.emplace(textfile::FieldReader::fromFile(path));
-    } catch (const textfile::RunError&) {
-        return true;
+    } catch (const textfile::RunError& error) {
+        return unreadable(p, path, error, whenUnreadable);
     }
     p.printer.printLine("File name: " + path);
     p.printer.printLine("");
@@ -42,14 +57,15 @@ bool PrintEventFile(const WorkstationSettings& s, platform::Platform& p, const s
     return endFile(s, p, path);
 }
 
-bool PrintListFile(const WorkstationSettings& s, platform::Platform& p, const std::string& path) {
+bool PrintListFile(const WorkstationSettings& s, platform::Platform& p, const std::string& path,
+                   WhenUnreadable whenUnreadable) {
     std::optional<ListFileReader> list;
     std::int16_t count = 0;
     try {
         list.emplace(path);
         count = list->readCount();
-    } catch (const textfile::RunError&) {
-        return true;
+    } catch (const textfile::RunError& error) {
+        return unreadable(p, path, error, whenUnreadable);
     }
     p.printer.printLine(" List File Name: " + path);
     p.printer.printLine("Number of Lines:" + textfile::printNumber(count));

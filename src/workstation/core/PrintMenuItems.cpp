@@ -26,7 +26,8 @@ std::string pickListToPrint(platform::Platform& p) {
     return pickFileToPrint(p, "Pick the list file to print...", kListFilter);
 }
 
-using PrintFile = bool (*)(const WorkstationSettings&, platform::Platform&, const std::string&);
+using PrintFile = bool (*)(const WorkstationSettings&, platform::Platform&, const std::string&,
+                           WhenUnreadable);
 
 // Prints one picked file as a run of its own; a cancelled pick ("") prints nothing.
 void printPicked(const WorkstationSettings& s, platform::Platform& p, const std::string& path,
@@ -35,7 +36,7 @@ void printPicked(const WorkstationSettings& s, platform::Platform& p, const std:
         return;
     }
     p.printer.beginRun();
-    print(s, p, path);
+    print(s, p, path, WhenUnreadable::Tell);
 }
 
 } // namespace
@@ -67,7 +68,8 @@ void PrintListDataItem(const WorkstationSettings& s, platform::Platform& p) {
             return;
         }
         count = list->readCount();
-    } catch (const textfile::RunError&) {
+    } catch (const textfile::RunError& error) {
+        tellUnreadable(p.dialogs, path, error);
         return;
     }
     p.printer.beginRun();

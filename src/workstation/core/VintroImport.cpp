@@ -72,11 +72,20 @@ private:
         }
         readRows(reader);
         sortSlotByTime(read_.slot);
-        appendEndRecord(startText, endText);
+        const bool endsAfterItsEvents = appendEndRecord(startText, endText);
         if (settings_.gVintro2Secs != 0) {
             ConvertTimeBase(settings_, read_.slot);
         }
         result.endRecordRead = true;
+        // The header's end time cuts the session short: the events after it would be counted
+        // in a session that ended before them.
+        if (!endsAfterItsEvents) {
+            read_.sink(importWarning(read_.fileName,
+                                     "End time " + std::string(textfile::trimmedBlanks(endText)) +
+                                         " is before the last event.",
+                                     "Run aborted."));
+            return true;
+        }
         result.clean = true;
         if (settings_.gVTRSKeepScratch != 0) {
             result.copyBaseName = read_.fileName;
@@ -161,7 +170,8 @@ private:
 
     void append(const std::string& code, std::int32_t time) { appendImportedEvent(read_.slot, code, time); }
 
-    void appendEndRecord(const std::string& startText, const std::string& endText) {
+    // False when the end time the header gives comes before the slot's last event.
+    bool appendEndRecord(const std::string& startText, const std::string& endText) {
         std::int32_t end = 0;
         if (settings_.gVTRSEndTime == 1 && !textfile::isBlank(endText)) {
             end = parse(endText);
@@ -171,11 +181,13 @@ private:
             start = parse(startText);
         }
         const int last = read_.slot.times()[0];
-        if (end == 0 && last >= 1) {
-            end = read_.slot.times()[static_cast<std::size_t>(last)];
+        const std::int32_t lastTime = last >= 1 ? read_.slot.times()[static_cast<std::size_t>(last)] : 0;
+        if (end == 0) {
+            end = lastTime;
         }
         append(kSessionEndCode, end);
         ZeroJustifyTimes(read_.slot, start);
+        return end >= lastTime;
     }
 
     std::int32_t parse(std::string_view text) {

@@ -206,15 +206,17 @@ TEST(frmOptions, RulesGridShowsTheFileAndOkSavesItOnlyWhenReadingMeasures) {
     }
 }
 
-// A rule whose code the code set lacks would have the merge insert a code no analysis knows:
-// OK names the rule and stays, whichever code set the person chose, until the rule is mended.
-TEST(frmOptions, OkRefusesARuleWhoseCodeTheCodeSetLacks) {
+// A rule whose code the code set lacks would have the merge insert a code no analysis knows,
+// and a quote would come back from the file cut: OK names the row and stays, whichever code
+// set the person chose, until the rule is mended.
+TEST(frmOptions, OkRefusesRulesTheFileCannotCarryOrTheCodeSetLacks) {
     struct Case {
         const char* code;
         const char* box;
     };
     for (const Case& c : {Case{"B", "Rule 2 of ContVarGrid.csv: the code \"B\" is not in the code file."},
-                          Case{"", "Rule 2 of ContVarGrid.csv: the code \"\" is not in the code file."}}) {
+                          Case{"", "Rule 2 of ContVarGrid.csv: the code \"\" is not in the code file."},
+                          Case{"A\"", "Row 2 of ContVarGrid.csv: a cell cannot hold a double quote."}}) {
         SCOPED_TRACE(c.code);
         OptionsRig rig;
         const std::string chosenSet = rig.folder.file("other.cod");

@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Limit{"doru_101_translation_lines", 3, transcript(2, 1), false, kDoruFailure, "",
                             repeated(101, [](int) { return "A[a]\r\n"; })},
                       Limit{"doru_50_translation_fields", 3, transcript(2, 1), true, "", "",
-                            "A" + repeated(49, [](int) { return "[a]"; }) + "\r\n"},
+                            "A" + repeated(49, [](int) { return "[a]"; }) + "\r\nA[a]\r\n"},
                       Limit{"doru_51_translation_fields", 3, transcript(2, 1), false, kDoruFailure, "",
                             "A" + repeated(50, [](int) { return "[a]"; }) + "\r\n"},
                       Limit{"merge_255_csv_fields", 0, kEveStart + "-500,100\r\n", true, "", "", "",

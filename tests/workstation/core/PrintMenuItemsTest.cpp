@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,16 +67,40 @@ TEST(PrintMenuItems, EventFileWithAndWithoutFormFeeds) {
     }
 }
 
-TEST(PrintMenuItems, CancelledPickOrUnopenableFilePrintsNothingSilently) {
+TEST(PrintMenuItems, CancelledPickPrintsNothingSilently) {
     PrintRig rig;
-    rig.run(rig.links.printData, "");
-    rig.run(rig.links.printData, rig.folder.file("missing.eve"));
-    rig.run(rig.links.printListNames, "");
-    rig.run(rig.links.printListNames, rig.folder.file("missing.lst"));
-    rig.run(rig.links.printListData, "");
-    rig.run(rig.links.printListData, rig.folder.file("missing.lst"));
+    for (const auto& item : {rig.links.printData, rig.links.printListNames, rig.links.printListData}) {
+        rig.run(item, "");
+    }
     EXPECT_TRUE(rig.sp.printer.documents.empty());
     EXPECT_TRUE(rig.sp.dialogs.boxes.empty());
+}
+
+// A picked file that cannot be read prints nothing and says why; one listed among others is
+// passed over (see ListDataPrintsEachFileAsItsOwnDocument).
+TEST(PrintMenuItems, UnreadablePickPrintsNothingAndSaysSo) {
+    PrintRig rig;
+    const std::string missingEvents = rig.folder.file("missing.eve");
+    const std::string missingList = rig.folder.file("missing.lst");
+    const std::string emptyList = rig.write("empty.lst", "");
+    struct Case {
+        std::function<void()> item;
+        std::string pick, why;
+    };
+    for (const Case& c : {Case{rig.links.printData, missingEvents, "File not found"},
+                          Case{rig.links.printData, rig.folder.path().string(), "Path/File access error"},
+                          Case{rig.links.printListNames, missingList, "File not found"},
+                          Case{rig.links.printListNames, emptyList, "Input past end of file"},
+                          Case{rig.links.printListData, missingList, "File not found"}}) {
+        SCOPED_TRACE(c.pick);
+        rig.sp.dialogs.boxes.clear();
+        rig.run(c.item, c.pick);
+        ASSERT_EQ(rig.sp.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(rig.sp.dialogs.boxes[0].text, "Could not print " + c.pick + "\r" + c.why);
+        EXPECT_EQ(rig.sp.dialogs.boxes[0].title, "ERROR!");
+        EXPECT_EQ(rig.sp.dialogs.boxes[0].buttons, platform::Buttons::OK);
+    }
+    EXPECT_TRUE(rig.sp.printer.documents.empty());
 }
 
 TEST(PrintMenuItems, ListNamesPrintHeadingAndCountedEntries) {

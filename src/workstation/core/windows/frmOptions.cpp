@@ -385,6 +385,9 @@ std::optional<std::string> frmOptions::rulesRefusal(const OptionsControls& c) co
     if (c.ContCheck[0] == 0) {
         return std::nullopt; // the rules are not saved
     }
+    if (std::optional<std::string> refusal = unsavableCell(FGCont->model().cells())) {
+        return refusal;
+    }
     // The rules go with the code set that OK opens, which the person may just have chosen.
     CodeSetReading chosen = readCodeSetFile(c.Label4);
     if (!chosen.read) {

@@ -109,7 +109,8 @@ private:
     QWidget* buildCollector();
     QWidget* buildContinuous();
     void fillControls(const OptionsControls& c);
-    // Why OK cannot save the rules: a rule whose code the code set to be opened lacks.
+    // Why OK cannot save the rules: a cell the file cannot carry, or a rule whose code the
+    // code set to be opened lacks.
     std::optional<std::string> rulesRefusal(const OptionsControls& c) const;
     // Ctrl+Tab alone: the next tab, the first after the last. True when handled.
     bool formKeyDown(const QKeyEvent& event);
