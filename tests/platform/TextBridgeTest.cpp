@@ -9,20 +9,43 @@ namespace {
 
 using namespace platform;
 
-TEST(TextBridge, ShowsUtf8AndFallsBackToLatin1) {
+// What a widget shows, without the marks that no font draws.
+QString seen(QString shown) {
+    return shown.remove(QChar(u'\u2060'));
+}
+
+TEST(TextBridge, ShowsUtf8AndFallsBackToLatin1AndGivesTheBytesBack) {
     struct Case {
         std::string bytes;
-        QString shown;
+        QString seen;
     };
     const std::vector<Case> cases = {
-        {"plain text", QStringLiteral("plain text")}, {"caf\xc3\xa9", QStringLiteral("caf\u00e9")},
-        {"caf\xe9", QStringLiteral("caf\u00e9")},     {"\xff\xfe", QStringLiteral("\u00ff\u00fe")},
-        {"cut \xc3", QStringLiteral("cut \u00c3")},   {"", QString()},
+        {"plain text", QStringLiteral("plain text")},
+        {"caf\xc3\xa9", QStringLiteral("caf\u00e9")},
+        {"caf\xe9", QStringLiteral("caf\u00e9")},
+        {"\xff\xfe", QStringLiteral("\u00ff\u00fe")},
+        {"cut \xc3", QStringLiteral("cut \u00c3")},
+        {"", QString()},
+        {"\xc3\xa9\xe9", QStringLiteral("\u00c3\u00a9\u00e9")},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(toDisplay(c.bytes), c.shown) << c.bytes;
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(seen(toDisplay(c.bytes)), c.seen);
+        EXPECT_EQ(fromDisplay(toDisplay(c.bytes)), c.bytes);
     }
-    EXPECT_EQ(fromDisplay(toDisplay("caf\xc3\xa9")), "caf\xc3\xa9");
+    // The two texts that look alike stay apart.
+    EXPECT_NE(toDisplay("caf\xe9"), toDisplay("caf\xc3\xa9"));
+}
+
+// Text typed into a widget goes back as UTF-8; what it kept of the bytes it was given goes
+// back as those bytes.
+TEST(TextBridge, TypedTextGoesBackAsUtf8BesideTheBytesGiven) {
+    EXPECT_EQ(fromDisplay(QStringLiteral("na\u00efve \u20ac")), "na\xc3\xafve \xe2\x82\xac");
+    EXPECT_EQ(fromDisplay(toDisplay("caf\xe9") + QStringLiteral(" \u00e9t\u00e9")),
+              "caf\xe9 \xc3\xa9t\xc3\xa9");
+    QString shown = toDisplay("\xe9t\xe9");
+    shown.remove(0, 1); // the first letter deleted leaves its mark alone
+    EXPECT_EQ(fromDisplay(shown), "t\xe9");
 }
 
 TEST(TextBridge, MessageLinesBreakAtCrCrLfAndLf) {

@@ -4,14 +4,37 @@
 #include <QStringDecoder>
 
 namespace platform {
+namespace {
+
+// Bytes that are not UTF-8 show as Latin-1, each byte from 128 up as its Latin-1 letter
+// followed by this invisible mark. The mark is what tells such a letter from the same letter
+// decoded from UTF-8 ("caf\xe9" and "caf\xc3\xa9" both look like "café"), so that the text
+// taken back from a widget gives the bytes it was given. A letter typed into the widget
+// carries no mark and goes back as UTF-8.
+constexpr char16_t kLatin1Mark = u'\u2060'; // WORD JOINER: no width, no glyph
+
+bool isLatin1Letter(QChar c) {
+    return c.unicode() >= 0x80 && c.unicode() <= 0xFF;
+}
+
+} // namespace
 
 QString toDisplay(const std::string& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (decoder.hasError()) {
-        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (!decoder.hasError()) {
+        return text;
     }
-    return text;
+    QString latin1;
+    latin1.reserve(static_cast<qsizetype>(bytes.size()) * 2);
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        latin1 += QChar(static_cast<char16_t>(code));
+        if (code >= 0x80) {
+            latin1 += QChar(kLatin1Mark);
+        }
+    }
+    return latin1;
 }
 
 QString toDisplayLines(const std::string& bytes) {
@@ -22,7 +45,27 @@ QString toDisplayLines(const std::string& bytes) {
 }
 
 std::string fromDisplay(const QString& text) {
-    return text.toUtf8().toStdString();
+    if (!text.contains(QChar(kLatin1Mark))) {
+        return text.toUtf8().toStdString();
+    }
+    std::string bytes;
+    qsizetype runStart = 0; // the text since the last marked letter, taken as UTF-8
+    const auto flushRun = [&](qsizetype end) {
+        bytes += QStringView(text).mid(runStart, end - runStart).toUtf8().toStdString();
+    };
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] != QChar(kLatin1Mark)) {
+            continue;
+        }
+        const bool marksALetter = at > runStart && isLatin1Letter(text[at - 1]);
+        flushRun(marksALetter ? at - 1 : at);
+        if (marksALetter) {
+            bytes += static_cast<char>(text[at - 1].unicode());
+        }
+        runStart = at + 1;
+    }
+    flushRun(text.size());
+    return bytes;
 }
 
 std::string fromPath(const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
-// Bytes <-> widget text. Bytes show as UTF-8, or as Latin-1 where they are not valid UTF-8.
+// Bytes <-> widget text. Bytes show as UTF-8, or as Latin-1 where they are not valid UTF-8,
+// and the text taken back gives the bytes it was made from, whichever way they showed.
 
 #include <QString>
 #include <string>

@@ -148,6 +148,36 @@ TEST(SeqSetupFile, SaveAsOffersTheNameWithoutItsFolderAndCancellingLeavesNoName)
     EXPECT_TRUE(messagesOf(w.sp.dialogs.boxes).empty());
 }
 
+// A code set written in Latin-1: its codes go through the lists as the bytes they are, so a
+// setup file naming them is opened and saved again byte for byte.
+TEST(SeqSetupFile, Latin1CodesKeepTheirBytesThroughTheLists) {
+    SetupWindow w;
+    useCodeTable(w.g, {{"caf\xe9", "", 1}, {"na\xefve", "", 1}, {"B", "", 2}});
+    const std::string name = w.scratch.file("latin.set");
+    const std::string bytes = "Sequential\r\n 1 \r\ncaf\xe9\r\n 2 \r\nna\xefve\r\nB\r\n 0 \r\n 0 \r\n 0 \r\n"
+                              "True\r\nFalse\r\n1\r\n";
+    writeBytes(name, bytes);
+    w.sp.dialogs.inputs = {name};
+    w.show([&](QDialog& s) {
+        trigger(s, "FileOpen");
+        trigger(s, "FileSave");
+    });
+    EXPECT_EQ(readBytes(name), bytes);
+
+    const std::string picked = w.scratch.file("picked.set");
+    w.sp.dialogs.inputs = {picked};
+    w.show([&](QDialog& s) {
+        child<QListWidget>(s, "List1")->setCurrentRow(0);
+        child<QPushButton>(s, "Add1")->click();
+        child<QPushButton>(s, "Add2")->click();
+        trigger(s, "FileSave");
+    });
+    EXPECT_EQ(
+        readBytes(picked),
+        "Sequential\r\n 1 \r\ncaf\xe9\r\n 1 \r\nna\xefve\r\n 0 \r\n 0 \r\n 0 \r\nTrue\r\nFalse\r\n1\r\n");
+    EXPECT_TRUE(messagesOf(w.sp.dialogs.boxes).empty());
+}
+
 TEST(SeqSetupFile, SaveWithACurrentNameWritesWithoutAQuestion) {
     SetupWindow w;
     const std::string name = w.scratch.file("kept.set");

@@ -312,6 +312,22 @@ TEST_F(SequenceWindow, AWithinLevelRunWritesItsPerLevelTextReport) {
               std::string::npos);
 }
 
+// The codes of a Latin-1 code set, picked in the window, are the bytes the data holds.
+TEST_F(SequenceWindow, Latin1CodesPickedInTheListsAreFoundInTheData) {
+    useCodeTable(g, {{"caf\xe9", "", 1}, {"B", "", 1}});
+    writeEventFile(scratch.file("latin.eve"), "latin",
+                   {{"caf\xe9", 1}, {"B", 2}, {"caf\xe9", 3}, {"B", 4}, {"-500", 5}});
+    pickedForRun("latin.eve", 1, 1);
+    showWith([](QDialog& s) {
+        click(s, "Add1");
+        click(s, "Add2");
+        click(s, "GoForIt");
+    });
+    EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
+    const std::string report = readBytes(g.OutputFileName);
+    EXPECT_EQ(sectionHeads(report), std::vector<std::string>{"latin.eve: caf\xe9 -> B"});
+}
+
 TEST_F(SequenceWindow, TimeWindowRunsAndLeavesItsScratchFilesUnlessKilled) {
     for (const bool kill : {false, true}) {
         pickedForRun("one.eve", 1, 1);

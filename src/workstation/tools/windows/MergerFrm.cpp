@@ -179,7 +179,7 @@ bool MergerFrm::selectFile(const std::string& name) {
 
 std::string MergerFrm::selectedFile() const {
     const QModelIndex index = File1->currentIndex();
-    return index.isValid() ? platform::fromDisplay(fileModel_->fileName(index)) : std::string();
+    return index.isValid() ? platform::fromPath(fileModel_->fileName(index)) : std::string();
 }
 
 void MergerFrm::selectNode(int index) {
