@@ -1,11 +1,14 @@
-// Kills SaveSettings and SaveCodeFile with SIGKILL at random instants and checks what is
-// left on disk: the old values or the new ones, whole, every time, and never more than one
-// leftover file beside each target. Not part of the test run: it takes a minute or two.
+// Kills SaveSettings, SaveCodeFile and the second-by-second file's write with SIGKILL at
+// random instants and checks what is left on disk: the old values or the new ones, whole,
+// every time, and never more than one leftover file beside each target. Not part of the test
+// run: it takes a few minutes.
 //
-//   kill_saves [rounds]     (200 by default, for each of the two saves)
+//   kill_saves [rounds]     (200 by default, for each of the three saves)
 #include "platform/qt/QtSettingsStore.h"
 #include "support/ScriptedPlatform.h"
+#include "textfile/Files.h"
 #include "textfile/Numeric.h"
+#include "workstation/analyses/SecBySecFile.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/Settings.h"
 
@@ -129,6 +132,58 @@ Stored storedCodeSet(const std::string& path) {
     }
 }
 
+// --- second-by-second file: generation n holds the code "S<n>" for 20,000 + n % 1000 units ---
+
+std::int32_t lastUnitOf(int n) {
+    return 20000 + n % 1000;
+}
+
+void setSecBySecGeneration(ws::Global& g, int n) {
+    g.NumCodes = 1;
+    g.CodeTable.resize(1);
+    g.CodeTable(1, 1) = textfile::Value::ofText("S" + std::to_string(n));
+    g.CodeTable(2, 1) = textfile::Value::ofText("state");
+    g.CodeTable(3, 1) = textfile::Value::ofNumber(1);
+    g.EventCodes[1] = "S" + std::to_string(n);
+    g.EventTimes[1] = 0;
+    g.EventCodes[2] = "-500";
+    g.EventTimes[2] = lastUnitOf(n);
+    g.EventTimes[0] = 2;
+}
+
+std::string secBySecBytes(int n) {
+    std::string bytes;
+    const std::string state = ",\"S" + std::to_string(n) + "\"\r\n";
+    for (std::int32_t t = 0; t <= lastUnitOf(n); ++t) {
+        bytes += " " + std::to_string(t) + " " + state;
+    }
+    return bytes;
+}
+
+Stored storedSecBySec(const std::string& path) {
+    const std::string bytes = textfile::fileExists(path) ? textfile::readWholeFile(path) : "";
+    const std::size_t quote = bytes.find("\"S");
+    if (quote == std::string::npos) {
+        return {};
+    }
+    const int n = std::atoi(bytes.c_str() + quote + 2);
+    return {bytes == secBySecBytes(n), n};
+}
+
+[[noreturn]] void saveSecBySecForEver(const std::string& path, int from) {
+    testsupport::ScriptedPlatform sp;
+    ws::QuietStatus status;
+    const std::vector<std::int16_t> groups = {1};
+    for (int n = from;; ++n) {
+        ws::Global g;
+        setSecBySecGeneration(g, n);
+        if (!ws::WriteSecBySecFile(g, sp.platform, status, path, {groups, nullptr})) {
+            std::fprintf(stderr, "a second-by-second write stopped\n");
+            std::_Exit(3);
+        }
+    }
+}
+
 // --- the harness ---
 
 int filesBeside(const fs::path& folder, const std::string& target) {
@@ -198,9 +253,12 @@ int main(int argc, char** argv) {
     const fs::path root = fs::temp_directory_path() / ("kill-saves-" + std::to_string(::getpid()));
     const fs::path settingsFolder = root / "settings";
     const fs::path codeFolder = root / "codes";
+    const fs::path secBySecFolder = root / "sbs";
     fs::create_directories(settingsFolder);
     fs::create_directories(codeFolder);
+    fs::create_directories(secBySecFolder);
     const std::string codePath = (codeFolder / "kids.cod").string();
+    const std::string secBySecPath = (secBySecFolder / "kid.SBS").string();
 
     // A first whole generation of each, so that every kill has an old state to keep.
     {
@@ -214,6 +272,7 @@ int main(int argc, char** argv) {
         c.Code_File = codePath;
         setCodeGeneration(c, 0);
         ws::SaveCodeFile(c, sp.platform);
+        textfile::saveFileAtomically(secBySecPath, secBySecBytes(0));
     }
 
     const Tally settings = killRounds(
@@ -223,9 +282,13 @@ int main(int argc, char** argv) {
     const Tally codes = killRounds(
         "SaveCodeFile", rounds, codeFolder, "kids.cod", [&](int from) { saveCodeSetForEver(codePath, from); },
         [&] { return storedCodeSet(codePath); });
+    const Tally secBySec = killRounds(
+        "WriteSecBySecFile", rounds, secBySecFolder, "kid.SBS",
+        [&](int from) { saveSecBySecForEver(secBySecPath, from); },
+        [&] { return storedSecBySec(secBySecPath); });
     fs::remove_all(root);
-    const bool held =
-        settings.damaged == 0 && codes.damaged == 0 && settings.maxLeftovers <= 1 && codes.maxLeftovers <= 1;
+    const bool held = settings.damaged == 0 && codes.damaged == 0 && secBySec.damaged == 0 &&
+                      settings.maxLeftovers <= 1 && codes.maxLeftovers <= 1 && secBySec.maxLeftovers <= 1;
     std::printf(held ? "held\n" : "FAILED\n");
     return held ? 0 : 1;
 }

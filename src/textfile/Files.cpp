@@ -40,15 +40,7 @@ private:
     int fd_;
 };
 
-// One temporary name per target: a save killed half way leaves at most this one file,
-// which the next save of the same target truncates and reuses.
-// Created with mode 0666 so the umask applies as to any new file; never through a link.
-int openTempFor(const std::string& path, std::string& tempPath) {
-    tempPath = temporaryNameFor(path);
-    return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-}
-
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -167,27 +159,79 @@ void appendToFile(const std::string& path, const std::string& bytes) {
     }
 }
 
-void saveFileAtomically(const std::string& path, const std::string& bytes) {
+std::string savedFileOf(const std::string& path) {
+    // As many links as the system itself follows before it gives up on a loop.
+    constexpr int kMostLinks = 40;
     if (holdsNul(path)) {
         throw RunError(kPathFileAccessError);
     }
-    std::string tempPath;
-    Descriptor temp(openTempFor(path, tempPath));
-    if (temp.get() < 0) {
+    fs::path file = path;
+    for (int links = 0;; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error))) {
+            return file.string();
+        }
+        if (links == kMostLinks) {
+            throw RunError(kPathFileAccessError);
+        }
+        const fs::path target = fs::read_symlink(file, error);
+        if (error) {
+            throw RunError(kPathFileAccessError);
+        }
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+}
+
+// One temporary name per target: a save killed half way leaves at most this one file,
+// which the next save of the same target truncates and reuses.
+// Created with mode 0666 so the umask applies as to any new file; never through a link.
+AtomicFileWriter::AtomicFileWriter(const std::string& path)
+    : target_(savedFileOf(path)), tempPath_(temporaryNameFor(target_)) {
+    fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
         throw RunError(kPathFileAccessError);
     }
     // Keep the person's permissions on a file that already exists.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(temp.get(), old.st_mode & 07777);
+    if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd_, old.st_mode & 07777);
     }
-    const bool saved = writeAll(temp.get(), bytes) && ::fsync(temp.get()) == 0 && temp.close() &&
-                       ::rename(tempPath.c_str(), path.c_str()) == 0;
-    if (!saved) {
-        ::unlink(tempPath.c_str());
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(tempPath_.c_str());
+    }
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+    if (fd_ < 0 || !writeAll(fd_, bytes)) {
         throw RunError(kPathFileAccessError);
     }
-    syncFolderOf(path);
+}
+
+SaveReport AtomicFileWriter::commit() {
+    SaveReport report;
+    struct stat old {};
+    report.separatedFromHardLinks =
+        ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode) && old.st_nlink > 1;
+    const int fd = fd_;
+    fd_ = -1;
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    const bool saved = ::close(fd) == 0 && synced && ::rename(tempPath_.c_str(), target_.c_str()) == 0;
+    if (!saved) {
+        ::unlink(tempPath_.c_str());
+        throw RunError(kPathFileAccessError);
+    }
+    syncFolderOf(target_);
+    return report;
+}
+
+SaveReport saveFileAtomically(const std::string& path, const std::string& bytes) {
+    AtomicFileWriter file(path);
+    file.write(bytes);
+    return file.commit();
 }
 
 std::string reportDate(int year, int month, int day) {

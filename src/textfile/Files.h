@@ -33,11 +33,44 @@ private:
 
 // Appends bytes, creating the file when needed; throws FileWriteError when it cannot.
 void appendToFile(const std::string& path, const std::string& bytes);
+
+// What a save tells its caller beyond success.
+struct SaveReport {
+    // The file had other hard links: they keep the old bytes, and the saved name alone holds
+    // the new ones (a whole-file save never writes into the old file's bytes).
+    bool separatedFromHardLinks = false;
+};
+
+// A kept file written in parts: the parts go to the temporary file of the save and commit()
+// puts them in place whole. Dropped without commit(), it leaves the old file as it was.
+// A path that is a symbolic link is saved through it: the link stays, its target (in the
+// target's folder, under the target's name) gets the new bytes. Failures throw RunError 75.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void write(std::string_view bytes);
+    // Flushes the bytes to disk and renames them over the target.
+    SaveReport commit();
+
+private:
+    std::string target_; // the path the link names, followed to its end
+    std::string tempPath_;
+    int fd_ = -1;
+};
+
 // Writes to a temporary file in the same folder, flushes it to disk and renames it over
 // the target, so the old file stays whole when anything fails. Throws RunError 75.
-void saveFileAtomically(const std::string& path, const std::string& bytes);
+SaveReport saveFileAtomically(const std::string& path, const std::string& bytes);
 // The one temporary file a save of path writes first (reused by every save of path).
 std::string temporaryNameFor(const std::string& path);
+// The file a save of path writes: path itself, or the end of the chain of symbolic links
+// it starts (a link's relative target counts from the link's folder). Throws RunError 75
+// for a chain that does not end.
+std::string savedFileOf(const std::string& path);
 
 // mm-dd-yyyy, the date form of every report heading.
 std::string reportDate(int year, int month, int day);

@@ -81,6 +81,63 @@ TEST_F(FilesTest, SaveReusesTheTemporaryAKilledSaveLeftBehind) {
     EXPECT_EQ(entries(), 1);
 }
 
+// A save through a symbolic link (or a chain of them, relative or absolute) writes the file
+// at the end of the chain, in that file's folder: the links stay links.
+TEST_F(FilesTest, SaveThroughALinkWritesItsTargetAndKeepsTheLink) {
+    fs::create_directory(path("kept"));
+    write("kept/kid.eve", "old");
+    fs::create_symlink("kept/kid.eve", path("relative.eve"));
+    fs::create_symlink(path("relative.eve"), path("absolute.eve"));
+    fs::create_symlink("kept/new.eve", path("dangling.eve"));
+    const struct {
+        const char* link;
+        const char* target;
+    } cases[] = {
+        {"relative.eve", "kept/kid.eve"}, {"absolute.eve", "kept/kid.eve"}, {"dangling.eve", "kept/new.eve"}};
+    for (const auto& c : cases) {
+        const std::string bytes = std::string("saved through ") + c.link;
+        EXPECT_FALSE(saveFileAtomically(path(c.link), bytes).separatedFromHardLinks);
+        EXPECT_TRUE(fs::is_symlink(path(c.link))) << c.link;
+        EXPECT_EQ(readWholeFile(path(c.target)), bytes) << c.link;
+        EXPECT_EQ(savedFileOf(path(c.link)), path(c.target));
+    }
+    EXPECT_EQ(entries(), 4);
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("kept")), fs::directory_iterator()), 2);
+
+    fs::create_symlink("loop.eve", path("loop.eve"));
+    EXPECT_EQ(runErrorOf([&] { saveFileAtomically(path("loop.eve"), "x"); }), kPathFileAccessError);
+    EXPECT_TRUE(fs::is_symlink(path("loop.eve")));
+}
+
+// A name with other hard links cannot be replaced whole without parting from them: the save
+// says so, and the other names keep the old bytes.
+TEST_F(FilesTest, SaveSaysWhenAHardLinkedFileIsSeparated) {
+    write("kid.eve", "old");
+    fs::create_hard_link(path("kid.eve"), path("other.eve"));
+    EXPECT_TRUE(saveFileAtomically(path("kid.eve"), "new").separatedFromHardLinks);
+    EXPECT_EQ(readWholeFile(path("kid.eve")), "new");
+    EXPECT_EQ(readWholeFile(path("other.eve")), "old");
+    EXPECT_FALSE(saveFileAtomically(path("kid.eve"), "newer").separatedFromHardLinks);
+}
+
+// A file written in parts is put in place only by commit(): dropped before, the old file stays.
+TEST_F(FilesTest, AFileWrittenInPartsAppearsWholeOrNotAtAll) {
+    write("kid.SBS", "old");
+    {
+        AtomicFileWriter file(path("kid.SBS"));
+        file.write("half");
+    }
+    EXPECT_EQ(readWholeFile(path("kid.SBS")), "old");
+    EXPECT_EQ(entries(), 1);
+    AtomicFileWriter file(path("kid.SBS"));
+    file.write("one,");
+    file.write("two");
+    EXPECT_EQ(readWholeFile(path("kid.SBS")), "old");
+    file.commit();
+    EXPECT_EQ(readWholeFile(path("kid.SBS")), "one,two");
+    EXPECT_EQ(entries(), 1);
+}
+
 TEST_F(FilesTest, AppendAddsToTheEndAndCreatesWhenNeeded) {
     const std::string report = path("out.txt");
     appendToFile(report, "one\r\n");

@@ -1,5 +1,6 @@
 #include "workstation/analyses/SecBySecFile.h"
 
+#include "textfile/Files.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/analyses/CodeCombinations.h"
@@ -10,8 +11,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 
 namespace ws {
 namespace {
@@ -48,14 +47,11 @@ void appendTime(std::string& out, std::int32_t t) {
     out += ' ';
 }
 
+// The file is kept like any file a person keeps: written beside it and put in place whole
+// once the walk has ended, so a kill, a full disk or a stop leaves the old file as it was.
 class SecBySecOutput {
 public:
-    explicit SecBySecOutput(const std::string& path) : file_(std::fopen(path.c_str(), "wb"), &std::fclose) {
-        if (!file_) {
-            throw textfile::RunError(textfile::kPathFileAccessError);
-        }
-        buffer_.reserve(kFlushBytes + 4096);
-    }
+    explicit SecBySecOutput(const std::string& path) : file_(path) { buffer_.reserve(kFlushBytes + 4096); }
     // The records of `units` units from t on, all holding the same states.
     void records(std::int32_t t, std::int32_t units, const SecBySecStates& states) {
         states_.clear();
@@ -73,27 +69,18 @@ public:
             }
         }
     }
-    void close() {
+    void commit() {
         flush();
-        if (std::fclose(file_.release()) != 0) {
-            throw textfile::RunError(textfile::kPathFileAccessError);
-        }
-    }
-    ~SecBySecOutput() {
-        if (file_) {
-            std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get());
-        }
+        file_.commit();
     }
 
 private:
     static constexpr std::size_t kFlushBytes = 1 << 20;
     void flush() {
-        if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_.get()) != buffer_.size()) {
-            throw textfile::RunError(textfile::kPathFileAccessError);
-        }
+        file_.write(buffer_);
         buffer_.clear();
     }
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
+    textfile::AtomicFileWriter file_;
     std::string buffer_;
     std::string states_; // the states part of a record, shared by a stretch
 };
@@ -224,7 +211,9 @@ bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status,
                                           alsoTo(t, states);
                                       }
                                   });
-    output.close();
+    if (whole) {
+        output.commit();
+    }
     return whole;
 }
 
@@ -237,7 +226,9 @@ bool WriteSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& st
                                       output.records(t, units, states);
                                       alsoTo(t, units, states);
                                   });
-    output.close();
+    if (whole) {
+        output.commit();
+    }
     return whole;
 }
 

@@ -355,6 +355,36 @@ TEST(SecBySec, YieldsEvery50MsAndStopsWhenAsked) {
     EXPECT_EQ(status.progress[10], 4); // unit 40 of 999
 }
 
+// The file is replaced whole or not at all: a stopped walk leaves the one there before, and
+// a file kept through a link is written to the link's target.
+TEST(SecBySec, AStoppedWalkLeavesTheOldFileAndALinkStaysALink) {
+    testsupport::ScriptedPlatform sp;
+    Global g;
+    useCodeTable(g, kCodes);
+    loadSlot(g, {{"Ta", 0}, {"-500", 999}});
+    ScratchFolder scratch;
+    const std::string file = (scratch.path() / "kid.SBS").string();
+    writeBytes(file, "the old file\r\n");
+    const std::vector<std::int16_t> groups = {2};
+    QuietStatus status;
+    sp.dialogs.onYield = [&] {
+        sp.clock.seconds += 1;
+        g.AbortRun = sp.dialogs.yields == 3 ? -1 : 0;
+    };
+    EXPECT_FALSE(WriteSecBySecFile(g, sp.platform, status, file, {groups, nullptr}));
+    EXPECT_EQ(readBytes(file), "the old file\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);
+
+    g.AbortRun = 0;
+    sp.dialogs.onYield = {};
+    loadSlot(g, {{"Ta", 0}, {"-500", 1}});
+    const std::string link = (scratch.path() / "link.SBS").string();
+    std::filesystem::create_symlink("kid.SBS", link);
+    EXPECT_TRUE(WriteSecBySecFile(g, sp.platform, status, link, {groups, nullptr}));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readBytes(file), crlfLines({R"( 0 ,"Ta")", R"( 1 ,"Ta")"}));
+}
+
 TEST(SecBySec, ARecordOutsideTheCombinationsIsNotCounted) {
     // An empty code drops out of the record's text, which then names no combination.
     testsupport::ScriptedPlatform sp;

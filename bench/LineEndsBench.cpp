@@ -1,0 +1,154 @@
+// Reading files whose lines end in CR alone, and loading large settings files, each against
+// one read() of the same bytes into a buffer kept from round to round. The operation and its
+// baseline run interleaved in one process, their order alternating from round to round; the
+// counters give the median and lowest per-round ratio (target: at most 2) and the time per
+// line or per key, which stays flat from the smallest file to the largest when the cost is
+// linear.
+#include "BenchFiles.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "textfile/FieldReader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The bytes of the file with one read() into a buffer that keeps its size between calls.
+void readOnce(const std::string& path, std::string& buffer) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    ::fstat(fd, &info);
+    buffer.resize(static_cast<std::size_t>(info.st_size));
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    ::close(fd);
+    benchmark::DoNotOptimize(n);
+    benchmark::DoNotOptimize(buffer.data());
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Runs the operation and one read() of `file` in turn each round and sets the counters;
+// `items` names what the per-item time counts (lines, keys).
+template <class Operation>
+void contest(benchmark::State& state, const std::string& file, double items, Operation operation) {
+    std::string buffer;
+    readOnce(file, buffer); // warm: the file in the page cache, the buffer at its size
+    operation();
+    std::vector<double> ratios;
+    std::vector<double> operationSeconds;
+    std::vector<double> readSeconds;
+    for (auto _ : state) {
+        double op = 0;
+        double read = 0;
+        if (ratios.size() % 2 == 0) {
+            op = bench::timedPass(operation);
+            read = bench::timedPass([&] { readOnce(file, buffer); });
+        } else {
+            read = bench::timedPass([&] { readOnce(file, buffer); });
+            op = bench::timedPass(operation);
+        }
+        ratios.push_back(op / read);
+        operationSeconds.push_back(op);
+        readSeconds.push_back(read);
+    }
+    state.counters["ratio_median"] = median(ratios);
+    state.counters["ratio_min"] = *std::min_element(ratios.begin(), ratios.end());
+    state.counters["op_ms"] = median(operationSeconds) * 1e3;
+    state.counters["read_ms"] = median(readSeconds) * 1e3;
+    state.counters["ns_per_item"] = median(operationSeconds) / items * 1e9;
+}
+
+class Folder {
+public:
+    Folder() : path_(fs::temp_directory_path() / ("line-ends-bench-" + std::to_string(::getpid()))) {
+        fs::create_directories(path_);
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+const Folder& folder() {
+    static const Folder f;
+    return f;
+}
+
+// Lines as an import file holds them: a time, a blank and a code; ended by CR alone, and by
+// LF for comparison.
+void BM_Lines(benchmark::State& state, const char* lineEnd) {
+    const auto lines = static_cast<int>(state.range(0));
+    const std::string file =
+        (folder().path() / ("lines-" + std::to_string(lines) + (lineEnd[0] == '\r' ? "-cr" : "-lf")))
+            .string();
+    std::string bytes;
+    for (int i = 0; i < lines; ++i) {
+        bytes += std::to_string(i * 25) + " A" + lineEnd;
+    }
+    bench::writeFile(file, bytes);
+    contest(state, file, lines, [&] {
+        textfile::FieldReader reader = textfile::FieldReader::fromFile(file);
+        std::size_t count = 0;
+        while (!reader.atEnd()) {
+            count += reader.readLineView().size();
+        }
+        benchmark::DoNotOptimize(count);
+    });
+}
+BENCHMARK_CAPTURE(BM_Lines, cr_only, "\r")
+    ->Arg(100000)
+    ->Arg(300000)
+    ->Arg(1000000)
+    ->Iterations(11)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lines, lf, "\n")
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(11)
+    ->Unit(benchmark::kMillisecond);
+
+// A settings file of that many keys, every one asked for by a new store.
+void BM_LargeSettings(benchmark::State& state) {
+    const auto keys = static_cast<int>(state.range(0));
+    const fs::path settings = folder().path() / ("settings-" + std::to_string(keys));
+    fs::create_directories(settings);
+    const std::string file = (settings / "OSTRAVEL.ini").string();
+    std::string bytes = "[StartUp]\r\n";
+    std::vector<std::string> names;
+    for (int k = 0; k < keys; ++k) {
+        names.push_back("Column" + std::to_string(k) + "Width");
+        bytes += names.back() + "=" + std::to_string(k * 15) + "\r\n";
+    }
+    bench::writeFile(file, bytes);
+    const QString root = QString::fromStdString(settings.string());
+    contest(state, file, keys, [&] {
+        platform::qt::QtSettingsStore store(root);
+        std::size_t found = 0;
+        for (const std::string& name : names) {
+            found += store.get("OSTRAVEL", "StartUp", name, "").size();
+        }
+        benchmark::DoNotOptimize(found);
+    });
+}
+BENCHMARK(BM_LargeSettings)->Arg(1000)->Arg(5000)->Arg(20000)->Iterations(11)->Unit(benchmark::kMillisecond);
+
+} // namespace
