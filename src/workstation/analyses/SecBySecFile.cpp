@@ -48,7 +48,7 @@ void appendTime(std::string& out, std::int32_t t) {
 }
 
 // The file is kept like any file a person keeps: written beside it and put in place whole
-// once the walk has ended, so a kill, a full disk or a stop leaves the old file as it was.
+// once the walk has ended (or was stopped), so a kill or a full disk leaves the old file.
 class SecBySecOutput {
 public:
     explicit SecBySecOutput(const std::string& path) : file_(path) { buffer_.reserve(kFlushBytes + 4096); }
@@ -211,9 +211,7 @@ bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status,
                                           alsoTo(t, states);
                                       }
                                   });
-    if (whole) {
-        output.commit();
-    }
+    output.commit();
     return whole;
 }
 
@@ -226,9 +224,7 @@ bool WriteSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& st
                                       output.records(t, units, states);
                                       alsoTo(t, units, states);
                                   });
-    if (whole) {
-        output.commit();
-    }
+    output.commit();
     return whole;
 }
 

@@ -48,9 +48,10 @@ bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status
 bool WalkSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& status,
                            const SecBySecRequest& request, const SecBySecStretchSink& sink);
 
-// Writes the file (replacing one there, whole), handing each record to alsoTo as well. False
-// when AbortRun stopped it: the file there before is then left as it was. Throws RunError 75
-// when the file cannot be written, 9 for a group outside 0..50.
+// Writes the file (replacing one there, whole: a failed write leaves the old file), handing
+// each record to alsoTo as well. False when AbortRun stopped it: the file then holds the
+// records written before the stop. Throws RunError 75 when the file cannot be written, 9 for
+// a group outside 0..50.
 bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status, const std::string& sbsFile,
                        const SecBySecRequest& request, const SecBySecSink& alsoTo = {});
 // The same file written a stretch at a time, each stretch handed to alsoTo as well.

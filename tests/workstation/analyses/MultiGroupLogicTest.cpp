@@ -4,6 +4,7 @@
 #include "support/RecordingCanvas.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
+#include "textfile/RunError.h"
 #include "workstation/analyses/CheckDataFiles.h"
 #include "workstation/analyses/CodeCombinations.h"
 #include "workstation/analyses/GraphDrawing.h"
@@ -12,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <numeric>
+
+#include <sys/resource.h>
 
 namespace ws {
 namespace {
@@ -355,28 +359,39 @@ TEST(SecBySec, YieldsEvery50MsAndStopsWhenAsked) {
     EXPECT_EQ(status.progress[10], 4); // unit 40 of 999
 }
 
-// The file is replaced whole or not at all: a stopped walk leaves the one there before, and
-// a file kept through a link is written to the link's target.
-TEST(SecBySec, AStoppedWalkLeavesTheOldFileAndALinkStaysALink) {
+// The file is replaced whole or not at all: a write that fails half way (here at a file size
+// limit, as on a full disk) leaves the old file, and a file kept through a link is written to
+// the link's target.
+TEST(SecBySec, AFailedWriteLeavesTheOldFileAndALinkStaysALink) {
     testsupport::ScriptedPlatform sp;
     Global g;
     useCodeTable(g, kCodes);
-    loadSlot(g, {{"Ta", 0}, {"-500", 999}});
+    loadSlot(g, {{"Ta", 0}, {"-500", 200000}});
     ScratchFolder scratch;
     const std::string file = (scratch.path() / "kid.SBS").string();
     writeBytes(file, "the old file\r\n");
     const std::vector<std::int16_t> groups = {2};
     QuietStatus status;
-    sp.dialogs.onYield = [&] {
-        sp.clock.seconds += 1;
-        g.AbortRun = sp.dialogs.yields == 3 ? -1 : 0;
-    };
-    EXPECT_FALSE(WriteSecBySecFile(g, sp.platform, status, file, {groups, nullptr}));
+    {
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = 64 * 1024;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        int error = 0;
+        try {
+            WriteSecBySecFile(g, sp.platform, status, file, {groups, nullptr});
+        } catch (const textfile::RunError& e) {
+            error = e.number();
+        }
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_EQ(error, textfile::kPathFileAccessError);
+    }
     EXPECT_EQ(readBytes(file), "the old file\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);
 
-    g.AbortRun = 0;
-    sp.dialogs.onYield = {};
     loadSlot(g, {{"Ta", 0}, {"-500", 1}});
     const std::string link = (scratch.path() / "link.SBS").string();
     std::filesystem::create_symlink("kid.SBS", link);
