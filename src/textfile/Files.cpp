@@ -97,6 +97,11 @@ bool holdsNul(const std::string& path) {
     return path.find('\0') != std::string::npos;
 }
 
+// A save that failed, with the system's reason for it.
+[[noreturn]] void throwSaveFailure(int error) {
+    throw RunError(kPathFileAccessError, describeError(kPathFileAccessError), std::strerror(error));
+}
+
 } // namespace
 
 std::string temporaryNameFor(const std::string& path) {
@@ -189,7 +194,7 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path)
     : target_(savedFileOf(path)), tempPath_(temporaryNameFor(target_)) {
     fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd_ < 0) {
-        throw RunError(kPathFileAccessError);
+        throwSaveFailure(errno);
     }
     // Keep the person's permissions on a file that already exists.
     struct stat old {};
@@ -206,8 +211,11 @@ AtomicFileWriter::~AtomicFileWriter() {
 }
 
 void AtomicFileWriter::write(std::string_view bytes) {
-    if (fd_ < 0 || !writeAll(fd_, bytes)) {
+    if (fd_ < 0) {
         throw RunError(kPathFileAccessError);
+    }
+    if (!writeAll(fd_, bytes)) {
+        throwSaveFailure(errno);
     }
 }
 
@@ -221,8 +229,9 @@ SaveReport AtomicFileWriter::commit() {
     const bool synced = fd >= 0 && ::fsync(fd) == 0;
     const bool saved = ::close(fd) == 0 && synced && ::rename(tempPath_.c_str(), target_.c_str()) == 0;
     if (!saved) {
+        const int error = errno;
         ::unlink(tempPath_.c_str());
-        throw RunError(kPathFileAccessError);
+        throwSaveFailure(error);
     }
     syncFolderOf(target_);
     return report;

@@ -7,6 +7,11 @@ RunError::RunError(int number, const std::string& description)
 
 RunError::RunError(int number) : RunError(number, describeError(number)) {}
 
+RunError::RunError(int number, const std::string& description, const std::string& reason)
+    : RunError(number, description) {
+    reason_ = reason;
+}
+
 std::string describeError(int number) {
     switch (number) {
     case kInvalidArgument:

@@ -21,12 +21,17 @@ class RunError : public std::runtime_error {
 public:
     RunError(int number, const std::string& description);
     explicit RunError(int number); // description from describeError(number)
+    // With what lay behind the failure: the system's reason, or what in the input was wrong.
+    RunError(int number, const std::string& description, const std::string& reason);
     int number() const { return number_; }
     const std::string& description() const { return description_; }
+    // "" when nothing more is known than the description.
+    const std::string& reason() const { return reason_; }
 
 private:
     int number_;
     std::string description_;
+    std::string reason_;
 };
 
 // Our own wording for each number above ("Input past end of file", ...).

@@ -27,7 +27,31 @@ void showDamagedCodeFile(platform::Dialogs& dialogs, const std::string& descript
 
 } // namespace
 
-void readCodeFile(const std::string& bytes, CodeSet& codes, std::vector<std::string>& groups) {
+namespace {
+
+// Whether the line starting at `at` holds the three fields of a code (a group line holds one).
+bool isCodeLine(std::string_view bytes, std::size_t at) {
+    const std::size_t end = bytes.find_first_of("\r\n", at);
+    textfile::FieldReader line(std::string(bytes.substr(at, end == std::string_view::npos ? end : end - at)));
+    int fields = 0;
+    while (!line.atEnd() && fields <= kCodeFields) {
+        line.readField();
+        ++fields;
+    }
+    return fields == kCodeFields;
+}
+
+void readCode(textfile::FieldReader& in, CodeSet& codes) {
+    codes.gCodes.addRow();
+    ++codes.gCodeCount;
+    for (int field = 1; field <= kCodeFields; ++field) {
+        codes.gCodes.at(field, codes.gCodeCount) = in.readValue();
+    }
+}
+
+} // namespace
+
+int readCodeFile(const std::string& bytes, CodeSet& codes, std::vector<std::string>& groups) {
     textfile::FieldReader in(bytes);
     const std::int32_t count = textfile::toInt32(in.readNumber());
     if (count < 1) {
@@ -36,16 +60,17 @@ void readCodeFile(const std::string& bytes, CodeSet& codes, std::vector<std::str
     codes.gCodes.reset(kCodeFields, 0);
     codes.gCodeCount = 0;
     for (int code = 1; code <= count; ++code) {
-        codes.gCodes.addRow();
-        codes.gCodeCount = code;
-        for (int field = 1; field <= kCodeFields; ++field) {
-            codes.gCodes.at(field, code) = in.readValue();
-        }
+        readCode(in, codes);
+    }
+    // Code lines past the count are codes still, never group names.
+    while (!in.atEnd() && isCodeLine(bytes, in.position())) {
+        readCode(in, codes);
     }
     groups.clear();
     while (groups.size() < kCodeGroups && !in.atEnd()) {
         groups.push_back(in.readText());
     }
+    return codes.gCodeCount;
 }
 
 std::string codeFileText(const CodeSet& codes, const std::vector<std::string>& groups) {
@@ -65,6 +90,20 @@ std::string codeFileText(const CodeSet& codes, const std::vector<std::string>& g
     return text;
 }
 
+namespace {
+
+// The file's text as SaveCodeFile writes it, with the editor's 49 group descriptions (read
+// without loading the editor: one not loaded holds none).
+std::string codeSetText(const Globals& g, const CoderLinks& links) {
+    std::vector<std::string> groups;
+    for (int group = 0; group < kCodeGroups; ++group) {
+        groups.push_back(links.codeFrmGroups.peek(group));
+    }
+    return codeFileText(g.codeSet, groups);
+}
+
+} // namespace
+
 bool OpenCodeFile(Globals& g, CoderLinks& links) {
     CodeSet& c = g.codeSet;
     if (c.gCodeFileName == kAskForCodeFile) {
@@ -83,13 +122,25 @@ bool OpenCodeFile(Globals& g, CoderLinks& links) {
     }
     try {
         std::vector<std::string> groups;
-        readCodeFile(textfile::readWholeFile(c.gCodeFileName), c, groups);
+        const std::string bytes = textfile::readWholeFile(c.gCodeFileName);
+        const int held = readCodeFile(bytes, c, groups);
+        const std::int32_t counted = textfile::FieldReader(bytes).readInt32();
         for (std::size_t group = 0; group < groups.size(); ++group) {
             links.codeFrmGroups.at(g, static_cast<int>(group)) = groups[group];
+        }
+        c.baseline = codeSetText(g, links);
+        if (held != counted) {
+            links.dialogs.messageBox(c.gCodeFileName + "\r\nThe count on line 1 says " +
+                                         std::to_string(counted) + ", but the file holds " +
+                                         std::to_string(held) +
+                                         " codes.\r\nAll of them are open. The file is written only once "
+                                         "the codes are changed.",
+                                     "Warning...", platform::Buttons::OK, platform::Icon::Exclamation);
         }
         return true;
     } catch (const textfile::RunError& e) {
         c.gCodeFileName.clear();
+        c.baseline.clear();
         showDamagedCodeFile(links.dialogs, e.description());
         return false;
     }
@@ -111,15 +162,14 @@ Saved saveCodeFile(Globals& g, CoderLinks& links) {
         c.gCodeFileName = chosen;
     }
     try {
-        std::vector<std::string> groups;
-        for (int group = 0; group < kCodeGroups; ++group) {
-            groups.push_back(links.codeFrmGroups.at(g, group));
-        }
-        textfile::saveFileAtomically(c.gCodeFileName, codeFileText(c, groups));
+        links.codeFrmGroups.touch(g);
+        std::string text = codeSetText(g, links);
+        textfile::saveFileAtomically(c.gCodeFileName, text);
+        c.baseline = std::move(text);
         return Saved::Written;
     } catch (const textfile::RunError& e) {
+        showSaveFailure(links.dialogs, "Error Saving Code File: ", e, c.gCodeFileName);
         c.gCodeFileName = previousName;
-        showSaveFailure(links.dialogs, "Error Saving Code File: ", e);
         return Saved::Failed;
     }
 }
@@ -174,16 +224,25 @@ void ResetCodeTable(CodeSet& codes) {
     codes.gCodes.reset(kCodeFields, 1);
 }
 
+bool codeSetChanged(Globals& g, CoderLinks& links) {
+    return g.codeSet.baseline.empty() || codeSetText(g, links) != g.codeSet.baseline;
+}
+
+void discardCodeEditor(Globals& g, CoderLinks& links) {
+    links.codeFrmGroups.unload(g);
+    g.codeSet.gCodeFileName.clear();
+    g.codeSet.baseline.clear();
+    ResetCodeTable(g.codeSet);
+}
+
 bool unloadCodeEditor(Globals& g, CoderLinks& links) {
     if (!links.codeFrmGroups.loaded()) {
         return true;
     }
-    if (saveCodeFile(g, links) == Saved::Failed) {
+    if (codeSetChanged(g, links) && saveCodeFile(g, links) == Saved::Failed) {
         return false;
     }
-    links.codeFrmGroups.unload(g);
-    g.codeSet.gCodeFileName.clear();
-    ResetCodeTable(g.codeSet);
+    discardCodeEditor(g, links);
     return true;
 }
 

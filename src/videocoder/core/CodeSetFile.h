@@ -16,16 +16,18 @@ namespace vc {
 // Reads a code-set file's bytes. Codes go into `codes` as they are read (texts for quoted
 // fields, numbers for bare ones) and gCodeCount always counts the rows it holds, also when
 // a RunError stops the read part way (a count that is no whole number from 1 up: 13 or 9;
-// fewer fields than the count asks for: 62). The group descriptions that follow go to
-// `groups` (group 0 first) while the file has more to read, at most 49.
-void readCodeFile(const std::string& bytes, CodeSet& codes, std::vector<std::string>& groups);
+// fewer fields than the count asks for: 62). Lines of three fields right after the counted
+// codes are codes too. The group descriptions that follow go to `groups` (group 0 first)
+// while the file has more to read, at most 49. Returns the codes read.
+int readCodeFile(const std::string& bytes, CodeSet& codes, std::vector<std::string>& groups);
 // The file's bytes. Empty and Null cells write nothing between their commas.
 std::string codeFileText(const CodeSet& codes, const std::vector<std::string>& groups);
 
 // Reads gCodeFileName (asking "Open the Code file..." when it is empty, the code-27 text or
 // missing; an empty name falls back to the coding window's Code File field). True when a
 // code set was read. A file that cannot be read shows the damaged-file box and leaves
-// gCodeFileName empty, so no later save writes over it unasked.
+// gCodeFileName empty, so no later save writes over it unasked; one holding more codes than
+// its count line says is read whole, and a box says so.
 bool OpenCodeFile(Globals& g, CoderLinks& links);
 // Writes gCodeFileName whole, asking "Name the Code file..." when it is empty. True when
 // written; false when cancelled or when the write failed ("VTRS Error", old file kept).
@@ -42,9 +44,14 @@ void ResetEventArray(DataTable& data);
 // gCodes back to one empty code, gCodeCount 1.
 void ResetCodeTable(CodeSet& codes);
 
-// The code-set editor unloads: saves the code set, then clears gCodeOpen, the file name,
-// the table and the descriptions. When the save failed the editor stays loaded with its
-// codes (false); a cancelled name dialog discards them. Nothing happens when not loaded.
+// Whether the codes or group descriptions differ from the file as last read or saved.
+bool codeSetChanged(Globals& g, CoderLinks& links);
+// The code-set editor unloads: saves the code set when it was changed, then clears gCodeOpen,
+// the file name, the table and the descriptions. When the save failed the editor stays
+// loaded with its codes (false); a cancelled name dialog discards them. Nothing happens when
+// not loaded.
 bool unloadCodeEditor(Globals& g, CoderLinks& links);
+// The editor unloads without saving: its codes and descriptions go.
+void discardCodeEditor(Globals& g, CoderLinks& links);
 
 } // namespace vc

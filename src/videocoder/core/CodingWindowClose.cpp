@@ -6,20 +6,26 @@
 namespace vc {
 
 bool closeCodingWindow(Globals& g, CoderLinks& links) {
-    if (!SaveDataFile(g, links)) {
+    if (dataChanged(g, links) && !SaveDataFile(g, links)) {
         return false;
     }
+    discardCodingWindow(g, links);
+    return true;
+}
+
+void discardCodingWindow(Globals& g, CoderLinks& links) {
     g.data.gFileName.clear();
+    g.data.baseline.clear();
+    g.data.lock.unlock();
     g.open.gDataOpen = kFalse;
     ResetEventArray(g.data);
     unloadCodeEditor(g, links);
     links.dataFrm.port().unload();
     links.dataFrm.markUnloaded();
-    return true;
 }
 
 void AutoSaveTimer_Timer(Globals& g, CoderLinks& links) {
-    if (!g.data.gFileName.empty()) {
+    if (!g.data.gFileName.empty() && dataChanged(g, links)) {
         SaveDataFile(g, links);
     }
 }

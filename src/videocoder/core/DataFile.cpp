@@ -258,24 +258,34 @@ std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderF
 
 DataFileReader::DataFileReader(std::string bytes) : in_(std::move(bytes)) {}
 
+std::string_view DataFileReader::nextLine() {
+    ++line_;
+    return in_.readLineView();
+}
+
+void DataFileReader::failAt(int line, int number, const std::string& reason) {
+    line_ = line;
+    throw RunError(number, textfile::describeError(number), reason);
+}
+
 std::string DataFileReader::readType() {
-    return upperCase(in_.readLine());
+    return upperCase(std::string(nextLine()));
 }
 
 void DataFileReader::readHeader(std::array<std::string, kHeaderFields>& header) {
     for (int field = 0; field < kNotesField; ++field) {
-        header[field] = in_.readLine();
+        header[field] = nextLine();
     }
-    in_.readLine(); // "<notes>", whatever it holds
+    nextLine(); // "<notes>", whatever it holds
     std::string notes;
-    for (std::string line = in_.readLine(); lowerCase(line) != kNotesClose; line = in_.readLine()) {
+    for (std::string_view line = nextLine(); lowerCase(std::string(line)) != kNotesClose; line = nextLine()) {
         if (!isBlank(line)) {
             appendLine(notes, line);
         }
     }
     header[kNotesField] = notes;
     for (int field = kNotesField + 1; field < kHeaderFields; ++field) {
-        header[field] = in_.readLine();
+        header[field] = nextLine();
     }
 }
 
@@ -287,14 +297,90 @@ void DataFileReader::readBody(const std::string& type, DataTable& data) {
     }
 }
 
-void DataFileReader::readEvents(DataTable& data) {
-    Value rowCount = readCount(in_.readLine());
-    Value colCount = readCount(in_.readLine());
-    const std::int32_t rows = wholeCount(rowCount);
-    const std::int32_t columns = wholeCount(colCount);
-    if (columns < 1 || columns > kDataColumns || rows < 1) {
-        throw RunError(textfile::kSubscriptOutOfRange);
+std::vector<std::string_view> DataFileReader::bodyLines(int counted) {
+    std::vector<std::string_view> lines;
+    lines.reserve(std::min(static_cast<std::size_t>(counted), in_.linesLeft()));
+    while (!in_.atEnd()) {
+        lines.push_back(nextLine());
     }
+    std::size_t kept = lines.size();
+    while (kept > static_cast<std::size_t>(counted) && isBlank(lines[kept - 1])) {
+        --kept;
+    }
+    lines.resize(kept);
+    return lines;
+}
+
+bool isTranscriptRow(std::string_view line) {
+    if (line == ",,") {
+        return true;
+    }
+    const std::size_t c1 = line.find(',');
+    const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
+    if (c2 == std::string_view::npos) {
+        return false;
+    }
+    const auto piece = [](std::string_view text) {
+        return text.empty() || (text.size() >= 2 && text.front() == '"' && text.back() == '"');
+    };
+    return piece(line.substr(0, c1)) && piece(line.substr(c1 + 1, c2 - c1 - 1)) && piece(line.substr(c2 + 1));
+}
+
+int cellsInEventRow(std::string_view line, int columns) {
+    if (columns <= 1) {
+        return 1 + static_cast<int>(std::count(line.begin(), line.end(), ','));
+    }
+    std::size_t at = 0;
+    for (int comma = 1; comma < columns; ++comma) {
+        at = line.find(',', at);
+        if (at == std::string_view::npos) {
+            return columns;
+        }
+        ++at;
+    }
+    int cells = columns;
+    while (at < line.size() && line[at] == '"') {
+        const std::size_t close = line.find('"', at + 1);
+        if (close == std::string_view::npos || close + 1 >= line.size() || line[close + 1] != ',') {
+            break;
+        }
+        ++cells;
+        at = close + 2;
+    }
+    return cells;
+}
+
+void DataFileReader::readEvents(DataTable& data) {
+    const int rowCountLine = line_ + 1;
+    Value rowCount = readCount(std::string(nextLine()));
+    const std::int32_t rows = wholeCount(rowCount);
+    if (rows < 1) {
+        failAt(rowCountLine, textfile::kSubscriptOutOfRange);
+    }
+    const int colCountLine = line_ + 1;
+    Value colCount = readCount(std::string(nextLine()));
+    const std::int32_t columns = wholeCount(colCount);
+    if (columns < 1 || columns > kDataColumns) {
+        failAt(colCountLine, textfile::kSubscriptOutOfRange);
+    }
+    const int firstRowLine = line_ + 1;
+    const std::vector<std::string_view> lines = bodyLines(rows);
+    const int rowsRead = static_cast<int>(lines.size());
+
+    // A row wider than the count widens every row, so that no cell is dropped.
+    int width = columns;
+    int widestLine = 0;
+    for (int row = 0; row < rowsRead; ++row) {
+        const int cells = cellsInEventRow(lines[static_cast<std::size_t>(row)], columns);
+        if (cells > width) {
+            width = cells;
+            widestLine = firstRowLine + row;
+        }
+    }
+    if (width > kDataColumns) {
+        failAt(widestLine, textfile::kSubscriptOutOfRange);
+    }
+
     // Counts that fail leave the rows and counts held before, which still agree.
     data.gRowCount = std::move(rowCount);
     data.gColCount = std::move(colCount);
@@ -305,72 +391,130 @@ void DataFileReader::readEvents(DataTable& data) {
         table.reset(kDataColumns, 0);
     }
     const int rowsHeld = table.rows();
-    // Room for the rows the file can hold, never for more than its lines.
-    if (table.rowCapacity() < static_cast<std::size_t>(rows)) {
-        table.reserveRows(std::min(static_cast<std::size_t>(rows), in_.linesLeft()));
+    if (table.rowCapacity() < static_cast<std::size_t>(rowsRead)) {
+        table.reserveRows(static_cast<std::size_t>(rowsRead));
     }
     std::string pastTheColumns; // fields beyond the column count (a count of 1) are dropped
-    int row = 1;
-    try {
-        for (; row <= rows; ++row) {
-            const std::string_view line = in_.readLineView();
-            if (row > rowsHeld) {
-                table.addRow();
-            }
-            Value* cells = table.row(row);
-            for (int column = 0; column < kDataColumns; ++column) {
-                if (column < columns) {
-                    cells[column].kind = Value::Kind::Text;
-                    cells[column].text.clear();
-                } else if (cells[column].kind != Value::Kind::Empty) {
-                    cells[column] = Value::empty();
-                }
-            }
-            splitEventFields(line, columns, [&](int field) -> std::string& {
-                return field <= columns ? cells[field - 1].text : pastTheColumns;
-            });
+    for (int row = 1; row <= rowsRead; ++row) {
+        if (row > rowsHeld) {
+            table.addRow();
         }
-        table.resizeRows(rows);
-    } catch (const RunError&) {
-        // The rows read stay; the row that failed and older ones after it go.
-        table.resizeRows(std::max(row - 1, 1));
-        if (row == 1) {
+        Value* cells = table.row(row);
+        for (int column = 0; column < kDataColumns; ++column) {
+            if (column < width) {
+                cells[column].kind = Value::Kind::Text;
+                cells[column].text.clear();
+            } else if (cells[column].kind != Value::Kind::Empty) {
+                cells[column] = Value::empty();
+            }
+        }
+        splitEventFields(lines[static_cast<std::size_t>(row - 1)], width, [&](int field) -> std::string& {
+            return field <= width ? cells[field - 1].text : pastTheColumns;
+        });
+    }
+    if (rowsRead < rows) {
+        // The rows read stay; older ones after them go.
+        table.resizeRows(std::max(rowsRead, 1));
+        if (rowsRead == 0) {
             table.reset(kDataColumns, 1);
         }
         data.gRowCount = Value::ofNumber(table.rows());
-        throw;
+        failAt(firstRowLine + rowsRead, textfile::kInputPastEndOfFile);
+    }
+    table.resizeRows(rowsRead);
+    if (rowsRead > rows) {
+        mismatches_.push_back(
+            {"row count", rowCountLine, data.gRowCount.text, rowsRead, firstRowLine + rows});
+        data.gRowCount = Value::ofNumber(rowsRead);
+    }
+    if (width > columns) {
+        mismatches_.push_back({"column count", colCountLine, data.gColCount.text, width, widestLine});
+        data.gColCount = Value::ofNumber(width);
     }
 }
 
 void DataFileReader::readTranscript(DataTable& data) {
-    Value rowCount = readCount(in_.readLine());
+    const int rowCountLine = line_ + 1;
+    Value rowCount = readCount(std::string(nextLine()));
     const std::int32_t rows = wholeCount(rowCount);
     if (rows < 1) {
-        throw RunError(textfile::kSubscriptOutOfRange);
+        failAt(rowCountLine, textfile::kSubscriptOutOfRange);
     }
+    const int firstRowLine = line_ + 1;
+    const std::vector<std::string_view> lines = bodyLines(rows);
+    const int rowsRead = static_cast<int>(lines.size());
     data.gRowCount = std::move(rowCount);
     data.gData.reset(kDataColumns, 0);
-    std::string time, codes, utterance;
-    try {
-        for (int row = 1; row <= rows; ++row) {
-            const std::string_view line = in_.readLineView();
-            data.gData.addRow();
-            if (line == ",,") {
-                continue;
-            }
-            SplitTranscriptLine(line, time, codes, utterance);
-            data.gData.at(1, row) = Value::ofText(time);
-            data.gData.at(2, row) = Value::ofText(codes);
-            data.gData.at(3, row) = Value::ofText(utterance);
-        }
-    } catch (const RunError&) {
+    // The rows before one that fails stay, and the count follows them.
+    const auto failAfterRows = [&](int row, int number, const std::string& reason) {
         if (data.gData.rows() == 0) {
             data.gData.addRow();
         }
         data.gRowCount = Value::ofNumber(data.gData.rows());
-        throw;
+        failAt(firstRowLine + row - 1, number, reason);
+    };
+    std::string time, codes, utterance;
+    for (int row = 1; row <= rowsRead; ++row) {
+        const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
+        if (!isTranscriptRow(line)) {
+            failAfterRows(row, textfile::kTypeMismatch, "The line is no TRANSCRIPT row.");
+        }
+        data.gData.addRow();
+        if (line == ",,") {
+            continue;
+        }
+        SplitTranscriptLine(line, time, codes, utterance);
+        data.gData.at(1, row) = Value::ofText(time);
+        data.gData.at(2, row) = Value::ofText(codes);
+        data.gData.at(3, row) = Value::ofText(utterance);
+    }
+    if (rowsRead < rows) {
+        failAfterRows(rowsRead + 1, textfile::kInputPastEndOfFile, {});
+    }
+    if (rowsRead > rows) {
+        mismatches_.push_back(
+            {"row count", rowCountLine, data.gRowCount.text, rowsRead, firstRowLine + rows});
+        data.gRowCount = Value::ofNumber(rowsRead);
     }
 }
+
+namespace {
+
+// The load failure, with the file and, once a line was read, the line it failed on.
+std::string loadFailureText(const textfile::RunError& e, const std::string& path, int line) {
+    std::string text = "Error Loading Data: " + e.description() + "\r\nFile: " + path;
+    if (line > 0) {
+        text += "\r\nLine: " + std::to_string(line);
+    }
+    if (!e.reason().empty()) {
+        text += "\r\n" + e.reason();
+    }
+    return text;
+}
+
+std::string mismatchText(const std::string& path, const std::vector<CountMismatch>& mismatches) {
+    std::string text = path;
+    for (const CountMismatch& m : mismatches) {
+        const bool rows = m.count == "row count";
+        text += "\r\nThe " + m.count + " on line " + std::to_string(m.countLine) + " says " +
+                trimBlanks(m.says) + ", but " +
+                (rows ? "the file holds " : "line " + std::to_string(m.bodyLine) + " holds ") +
+                std::to_string(m.holds) + (rows ? " rows." : " columns.");
+    }
+    return text + "\r\nAll of them are open. The file is written only once the data are changed.";
+}
+
+// Takes the file's lock; false, with the refusal shown, when another program holds it.
+bool lockFile(DataTable& d, platform::Dialogs& dialogs, const std::string& path) {
+    if (d.lock.lock(path) != platform::FileLock::Outcome::HeldElsewhere) {
+        return true;
+    }
+    dialogs.messageBox("Another program has this data file open:\r\n" + path, "Sorry", platform::Buttons::OK,
+                       platform::Icon::Information);
+    return false;
+}
+
+} // namespace
 
 bool SaveDataFile(Globals& g, CoderLinks& links) {
     const FileInUse guard(g.data);
@@ -381,20 +525,36 @@ bool SaveDataFile(Globals& g, CoderLinks& links) {
     std::string path = d.gFileName;
     if (path.empty()) {
         path = links.dialogs.saveFile({"Name the data file...", kDataFilter, "", ".qvd", kSaveDialogFlags});
-        if (path.empty()) {
+        if (path.empty() || !lockFile(d, links.dialogs, path)) {
             return false;
         }
     }
     links.dataFrm.ensureLoaded(g);
     try {
-        textfile::saveFileAtomically(path, dataFileText(d, links.dataFrm.Text1));
+        std::string text = dataFileText(d, links.dataFrm.Text1);
+        textfile::saveFileAtomically(path, text);
+        d.baseline = std::move(text);
     } catch (const RunError& e) {
-        showSaveFailure(links.dialogs, "Error Saving Data: ", e);
+        showSaveFailure(links.dialogs, "Error Saving Data: ", e, path);
+        if (d.gFileName.empty()) {
+            d.lock.unlock();
+        }
         return false;
     }
     d.gFileName = path;
     d.gDataType = upperCase(d.gDataType);
     return true;
+}
+
+bool dataChanged(Globals& g, CoderLinks& links) {
+    if (g.data.baseline.empty()) {
+        return true;
+    }
+    try {
+        return dataFileText(g.data, links.dataFrm.Text1) != g.data.baseline;
+    } catch (const RunError&) {
+        return true;
+    }
 }
 
 bool OpenDataFile(Globals& g, CoderLinks& links) {
@@ -410,12 +570,18 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
             return false;
         }
     }
+    const std::string path = d.gFileName;
+    if (!lockFile(d, links.dialogs, path)) {
+        d.gFileName.clear();
+        return false;
+    }
     CodingWindowModel& window = links.dataFrm;
+    std::optional<DataFileReader> reader;
     try {
-        DataFileReader reader(textfile::readWholeFile(d.gFileName));
-        d.gDataType = reader.readType();
+        reader.emplace(textfile::readWholeFile(path));
+        d.gDataType = reader->readType();
         window.ensureLoaded(g);
-        reader.readHeader(window.Text1);
+        reader->readHeader(window.Text1);
 
         const std::string media = trimBlanks(window.Text1[kMediaField]);
         if (media == "DVD") {
@@ -437,17 +603,24 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
                 g.codeSet.gCodeFileName.clear();
             }
         }
-        reader.readBody(d.gDataType, d);
+        reader->readBody(d.gDataType, d);
+        d.baseline = dataFileText(d, window.Text1);
     } catch (const RunError& e) {
-        links.dialogs.messageBox("Error Loading Data: " + e.description(), kErrorTitle, platform::Buttons::OK,
-                                 platform::Icon::Critical);
+        links.dialogs.messageBox(loadFailureText(e, path, reader ? reader->line() : 0), kErrorTitle,
+                                 platform::Buttons::OK, platform::Icon::Critical);
         g.open.gDataOpen = kFalse;
         d.gFileName.clear();
+        d.baseline.clear();
+        d.lock.unlock();
         return false;
     }
     g.open.gDataOpen = kTrue;
     window.port().autoSize(0, kLastSizedColumn);
     window.port().refresh();
+    if (!reader->mismatches().empty()) {
+        links.dialogs.messageBox(mismatchText(path, reader->mismatches()), "Warning...",
+                                 platform::Buttons::OK, platform::Icon::Exclamation);
+    }
     return true;
 }
 

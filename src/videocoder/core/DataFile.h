@@ -35,6 +35,16 @@ void SplitTranscriptLine(std::string_view line, std::string& time, std::string& 
 // the rows or columns held.
 std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header);
 
+// A count that the body outgrows. The body is read whole and the count then follows it, so
+// no row or cell is lost when the file is saved again.
+struct CountMismatch {
+    std::string count; // "row count" or "column count"
+    int countLine = 0;
+    std::string says; // the count as the file writes it
+    int holds = 0;    // the rows or columns the body holds
+    int bodyLine = 0; // the first row past the row count, or the widest row
+};
+
 // Reads a data file's bytes in the order OpenDataFile needs them.
 class DataFileReader {
 public:
@@ -44,26 +54,54 @@ public:
     // Header fields 0 to 12; the notes lose their blank lines and each line ends in CR LF.
     void readHeader(std::array<std::string, kHeaderFields>& header);
     // The body of `type` into data: EVENTS sets gRowCount and gColCount to the texts read,
-    // TRANSCRIPT gRowCount; any other type has no body. Rows are made as they are read. A
-    // count that is no number fails with 13, a column count outside 1..50 or a row count
-    // below 1 with 9, a short file with 62; the rows read by then stay and gRowCount counts them.
+    // TRANSCRIPT gRowCount; any other type has no body. A count that is no number fails
+    // with 13, a column count outside 1..50 or a row count below 1 with 9, a short file with
+    // 62, a TRANSCRIPT row that is not three quoted pieces with 13; the rows read by then
+    // stay and gRowCount counts them. Rows past the row count (blank lines at the end aside)
+    // and EVENTS rows of more cells than the column count are read too: the count becomes the
+    // number held and the difference is listed in mismatches().
     void readBody(const std::string& type, DataTable& data);
+
+    // The line (from 1) of the last read: the one that failed when a read throws.
+    int line() const { return line_; }
+    const std::vector<CountMismatch>& mismatches() const { return mismatches_; }
 
 private:
     void readEvents(DataTable& data);
     void readTranscript(DataTable& data);
+    std::string_view nextLine();
+    // The next `counted` lines, fewer when the file ends first, then every further line up
+    // to the last that is not blank.
+    std::vector<std::string_view> bodyLines(int counted);
+    // Fails with `number` at the given line.
+    [[noreturn]] void failAt(int line, int number, const std::string& reason = {});
 
     textfile::FieldReader in_;
+    int line_ = 0;
+    std::vector<CountMismatch> mismatches_;
 };
+
+// Whether a line is a TRANSCRIPT row as the writer lays it out: ",,", or three pieces, each
+// nothing or text between double quotes, the commas after the second in the last piece.
+bool isTranscriptRow(std::string_view line);
+// The cells an EVENTS row holds with `columns` as its count: with one column every comma
+// splits; with more, further cells in the quoted style ("text",) that stand at the start of
+// the last column count too, since a save would write them there as one text.
+int cellsInEventRow(std::string_view line, int columns);
 
 // Writes gFileName whole (asking "Name the data file..." when it is empty). True when the
 // file was written; false when cancelled, when the write failed ("VTRS Error", the rows and
 // the old file kept) and while another open or save runs.
 bool SaveDataFile(Globals& g, CoderLinks& links);
+// Whether the rows or header differ from the file as last read or saved (a file never read
+// or saved counts as changed).
+bool dataChanged(Globals& g, CoderLinks& links);
 // Reads gFileName (asking "Open the data file..." when it is empty) into the header fields
 // and gData, opening the media and code set the header names on the way. True when a file
-// was read; false when cancelled, after a load failure ("Error Loading Data: ") and while
-// another open or save runs.
+// was read; false when cancelled, after a load failure ("Error Loading Data: " with the file
+// and line), when another program holds the file's lock and while another open or save runs.
+// The file stays locked until the coding window closes; counts that the body outgrows are
+// said in a box once the file is open.
 bool OpenDataFile(Globals& g, CoderLinks& links);
 // gData fresh: 50 columns, one empty row; gColCount 50 and gRowCount 1.
 void ClearData(DataTable& data);

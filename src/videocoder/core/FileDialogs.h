@@ -16,10 +16,21 @@ inline constexpr int kSaveDialogFlags = platform::kOverwritePrompt | platform::k
 
 inline const std::string kErrorTitle = "VTRS Error";
 
-// A save that failed: the stage, then what went wrong.
-inline void showSaveFailure(platform::Dialogs& dialogs, const std::string& stage,
-                            const textfile::RunError& e) {
-    dialogs.messageBox(stage + e.description(), kErrorTitle, platform::Buttons::OK, platform::Icon::Critical);
+// A failure's description, then the file and what the system or the input said of it.
+inline std::string failureText(const std::string& stage, const textfile::RunError& e,
+                               const std::string& path) {
+    std::string text = stage + e.description() + "\r\nFile: " + path;
+    if (!e.reason().empty()) {
+        text += "\r\n" + e.reason();
+    }
+    return text;
+}
+
+// A save that failed: the stage, what went wrong, the file and the system's reason.
+inline void showSaveFailure(platform::Dialogs& dialogs, const std::string& stage, const textfile::RunError& e,
+                            const std::string& path) {
+    dialogs.messageBox(failureText(stage, e, path), kErrorTitle, platform::Buttons::OK,
+                       platform::Icon::Critical);
 }
 
 } // namespace vc

@@ -3,6 +3,7 @@
 // It is made of named parts; a routine takes the part it needs. It holds data only:
 // windows and callbacks reach it from the composition root, never through it.
 
+#include "platform/FileLock.h"
 #include "textfile/Numeric.h"
 #include "textfile/Value.h"
 #include "videocoder/core/CellTable.h"
@@ -87,6 +88,9 @@ struct CodeSet {
     std::int32_t gCodeCount = 1; // always the rows gCodes holds
     // "" = none; the one-character text of code 27 makes OpenCodeFile ask for a file.
     std::string gCodeFileName;
+    // The file's text as of its last read or save; a set whose text is still this has not
+    // been changed, and closing it writes nothing. "" = never read or saved.
+    std::string baseline;
 };
 
 // Asks OpenCodeFile to show its dialog even when a file is named.
@@ -105,6 +109,13 @@ struct DataTable {
     // Set while OpenDataFile or SaveDataFile runs: a player yielding during a load or an
     // autosave tick must not start the other on half-read rows.
     bool fileInUse = false;
+    // The text a save would write, as of the file's last read or save: while the rows and
+    // header still give this text nothing has changed, and closing or an autosave tick
+    // writes nothing. "" = never read or saved.
+    std::string baseline;
+    // Held from a file's open (or first save) to its close, so that a second program does
+    // not open it and write over this one's work.
+    platform::FileLock lock;
 };
 
 // Which windows and files are open (flags: -1 true, 0 false).

@@ -21,6 +21,9 @@ public:
     // Group 0..48; touches first.
     std::string& at(Globals& g, int group);
 
+    // Group 0..48 as it stands, without loading the editor.
+    const std::string& peek(int group) const { return descriptions_.at(static_cast<std::size_t>(group)); }
+
     bool loaded() const { return loaded_; }
     // The editor unloads: its descriptions vanish with it and the flag clears.
     void unload(Globals& g);

@@ -133,7 +133,11 @@ bool MainFrm::refusedCode() {
         return false;
     }
     refuse("You can only open one code file at a time.");
-    links_.dataFrm.port().show();
+    // A refusal brings the coding window forward only when it holds a file: shown empty it
+    // would take typing that no close ever saves.
+    if (on(g_.open.gDataOpen)) {
+        links_.dataFrm.port().show();
+    }
     return true;
 }
 
@@ -186,21 +190,25 @@ void MainFrm::newDataFile(const std::string& type) {
     showDataFrm(true);
 }
 
-void MainFrm::discardCodeEditor() {
-    links_.codeFrmGroups.unload(g_);
-    ResetCodeTable(g_.codeSet);
-    g_.codeSet.gCodeFileName.clear();
+// A code-file command whose editor is not there writes and loads nothing: it says so and
+// leaves every file and flag as it was.
+bool MainFrm::codeEditorMissing() {
+    if (windows_.showCodeFrm) {
+        return false;
+    }
+    show({}, "code-set editor window");
+    return true;
 }
 
 void MainFrm::CodeFileMnu_Click() {
-    if (refusedCode()) {
+    if (refusedCode() || codeEditorMissing()) {
         return;
     }
     if (!SaveCodeFile(g_, links_)) {
-        discardCodeEditor();
+        discardCodeEditor(g_, links_);
         return;
     }
-    show(windows_.showCodeFrm, "code-set editor window");
+    windows_.showCodeFrm();
 }
 
 void MainFrm::OpenDataMnu_Click() {
@@ -252,14 +260,14 @@ void MainFrm::runImport(const std::function<bool()>& import, const std::string& 
 }
 
 void MainFrm::OpenCodeMnu_Click() {
-    if (refusedCode()) {
+    if (refusedCode() || codeEditorMissing()) {
         return;
     }
     g_.codeSet.gCodeFileName = kAskForCodeFile;
     if (OpenCodeFile(g_, links_)) {
-        show(windows_.showCodeFrm, "code-set editor window");
+        windows_.showCodeFrm();
     } else if (on(g_.open.gCodeOpen)) {
-        discardCodeEditor();
+        discardCodeEditor(g_, links_);
     }
 }
 
@@ -343,12 +351,36 @@ bool MainFrm::unloadVideo() {
     return true;
 }
 
+// After a save that failed (its box said why), the person chooses: close without the
+// changes, or keep the program open with them.
+bool MainFrm::discardAfterFailedSave(const std::string& what, const std::string& path) {
+    const auto answer = links_.dialogs.messageBox(
+        "The " + what + " " + path + " was not saved.\r\nClose it without the changes?\r\n" +
+            "Yes closes it and the changes are lost; No keeps the program open with them.",
+        "Warning...", Buttons::YesNo, Icon::Exclamation);
+    return answer == platform::Answer::Yes;
+}
+
 bool MainFrm::unloadCode() {
-    return !on(g_.open.gCodeOpen) || unloadCodeEditor(g_, links_);
+    if (!on(g_.open.gCodeOpen) || unloadCodeEditor(g_, links_)) {
+        return true;
+    }
+    if (!discardAfterFailedSave("code file", g_.codeSet.gCodeFileName)) {
+        return false;
+    }
+    discardCodeEditor(g_, links_);
+    return true;
 }
 
 bool MainFrm::unloadData() {
-    return !on(g_.open.gDataOpen) || closeCodingWindow(g_, links_);
+    if (!on(g_.open.gDataOpen) || closeCodingWindow(g_, links_)) {
+        return true;
+    }
+    if (!discardAfterFailedSave("data file", g_.data.gFileName)) {
+        return false;
+    }
+    discardCodingWindow(g_, links_);
+    return true;
 }
 
 void MainFrm::storePosition() {

@@ -100,7 +100,8 @@ private:
     void openData(bool addToRecent);
     void runImport(const std::function<bool()>& import, const std::string& name);
     void showDataFrm(bool withCaption);
-    void discardCodeEditor();
+    bool codeEditorMissing();
+    bool discardAfterFailedSave(const std::string& what, const std::string& path);
     bool unloadVideo();
     bool unloadCode();
     bool unloadData();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -322,6 +323,77 @@ TEST(SplitLines, EventAndTranscriptRows) {
         EXPECT_EQ(codes, c.codes) << c.line;
         EXPECT_EQ(utterance, c.utterance) << c.line;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Two programs on one file: the second open is refused and opens nothing; once the first
+// closes, or when the lock's holder has ended without removing it, the file opens again.
+TEST(DataFileLock, SecondProgramIsRefusedUntilTheFirstLetsGo) {
+    OnDisk disk;
+    const std::string path = disk.dataFile(qvd("", "", kTwoRows));
+    ASSERT_TRUE(vc::OpenDataFile(disk.coder.g, disk.coder.links));
+
+    Coder second;
+    second.g.data.gFileName = path;
+    EXPECT_FALSE(vc::OpenDataFile(second.g, second.links));
+    ASSERT_EQ(second.platform.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(second.platform.dialogs.boxes[0].text, "Another program has this data file open:\r\n" + path);
+    EXPECT_EQ(second.platform.dialogs.boxes[0].title, "Sorry");
+    EXPECT_EQ(second.g.open.gDataOpen, vc::kFalse);
+    EXPECT_EQ(second.g.data.gFileName, "");
+    EXPECT_FALSE(second.dataFrm.loaded());
+
+    // A new file may not be named over it either.
+    second.platform.dialogs.files = {path};
+    vc::ClearData(second.g.data);
+    second.g.data.gDataType = "Events";
+    EXPECT_FALSE(vc::SaveDataFile(second.g, second.links));
+    EXPECT_EQ(textfile::readWholeFile(path), qvd("", "", kTwoRows));
+
+    disk.coder.g.data.lock.unlock();
+    second.g.data.gFileName = path;
+    EXPECT_TRUE(vc::OpenDataFile(second.g, second.links));
+}
+
+TEST(DataFileLock, LockOfAProgramThatEndedIsTakenOver) {
+    OnDisk disk;
+    const std::string path = disk.dataFile(qvd("", "", kTwoRows));
+    // A program that ended at once left its lock behind.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    disk.write("a.qvd.lock", std::to_string(child) + "\n" + host + "\n");
+
+    ASSERT_TRUE(vc::OpenDataFile(disk.coder.g, disk.coder.links));
+    EXPECT_TRUE(disk.coder.platform.dialogs.boxes.empty());
+    EXPECT_EQ(
+        textfile::readWholeFile(platform::lockFileOf(path)).substr(0, std::to_string(::getpid()).size() + 1),
+        std::to_string(::getpid()) + "\n");
+}
+
+// Edited after an open that said the body outgrows its counts, the save keeps every row and
+// column and writes the counts the body holds.
+TEST(DataFileCounts, EditedFileSavesTheWholeBodyWithItsCounts) {
+    OnDisk disk;
+    const std::string path =
+        disk.dataFile(qvd("", "", "1\r\n1\r\n00:00:01.00\r\n\"00:00:02.00\",\"A\",x\r\n"));
+    Coder& coder = disk.coder;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u);
+    EXPECT_FALSE(vc::dataChanged(coder.g, coder.links));
+    coder.g.data.gData.at(3, 1) = Value::ofText("y");
+    EXPECT_TRUE(vc::dataChanged(coder.g, coder.links));
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    const std::string body = "\r\n 2 \r\n 3 \r\n\"00:00:01.00\",\"\",y\r\n\"00:00:02.00\",\"A\",x\r\n";
+    EXPECT_TRUE(textfile::readWholeFile(path).ends_with(body)) << textfile::readWholeFile(path);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -224,22 +225,26 @@ struct Refusal {
     std::function<void(Coder&)> set;
     std::function<void(vc::MainFrm&)> handler;
     std::string text;
+    std::vector<std::string> windowCalls; // the coding window comes forward only when it holds a file
 };
 
 TEST(MainFrmRefusals, OneDataCodeAndVideoFileAtATime) {
     auto data = [](Coder& c) { c.g.open.gDataOpen = vc::kTrue; };
     auto code = [](Coder& c) { c.g.open.gCodeOpen = vc::kTrue; };
+    auto codeAndData = [](Coder& c) { c.g.open.gCodeOpen = c.g.open.gDataOpen = vc::kTrue; };
     const std::string oneData = "You can only open one data file at a time.";
     const std::string oneCode = "You can only open one code file at a time.";
+    const std::vector<std::string> shown = {"show"};
     const std::vector<Refusal> cases = {
-        {"new events", data, [](vc::MainFrm& m) { m.EventFileMnu_Click(); }, oneData},
-        {"new transcript", data, [](vc::MainFrm& m) { m.TransFileMnu_Click(); }, oneData},
-        {"open data", data, [](vc::MainFrm& m) { m.OpenDataMnu_Click(); }, oneData},
-        {"recent", data, [](vc::MainFrm& m) { m.recentMnu_Click(1); }, oneData},
-        {"doru", data, [](vc::MainFrm& m) { m.DoruImportMnu_Click(); }, oneData},
-        {"transcript import", data, [](vc::MainFrm& m) { m.TransImportMenu_Click(); }, oneData},
-        {"new code", code, [](vc::MainFrm& m) { m.CodeFileMnu_Click(); }, oneCode},
-        {"open code", code, [](vc::MainFrm& m) { m.OpenCodeMnu_Click(); }, oneCode},
+        {"new events", data, [](vc::MainFrm& m) { m.EventFileMnu_Click(); }, oneData, shown},
+        {"new transcript", data, [](vc::MainFrm& m) { m.TransFileMnu_Click(); }, oneData, shown},
+        {"open data", data, [](vc::MainFrm& m) { m.OpenDataMnu_Click(); }, oneData, shown},
+        {"recent", data, [](vc::MainFrm& m) { m.recentMnu_Click(1); }, oneData, shown},
+        {"doru", data, [](vc::MainFrm& m) { m.DoruImportMnu_Click(); }, oneData, shown},
+        {"transcript import", data, [](vc::MainFrm& m) { m.TransImportMenu_Click(); }, oneData, shown},
+        {"new code", code, [](vc::MainFrm& m) { m.CodeFileMnu_Click(); }, oneCode, {}},
+        {"open code", code, [](vc::MainFrm& m) { m.OpenCodeMnu_Click(); }, oneCode, {}},
+        {"new code over data", codeAndData, [](vc::MainFrm& m) { m.CodeFileMnu_Click(); }, oneCode, shown},
     };
     for (const Refusal& r : cases) {
         Coder c;
@@ -248,7 +253,7 @@ TEST(MainFrmRefusals, OneDataCodeAndVideoFileAtATime) {
         r.handler(c.mainFrm);
         ASSERT_EQ(c.dialogs.boxes.size(), 1u) << r.name;
         expectBox(c.dialogs.boxes[0], r.text, "Sorry", Buttons::OK, Icon::Information);
-        EXPECT_EQ(c.windowCalls(), (std::vector<std::string>{"show"})) << r.name;
+        EXPECT_EQ(c.windowCalls(), r.windowCalls) << r.name;
         EXPECT_TRUE(c.dialogs.openRequests.empty() && c.dialogs.saveRequests.empty()) << r.name;
         EXPECT_EQ(c.g.data.gFileName, "/data/open.qvd") << r.name;
     }
@@ -351,22 +356,50 @@ TEST(MainFrmNewFiles, CancelledNamesLeaveNothingOpen) {
     EXPECT_FALSE(c.dataFrmShown());
     EXPECT_EQ(c.dialogs.saveRequests.size(), 1u);
 
+    int editorShown = 0;
+    c.windows.showCodeFrm = [&] { ++editorShown; };
     c.mainFrm.CodeFileMnu_Click();
     EXPECT_EQ(c.g.open.gCodeOpen, vc::kFalse);
     EXPECT_FALSE(c.coder.codeFrmGroups.loaded());
     EXPECT_EQ(c.dialogs.saveRequests.size(), 2u);
+    EXPECT_EQ(editorShown, 0);
     EXPECT_TRUE(c.dialogs.boxes.empty());
 }
 
 TEST(MainFrmNewFiles, NamedCodeFileKeepsTheEditorLoaded) {
     Coder c;
+    int editorShown = 0;
+    c.windows.showCodeFrm = [&] { ++editorShown; };
     c.dialogs.files = {c.scratch.file("new.cod")};
     c.mainFrm.CodeFileMnu_Click();
     EXPECT_TRUE(textfile::fileExists(c.scratch.file("new.cod")));
     EXPECT_EQ(c.g.open.gCodeOpen, vc::kTrue);
-    ASSERT_EQ(c.dialogs.boxes.size(), 1u);
-    expectBox(c.dialogs.boxes[0], "The code-set editor window is not available yet.", "Vintrosa", Buttons::OK,
-              Icon::Information);
+    EXPECT_EQ(editorShown, 1);
+    EXPECT_TRUE(c.dialogs.boxes.empty());
+}
+
+// Without the editor the code-file commands say so and do nothing else: no name asked, no
+// file written, no flag left set, so the next command is not refused.
+TEST(MainFrmNewFiles, CodeFileCommandsWithoutTheEditorLeaveEverythingAsItWas) {
+    Coder c;
+    const std::string cod = c.scratch.file("kids.cod");
+    textfile::saveFileAtomically(cod, vctest::sampleCodeSet());
+    for (int round = 0; round < 2; ++round) {
+        c.dialogs.files = {c.scratch.file("new.cod"), cod};
+        c.mainFrm.CodeFileMnu_Click();
+        c.mainFrm.OpenCodeMnu_Click();
+    }
+    EXPECT_FALSE(textfile::fileExists(c.scratch.file("new.cod")));
+    EXPECT_EQ(textfile::readWholeFile(cod), vctest::sampleCodeSet());
+    EXPECT_TRUE(c.dialogs.saveRequests.empty() && c.dialogs.openRequests.empty());
+    EXPECT_EQ(c.g.open.gCodeOpen, vc::kFalse);
+    EXPECT_EQ(c.g.codeSet.gCodeFileName, "");
+    ASSERT_EQ(c.dialogs.boxes.size(), 4u);
+    for (const ShownBox& box : c.dialogs.boxes) {
+        expectBox(box, "The code-set editor window is not available yet.", "Vintrosa", Buttons::OK,
+                  Icon::Information);
+    }
+    EXPECT_TRUE(c.windowCalls().empty());
 }
 
 TEST(MainFrmReset, NoKeepsEverythingYesStartsAgainOverTheOpenWindows) {
@@ -473,20 +506,45 @@ TEST(MainFrmExit, UnloadsTheWindowsInEachRoadsOrder) {
     }
 }
 
-TEST(MainFrmExit, StopsWhenTheDataCouldNotBeSaved) {
+// A save that fails at Exit names the file and the system's reason, then offers a way out:
+// No keeps the program open with the data, Yes closes without them.
+TEST(MainFrmExit, FailedSaveOffersToDiscardOrKeepTheProgramOpen) {
     for (const bool byMenu : {true, false}) {
-        Coder c;
-        const std::string file = c.dataFile("a.qvd");
-        c.mainFrm.Form_Load(file);
-        c.g.data.gFileName = c.scratch.file("gone/a.qvd");
-        c.log.clear();
-        const bool closed = byMenu ? (c.mainFrm.ExitMnu_Click(), false) : c.mainFrm.Form_Unload();
-        EXPECT_FALSE(closed);
-        EXPECT_TRUE(c.log.empty()) << "nothing stored, the program goes on";
-        EXPECT_EQ(c.g.open.gDataOpen, vc::kTrue);
-        EXPECT_EQ(c.g.data.gData.at(2, 1), textfile::Value::ofText("L"));
-        ASSERT_FALSE(c.dialogs.boxes.empty());
-        EXPECT_EQ(c.dialogs.boxes.back().title, "VTRS Error");
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            Coder c;
+            const std::string file = c.dataFile("a.qvd");
+            const std::string before = textfile::readWholeFile(file);
+            c.mainFrm.Form_Load(file);
+            const std::string gone = c.scratch.file("gone/a.qvd");
+            c.g.data.gFileName = gone;
+            c.g.data.gData.at(2, 1) = textfile::Value::ofText("Z");
+            c.log.clear();
+            c.dialogs.answers = {Answer::OK, answer};
+            const bool closed = byMenu ? (c.mainFrm.ExitMnu_Click(), !c.log.empty() && c.log.back() == "end")
+                                       : c.mainFrm.Form_Unload();
+            ASSERT_EQ(c.dialogs.boxes.size(), 2u);
+            expectBox(c.dialogs.boxes[0],
+                      "Error Saving Data: Path/File access error\r\nFile: " + gone +
+                          "\r\nNo such file or directory",
+                      "VTRS Error", Buttons::OK, Icon::Critical);
+            expectBox(
+                c.dialogs.boxes[1],
+                "The data file " + gone +
+                    " was not saved.\r\nClose it without the changes?\r\nYes closes it and the changes are "
+                    "lost; No keeps the program open with them.",
+                "Warning...", Buttons::YesNo, Icon::Exclamation);
+            EXPECT_EQ(textfile::readWholeFile(file), before);
+            if (answer == Answer::No) {
+                EXPECT_FALSE(closed);
+                EXPECT_TRUE(c.log.empty()) << "nothing stored, the program goes on";
+                EXPECT_EQ(c.g.open.gDataOpen, vc::kTrue);
+                EXPECT_EQ(c.g.data.gData.at(2, 1), textfile::Value::ofText("Z"));
+            } else {
+                EXPECT_TRUE(closed);
+                EXPECT_EQ(c.g.open.gDataOpen, vc::kFalse);
+                EXPECT_FALSE(std::filesystem::exists(platform::lockFileOf(file)));
+            }
+        }
     }
 }
 

@@ -89,6 +89,7 @@ TEST_P(QvdCase, SavesTheExpectedBytes) {
     EXPECT_TRUE(coder.platform.dialogs.boxes.empty());
     EXPECT_TRUE(testsupport::sameAsFile(textfile::readWholeFile(saved), folder / "expected.qvd"));
 
+    coder.g.data.lock.unlock(); // as the program does when its coding window closes
     const fs::path reopened = folder / "expected-reopened.qvd";
     const std::string again = openAndSaveAgain(saved);
     EXPECT_EQ(again,
