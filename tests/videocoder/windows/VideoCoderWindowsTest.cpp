@@ -127,14 +127,15 @@ TEST(DataFrmWindow, ClosingSavesAndForgetsTheFileOrStaysWhenItCannotSave) {
     ASSERT_TRUE(vc::OpenDataFile(c.g, c.links));
     c.window.show();
 
+    // Unchanged, it closes without writing; changed, a save that fails keeps it open.
     c.g.data.gFileName = c.scratch.file("gone/kids.qvd");
+    c.window.gridModel()->setData(c.window.gridModel()->index(0, 1), "X", Qt::EditRole);
     EXPECT_FALSE(c.window.close());
     EXPECT_TRUE(c.window.isVisible());
     EXPECT_EQ(c.g.open.gDataOpen, vc::kTrue);
-    EXPECT_EQ(c.cell(0, 1), "L");
+    EXPECT_EQ(c.cell(0, 1), "X");
 
     c.g.data.gFileName = path;
-    c.g.data.gData.at(2, 1) = textfile::Value::ofText("X");
     EXPECT_TRUE(c.window.close());
     EXPECT_FALSE(c.window.isVisible());
     EXPECT_EQ(c.g.open.gDataOpen, vc::kFalse);
