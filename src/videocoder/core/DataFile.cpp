@@ -367,18 +367,23 @@ void DataFileReader::readEvents(DataTable& data) {
     const std::vector<std::string_view> lines = bodyLines(rows);
     const int rowsRead = static_cast<int>(lines.size());
 
-    // A row wider than the count widens every row, so that no cell is dropped.
+    // A row wider than the count widens every row, so that no cell is dropped. Split at the
+    // wider count, a row may show further cells in its last column: the widening goes on
+    // until no row holds more, so that the file as saved reads back at the same width.
     int width = columns;
     int widestLine = 0;
-    for (int row = 0; row < rowsRead; ++row) {
-        const int cells = cellsInEventRow(lines[static_cast<std::size_t>(row)], columns);
-        if (cells > width) {
-            width = cells;
-            widestLine = firstRowLine + row;
+    for (int counted = 0; counted != width;) {
+        counted = width;
+        for (int row = 0; row < rowsRead; ++row) {
+            const int cells = cellsInEventRow(lines[static_cast<std::size_t>(row)], counted);
+            if (cells > width) {
+                width = cells;
+                widestLine = firstRowLine + row;
+            }
         }
-    }
-    if (width > kDataColumns) {
-        failAt(widestLine, textfile::kSubscriptOutOfRange);
+        if (width > kDataColumns) {
+            failAt(widestLine, textfile::kSubscriptOutOfRange);
+        }
     }
 
     // Counts that fail leave the rows and counts held before, which still agree.

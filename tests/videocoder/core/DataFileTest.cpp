@@ -397,3 +397,33 @@ TEST(DataFileCounts, EditedFileSavesTheWholeBodyWithItsCounts) {
 }
 
 } // namespace
+
+namespace {
+
+// Split at a wider count, a row can show further quoted cells in its last column; the read
+// widens again until none does, so the saved file reads back and saves the same.
+TEST(DataFileCounts, WideningSettlesInOneRead) {
+    OnDisk disk;
+    const std::string path =
+        disk.dataFile(qvd("", "", "2\r\n2\r\n\"t\",x,\"b\",\"c\",d\r\n\"u\",\"A\",\"B\",C\r\n"));
+    Coder& coder = disk.coder;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    EXPECT_EQ(coder.g.data.gColCount.asNumber(), 5);
+    coder.g.data.gData.at(1, 2) = Value::ofText("v");
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    const std::string saved = textfile::readWholeFile(path);
+    EXPECT_TRUE(saved.ends_with("\r\n2\r\n 5 \r\n\"t\",\"x\",\"b\",\"c\",d\r\n\"v\",\"A\",\"B\",\"C\",\r\n"))
+        << saved;
+    coder.g.data.lock.unlock();
+
+    Coder again;
+    again.g.data.gFileName = path;
+    ASSERT_TRUE(vc::OpenDataFile(again.g, again.links));
+    EXPECT_TRUE(again.platform.dialogs.boxes.empty());
+    again.g.data.gData.at(1, 2) = Value::ofText("w");
+    again.g.data.gData.at(1, 2) = Value::ofText("v");
+    ASSERT_TRUE(vc::SaveDataFile(again.g, again.links));
+    EXPECT_EQ(textfile::readWholeFile(path), saved);
+}
+
+} // namespace
