@@ -18,6 +18,8 @@ std::string describeError(int number) {
         return "Invalid procedure call or argument";
     case kOverflow:
         return "Overflow";
+    case kOutOfMemory:
+        return "Out of memory";
     case kSubscriptOutOfRange:
         return "Subscript out of range";
     case kTypeMismatch:

@@ -10,6 +10,7 @@ namespace textfile {
 enum ErrorNumber : int {
     kInvalidArgument = 5,
     kOverflow = 6,
+    kOutOfMemory = 7,
     kSubscriptOutOfRange = 9,
     kTypeMismatch = 13,
     kFileNotFound = 53,

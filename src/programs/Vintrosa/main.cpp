@@ -78,6 +78,6 @@ int main(int argc, char** argv) {
     vc::MainFrmWindow mainFrm(g, links, {settings, fileTypes, platform::fromPath(app.applicationFilePath())},
                               windows);
     mainFrm.show();
-    mainFrm.controller().Form_Load(commandLineOf(app.arguments()));
+    mainFrm.startUp(commandLineOf(app.arguments()));
     return app.exec();
 }

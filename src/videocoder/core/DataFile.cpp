@@ -9,6 +9,7 @@
 #include "videocoder/core/TextCase.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 
 namespace vc {
@@ -105,6 +106,7 @@ void appendEventsBody(std::string& text, DataTable& data) {
     if (columns < 1 || columns > data.gData.columns()) {
         throw RunError(textfile::kSubscriptOutOfRange);
     }
+    data.gData.storeColumns(columns);
     for (int row = 1; row <= rows; ++row) {
         Value* cells = data.gData.row(row);
         if (const std::optional<std::size_t> size = quotedRowSize(cells, columns - 1)) {
@@ -236,7 +238,9 @@ void SplitTranscriptLine(std::string_view line, std::string& time, std::string& 
 std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
     std::string text;
     // A guess at the body's size saves copying a large file's text as it grows.
-    text.reserve(static_cast<std::size_t>(data.gData.rows()) * kDataColumns * 6 + 1024);
+    text.reserve(static_cast<std::size_t>(data.gData.rows()) *
+                     static_cast<std::size_t>(data.gData.storedColumns()) * 6 +
+                 1024);
     appendLine(text, data.gDataType);
     for (int field = 0; field < kNotesField; ++field) {
         appendLine(text, header[field]);
@@ -391,9 +395,10 @@ void DataFileReader::readEvents(DataTable& data) {
     data.gColCount = std::move(colCount);
     // gData is made anew; the cells of rows it held before are reused, every one of them
     // overwritten, so reopening costs no more than the reading.
+    // Each row holds the cells of the columns the file gives, no more.
     CellTable& table = data.gData;
-    if (table.columns() != kDataColumns) {
-        table.reset(kDataColumns, 0);
+    if (table.columns() != kDataColumns || table.storedColumns() != width) {
+        table.reset(kDataColumns, 0, width);
     }
     const int rowsHeld = table.rows();
     if (table.rowCapacity() < static_cast<std::size_t>(rowsRead)) {
@@ -405,13 +410,9 @@ void DataFileReader::readEvents(DataTable& data) {
             table.addRow();
         }
         Value* cells = table.row(row);
-        for (int column = 0; column < kDataColumns; ++column) {
-            if (column < width) {
-                cells[column].kind = Value::Kind::Text;
-                cells[column].text.clear();
-            } else if (cells[column].kind != Value::Kind::Empty) {
-                cells[column] = Value::empty();
-            }
+        for (int column = 0; column < width; ++column) {
+            cells[column].kind = Value::Kind::Text;
+            cells[column].text.clear();
         }
         splitEventFields(lines[static_cast<std::size_t>(row - 1)], width, [&](int field) -> std::string& {
             return field <= width ? cells[field - 1].text : pastTheColumns;
@@ -449,7 +450,7 @@ void DataFileReader::readTranscript(DataTable& data) {
     const std::vector<std::string_view> lines = bodyLines(rows);
     const int rowsRead = static_cast<int>(lines.size());
     data.gRowCount = std::move(rowCount);
-    data.gData.reset(kDataColumns, 0);
+    data.gData.reset(kDataColumns, 0, 3);
     // The rows before one that fails stay, and the count follows them.
     const auto failAfterRows = [&](int row, int number, const std::string& reason) {
         if (data.gData.rows() == 0) {
@@ -582,6 +583,16 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
     }
     CodingWindowModel& window = links.dataFrm;
     std::optional<DataFileReader> reader;
+    const auto failLoad = [&](const RunError& e, int line) {
+        reader.reset();
+        links.dialogs.messageBox(loadFailureText(e, path, line), kErrorTitle, platform::Buttons::OK,
+                                 platform::Icon::Critical);
+        g.open.gDataOpen = kFalse;
+        d.gFileName.clear();
+        d.baseline.clear();
+        d.lock.unlock();
+        return false;
+    };
     try {
         reader.emplace(textfile::readWholeFile(path));
         d.gDataType = reader->readType();
@@ -611,13 +622,16 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
         reader->readBody(d.gDataType, d);
         d.baseline = dataFileText(d, window.Text1);
     } catch (const RunError& e) {
-        links.dialogs.messageBox(loadFailureText(e, path, reader ? reader->line() : 0), kErrorTitle,
-                                 platform::Buttons::OK, platform::Icon::Critical);
-        g.open.gDataOpen = kFalse;
-        d.gFileName.clear();
-        d.baseline.clear();
-        d.lock.unlock();
-        return false;
+        return failLoad(e, reader ? reader->line() : 0);
+    } catch (const std::bad_alloc&) {
+        // Rows half made would outgrow what is left: the table goes back to one empty row.
+        ClearData(d);
+        return failLoad(RunError(textfile::kOutOfMemory), reader ? reader->line() : 0);
+    } catch (const std::exception& e) {
+        // Whatever else fails on the way (a player window opening the media) fails the load
+        // the same way, so no half-read file stays named or locked.
+        ClearData(d);
+        return failLoad(RunError(0, e.what()), reader ? reader->line() : 0);
     }
     g.open.gDataOpen = kTrue;
     window.port().autoSize(0, kLastSizedColumn);

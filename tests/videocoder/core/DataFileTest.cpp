@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -424,6 +426,58 @@ TEST(DataFileCounts, WideningSettlesInOneRead) {
     again.g.data.gData.at(1, 2) = Value::ofText("v");
     ASSERT_TRUE(vc::SaveDataFile(again.g, again.links));
     EXPECT_EQ(textfile::readWholeFile(path), saved);
+}
+
+} // namespace
+
+namespace {
+
+// A row holds cells for the columns its file gives; the other columns read as Empty until a
+// cell there is written, which gives every row that column and keeps what they held.
+TEST(DataFileMemory, RowsHoldTheCellsOfTheFilesColumns) {
+    OnDisk disk;
+    disk.dataFile(qvd("", "", kTwoRows));
+    Coder& coder = disk.coder;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    vc::CellTable& table = coder.g.data.gData;
+    EXPECT_EQ(table.storedColumns(), 3);
+    EXPECT_EQ(table.columns(), 50);
+    EXPECT_EQ(std::as_const(table).at(50, 2), Value::empty());
+    EXPECT_EQ(table.storedColumns(), 3) << "reading a column makes no cells";
+
+    table.at(7, 1) = Value::ofText("G5");
+    EXPECT_EQ(table.storedColumns(), 7);
+    EXPECT_EQ(table.at(3, 2), Value::ofText("y"));
+    EXPECT_EQ(table.at(7, 1), Value::ofText("G5"));
+    EXPECT_EQ(table.at(7, 2), Value::empty());
+    EXPECT_THROW(table.at(51, 1), textfile::RunError);
+    EXPECT_THROW(std::as_const(table).at(50, 3), textfile::RunError);
+
+    vc::CellTable full(50, 2);
+    full.at(1, 1) = Value::ofText("00:00:01.00");
+    vc::CellTable narrow;
+    narrow.reset(50, 2, 1);
+    narrow.at(1, 1) = Value::ofText("00:00:01.00");
+    EXPECT_EQ(full, narrow) << "tables compare by their cells, not by how they store them";
+}
+
+// Running out of memory during an open is a load failure like any other: a box, no name
+// kept, the rows and counts agreeing, the lock given back.
+TEST(DataFileMemory, OpenThatRunsOutOfMemoryFailsLikeAnyLoad) {
+    OnDisk disk;
+    const std::string path =
+        disk.dataFile(qvd("", disk.write("set.cod", " 1 \r\n\"A\",\"Alpha\",0\r\n"), kTwoRows));
+    Coder& coder = disk.coder;
+    coder.links.RefreshDataGrid = [] { throw std::bad_alloc(); };
+    EXPECT_FALSE(vc::OpenDataFile(coder.g, coder.links));
+    ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].text,
+              "Error Loading Data: Out of memory\r\nFile: " + path + "\r\nLine: 15");
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].title, "VTRS Error");
+    EXPECT_EQ(coder.g.data.gFileName, "");
+    EXPECT_EQ(coder.g.open.gDataOpen, vc::kFalse);
+    EXPECT_EQ(coder.g.data.gRowCount.asNumber(), coder.g.data.gData.rows());
+    EXPECT_FALSE(std::filesystem::exists(platform::lockFileOf(path)));
 }
 
 } // namespace

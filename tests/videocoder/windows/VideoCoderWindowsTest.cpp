@@ -24,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -215,6 +217,40 @@ TEST(MainFrmWindow, MenusHoldTheirCaptionsInOrder) {
     ASSERT_FALSE(c.dialogs.boxes.empty());
     EXPECT_EQ(c.dialogs.boxes.back().text, "The options window is not available yet.");
     EXPECT_EQ(c.dialogs.boxes.back().title, "Vintrosa");
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* splash = qobject_cast<vc::FrmSplash*>(w)) {
+            splash->close();
+        }
+    }
+}
+
+// The command line's file opens behind the guard every menu item has: an open that runs out
+// of memory is a load failure in a box, and a failure nothing expects is shown too; the
+// program goes on either way.
+TEST(MainFrmWindow, CommandLineOpenFailsInABoxAndTheProgramGoesOn) {
+    class FailingSettings : public testsupport::MemorySettings {
+    public:
+        std::string get(const std::string&, const std::string&, const std::string&,
+                        const std::string&) override {
+            throw std::runtime_error("settings unreadable");
+        }
+    };
+    Coder c;
+    testsupport::RecordingFileTypes fileTypes;
+    vc::MainFrmLinks windows;
+    const std::string path = c.sampleFile();
+    c.links.RefreshDataGrid = [] { throw std::bad_alloc(); };
+    vc::MainFrmWindow mainFrm(c.g, c.links, {c.platform.settings, fileTypes, "/opt/Vintrosa"}, windows);
+    mainFrm.startUp(path);
+    ASSERT_EQ(c.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(c.dialogs.boxes[0].text, "Error Loading Data: Out of memory\r\nFile: " + path + "\r\nLine: 15");
+    EXPECT_EQ(c.g.open.gDataOpen, vc::kFalse);
+    EXPECT_EQ(c.g.data.gRowCount.asNumber(), c.g.data.gData.rows());
+
+    FailingSettings failing;
+    vc::MainFrmWindow second(c.g, c.links, {failing, fileTypes, "/opt/Vintrosa"}, windows);
+    EXPECT_NO_THROW(second.startUp(path));
+    EXPECT_EQ(c.dialogs.boxes.back().text, "settings unreadable");
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* splash = qobject_cast<vc::FrmSplash*>(w)) {
             splash->close();

@@ -2,6 +2,8 @@
 
 #include "platform/qt/TextBridge.h"
 
+#include <utility>
+
 namespace vc {
 
 DataGridModel::DataGridModel(DataTable& data, const GridLayout& layout, QObject* parent)
@@ -20,7 +22,8 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return platform::toDisplay(data_.gData.at(index.column() + 1, index.row() + 1).asText());
+    // Read only: showing a column a row holds no cell for must not make one.
+    return platform::toDisplay(std::as_const(data_.gData).at(index.column() + 1, index.row() + 1).asText());
 }
 
 bool DataGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

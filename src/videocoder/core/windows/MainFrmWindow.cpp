@@ -96,6 +96,10 @@ void MainFrmWindow::buildMenus() {
     addItem(help, "CnvrtTime", "Convert a Time to the Current Time Format", [&c] { c.CnvrtTime_Click(); });
 }
 
+void MainFrmWindow::startUp(const std::string& commandLine) {
+    guarded([&] { controller_.Form_Load(commandLine); });
+}
+
 void MainFrmWindow::guarded(const std::function<void()>& handler) {
     try {
         handler();

@@ -23,6 +23,9 @@ public:
                   QWidget* parent = nullptr);
 
     MainFrm& controller() { return controller_; }
+    // Start-up with the program's command line, behind the same guard as every menu item, so
+    // that no failure of opening the named file ends the program.
+    void startUp(const std::string& commandLine);
     // Ends the program; the program sets it, tests record it.
     std::function<void()> onEndProgram;
 
