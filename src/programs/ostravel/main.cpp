@@ -25,7 +25,7 @@ void wireWindows(ws::AnalysisWindows& analyses, ws::SequentialWindows& sequentia
     analyses.wireInto(links);
     sequential.wireInto(links);
     tools.wireInto(links);
-    analyses.routes().showRecode = [&tools] { tools.showRecode(); };
+    analyses.routes().showRecode = [&tools] { return tools.showRecode(); };
     analyses.routes().fileRecode = [&tools] { tools.fileRecode(); };
 }
 

@@ -9,8 +9,10 @@ namespace ws {
 
 struct AnalysisRoutes {
     std::function<void()> checkDataFiles; // kind 1
-    std::function<void()> showRecode;     // kind 2: the recode window, modal
-    std::function<void()> fileRecode;     // kind 2: the recode window's FileRecode
+    // kind 2: the recode window, modal. True when the person recoded this pass's file there
+    // ("&Go for it!"); closing it without doing so sets AbortRun, so nothing is recoded.
+    std::function<bool()> showRecode;
+    std::function<void()> fileRecode; // kind 2: the recode window's FileRecode, for later lists
     std::function<void(std::int16_t& kappaMatrixWanted)> interObserverAgreement; // kinds 0 and 4
     std::function<void()> multiLevSetup;                                         // kind 5
     std::function<void()> showMultilev;                                          // kind 5, modal

@@ -131,15 +131,17 @@ PassEnd runOnePass(AnalysisKind kind, bool firstPass, std::int16_t& kappaMatrixW
     case AnalysisKind::DataFileChecking:
         routes.checkDataFiles();
         break;
-    case AnalysisKind::DataFileRecoding:
-        if (firstPass || everyPass) {
-            routes.showRecode();
-        }
+    case AnalysisKind::DataFileRecoding: {
+        // The window recodes only when asked; a list of lists carries its choice to the later lists.
+        const bool recodedInWindow = (firstPass || everyPass) && routes.showRecode();
         if (g.AbortRun != kFalse) {
             return PassEnd::EndRun;
         }
-        routes.fileRecode();
+        if (!recodedInWindow) {
+            routes.fileRecode();
+        }
         break;
+    }
     case AnalysisKind::FrequencyAndDuration:
         FreqDurReport(g, p, status);
         break;

@@ -357,12 +357,26 @@ TEST_F(RunAnalysisTest, SequentialAnalysisChecksTheListTypeFirst) {
 
 TEST_F(RunAnalysisTest, QuitInRecodeOrAFailedGroupTreeEndsTheRun) {
     int recoded = 0;
-    routes.showRecode = [this] { g.AbortRun = kTrue; };
+    routes.showRecode = [this] {
+        g.AbortRun = kTrue;
+        return false;
+    };
     routes.fileRecode = [&recoded] { ++recoded; };
     pick(scratch.file("a.eve"));
     run(" Data File Recoding");
     EXPECT_EQ(recoded, 0);
     EXPECT_EQ(g.DataFileName, scratch.file("a.eve"));
+
+    // Recoded in the window: the runner does not recode that file a second time, and a list of
+    // lists carries the choice to the lists after it.
+    routes.showRecode = [] { return true; };
+    pick(scratch.file("a.eve"));
+    run(" Data File Recoding");
+    EXPECT_EQ(recoded, 0);
+    writeListFile(scratch.file("all.lst"), "List Files", {scratch.file("one.lst"), scratch.file("two.lst")});
+    pick(scratch.file("all.lst"));
+    run(" Data File Recoding", {true, false, ReportDestination::TextEditor, ""});
+    EXPECT_EQ(recoded, 1);
 
     int shownMultilev = 0;
     int counted = 0;

@@ -226,7 +226,7 @@ protected:
         ASSERT_EQ(OpenCodeFile(g, sp.platform), textfile::kTrue);
         analyses.wireInto(links);
         tools.wireInto(links);
-        analyses.routes().showRecode = [this] { tools.showRecode(); };
+        analyses.routes().showRecode = [this] { return tools.showRecode(); };
         analyses.routes().fileRecode = [this] { tools.fileRecode(); };
     }
 
@@ -255,7 +255,7 @@ protected:
     Talvor main{g, sp.platform, links};
 };
 
-TEST_F(RecodeThroughAnal, AListRunsFromTheMenuItemAndCancelStillRecodes) {
+TEST_F(RecodeThroughAnal, AListRunsFromTheMenuItemWithGoForIt) {
     sp.dialogs.files.push_back("study.lst");
     sp.dialogs.modalHandlers.push_back(pick(true));
     sp.dialogs.modalHandlers.push_back([](QDialog& recode) {
@@ -275,6 +275,7 @@ TEST_F(RecodeThroughAnal, AListRunsFromTheMenuItemAndCancelStillRecodes) {
         EXPECT_EQ(from->count(), 2);
         EXPECT_EQ(from->currentRow(), 1);
         EXPECT_TRUE(recode.findChild<QRadioButton*>("Option2")->isChecked());
+        click(recode, "Command5");
         click(recode, "Command6");
     });
     main.findChild<QAction*>("RecodeData")->trigger();
@@ -288,23 +289,50 @@ TEST_F(RecodeThroughAnal, AListRunsFromTheMenuItemAndCancelStillRecodes) {
     EXPECT_TRUE(sp.launcher.started.empty()); // recoding shows no report
 }
 
-TEST_F(RecodeThroughAnal, GoForItRunsAtOnceAndTheRunnerRunsAgainAfterClosing) {
+// Cancel, before or after "&Go for it!", recodes nothing: outputs already there keep their bytes.
+TEST_F(RecodeThroughAnal, CancelRecodesNothing) {
+    const std::string kept = "Events\r\nkept by hand\r\n-500, 1 \r\n";
+    for (const bool goFirst : {false, true}) {
+        SCOPED_TRACE(goFirst ? "after Go for it" : "before Go for it");
+        writeBytes("day1.ever.eve", kept);
+        writeBytes("day2.ever.eve", kept);
+        sp.dialogs.files.push_back("study.lst");
+        sp.dialogs.modalHandlers.push_back(pick(true));
+        sp.dialogs.modalHandlers.push_back([&](QDialog& recode) {
+            recode.findChild<QRadioButton*>("Option1")->setChecked(true);
+            click(recode, "Command1");
+            click(recode, "Command3");
+            if (goFirst) {
+                click(recode, "Command5");
+                // What the person does with the outputs after the run is theirs to keep.
+                writeBytes("day1.ever.eve", kept);
+                writeBytes("day2.ever.eve", kept);
+            }
+            click(recode, "Command6");
+        });
+        main.findChild<QAction*>("RecodeData")->trigger();
+        EXPECT_EQ(readBytes("day1.ever.eve"), kept);
+        EXPECT_EQ(readBytes("day2.ever.eve"), kept);
+        EXPECT_EQ(g.AbortRun, goFirst ? textfile::kFalse : textfile::kTrue);
+    }
+    EXPECT_TRUE(sp.dialogs.boxes.empty()) << sp.dialogs.boxes.front().text;
+}
+
+TEST_F(RecodeThroughAnal, GoForItRunsOnceAndClosingRunsNothingMore) {
     sp.dialogs.files.push_back("day1.eve");
     sp.dialogs.modalHandlers.push_back(pick(false));
-    int runs = 0;
     sp.dialogs.modalHandlers.push_back([&](QDialog& recode) {
         recode.findChild<QRadioButton*>("Option1")->setChecked(true);
         click(recode, "Command1");
         recode.findChild<QListWidget*>("List1")->setCurrentRow(2);
         click(recode, "Command3");
         click(recode, "Command5");
-        runs += fs::exists("day1.ever.eve");
+        EXPECT_EQ(readBytes("day1.ever.eve"), "Events\r\nDay one\r\nC, 2 \r\nB, 4 \r\n-500, 9 \r\n");
         fs::remove("day1.ever.eve");
         click(recode, "Command7");
     });
     main.findChild<QAction*>("RecodeData")->trigger();
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(readBytes("day1.ever.eve"), "Events\r\nDay one\r\nC, 2 \r\nB, 4 \r\n-500, 9 \r\n");
+    EXPECT_FALSE(fs::exists("day1.ever.eve"));
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sp.dialogs.boxes[0].title, "File recoding...");
     EXPECT_EQ(sp.dialogs.boxes[0].text.substr(0, 51),

@@ -178,6 +178,7 @@ void Recode::Command4_Click() {
 
 void Recode::Command5_Click() {
     Command5->setEnabled(false);
+    recodedThisShowing_ = true;
     FileRecode();
     Command5->setEnabled(true);
 }

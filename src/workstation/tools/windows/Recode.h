@@ -28,6 +28,9 @@ public:
     // False when the window refused the run's list and unloaded itself.
     bool Form_Load();
     bool loaded() const { return loaded_; }
+    // Whether "&Go for it!" ran since the window was last shown.
+    void startShowing() { recodedThisShowing_ = false; }
+    bool recodedThisShowing() const { return recodedThisShowing_; }
 
     void Command1_Click(); // "&1 Add"
     void Command2_Click(); // "&2 Del"
@@ -50,6 +53,7 @@ private:
     platform::Platform& p_;
     std::function<void(const std::string&)> showProgress_;
     bool loaded_ = false;
+    bool recodedThisShowing_ = false;
 
     QListWidget* List1 = nullptr;
     QListWidget* List2 = nullptr;

@@ -53,14 +53,21 @@ FileEdit& ToolWindows::fileEdit() {
     return *fileEdit_;
 }
 
-void ToolWindows::showRecode() {
+bool ToolWindows::showRecode() {
     Recode& window = recode();
     // A list the window refuses as it loads ends the run there, so it is not refused twice.
     if (!window.loaded() && !window.Form_Load()) {
         g_.AbortRun = textfile::kTrue;
-        return;
+        return false;
     }
+    window.startShowing();
     p_.dialogs.showModal(window);
+    // Closed without "&Go for it!": the person recoded nothing and wants nothing recoded.
+    if (!window.recodedThisShowing()) {
+        g_.AbortRun = textfile::kTrue;
+        return false;
+    }
+    return true;
 }
 
 void ToolWindows::fileRecode() {

@@ -25,7 +25,8 @@ public:
 
     void wireInto(MainWindowLinks& links);
     // The runner's two steps of a recoding run.
-    void showRecode();
+    // True when the person recoded from the window; false (AbortRun set) when it was closed without.
+    bool showRecode();
     void fileRecode();
 
     // Each window is created when first shown and kept.
