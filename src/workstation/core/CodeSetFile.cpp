@@ -92,6 +92,15 @@ void showLoadError(platform::Dialogs& dialogs, const std::string& path, const st
                        kLoadErrorTitle, platform::Buttons::OK, platform::Icon::Exclamation);
 }
 
+// The chosen path, or empty when the person gave none.
+std::string askForCodeFile(platform::Dialogs& dialogs) {
+    platform::FileDialogRequest request;
+    request.title = "Open the Code file...";
+    request.filter = "TALVOR/Vintrosa Code files (*.cod)|*.cod|All Files (*.*)|*.*";
+    request.flags = kOpenFlags;
+    return dialogs.openFile(request);
+}
+
 std::string codeSetBytes(Global& g) {
     std::string bytes = textfile::printNumber(g.NumCodes) + std::string(textfile::kLineEnd);
     for (int row = 1; row <= g.NumCodes; ++row) {
@@ -109,32 +118,38 @@ std::string codeSetBytes(Global& g) {
 
 } // namespace
 
-std::int16_t OpenCodeFile(Global& g, platform::Platform& p) {
+std::int16_t OpenCodeFile(Global& g, platform::Platform& p, WhenRefused whenRefused) {
     if (g.Code_File == kAskForFile) {
         g.Code_File.clear();
     }
-    std::string path = g.Code_File;
-    if (path.empty() || !textfile::fileExists(path)) {
-        platform::FileDialogRequest request;
-        request.title = "Open the Code file...";
-        request.filter = "TALVOR/Vintrosa Code files (*.cod)|*.cod|All Files (*.*)|*.*";
-        request.flags = kOpenFlags;
-        path = p.dialogs.openFile(request);
-        if (path.empty()) {
-            return textfile::kFalse;
-        }
+    const std::string named = g.Code_File;
+    if (named.empty() || !textfile::fileExists(named)) {
+        const std::string chosen = askForCodeFile(p.dialogs);
+        return !chosen.empty() && takeCodeFile(g, p.dialogs, chosen) ? textfile::kTrue : textfile::kFalse;
     }
+    if (takeCodeFile(g, p.dialogs, named)) {
+        return textfile::kTrue;
+    }
+    g.Code_File = g.fileInUse;
+    if (whenRefused == WhenRefused::KeepInUse) {
+        return textfile::kFalse;
+    }
+    const std::string chosen = askForCodeFile(p.dialogs);
+    return !chosen.empty() && takeCodeFile(g, p.dialogs, chosen) ? textfile::kTrue : textfile::kFalse;
+}
 
+bool takeCodeFile(Global& g, platform::Dialogs& dialogs, const std::string& path) {
     // Read into a separate set first: a file refused half way must not cost the person
     // the code set they had.
     CodeSetReading reading = readCodeSetFile(path);
     if (!reading.read) {
-        showLoadError(p.dialogs, path, reading.failure);
-        return textfile::kFalse;
+        showLoadError(dialogs, path, reading.failure);
+        return false;
     }
     g.Code_File = path;
+    g.fileInUse = path;
     useCodeSet(g, std::move(reading.contents));
-    return textfile::kTrue;
+    return true;
 }
 
 CodeSetReading readCodeSetFile(const std::string& path) {

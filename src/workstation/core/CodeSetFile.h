@@ -24,10 +24,18 @@ struct CodeSetReading {
     CodeSetContents contents;
 };
 
+// What OpenCodeFile does when the file Code_File names cannot be read: keep the code set in
+// use (when settings are applied), or ask for another as when none is named (at start).
+enum class WhenRefused { KeepInUse, AskForAnother };
+
 // Reads Code_File into the code table, asking for a file when it is missing (or when
 // Code_File is the escape character). True when a file was read. A file that cannot be
-// read whole is refused with a message and leaves the table as it was.
-std::int16_t OpenCodeFile(Global& g, platform::Platform& p);
+// read whole is refused with a message and leaves the table as it was; Code_File then
+// names the file in use again.
+std::int16_t OpenCodeFile(Global& g, platform::Platform& p, WhenRefused whenRefused = WhenRefused::KeepInUse);
+// Reads the file and makes it the code set in use and Code_File, or refuses it with the
+// message OpenCodeFile gives and changes nothing. True when it was read.
+bool takeCodeFile(Global& g, platform::Dialogs& dialogs, const std::string& path);
 // Reads a code-set file as it stands, with no dialog: the reading shared by OpenCodeFile
 // and the stand-alone collector. A file that cannot be read whole is refused.
 CodeSetReading readCodeSetFile(const std::string& path);

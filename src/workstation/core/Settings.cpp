@@ -153,7 +153,7 @@ void LoadSettings(Global& g, platform::Platform& p, MainWindowPlacement* mainWin
             mainWindow->applyPlacement(readMainWindowPlacement(read, *mainWindow));
         }
     }
-    OpenCodeFile(g, p);
+    OpenCodeFile(g, p, WhenRefused::AskForAnother);
     try {
         ReadContGrid(g.ContGrid, g.Code_File);
     } catch (const textfile::RunError&) {

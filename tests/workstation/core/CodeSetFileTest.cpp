@@ -171,7 +171,7 @@ TEST(CodeSetFile, RefusesABadCountLineAndKeepsTheCodeSetInMemory) {
         EXPECT_EQ(tableOf(g), tableBefore);
         EXPECT_EQ(namesOf(g), namesBefore);
         EXPECT_EQ(grid.cells(), gridBefore);
-        EXPECT_EQ(g.Code_File, bad);
+        EXPECT_EQ(g.Code_File, fixture("normal/input.cod")); // names the code set in use
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "support/ScratchFolder.h"
 #include "support/ScriptedPlatform.h"
+#include "workstation/core/CodeSetFile.h"
 #include "workstation/core/Settings.h"
 #include "workstation/core/windows/DORUSettings.h"
 #include "workstation/core/windows/FGCont.h"
@@ -137,6 +138,7 @@ TEST(frmOptions, CutOffBoxesAndRefusedOk) {
 TEST(frmOptions, ChooseTakesEffectEvenOnCancel) {
     OptionsRig rig;
     const std::string chosen = rig.folder.file("other.cod");
+    std::ofstream(chosen, std::ios::binary) << " 2 \r\n\"A\",\"Alone\",1\r\n\"B\",\"Both\",1\r\n";
     rig.sp.dialogs.files = {chosen, "  "};
     rig.show([&](ws::frmOptions& d) {
         selectTab(d, 1);
@@ -149,6 +151,7 @@ TEST(frmOptions, ChooseTakesEffectEvenOnCancel) {
         d.cmdCancel->click();
     });
     EXPECT_EQ(rig.g.Code_File, chosen);
+    EXPECT_EQ(rig.g.NumCodes, 2); // the name and the codes counted by go together
     EXPECT_EQ(rig.g.Text_Editor, "xdg-open");
     EXPECT_EQ(rig.g.gSoundsOn, 1); // ticked off, then cancelled
     const platform::FileDialogRequest& request = rig.sp.dialogs.openRequests.at(0);
@@ -157,6 +160,50 @@ TEST(frmOptions, ChooseTakesEffectEvenOnCancel) {
     EXPECT_EQ(request.flags, platform::kHideReadOnly | platform::kFileMustExist);
     EXPECT_EQ(rig.sp.dialogs.openRequests.at(1).title, "Select the text editor executable to use");
     EXPECT_EQ(rig.settingsSaves(), 1u);
+}
+
+// A code set that cannot be read is refused as it is chosen and again at OK (the file may
+// change while the dialog is up): neither the setting nor the store ever names it, and a
+// start whose stored code set cannot be read asks for one.
+TEST(frmOptions, ARefusedCodeSetIsNeverStoredAndAStartAsksForAnother) {
+    OptionsRig rig;
+    const std::string kids = rig.g.Code_File;
+    ASSERT_EQ(ws::OpenCodeFile(rig.g, rig.sp.platform), -1);
+    const std::string bad = rig.folder.file("bad.cod");
+    std::ofstream(bad, std::ios::binary) << "many\r\n";
+    const std::string refusal = "The code file " + bad +
+                                " could not be read: its first line does not give the number of codes."
+                                " The code set in use was kept.";
+    rig.sp.dialogs.files = {bad};
+    rig.show([&](ws::frmOptions& d) {
+        selectTab(d, 1);
+        d.Choose_Btn[0]->click();
+        EXPECT_EQ(d.Label4->text().toStdString(), kids);
+        d.Label4->setText(QString::fromStdString(bad)); // as if chosen before the file went bad
+        d.cmdOK->click();
+    });
+    ASSERT_EQ(rig.sp.dialogs.boxes.size(), 2u);
+    for (const auto& box : rig.sp.dialogs.boxes) {
+        EXPECT_EQ(box.text, refusal);
+        EXPECT_EQ(box.title, "File Load Error");
+    }
+    EXPECT_EQ(rig.g.Code_File, kids);
+    EXPECT_EQ(rig.g.NumCodes, 1);
+    EXPECT_EQ(rig.sp.settings.values.at({"OSTRAVEL", "StartUp", "Code_File"}), kids);
+
+    // Next start, with a stored code set that cannot be read: refused, then asked for.
+    rig.sp.settings.values[{"OSTRAVEL", "StartUp", "Code_File"}] = bad;
+    rig.sp.dialogs.boxes.clear();
+    rig.sp.dialogs.openRequests.clear();
+    rig.sp.dialogs.files = {kids};
+    ws::Global started;
+    ws::LoadSettings(started, rig.sp.platform);
+    ASSERT_EQ(rig.sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(rig.sp.dialogs.boxes[0].text, refusal);
+    ASSERT_EQ(rig.sp.dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(rig.sp.dialogs.openRequests[0].title, "Open the Code file...");
+    EXPECT_EQ(started.Code_File, kids);
+    EXPECT_EQ(started.NumCodes, 1);
 }
 
 TEST(frmOptions, RulesGridShowsTheFileAndOkSavesItOnlyWhenReadingMeasures) {
@@ -191,8 +238,8 @@ TEST(frmOptions, RulesGridShowsTheFileAndOkSavesItOnlyWhenReadingMeasures) {
         });
         EXPECT_EQ(rig.g.gReadCont, readCont ? 1 : 0);
         EXPECT_EQ(rig.g.gSaveContMerged, 1);
-        // The merge's rules are those read on showing; edits reach it through the file.
-        EXPECT_EQ(rig.g.ContGrid.cells[2][3], "");
+        // The merge counts by the edited rules at once when it reads measures.
+        EXPECT_EQ(rig.g.ContGrid.cells[2][ws::ContGridData::TalvorCode], readCont ? "HIGH" : "");
         const std::string saved = fileText(rig.rulesFile());
         if (!readCont) {
             EXPECT_EQ(saved, shortFile);

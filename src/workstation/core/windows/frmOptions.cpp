@@ -371,13 +371,17 @@ bool frmOptions::ApplyOptions() {
         return false;
     }
     copyControls(c, g_);
+    // The code set is reopened first: a file it refuses is then neither stored as the code
+    // set nor given the rules file, which lives beside the code set in use.
+    OpenCodeFile(g_, p_);
     if (g_.gReadCont != 0) {
         SaveContGrid();
+        // The merge counts by the rules as edited here from now on, not from the next showing.
+        g_.ContGrid = FGCont->model().cells();
     }
     if (saveSettings_) {
         saveSettings_();
     }
-    OpenCodeFile(g_, p_);
     return true;
 }
 
@@ -474,7 +478,11 @@ void frmOptions::Choose_Btn_Click(int index) {
     if (chosen.find_first_not_of(' ') == std::string::npos) {
         return;
     }
-    // The choice is a setting at once, before OK, and stays if the dialog is cancelled.
+    // The choice is a setting at once, before OK, and stays if the dialog is cancelled. A code
+    // set is read as it is chosen, so the setting never names one whose codes are not in use.
+    if (index == 0 && !takeCodeFile(g_, p_.dialogs, chosen)) {
+        return;
+    }
     std::string* const settings[] = {&g_.Code_File, &g_.Text_Editor, &g_.Spreadsheet_Editor};
     QLabel* const labels[] = {Label4, Label6, Label7};
     *settings[index] = chosen;
