@@ -119,7 +119,11 @@ bool CollectorSession::SaveData() {
             state_.CollectFileName,
             collectedFileBytes(text1_.text(), display_.Label1, g_.SessionDuration, tenths()));
     } catch (const textfile::RunError& error) {
-        showBox(error.description(), title_, Icon::None);
+        // Which file and why, so the person can put it right and save again from the window.
+        const std::string reason = error.reason().empty() ? "" : ": " + error.reason();
+        showBox(error.description() + " - " + state_.CollectFileName + reason +
+                    "\r\nThe collected data are still in the window.",
+                title_, Icon::None);
         return false;
     }
     return true;

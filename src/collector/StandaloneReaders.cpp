@@ -14,10 +14,14 @@ void readStandaloneCodeSet(ws::Global& g, platform::Platform& p, const std::stri
         ws::CodeSetContents none;
         none.table.resize(1);
         ws::useCodeSet(g, std::move(none));
+        // The collector never asks for a code set: say where it comes from and how to choose one.
         const std::string text =
-            textfile::fileExists(g.Code_File)
-                ? "The code file " + g.Code_File + " could not be read: " + reading.failure
-                : "File Not Found: " + g.Code_File;
+            (textfile::fileExists(g.Code_File)
+                 ? "The code file " + g.Code_File + " could not be read: " + reading.failure
+                 : "File Not Found: " + g.Code_File) +
+            "\r\nThe collector uses the code set last chosen in the workstation (ostravel). Choose one "
+            "there (it asks for one at its first start; later in Preferences, \"Helper Files\"), then "
+            "start the collector again.";
         p.dialogs.messageBox(text, title, platform::Buttons::OK, platform::Icon::Exclamation);
         return;
     }

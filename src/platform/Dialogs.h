@@ -27,6 +27,8 @@ struct FileDialogRequest {
     std::string fileName;   // initial name
     std::string defaultExt; // ".cod" or empty
     int flags = 0;
+    // The first filter lists the programs (executable files) whatever its patterns say.
+    bool programs = false;
 };
 
 class Dialogs {

@@ -185,7 +185,11 @@ TEST(CollectorSave, AFailedSaveSaysSoAndKeepsTheFileOpen) {
     rig.type("A");
     rig.enter();
     rig.session.CloseFile_Click();
-    EXPECT_EQ(rig.sp.dialogs.boxes.back().text, "Path/File access error");
+    // The file and the system's reason, so the person can put it right and save again.
+    EXPECT_EQ(rig.sp.dialogs.boxes.back().text, "Path/File access error - " +
+                                                    rig.scratch.file("missing/kid.eve") +
+                                                    ": No such file or directory\r\n"
+                                                    "The collected data are still in the window.");
     EXPECT_EQ(rig.sp.dialogs.boxes.back().title, "TALVOR");
     EXPECT_TRUE(rig.session.state().FileIsOpen);
     EXPECT_TRUE(rig.session.clockRunning());

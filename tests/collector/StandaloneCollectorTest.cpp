@@ -70,7 +70,12 @@ TEST(StandaloneCollector, AMissingCodeSetIsNamedAndTypingStillWorks) {
     auto window = loadStandaloneCollector(g, sp.platform, {});
 
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(sp.dialogs.boxes[0].text, "File Not Found: " + scratch.file("gone.cod"));
+    // It never asks for a code set, so it says where its code set comes from.
+    EXPECT_EQ(sp.dialogs.boxes[0].text,
+              "File Not Found: " + scratch.file("gone.cod") +
+                  "\r\nThe collector uses the code set last chosen in the workstation (ostravel). Choose one "
+                  "there (it asks for one at its first start; later in Preferences, \"Helper Files\"), then "
+                  "start the collector again.");
     EXPECT_EQ(sp.dialogs.boxes[0].title, "tapsel");
     EXPECT_EQ(g.NumCodes, 0);
     EXPECT_TRUE(sp.settings.writeOrder.empty());

@@ -82,6 +82,19 @@ Answer escapeAnswer(Buttons buttons) {
     }
 }
 
+// While the first name filter is selected only programs (and the folders to reach them) show;
+// the next ones show every file their patterns give.
+void offerProgramsFirst(QFileDialog& dialog) {
+    const QStringList filters = dialog.nameFilters();
+    const auto apply = [&dialog, filters](const QString& selected) {
+        const bool programs = !filters.isEmpty() && selected == filters.front();
+        dialog.setFilter(programs ? QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot
+                                  : QDir::AllEntries | QDir::NoDotAndDotDot);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, apply);
+    apply(dialog.selectedNameFilter());
+}
+
 } // namespace
 
 QString qtFilter(const std::string& filter) {
@@ -131,6 +144,12 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
 std::string QtDialogs::runFileDialog(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(QApplication::activeWindow(), toDisplay(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
+    if (request.programs) {
+        offerProgramsFirst(dialog);
+    }
+    if (const std::string folder = folders_.startFolder(request); !folder.empty()) {
+        dialog.setDirectory(toPath(folder));
+    }
     if (save) {
         // A save never requires the named file to exist.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -156,7 +175,9 @@ std::string QtDialogs::runFileDialog(const FileDialogRequest& request, bool save
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return "";
     }
-    return fromPath(dialog.selectedFiles().front());
+    const std::string chosen = fromPath(dialog.selectedFiles().front());
+    folders_.remember(request, chosen);
+    return chosen;
 }
 
 std::string QtDialogs::openFile(const FileDialogRequest& request) {

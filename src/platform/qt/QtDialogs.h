@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/FileDialogFolders.h"
 #include "platform/Printer.h"
 
 #include <QString>
@@ -25,6 +26,7 @@ public:
 
 private:
     Printer* printer_;
+    FileDialogFolders folders_;
     std::string runFileDialog(const FileDialogRequest& request, bool save);
 };
 

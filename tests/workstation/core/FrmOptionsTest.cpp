@@ -159,6 +159,10 @@ TEST(frmOptions, ChooseTakesEffectEvenOnCancel) {
     EXPECT_EQ(request.filter, "TALVOR/VTRS Code Files (*.cod)|*.cod|All Files (*.*)|*.*");
     EXPECT_EQ(request.flags, platform::kHideReadOnly | platform::kFileMustExist);
     EXPECT_EQ(rig.sp.dialogs.openRequests.at(1).title, "Select the text editor executable to use");
+    // Programs here are executable files of any name: those first, then every file.
+    EXPECT_EQ(rig.sp.dialogs.openRequests.at(1).filter, "Programs (executable files)|*|All Files (*.*)|*.*");
+    EXPECT_TRUE(rig.sp.dialogs.openRequests.at(1).programs);
+    EXPECT_FALSE(request.programs);
     EXPECT_EQ(rig.settingsSaves(), 1u);
 }
 
@@ -439,6 +443,28 @@ TEST(ImportSettings, CancelledBrowseKeepsThePathAndCancelStoresNothing) {
     EXPECT_EQ(rig.g.gDORUUseTranslation, 1);
     EXPECT_EQ(rig.g.gODFConvertTimes, 1);
     EXPECT_EQ(rig.g.gVintro2Secs, 0);
+}
+
+} // namespace
+
+namespace {
+
+// The translation file's row, shown by its box, makes the window taller instead of squeezing
+// the explanation above it.
+TEST(ImportSettings, DoruWindowGrowsToShowTheTranslationRow) {
+    testsupport::ScriptedPlatform sp;
+    ws::DORUSettings doru(sp.platform);
+    doru.fill({0, 0, 0, "/data/a rather long folder name/for the translation/trans.txt"});
+    doru.show();
+    QApplication::processEvents();
+    doru.Check2->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(doru.Command1->isHidden());
+    EXPECT_GE(doru.Label1->height(), doru.Label1->heightForWidth(doru.Label1->width()));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{doru.Label1, doru.Label2, doru.Command1, doru.Command2}) {
+        EXPECT_TRUE(doru.rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
 }
 
 } // namespace

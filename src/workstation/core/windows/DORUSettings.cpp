@@ -51,6 +51,7 @@ DORUControls DORUSettings::read() const {
 void DORUSettings::Check2_Click() {
     Label2->setVisible(Check2->isChecked());
     Command1->setVisible(Check2->isChecked());
+    growToFit();
 }
 
 void DORUSettings::Command1_Click() {

@@ -29,6 +29,15 @@ ImportSettingsWindow::ImportSettingsWindow(const char* name, const char* caption
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
+void ImportSettingsWindow::growToFit() {
+    layout_->activate();
+    const int needed = layout_->hasHeightForWidth() ? layout_->totalHeightForWidth(width())
+                                                    : layout_->totalMinimumSize().height();
+    if (height() < needed) {
+        resize(width(), needed);
+    }
+}
+
 void ImportSettingsWindow::Form_Load() {
     centreOnScreen(*this);
 }

@@ -28,6 +28,9 @@ public:
 protected:
     ImportSettingsWindow(const char* name, const char* caption, const char* explanation, const char* check2,
                          const char* check1, QWidget* parent);
+    // Makes the window tall enough for what its layout now shows at its width (rows shown
+    // later must not squeeze the wrapped explanation). It never shrinks the window.
+    void growToFit();
     // Label1, Check3, Check2, Check1, Command2 from the top.
     QVBoxLayout* layout_ = nullptr;
 };

@@ -65,12 +65,16 @@ void setBoxText(QLineEdit* box, const std::string& text) {
 struct ChooseRequest {
     const char* title;
     const char* filter;
+    bool programs;
 };
 
+// Programs here are executable files of any name, so the helper programs' choosers offer
+// those first, then every file.
+const char* const kProgramsFilter = "Programs (executable files)|*|All Files (*.*)|*.*";
 const ChooseRequest kChoose[] = {
-    {"Select the code file to use", "TALVOR/VTRS Code Files (*.cod)|*.cod|All Files (*.*)|*.*"},
-    {"Select the text editor executable to use", "EXE Files (*.exe)|*.exe|All Files (*.*)|*.*"},
-    {"Select the spreadsheet editor executable to use", "EXE Files (*.exe)|*.exe|All Files (*.*)|*.*"},
+    {"Select the code file to use", "TALVOR/VTRS Code Files (*.cod)|*.cod|All Files (*.*)|*.*", false},
+    {"Select the text editor executable to use", kProgramsFilter, true},
+    {"Select the spreadsheet editor executable to use", kProgramsFilter, true},
 };
 
 } // namespace
@@ -473,6 +477,7 @@ void frmOptions::Choose_Btn_Click(int index) {
     platform::FileDialogRequest request;
     request.title = kChoose[index].title;
     request.filter = kChoose[index].filter;
+    request.programs = kChoose[index].programs;
     request.flags = platform::kHideReadOnly | platform::kFileMustExist;
     const std::string chosen = p_.dialogs.openFile(request);
     if (chosen.find_first_not_of(' ') == std::string::npos) {
