@@ -64,12 +64,37 @@ std::string firstLineEnd(std::string_view bytes) {
 
 EditedText::EditedText(std::string fileBytes)
     : fileBytes_(std::move(fileBytes)), latin1_(!textfile::isUtf8(fileBytes_)),
-      lineEnd_(firstLineEnd(fileBytes_)) {
-    shown_ = withLineFeeds(latin1_ ? latin1ToUtf8(fileBytes_) : fileBytes_);
+      lineEnd_(firstLineEnd(fileBytes_)) {}
+
+const std::string& EditedText::shown() const {
+    if (!shown_) {
+        shown_ = withLineFeeds(latin1_ ? latin1ToUtf8(fileBytes_) : fileBytes_);
+    }
+    return *shown_;
+}
+
+std::string EditedText::shownPart(std::size_t& from, std::size_t lines) const {
+    const std::string_view bytes = fileBytes_;
+    std::size_t at = from;
+    // A part ends after a line end, never between the CR and the LF of one.
+    for (std::size_t line = 0; line < lines && at < bytes.size();) {
+        const char c = bytes[at++];
+        if (c == '\n') {
+            ++line;
+        } else if (c == '\r') {
+            if (at < bytes.size() && bytes[at] == '\n') {
+                ++at;
+            }
+            ++line;
+        }
+    }
+    const std::string_view part = bytes.substr(from, at - from);
+    from = at;
+    return withLineFeeds(latin1_ ? latin1ToUtf8(part) : part);
 }
 
 std::string EditedText::bytesFor(const std::string& text) const {
-    if (text == shown_) {
+    if (text == shown()) {
         return fileBytes_;
     }
     std::string bytes;

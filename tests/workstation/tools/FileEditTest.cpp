@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
 
@@ -51,6 +52,12 @@ TEST(EditedText, RoundTripsKeepLineEndsEncodingAndTheMissingFinalLineEnd) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         const EditedText text(c.bytes);
+        // Shown part by part, a line at a time (a CR LF is never cut in two), it is the same text.
+        std::string parts;
+        for (std::size_t from = 0; from < c.bytes.size();) {
+            parts += text.shownPart(from, 1);
+        }
+        EXPECT_EQ(parts, c.shown);
         EXPECT_EQ(text.shown(), c.shown);
         EXPECT_EQ(text.bytesFor(c.shown), c.bytes);
         EXPECT_EQ(text.bytesFor(c.edited), c.saved);
@@ -245,6 +252,54 @@ TEST_F(FileEditWindow, AFileThatCannotBeReadLeavesTheEditorEmpty) {
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sp.dialogs.boxes[0].text, "Error loading!\r");
     EXPECT_EQ(sp.dialogs.beeps, 1);
+}
+
+// A long file shows its first lines at once, then fills in parts while the window answers,
+// with a bar of how far it got; Cancel leaves no file open and the file as it was.
+TEST_F(FileEditWindow, ALongFileShowsAtOnceFillsWithProgressAndCanBeCancelled) {
+    std::string longFile = "Events\r\nLong\r\n";
+    for (int line = 1; line <= 30'000; ++line) {
+        longFile += "A," + std::to_string(line) + "\r\n";
+    }
+    longFile += "-500,30001";
+    writeBytes(file, longFile);
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel ? "cancelled" : "loaded whole");
+        std::vector<int> linesShownAtYield;
+        show([&](FileEdit& editor) {
+            sp.dialogs.onYield = [&] {
+                linesShownAtYield.push_back(text(editor).document()->blockCount());
+                EXPECT_TRUE(editor.findChild<QProgressBar*>("LoadProgress")->isVisibleTo(&editor));
+                EXPECT_TRUE(text(editor).isReadOnly());
+                EXPECT_FALSE(button(editor, "Save_Btn").isEnabled());
+                if (cancel && linesShownAtYield.size() == 2) {
+                    button(editor, "CancelLoad").click();
+                }
+            };
+            editor.OLEDragDrop({file});
+            sp.dialogs.onYield = nullptr;
+            EXPECT_FALSE(editor.findChild<QProgressBar*>("LoadProgress")->isVisibleTo(&editor));
+            if (cancel) {
+                EXPECT_TRUE(text(editor).toPlainText().isEmpty());
+                EXPECT_FALSE(text(editor).isEnabled());
+                EXPECT_FALSE(button(editor, "Save_Btn").isEnabled());
+                EXPECT_TRUE(button(editor, "Edit_btn").isEnabled());
+                EXPECT_TRUE(editor.editFileName().empty());
+            } else {
+                EXPECT_FALSE(text(editor).isReadOnly());
+                EXPECT_EQ(text(editor).document()->blockCount(), 30'003);
+                EXPECT_FALSE(text(editor).document()->isUndoAvailable());
+                typeAtEnd(editor, "0");
+                button(editor, "Save_Btn").click();
+            }
+        });
+        ASSERT_GE(linesShownAtYield.size(), 2u);
+        EXPECT_GT(linesShownAtYield.front(), 1); // the first screen is there before the rest loads
+        EXPECT_LT(linesShownAtYield.front(), 30'003);
+        EXPECT_EQ(readBytes(file), longFile + "0"); // saved by the whole load, untouched by the cancelled one
+        EXPECT_EQ(g.UnsavedChanges, textfile::kFalse);
+    }
+    EXPECT_TRUE(sp.dialogs.boxes.empty());
 }
 
 } // namespace

@@ -11,8 +11,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -24,6 +26,11 @@ using platform::Buttons;
 using platform::Icon;
 
 const QString kCaption = QStringLiteral("TALVOR File Editor");
+
+// A long file goes into the widget a screenful first, then in parts with the window answering
+// between them; each part takes the widget a small fraction of a second.
+constexpr std::size_t kFirstPartLines = 2'000;
+constexpr std::size_t kPartLines = 10'000;
 
 } // namespace
 
@@ -39,6 +46,13 @@ FileEdit::FileEdit(Global& g, platform::Platform& p, QWidget* parent) : QDialog(
     auto* statusBar = named(new QStatusBar(this), "StatusBar1");
     StatusPanel1 = named(new QLabel(this), "StatusPanel1");
     statusBar->addWidget(StatusPanel1);
+    LoadProgress = named(new QProgressBar(this), "LoadProgress");
+    LoadProgress->setFormat(QStringLiteral("Loading %p%"));
+    CancelLoad = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelLoad");
+    statusBar->addPermanentWidget(LoadProgress);
+    statusBar->addPermanentWidget(CancelLoad);
+    LoadProgress->hide();
+    CancelLoad->hide();
     statusBar->setSizeGripEnabled(false);
 
     auto* buttons = new QVBoxLayout;
@@ -54,6 +68,7 @@ FileEdit::FileEdit(Global& g, platform::Platform& p, QWidget* parent) : QDialog(
     connect(Edit_btn, &QPushButton::clicked, this, [this] { Edit_btn_Click(); });
     connect(Save_Btn, &QPushButton::clicked, this, [this] { Save_Btn_Click(); });
     connect(Quit_Btn, &QPushButton::clicked, this, [this] { Quit_Btn_Click(); });
+    connect(CancelLoad, &QPushButton::clicked, this, [this] { cancelLoad(); });
     connect(Text1, &QPlainTextEdit::textChanged, this, [this] {
         if (!settingText_) {
             g_.UnsavedChanges = textfile::kTrue;
@@ -82,8 +97,9 @@ std::string FileEdit::widgetText() const {
 }
 
 int FileEdit::CurrentLine() const {
-    const QString before = Text1->toPlainText().left(Text1->textCursor().position());
-    return ws::CurrentLine(before.toStdString());
+    // Each line of the text is one block of the widget, so the caret's block is its line
+    // without copying the text before it.
+    return Text1->textCursor().blockNumber() + 1;
 }
 
 void FileEdit::showLine() {
@@ -116,9 +132,13 @@ void FileEdit::LoadFile() {
         Text1->setEnabled(false);
         return;
     }
-    settingText_ = true;
-    Text1->setPlainText(QString::fromStdString(loaded_.shown()));
-    settingText_ = false;
+    if (!showLoadedText()) {
+        closeText();
+        Save_Btn->setEnabled(false);
+        EditFileName.clear();
+        g_.UnsavedChanges = textfile::kFalse;
+        return;
+    }
     textAtLoad_ = widgetText();
     Text1->setEnabled(true);
     g_.UnsavedChanges = textfile::kFalse;
@@ -126,6 +146,46 @@ void FileEdit::LoadFile() {
     Edit_btn->setEnabled(false);
     Save_Btn->setEnabled(true);
     showLine();
+}
+
+bool FileEdit::showLoadedText() {
+    const std::size_t size = loaded_.fileBytes().size();
+    const auto display = [](const std::string& part) {
+        return QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
+    };
+    settingText_ = true;
+    // Parts added by the load are not edits to undo.
+    Text1->document()->setUndoRedoEnabled(false);
+    std::size_t at = 0;
+    Text1->setPlainText(display(loaded_.shownPart(at, kFirstPartLines)));
+    if (at < size) {
+        loading_ = true;
+        loadCancelled_ = false;
+        Text1->setReadOnly(true);
+        Edit_btn->setEnabled(false);
+        Save_Btn->setEnabled(false);
+        LoadProgress->setRange(0, 1000);
+        LoadProgress->show();
+        CancelLoad->show();
+        QTextCursor end(Text1->document());
+        while (at < size) {
+            LoadProgress->setValue(
+                static_cast<int>(1000.0 * static_cast<double>(at) / static_cast<double>(size)));
+            p_.dialogs.yieldToUi();
+            if (loadCancelled_) {
+                break;
+            }
+            end.movePosition(QTextCursor::End);
+            end.insertText(display(loaded_.shownPart(at, kPartLines)));
+        }
+        LoadProgress->hide();
+        CancelLoad->hide();
+        Text1->setReadOnly(false);
+        loading_ = false;
+    }
+    Text1->document()->setUndoRedoEnabled(true);
+    settingText_ = false;
+    return at >= size;
 }
 
 void FileEdit::closeText() {
@@ -193,6 +253,11 @@ void FileEdit::Quit_Btn_Click() {
 }
 
 void FileEdit::reject() {
+    // Closing while a long file loads stops the load; the window stays for the next choice.
+    if (loading_) {
+        cancelLoad();
+        return;
+    }
     bool leave = false;
     guardedHandler(p_.dialogs, [&] { leave = askToSave(); });
     if (leave) {
@@ -202,7 +267,7 @@ void FileEdit::reject() {
 
 void FileEdit::OLEDragDrop(const std::vector<std::string>& files) {
     guardedHandler(p_.dialogs, [&] {
-        if (files.empty() || !askToSave()) {
+        if (loading_ || files.empty() || !askToSave()) {
             return;
         }
         EditFileName = files.front();

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace ws {
@@ -33,6 +34,8 @@ public:
     void OLEDragDrop(const std::vector<std::string>& files);
 
     const std::string& editFileName() const { return EditFileName; }
+    // Stops a long file's load; the editor is then as it was before the open.
+    void cancelLoad() { loadCancelled_ = true; }
 
     // The unload handler: asks about unsaved changes, and Cancel (or a failed save) keeps the window.
     void reject() override;
@@ -40,6 +43,8 @@ public:
 private:
     // True when the window may go on (to close, or to load another file).
     bool askToSave();
+    // Puts the loaded text into the widget; false when the load was cancelled.
+    bool showLoadedText();
     void closeText();
     void showLine();
     // The widget's text as UTF-8 with LF line ends.
@@ -51,12 +56,16 @@ private:
     EditedText loaded_;
     std::string textAtLoad_;
     bool settingText_ = false;
+    bool loading_ = false;
+    bool loadCancelled_ = false;
 
     QPlainTextEdit* Text1 = nullptr;
     QPushButton* Edit_btn = nullptr;
     QPushButton* Save_Btn = nullptr;
     QPushButton* Quit_Btn = nullptr;
     QLabel* StatusPanel1 = nullptr;
+    QProgressBar* LoadProgress = nullptr;
+    QPushButton* CancelLoad = nullptr;
 };
 
 } // namespace ws
