@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QListView>
 #include <QString>
+#include <QThread>
 #include <QTimer>
 
 #include <filesystem>
@@ -102,16 +104,35 @@ TEST(QtDialogs, AFileDialogOpensInTheFolderLastUsedForItsKind) {
     EXPECT_EQ(openedIn, scratch.file("codes"));
 }
 
+// The names the dialog lists in its folder, once the folder has been read.
+QStringList listedNames(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QListView*>("listView");
+    QStringList names;
+    for (int wait = 0; wait < 300 && names.isEmpty(); ++wait) {
+        QThread::msleep(10);
+        QCoreApplication::processEvents();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        }
+    }
+    names.sort();
+    return names;
+}
+
 TEST(QtDialogs, ProgramChoosersOfferExecutableFilesThenAllFiles) {
+    testsupport::ScratchFolder scratch;
+    std::ofstream(scratch.file("edit")) << "#!/bin/sh\n";
+    std::filesystem::permissions(scratch.file("edit"), std::filesystem::perms::owner_all);
+    std::ofstream(scratch.file("notes.txt")) << "notes\n";
     platform::qt::QtDialogs dialogs;
-    auto request = requestFor("Programs (executable files)|*|All Files (*.*)|*.*");
+    auto request = requestFor("Programs (executable files)|*|All Files (*.*)|*.*", scratch.file("x"));
     request.programs = true;
     runDialog(dialogs, request, [](QFileDialog& dialog) {
         EXPECT_EQ(dialog.nameFilters(), (QStringList{"Programs (*)", "All Files (*)"}));
-        EXPECT_TRUE(dialog.filter().testFlag(QDir::Executable));
+        EXPECT_EQ(listedNames(dialog), QStringList{"edit"});
         dialog.selectNameFilter("All Files (*)");
         emit dialog.filterSelected("All Files (*)");
-        EXPECT_FALSE(dialog.filter().testFlag(QDir::Executable));
+        EXPECT_EQ(listedNames(dialog), (QStringList{"edit", "notes.txt"}));
         dialog.reject();
     });
 }

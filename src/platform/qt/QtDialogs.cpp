@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSortFilterProxyModel>
 #include <QStringList>
 
 namespace platform::qt {
@@ -82,17 +85,39 @@ Answer escapeAnswer(Buttons buttons) {
     }
 }
 
-// While the first name filter is selected only programs (and the folders to reach them) show;
-// the next ones show every file their patterns give.
+// Lists folders and executable files only while the program chooser's first filter is
+// selected; the directory filters of the file model cannot say "executable only".
+class ProgramsFirst : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setProgramsOnly(bool programsOnly) {
+        programsOnly_ = programsOnly;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!programsOnly_ || files == nullptr) {
+            return true;
+        }
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+
+private:
+    bool programsOnly_ = true;
+};
+
 void offerProgramsFirst(QFileDialog& dialog) {
-    const QStringList filters = dialog.nameFilters();
-    const auto apply = [&dialog, filters](const QString& selected) {
-        const bool programs = !filters.isEmpty() && selected == filters.front();
-        dialog.setFilter(programs ? QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot
-                                  : QDir::AllEntries | QDir::NoDotAndDotDot);
-    };
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, apply);
-    apply(dialog.selectedNameFilter());
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // the filter works on Qt's own dialog
+    auto* programs = new ProgramsFirst(&dialog);
+    dialog.setProxyModel(programs);
+    const QString first = dialog.nameFilters().value(0);
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, programs,
+        [programs, first](const QString& selected) { programs->setProgramsOnly(selected == first); });
+    programs->setProgramsOnly(dialog.selectedNameFilter() == first);
 }
 
 } // namespace
