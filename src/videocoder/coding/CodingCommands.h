@@ -1,0 +1,73 @@
+#pragma once
+// The coding window's numbered command set: every action on the player or the rows other
+// than quick keys and grid editing. The window routes its menu items, toolbar buttons,
+// shortcuts and grid gestures here; the data-file reader reaches ControlSub through the
+// window's port. The player is the chosen window's, never one made by asking: without a
+// loaded player window there is no video.
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "videocoder/coding/CommandCodes.h"
+#include "videocoder/coding/CommandGrid.h"
+#include "videocoder/coding/PlayerLinks.h"
+#include "videocoder/core/CoderLinks.h"
+#include "videocoder/core/CodingWindow.h"
+#include "videocoder/core/Globals.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace vc {
+
+// Windows and procedures of other parts that commands call; the program wires them. One
+// left unset says "not available yet" in a box.
+struct CommandLinks {
+    std::function<void()> OpenMovieMnu_Click; // asks for a media file, sets gVideoFileName
+    std::function<void()> showBackplay;       // "Jump Backwards", modal while a video is open
+    std::function<void()> InstantReplay;      // replay around the current row
+    std::function<void()> ExportData;
+    // Whether range warnings are on and the chosen player's position lies outside the
+    // header's start and end times.
+    std::function<bool()> TimeOuttaRange;
+};
+
+struct CommandServices {
+    platform::Dialogs& dialogs;
+    platform::Clock& clock;
+};
+
+class CodingCommands {
+public:
+    CodingCommands(Globals& g, CodingWindowModel& window, CoderLinks& coder, const PlayerLinks& players,
+                   CommandServices services, CommandGrid& grid, CommandLinks links);
+
+    // Runs one command on the player PlayerSelection chooses: 1 the file window, 2 the DVD
+    // window, any other value the media window. Every failure ends in a box.
+    void ControlSub(int code);
+    void ControlSub2(int code);
+    void ControlSub3(int code);
+
+    // Mouse-up on the grid: Alt alone marks the row clicked (10), Ctrl alone seeks to it (6).
+    void FG1_AltClick(int row);
+    void FG1_CtrlClick(int row);
+
+    // The text a mark made now would write, for "&Use Current"; nullopt without a video.
+    std::optional<std::string> currentTimeText();
+    // Moves the chosen player to a row time as the seek command reads it, ending paused on
+    // it, for the header's Seek buttons. Nothing without a video; a failure is a box.
+    void seekToTime(const std::string& time);
+
+    CommandLinks& links() { return links_; }
+
+private:
+    Globals& g_;
+    CodingWindowModel& window_;
+    CoderLinks& coder_;
+    const PlayerLinks& players_;
+    CommandServices services_;
+    CommandGrid& grid_;
+    CommandLinks links_;
+};
+
+} // namespace vc
