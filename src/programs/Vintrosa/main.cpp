@@ -41,7 +41,8 @@ std::string commandLineOf(const QStringList& arguments) {
 }
 
 // The code-set editor, the options and the imports join here as they arrive; until then
-// their menu items say they are not available yet.
+// their menu items say they are not available yet. The coding window's own items of that
+// kind join through its later() table.
 void wireWindows(vc::MainFrmLinks& links, vc::PlayerWindows& players) {
     players.wireInto(links);
 }
@@ -61,22 +62,36 @@ int main(int argc, char** argv) {
     platform::qt::XdgFileTypes fileTypes(platform::qt::XdgFileTypes::userDataHome(),
                                          platform::qt::XdgFileTypes::userConfigHome(), launcher);
 
-    vc::Globals g;
-    vc::DataFrmWindow dataFrmWindow(g, dialogs);
-    vc::CodingWindowModel dataFrm(dataFrmWindow);
-    vc::GroupDescriptions codeFrmGroups;
-    vc::CoderLinks links{dialogs, dataFrm, codeFrmGroups, {}};
-    links.RefreshDataGrid = [&] { vc::RefreshDataGrid(g, links); };
-    dataFrmWindow.attach(links);
-
     platform::qt::SystemClock clock;
     platform::qt::QtSound noSound;
     platform::Platform platform{dialogs, settings, launcher, noSound, clock, {}, printer};
+
+    vc::Globals g;
     vc::PlayerWindows players(g, platform, [] { return std::make_unique<platform::qt::MpvPlayer>(); });
+    vc::DataFrmWindow dataFrmWindow(g, platform, players.links());
+    vc::DataFrm& dataFrmController = dataFrmWindow.controller();
+    vc::CodingWindowModel dataFrm(dataFrmController);
+    vc::GroupDescriptions codeFrmGroups;
+    vc::CoderLinks links{dialogs, dataFrm, codeFrmGroups, {}};
+    links.RefreshDataGrid = [&] { vc::RefreshDataGrid(g, links); };
+
+    // The command set reaches up to the main window (made below) and across to the players.
+    vc::MainFrmWindow* mainFrmWindow = nullptr;
+    vc::CommandLinks commandLinks;
+    commandLinks.OpenMovieMnu_Click = [&] { mainFrmWindow->controller().OpenMovieMnu_Click(); };
+    commandLinks.showBackplay = [&] { players.showBackplay(); };
+    commandLinks.InstantReplay = [&] {
+        dataFrmController.later().run(vc::LaterItem::InstantReplay, dialogs);
+    };
+    commandLinks.ExportData = [&] { dataFrmController.later().run(vc::LaterItem::ExportData, dialogs); };
+    commandLinks.TimeOuttaRange = [&] { return dataFrmController.TimeOuttaRange(); };
+    dataFrmWindow.attach(links, std::move(commandLinks));
+
     vc::MainFrmLinks windows;
     wireWindows(windows, players);
     vc::MainFrmWindow mainFrm(g, links, {settings, fileTypes, platform::fromPath(app.applicationFilePath())},
                               windows);
+    mainFrmWindow = &mainFrm;
     mainFrm.show();
     mainFrm.startUp(commandLineOf(app.arguments()));
     return app.exec();

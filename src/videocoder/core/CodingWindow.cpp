@@ -50,4 +50,14 @@ void CodingWindowModel::chkDVD_Click(Globals& g) {
     g.coding.gUseDVD = textfile::toFlag(dvd);
 }
 
+void CodingWindowModel::resetToLoadTime(Globals& g) {
+    Text1.fill({});
+    Text1Enabled.fill(true);
+    chkDVD = 0;
+    BrowseBtn0Enabled = true;
+    Command1_0Enabled = true;
+    FG1 = GridLayout{};
+    g.coding.gUseDVD = kFalse;
+}
+
 } // namespace vc

@@ -58,6 +58,11 @@ public:
     virtual void setCaption(const std::string& caption) = 0;
     virtual void show() = 0;
     virtual void unload() = 0;
+    // Closing, first step: the window's position kept in the settings unless it is
+    // minimised or maximised.
+    virtual void storePosition() {}
+    // Set by "Exit without saving": closing forgets the data file unsaved.
+    virtual bool exitWithoutSaving() const { return false; }
 };
 
 class CodingWindowModel {
@@ -79,6 +84,9 @@ public:
 
     // The DVD box's click: ticked, the media field says "DVD" and cannot be edited or browsed.
     void chkDVD_Click(Globals& g);
+    // The header and the grid's dressing as a fresh load has them, so that nothing of one
+    // file (a DVD box ticked, a code set's hidden columns and pick lists) reaches the next.
+    void resetToLoadTime(Globals& g);
 
     CodingWindowPort& port() { return port_; }
 

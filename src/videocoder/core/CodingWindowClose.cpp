@@ -6,7 +6,9 @@
 namespace vc {
 
 bool closeCodingWindow(Globals& g, CoderLinks& links) {
-    if (dataChanged(g, links) && !SaveDataFile(g, links)) {
+    CodingWindowPort& window = links.dataFrm.port();
+    window.storePosition();
+    if (!window.exitWithoutSaving() && dataChanged(g, links) && !SaveDataFile(g, links)) {
         return false;
     }
     discardCodingWindow(g, links);
@@ -20,6 +22,7 @@ void discardCodingWindow(Globals& g, CoderLinks& links) {
     g.open.gDataOpen = kFalse;
     ResetEventArray(g.data);
     unloadCodeEditor(g, links);
+    links.dataFrm.resetToLoadTime(g);
     links.dataFrm.port().unload();
     links.dataFrm.markUnloaded();
 }

@@ -7,12 +7,14 @@
 
 namespace vc {
 
-// Saves the data file when its rows or header changed since it was read or saved, then
+// Keeps the window's position (CodingWindowPort::storePosition), saves the data file when its
+// rows or header changed since it was read or saved (not after "Exit without saving"), then
 // forgets it: no name, gDataOpen false, gData one empty row, the lock given back, the code
 // set unloaded with its editor. When the save did not happen (a failure, or a name dialog
 // cancelled) nothing is forgotten and the window stays: false.
 bool closeCodingWindow(Globals& g, CoderLinks& links);
-// Forgets the data file without saving it, as closeCodingWindow does after its save.
+// Forgets the data file without saving it, as closeCodingWindow does after its save; the
+// window's header and grid dressing go back to their load-time state.
 void discardCodingWindow(Globals& g, CoderLinks& links);
 
 // The autosave tick saves a file that has a name and was changed; an untitled one waits for

@@ -69,14 +69,15 @@ struct Coder {
     testsupport::ScriptedPlatform platform;
     testsupport::ScriptedDialogs& dialogs = platform.dialogs;
     vc::Globals g;
-    vc::DataFrmWindow window{g, dialogs};
-    vc::CodingWindowModel dataFrm{window};
+    vc::PlayerLinks players;
+    vc::DataFrmWindow window{g, platform.platform, players};
+    vc::CodingWindowModel dataFrm{window.controller()};
     vc::GroupDescriptions groups;
     vc::CoderLinks links{dialogs, dataFrm, groups, {}};
 
     Coder() {
         links.RefreshDataGrid = [this] { vc::RefreshDataGrid(g, links); };
-        window.attach(links);
+        window.attach(links, {});
     }
     std::string sampleFile() {
         const std::string cod = scratch.file("kids.cod");

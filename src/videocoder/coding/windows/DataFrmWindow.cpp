@@ -1,70 +1,617 @@
 #include "videocoder/coding/windows/DataFrmWindow.h"
 
 #include "platform/qt/TextBridge.h"
-#include "videocoder/core/CodingWindowClose.h"
+#include "videocoder/coding/DataFrmMenus.h"
+#include "videocoder/coding/windows/HeaderPanel.h"
+#include "videocoder/coding/windows/PickListDelegate.h"
+#include "videocoder/coding/windows/ToolbarIcons.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QToolBar>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace vc {
+namespace {
 
-DataFrmWindow::DataFrmWindow(Globals& g, platform::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), g_(g), dialogs_(dialogs) {
+inline constexpr double kTwipsPerPixel = 15;
+inline constexpr int kHeaderPanel = 0;
+
+int pixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+double twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+// The shift state of the mouse and key events: 1 Shift, 2 Ctrl, 4 Alt, added.
+int shiftOf(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        shift += kShiftKey;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        shift += kCtrlKey;
+    }
+    if (modifiers & Qt::AltModifier) {
+        shift += kAltKey;
+    }
+    return shift;
+}
+
+// Mouse buttons: 1 left, 2 right, 4 middle.
+int buttonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return kLeftButton;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// The classic key code of a key: letters upper case, the keypad's digits 96 to 105.
+int keyCodeOf(const QKeyEvent& key) {
+    const int k = key.key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9 && (key.modifiers() & Qt::KeypadModifier)) {
+        return 96 + (k - Qt::Key_0);
+    }
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12) {
+        return 112 + (k - Qt::Key_F1);
+    }
+    switch (k) {
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return k > 0 && k < 256 ? k : 0;
+    }
+}
+
+} // namespace
+
+DataFrmWindow::DataFrmWindow(Globals& g, platform::Platform& p, const PlayerLinks& players, QWidget* parent)
+    : QMainWindow(parent), g_(g), controller_(g, p, players, *this) {
     setObjectName("DataFrm");
-    grid_ = new QTableView(this);
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    buildMenus();
+    buildToolbar(client);
+    buildPanels(client);
+    wireHeader();
+    autoSaveTimer_ = new QTimer(this);
+    autoSaveTimer_->setObjectName("AutoSaveTimer");
+    connect(autoSaveTimer_, &QTimer::timeout, this,
+            [this] { run([this] { controller_.AutoSaveTimer_Timer(); }); });
+    // One filter on the application sees the grid's keys and mouse, the header's clicks, and
+    // keeps the window's shortcuts wherever the focus is in it: a field or a cell editor must
+    // not take the window's keys for its own.
+    qApp->installEventFilter(this);
+    resize(820, 600);
+}
+
+DataFrmWindow::~DataFrmWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void DataFrmWindow::attach(CoderLinks& links, CommandLinks commandLinks) {
+    controller_.attach(links, std::move(commandLinks));
+    delegate_ = new PickListDelegate(links.dataFrm.FG1, grid_);
+    grid_->setItemDelegate(delegate_);
+    connect(delegate_, &QAbstractItemDelegate::closeEditor, this,
+            [this] { run([this] { controller_.FG1_CellEdited(row(), col()); }); });
+}
+
+void DataFrmWindow::run(const std::function<void()>& handler) {
+    controller_.handle(handler);
+}
+
+void DataFrmWindow::buildMenus() {
+    std::map<std::string, QMenu*> menus;
+    for (const DataFrmMenu& m : dataFrmMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(m.caption));
+        menu->setObjectName(QString::fromStdString(m.name));
+        menu->menuAction()->setObjectName(QString::fromStdString(m.name));
+        menu->menuAction()->setVisible(m.visible);
+        menus[m.name] = menu;
+    }
+    for (const DataFrmMenuItem& item : dataFrmMenuItems()) {
+        QMenu* parent = menus.at(item.submenu.empty() ? item.menu : item.submenu);
+        const QString name = QString::fromStdString(item.name);
+        const QString caption = QString::fromStdString(item.caption);
+        QAction* action = nullptr;
+        if (item.caption == "-") {
+            action = parent->addSeparator();
+        } else if (item.opensSubmenu) {
+            QMenu* sub = parent->addMenu(caption);
+            sub->setObjectName(name);
+            menus[item.name] = sub;
+            action = sub->menuAction();
+        } else {
+            action = parent->addAction(caption);
+            if (!item.click) {
+                action->setEnabled(false);
+            } else {
+                if (!item.shortcut.empty()) {
+                    const QKeySequence keys(QString::fromStdString(item.shortcut));
+                    action->setShortcut(keys);
+                    shortcuts_.push_back(keys);
+                }
+                connect(action, &QAction::triggered, this,
+                        [this, click = item.click] { run([this, &click] { click(controller_); }); });
+            }
+        }
+        action->setObjectName(name);
+        actions_[item.name] = action;
+    }
+}
+
+void DataFrmWindow::buildToolbar(QWidget* client) {
+    toolbar_ = new QToolBar(client);
+    toolbar_->setObjectName("Tb1");
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->setIconSize(QSize(24, 24));
+    for (const ToolbarButton& button : toolbarButtons()) {
+        QAction* action = nullptr;
+        if (button.caption.empty()) {
+            action = toolbar_->addSeparator();
+        } else {
+            action = toolbar_->addAction(toolbarIcon(button.caption), QString::fromStdString(button.caption));
+            action->setToolTip(QString::fromStdString(button.toolTip));
+            const int index = button.index;
+            connect(action, &QAction::triggered, this,
+                    [this, index] { run([this, index] { controller_.Tb1_ButtonClick(index); }); });
+        }
+        action->setObjectName(QString("Tb1(%1)").arg(button.index));
+        toolbarButtons_.push_back(action);
+    }
+    toolbar_->adjustSize();
+}
+
+void DataFrmWindow::buildPanels(QWidget* client) {
+    tabs_ = new QTabWidget(client);
+    tabs_->setObjectName("TS1");
+    tabs_->addTab(new QWidget, "File Info");
+    tabs_->addTab(new QWidget, "Data");
+    tabs_->setTabToolTip(0, "Header information in the data file");
+    tabs_->setTabToolTip(1, "Shows data in the file");
+    connect(tabs_, &QTabWidget::currentChanged, this,
+            [this](int index) { run([this, index] { controller_.TS1_Click(index + 1); }); });
+
+    header_ = new HeaderPanel(client);
+    dataPanel_ = new QFrame(client);
+    dataPanel_->setObjectName("Frame1(1)");
+    grid_ = new QTableView(dataPanel_);
     grid_->setObjectName("FG1");
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid_);
-    autoSaveTimer_ = new QTimer(this);
-    autoSaveTimer_->setObjectName("AutoSaveTimer");
-    connect(autoSaveTimer_, &QTimer::timeout, this, [this] { AutoSaveTimer_Timer(); });
-    resize(800, 500);
+    codeList_ = new QListWidget(dataPanel_);
+    codeList_->setObjectName("List1");
+    codeList_->setSelectionMode(QAbstractItemView::MultiSelection);
+    connect(codeList_, &QListWidget::itemDoubleClicked, this,
+            [this] { run([this] { controller_.List1_DblClick(); }); });
+    addCode_ = new QPushButton("Add Code", dataPanel_);
+    addCode_->setObjectName("AddCodeBtn");
+    connect(addCode_, &QPushButton::clicked, this,
+            [this] { run([this] { controller_.AddCodeBtn_Click(); }); });
+    dataPanel_->hide();
+    codeList_->hide();
+    addCode_->hide();
 }
 
-void DataFrmWindow::load() {
-    if (model_ != nullptr || links_ == nullptr) {
+void DataFrmWindow::wireHeader() {
+    connect(header_, &HeaderPanel::edited, this, [this](int index) {
+        run([this, index] {
+            controller_.model().Text1.at(static_cast<std::size_t>(index)) = header_->fieldText(index);
+        });
+    });
+    connect(header_->chkDVD(), &QCheckBox::clicked, this, [this](bool checked) {
+        run([this, checked] {
+            controller_.model().chkDVD = checked ? 1 : 0;
+            controller_.chkDVD_Click();
+        });
+    });
+    for (int i = 0; i < 2; ++i) {
+        connect(header_->BrowseBtn(i), &QPushButton::clicked, this,
+                [this, i] { run([this, i] { controller_.Browsebtn_Click(i); }); });
+        connect(header_->Command1(i), &QPushButton::clicked, this,
+                [this, i] { run([this, i] { controller_.Command1_Click(i); }); });
+        connect(header_->SeekBtn(i), &QPushButton::clicked, this,
+                [this, i] { run([this, i] { controller_.SeekBtn_Click(i); }); });
+    }
+}
+
+QAction* DataFrmWindow::menuItem(const std::string& name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* DataFrmWindow::toolbarButton(int index) const {
+    return toolbarButtons_.at(static_cast<std::size_t>(index - 1));
+}
+
+// ---- events ----
+
+bool DataFrmWindow::mayOverrideShortcut(QObject* watched, QEvent* event) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    return std::find(shortcuts_.begin(), shortcuts_.end(), pressed) != shortcuts_.end();
+}
+
+bool DataFrmWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride) {
+        if (mayOverrideShortcut(watched, event)) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        return watched == grid_ && gridEvent(event);
+    }
+    if (type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int button = buttonOf(mouse->button());
+    const int shift = shiftOf(mouse->modifiers());
+    if (watched == grid_->viewport()) {
+        run([this, button, shift] { controller_.FG1_MouseUp(button, shift); });
+    } else if (watched == header_->Label2()) {
+        run([this] { controller_.Label2_Click(); });
+    } else {
+        for (int i = 0; i < kHeaderFields; ++i) {
+            if (watched == header_->Text1(i)) {
+                run([this, i, button, shift] { controller_.Text1_MouseUp(i, button, shift); });
+            }
+        }
+    }
+    return false;
+}
+
+// The grid's keys go to the key handlers wired for them; a key they swallow or handle does
+// not reach the grid.
+bool DataFrmWindow::gridEvent(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    LaterItems& later = controller_.later();
+    const int code = keyCodeOf(*key);
+    const int shift = shiftOf(key->modifiers());
+    bool swallowed = false;
+    if (event->type() == QEvent::KeyRelease) {
+        if (later.FG1_KeyUp && !key->isAutoRepeat()) {
+            run([&] { swallowed = later.FG1_KeyUp(code, shift); });
+        }
+        return swallowed;
+    }
+    if (later.FG1_KeyDown && code != 0) {
+        run([&] { swallowed = later.FG1_KeyDown(code, shift); });
+    }
+    const QString text = key->text();
+    if (!swallowed && later.FG1_KeyPress && text.size() == 1 && text.at(0).unicode() < 256) {
+        auto keyAscii = static_cast<std::int16_t>(text.at(0).unicode());
+        run([&] { later.FG1_KeyPress(keyAscii); });
+        swallowed = keyAscii == 0;
+    }
+    return swallowed;
+}
+
+void DataFrmWindow::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    bool closed = false;
+    run([&] { closed = controller_.Form_Unload(); });
+    closing_ = false;
+    if (closed) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void DataFrmWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    toolbar_->setGeometry(0, 0, centralWidget()->width(), toolbar_->sizeHint().height());
+    run([this] { controller_.Form_Resize(); });
+}
+
+// ---- DataFrmView ----
+
+void DataFrmWindow::showWindow() {
+    QMainWindow::show();
+    raise();
+    activateWindow();
+}
+
+void DataFrmWindow::hideWindow() {
+    // Closing hides the window itself once its handler accepted.
+    if (!closing_) {
+        hide();
+    }
+}
+
+void DataFrmWindow::setCaption(const std::string& caption) {
+    setWindowTitle(platform::toDisplay(caption));
+}
+
+void DataFrmWindow::setLeft(double value) {
+    move(pixels(value), y());
+}
+
+void DataFrmWindow::setTop(double value) {
+    move(x(), pixels(value));
+}
+
+void DataFrmWindow::setHeight(double value) {
+    resize(width(), pixels(value));
+}
+
+void DataFrmWindow::setWidth(double value) {
+    resize(pixels(value), height());
+}
+
+TwipsRect DataFrmWindow::geometry() const {
+    return {twips(x()), twips(y()), twips(width()), twips(height())};
+}
+
+bool DataFrmWindow::minimisedOrMaximised() const {
+    return (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != 0;
+}
+
+bool DataFrmWindow::dialogOpen() const {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+double DataFrmWindow::toolbarHeight() const {
+    return twips(toolbar_->sizeHint().height());
+}
+
+double DataFrmWindow::buttonHeight() const {
+    return twips(addCode_->sizeHint().height());
+}
+
+QWidget* DataFrmWindow::widgetOf(DataFrmControl control) const {
+    switch (control) {
+    case DataFrmControl::TS1:
+        return tabs_;
+    case DataFrmControl::HeaderPanel:
+        return header_;
+    case DataFrmControl::DataPanel:
+        return dataPanel_;
+    case DataFrmControl::FG1:
+        return grid_;
+    case DataFrmControl::List1:
+        return codeList_;
+    case DataFrmControl::AddCodeBtn:
+        return addCode_;
+    }
+    return nullptr;
+}
+
+void DataFrmWindow::place(DataFrmControl control, const TwipsRect& rect) {
+    widgetOf(control)->setGeometry(pixels(rect.left), pixels(rect.top), pixels(rect.width),
+                                   pixels(rect.height));
+}
+
+void DataFrmWindow::setControlVisible(DataFrmControl control, bool visible) {
+    widgetOf(control)->setVisible(visible);
+}
+
+void DataFrmWindow::setPanelVisible(int panel, bool visible) {
+    QWidget* frame = panel == kHeaderPanel ? static_cast<QWidget*>(header_) : dataPanel_;
+    frame->setVisible(visible);
+    if (visible) {
+        frame->raise();
+    }
+}
+
+void DataFrmWindow::selectTab(int tab) {
+    const QSignalBlocker quiet(tabs_);
+    tabs_->setCurrentIndex(tab - 1);
+}
+
+void DataFrmWindow::showHeader() {
+    if (controller_.attached()) {
+        header_->showModel(controller_.model());
+    }
+}
+
+void DataFrmWindow::setLengthCaption(const std::string& caption) {
+    header_->Label2()->setText(platform::toDisplay(caption));
+}
+
+void DataFrmWindow::bindGrid() {
+    if (model_ != nullptr) {
         return;
     }
-    model_ = new DataGridModel(g_.data, links_->dataFrm.FG1, this);
+    model_ = new DataGridModel(g_.data, controller_.model().FG1, this);
     grid_->setModel(model_);
 }
 
-void DataFrmWindow::applyLayout() {
-    if (links_ == nullptr) {
-        return;
-    }
-    const GridLayout& layout = links_->dataFrm.FG1;
-    for (int c = 0; c < model_->columnCount(); ++c) {
-        grid_->setColumnHidden(c, layout[c].hidden);
-    }
-}
-
-void DataFrmWindow::refresh() {
-    load();
+// Shows gData as it is now, keeping the current cell where the rows allow.
+void DataFrmWindow::redrawGrid() {
     if (model_ == nullptr) {
         return;
     }
+    const int r = row();
+    const int c = std::max(0, col());
     model_->reload();
-    applyLayout();
+    const GridLayout& layout = controller_.model().FG1;
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        grid_->setColumnHidden(column, layout[column].hidden);
+    }
+    const int rows = model_->rowCount();
+    if (rows > 0 && !grid_->currentIndex().isValid()) {
+        const int kept = r < 1 ? 1 : std::min(r, rows);
+        grid_->selectionModel()->setCurrentIndex(
+            model_->index(kept - 1, std::min(c, model_->columnCount() - 1)), QItemSelectionModel::NoUpdate);
+    }
 }
 
 void DataFrmWindow::autoSize(int first, int last) {
     if (model_ == nullptr) {
         return;
     }
-    for (int c = first; c <= last && c < model_->columnCount(); ++c) {
+    for (int c = std::max(0, first); c <= last && c < model_->columnCount(); ++c) {
         grid_->resizeColumnToContents(c);
     }
 }
 
+int DataFrmWindow::row() const {
+    const QModelIndex current = grid_->currentIndex();
+    return current.isValid() ? current.row() + 1 : -1;
+}
+
+int DataFrmWindow::col() const {
+    const QModelIndex current = grid_->currentIndex();
+    return current.isValid() ? current.column() : -1;
+}
+
+void DataFrmWindow::setRow(int value) {
+    if (model_ == nullptr) {
+        return;
+    }
+    if (value < 1 || value > model_->rowCount()) {
+        grid_->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+        return;
+    }
+    grid_->selectionModel()->setCurrentIndex(model_->index(value - 1, std::max(0, col())),
+                                             QItemSelectionModel::ClearAndSelect);
+}
+
+void DataFrmWindow::setCol(int value) {
+    if (model_ == nullptr || value < 0 || value >= model_->columnCount() || row() < 1) {
+        return;
+    }
+    grid_->selectionModel()->setCurrentIndex(model_->index(row() - 1, value),
+                                             QItemSelectionModel::ClearAndSelect);
+}
+
+std::vector<int> DataFrmWindow::selectedRows() const {
+    std::vector<int> rows;
+    if (model_ == nullptr) {
+        return rows;
+    }
+    for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row() + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void DataFrmWindow::setSelectionMode(int mode) {
+    selectionMode_ = mode;
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    switch (mode) {
+    case 3:
+        grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        break;
+    case 2:
+        grid_->setSelectionBehavior(QAbstractItemView::SelectColumns);
+        break;
+    default:
+        grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    }
+}
+
+int DataFrmWindow::selectionMode() const {
+    return selectionMode_;
+}
+
 void DataFrmWindow::setCodeList(const std::vector<std::string>& items) {
-    codeList_ = items;
+    codeList_->clear();
+    for (const std::string& item : items) {
+        codeList_->addItem(platform::toDisplay(item));
+    }
+}
+
+std::vector<int> DataFrmWindow::selectedCodeItems() const {
+    std::vector<int> items;
+    for (int i = 0; i < codeList_->count(); ++i) {
+        if (codeList_->item(i)->isSelected()) {
+            items.push_back(i);
+        }
+    }
+    return items;
+}
+
+void DataFrmWindow::deselectCodeItem(int item) {
+    if (QListWidgetItem* entry = codeList_->item(item)) {
+        entry->setSelected(false);
+    }
+}
+
+std::string DataFrmWindow::menuCaption(const std::string& item) const {
+    const QAction* action = menuItem(item);
+    return action == nullptr ? std::string() : action->text().toStdString();
+}
+
+void DataFrmWindow::setMenuCaption(const std::string& item, const std::string& caption) {
+    if (QAction* action = menuItem(item)) {
+        action->setText(QString::fromStdString(caption));
+    }
+}
+
+void DataFrmWindow::setMenuChecked(const std::string& item, bool checked) {
+    if (QAction* action = menuItem(item)) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+    }
+}
+
+bool DataFrmWindow::menuChecked(const std::string& item) const {
+    const QAction* action = menuItem(item);
+    return action != nullptr && action->isChecked();
 }
 
 void DataFrmWindow::setAutoSave(bool enabled, int milliseconds) {
@@ -73,48 +620,6 @@ void DataFrmWindow::setAutoSave(bool enabled, int milliseconds) {
         return;
     }
     autoSaveTimer_->start(milliseconds);
-}
-
-void DataFrmWindow::ControlSub(int command) {
-    if (controlSub) {
-        controlSub(command);
-        return;
-    }
-    dialogs_.messageBox("The media player window is not available yet.", kProgramTitle, platform::Buttons::OK,
-                        platform::Icon::Information);
-}
-
-void DataFrmWindow::setCaption(const std::string& caption) {
-    setWindowTitle(platform::toDisplay(caption));
-}
-
-void DataFrmWindow::show() {
-    refresh();
-    QWidget::show();
-    raise();
-    activateWindow();
-}
-
-void DataFrmWindow::unload() {
-    autoSaveTimer_->stop();
-    hide();
-}
-
-void DataFrmWindow::AutoSaveTimer_Timer() {
-    if (links_ != nullptr) {
-        vc::AutoSaveTimer_Timer(g_, *links_);
-    }
-}
-
-void DataFrmWindow::closeEvent(QCloseEvent* event) {
-    if (links_ == nullptr || !g_.open.gDataOpen || closeCodingWindow(g_, *links_)) {
-        if (model_ != nullptr) {
-            model_->reload();
-        }
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 } // namespace vc

@@ -2,23 +2,31 @@
 
 #include "platform/qt/TextBridge.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vc {
 
 DataGridModel::DataGridModel(DataTable& data, const GridLayout& layout, QObject* parent)
-    : QAbstractTableModel(parent), data_(data), layout_(layout) {}
+    : QAbstractTableModel(parent), data_(data), layout_(layout), shownRows_(data.gData.rows()),
+      shownColumns_(data.gData.columns()) {}
 
 int DataGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : data_.gData.rows();
+    return parent.isValid() ? 0 : shownRows_;
 }
 
 int DataGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : data_.gData.columns();
+    return parent.isValid() ? 0 : shownColumns_;
+}
+
+// gData may have lost rows since the view last asked (a command that yields before it
+// refreshes): such cells read as nothing until the reload.
+bool DataGridModel::held(const QModelIndex& index) const {
+    return index.row() < data_.gData.rows() && index.column() < data_.gData.columns();
 }
 
 QVariant DataGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || !held(index) ||
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
@@ -27,7 +35,7 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool DataGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || !held(index) || role != Qt::EditRole) {
         return false;
     }
     const std::string text = platform::fromDisplay(value.toString());
@@ -58,7 +66,20 @@ QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 void DataGridModel::reload() {
+    const int rows = data_.gData.rows();
+    const int columns = data_.gData.columns();
+    // The same shape: the cells and titles are drawn again and the view keeps its current
+    // cell and selection.
+    if (rows == shownRows_ && columns == shownColumns_) {
+        if (rows > 0 && columns > 0) {
+            emit dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole, Qt::EditRole});
+        }
+        emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columns - 1));
+        return;
+    }
     beginResetModel();
+    shownRows_ = rows;
+    shownColumns_ = columns;
     endResetModel();
 }
 

@@ -27,8 +27,13 @@ public:
     void reload();
 
 private:
+    bool held(const QModelIndex& index) const;
+
     DataTable& data_;
     const GridLayout& layout_;
+    // The shape the view last saw.
+    int shownRows_ = 0;
+    int shownColumns_ = 0;
 };
 
 } // namespace vc

@@ -1,0 +1,46 @@
+#include "videocoder/coding/TimeRange.h"
+
+#include "textfile/Numeric.h"
+#include "textfile/RunError.h"
+#include "videocoder/core/TextCase.h"
+#include "videocoder/core/TimeConversion.h"
+
+namespace vc {
+
+bool rangeInFrames(const VideoSettings& s, PlayerKind kind) {
+    return kind != PlayerKind::MediaWindow && (s.FrameDisplay == 2 || s.FrameDisplay == 3);
+}
+
+PlayerReading readForRange(const VideoSettings& s, PlayerKind kind, platform::MediaPlayer& player) {
+    PlayerReading reading;
+    if (rangeInFrames(s, kind)) {
+        reading.frame = player.framePosition();
+    } else {
+        reading.seconds = player.position();
+    }
+    return reading;
+}
+
+bool TimeOuttaRange(const VideoSettings& s, PlayerKind kind, const std::string& startTime,
+                    const std::string& endTime, const PlayerReading& at) {
+    if (s.gRangeWarning == 0 || isBlank(startTime) || isBlank(endTime)) {
+        return false;
+    }
+    if (rangeInFrames(s, kind)) {
+        std::int32_t start = 0;
+        std::int32_t end = 0;
+        try {
+            start = TimecodeToFrames(startTime, s);
+            end = TimecodeToFrames(endTime, s);
+        } catch (const textfile::RunError&) {
+            return false;
+        }
+        return at.frame < start || at.frame > end;
+    }
+    const float start = TimeTextToSeconds(startTime, s);
+    const float end = TimeTextToSeconds(endTime, s);
+    const float position = textfile::toSingle(at.seconds);
+    return position < start || position > end;
+}
+
+} // namespace vc
