@@ -329,6 +329,7 @@ void DataFrm::ShowCodesMnu_Click() {
 
 void DataFrm::AdjustGridMnu_Click() {
     links().refreshDataGrid();
+    refresh();
 }
 
 void DataFrm::FillInMnu_Click() {
@@ -472,6 +473,7 @@ void DataFrm::Browsebtn_Click(int index) {
         header.Text1[kCodeFileField] = chosen;
         OpenCodeFile(g_, links());
         links().refreshDataGrid();
+        refresh();
     } else {
         request.title = "Select the Video file to open";
         request.filter =

@@ -5,6 +5,7 @@
 #include "videocoder/coding/windows/HeaderPanel.h"
 #include "videocoder/coding/windows/PickListDelegate.h"
 #include "videocoder/coding/windows/ToolbarIcons.h"
+#include "videocoder/coding/windows/WindowPosition.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,22 +27,12 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 namespace vc {
 namespace {
 
-inline constexpr double kTwipsPerPixel = 15;
 inline constexpr int kHeaderPanel = 0;
-
-int pixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-double twips(int pixels) {
-    return pixels * kTwipsPerPixel;
-}
 
 // The shift state of the mouse and key events: 1 Shift, 2 Ctrl, 4 Alt, added.
 int shiftOf(Qt::KeyboardModifiers modifiers) {
@@ -384,23 +375,23 @@ void DataFrmWindow::setCaption(const std::string& caption) {
 }
 
 void DataFrmWindow::setLeft(double value) {
-    move(pixels(value), y());
+    setLeftTwips(*this, value);
 }
 
 void DataFrmWindow::setTop(double value) {
-    move(x(), pixels(value));
+    setTopTwips(*this, value);
 }
 
 void DataFrmWindow::setHeight(double value) {
-    resize(width(), pixels(value));
+    setHeightTwips(*this, value);
 }
 
 void DataFrmWindow::setWidth(double value) {
-    resize(pixels(value), height());
+    setWidthTwips(*this, value);
 }
 
 TwipsRect DataFrmWindow::geometry() const {
-    return {twips(x()), twips(y()), twips(width()), twips(height())};
+    return {toTwips(x()), toTwips(y()), toTwips(width()), toTwips(height())};
 }
 
 bool DataFrmWindow::minimisedOrMaximised() const {
@@ -412,11 +403,11 @@ bool DataFrmWindow::dialogOpen() const {
 }
 
 double DataFrmWindow::toolbarHeight() const {
-    return twips(toolbar_->sizeHint().height());
+    return toTwips(toolbar_->sizeHint().height());
 }
 
 double DataFrmWindow::buttonHeight() const {
-    return twips(addCode_->sizeHint().height());
+    return toTwips(addCode_->sizeHint().height());
 }
 
 QWidget* DataFrmWindow::widgetOf(DataFrmControl control) const {
@@ -438,8 +429,8 @@ QWidget* DataFrmWindow::widgetOf(DataFrmControl control) const {
 }
 
 void DataFrmWindow::place(DataFrmControl control, const TwipsRect& rect) {
-    widgetOf(control)->setGeometry(pixels(rect.left), pixels(rect.top), pixels(rect.width),
-                                   pixels(rect.height));
+    widgetOf(control)->setGeometry(toPixels(rect.left), toPixels(rect.top), toPixels(rect.width),
+                                   toPixels(rect.height));
 }
 
 void DataFrmWindow::setControlVisible(DataFrmControl control, bool visible) {

@@ -6,32 +6,50 @@
 
 namespace vc {
 
-namespace {
 int toPixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
-} // namespace
+
+double toTwips(int pixels) {
+    return static_cast<double>(pixels) * kTwipsPerPixel;
+}
+
+void setLeftTwips(QWidget& window, double twips) {
+    window.move(toPixels(twips), window.y());
+}
+
+void setTopTwips(QWidget& window, double twips) {
+    window.move(window.x(), toPixels(twips));
+}
+
+void setHeightTwips(QWidget& window, double twips) {
+    window.resize(window.width(), toPixels(twips));
+}
+
+void setWidthTwips(QWidget& window, double twips) {
+    window.resize(toPixels(twips), window.height());
+}
 
 void applyStoredPosition(QWidget& window, const VideoSettings& s) {
     if (s.gVidLeft != 0) {
-        window.move(toPixels(s.gVidLeft), window.y());
+        setLeftTwips(window, s.gVidLeft);
     }
     if (s.gVidTop != 0) {
-        window.move(window.x(), toPixels(s.gVidTop));
+        setTopTwips(window, s.gVidTop);
     }
     if (s.gVidHeight != 0) {
-        window.resize(window.width(), toPixels(s.gVidHeight));
+        setHeightTwips(window, s.gVidHeight);
     }
     if (s.gVidWidth != 0) {
-        window.resize(toPixels(s.gVidWidth), window.height());
+        setWidthTwips(window, s.gVidWidth);
     }
 }
 
 void storePosition(const QWidget& window, VideoSettings& s) {
-    s.gVidLeft = window.x() * kTwipsPerPixel;
-    s.gVidTop = window.y() * kTwipsPerPixel;
-    s.gVidHeight = window.height() * kTwipsPerPixel;
-    s.gVidWidth = window.width() * kTwipsPerPixel;
+    s.gVidLeft = toTwips(window.x());
+    s.gVidTop = toTwips(window.y());
+    s.gVidHeight = toTwips(window.height());
+    s.gVidWidth = toTwips(window.width());
 }
 
 } // namespace vc

@@ -9,6 +9,14 @@ namespace vc {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+int toPixels(double twips);
+double toTwips(int pixels);
+// One side of a window's position, in twips; the others stay.
+void setLeftTwips(QWidget& window, double twips);
+void setTopTwips(QWidget& window, double twips);
+void setHeightTwips(QWidget& window, double twips);
+void setWidthTwips(QWidget& window, double twips);
+
 // Each stored value that is not 0 becomes the window's left, top, height, width, in that order.
 void applyStoredPosition(QWidget& window, const VideoSettings& s);
 void storePosition(const QWidget& window, VideoSettings& s);
