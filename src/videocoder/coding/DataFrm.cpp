@@ -14,6 +14,7 @@
 #include "videocoder/core/TimeConversion.h"
 
 #include <array>
+#include <cmath>
 #include <new>
 #include <stdexcept>
 
@@ -132,7 +133,11 @@ void DataFrm::load() {
     if (s.gDataWidth != 0) {
         view_.setWidth(s.gDataWidth);
     }
-    gridsel_Click(textfile::toInt16(s.gSelectionMode));
+    // A stored mode that names no item leaves the grid as it is.
+    const double mode = std::nearbyint(s.gSelectionMode);
+    if (mode >= 0 && mode < static_cast<double>(kSelectionModes.size())) {
+        gridsel_Click(static_cast<int>(mode));
+    }
     view_.bindGrid();
 }
 
@@ -226,8 +231,8 @@ std::vector<int> DataFrm::selectedRows() const {
     return view_.selectedRows();
 }
 
-void DataFrm::refreshRow(int) {
-    view_.redrawGrid();
+void DataFrm::refreshRow(int row) {
+    view_.redrawRow(row);
 }
 
 // ---- File menu ----
@@ -609,14 +614,22 @@ void DataFrm::AutoSaveTimer_Timer() {
 bool DataFrm::TimeOuttaRange() {
     const VideoSettings& s = g_.settings;
     const PlayerKind kind = chosenPlayer(s);
-    const std::string& start = model().Text1[kStartTimeField];
-    const std::string& end = model().Text1[kEndTimeField];
     platform::MediaPlayer* player = players_.player(kind);
     // The player is asked only when there is a span to compare with.
-    if (!on(s.gRangeWarning) || isBlank(start) || isBlank(end) || player == nullptr) {
+    if (!on(s.gRangeWarning) || isBlank(model().Text1[kStartTimeField]) ||
+        isBlank(model().Text1[kEndTimeField]) || player == nullptr) {
         return false;
     }
-    return vc::TimeOuttaRange(s, kind, start, end, readForRange(s, kind, *player));
+    const double seconds = player->position();
+    const std::optional<std::int32_t> frame =
+        rangeInFrames(s, kind) ? std::optional<std::int32_t>(player->framePosition()) : std::nullopt;
+    return TimeOuttaRange(seconds, frame);
+}
+
+bool DataFrm::TimeOuttaRange(double seconds, std::optional<std::int32_t> frame) {
+    const CodingWindowModel& header = model();
+    return vc::TimeOuttaRange(g_.settings, chosenPlayer(g_.settings), header.Text1[kStartTimeField],
+                              header.Text1[kEndTimeField], seconds, frame);
 }
 
 } // namespace vc

@@ -15,8 +15,10 @@
 #include "videocoder/core/CodingWindow.h"
 #include "videocoder/core/Globals.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vc {
@@ -131,6 +133,9 @@ public:
     // Whether range warnings are on and the chosen player's position lies outside the
     // header's start and end times; false without a loaded player.
     bool TimeOuttaRange();
+    // The same for one reading of the chosen player: seconds, and the frame on screen where
+    // it counts frames.
+    bool TimeOuttaRange(double seconds, std::optional<std::int32_t> frame);
 
     int currentPanel() const { return currentPanel_; }
 

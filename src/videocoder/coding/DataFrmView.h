@@ -51,6 +51,8 @@ public:
     // The grid FG1.
     virtual void bindGrid() = 0;   // BindToArray: the grid shows gData from now on
     virtual void redrawGrid() = 0; // Refresh: rows, titles, hidden columns, pick lists
+    // Only the cells of one grid row changed, the row count as before.
+    virtual void redrawRow(int row) = 0;
     virtual void autoSize(int first, int last) = 0;
     virtual int row() const = 0;
     virtual int col() const = 0;

@@ -11,22 +11,16 @@ bool rangeInFrames(const VideoSettings& s, PlayerKind kind) {
     return kind != PlayerKind::MediaWindow && (s.FrameDisplay == 2 || s.FrameDisplay == 3);
 }
 
-PlayerReading readForRange(const VideoSettings& s, PlayerKind kind, platform::MediaPlayer& player) {
-    PlayerReading reading;
-    if (rangeInFrames(s, kind)) {
-        reading.frame = player.framePosition();
-    } else {
-        reading.seconds = player.position();
-    }
-    return reading;
-}
-
 bool TimeOuttaRange(const VideoSettings& s, PlayerKind kind, const std::string& startTime,
-                    const std::string& endTime, const PlayerReading& at) {
+                    const std::string& endTime, double seconds, std::optional<std::int32_t> frame) {
     if (s.gRangeWarning == 0 || isBlank(startTime) || isBlank(endTime)) {
         return false;
     }
     if (rangeInFrames(s, kind)) {
+        // A player that counts no frames cannot be compared with frame limits.
+        if (!frame) {
+            return false;
+        }
         std::int32_t start = 0;
         std::int32_t end = 0;
         try {
@@ -35,11 +29,11 @@ bool TimeOuttaRange(const VideoSettings& s, PlayerKind kind, const std::string& 
         } catch (const textfile::RunError&) {
             return false;
         }
-        return at.frame < start || at.frame > end;
+        return *frame < start || *frame > end;
     }
     const float start = TimeTextToSeconds(startTime, s);
     const float end = TimeTextToSeconds(endTime, s);
-    const float position = textfile::toSingle(at.seconds);
+    const float position = textfile::toSingle(seconds);
     return position < start || position > end;
 }
 

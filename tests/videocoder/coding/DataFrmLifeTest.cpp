@@ -434,3 +434,29 @@ TEST(DataFrmAutosave, TheTickWaitsForOpenDialogsAndSaysAFailureOnce) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataFrmRange, TheWindowAsksTheChosenLoadedPlayerOnly) {
+    CodingWindowRig rig;
+    rig.openStudy();
+    rig.openMedia();
+    rig.g.settings.gRangeWarning = vc::kTrue;
+    rig.model.Text1[vc::kStartTimeField] = "00:00:10.00";
+    rig.model.Text1[vc::kEndTimeField] = "00:01:00.00";
+    testsupport::SimulatedPlayer& player = rig.sim.last();
+    player.setPosition(5);
+    EXPECT_TRUE(rig.dataFrm.TimeOuttaRange());
+    player.setPosition(10);
+    EXPECT_FALSE(rig.dataFrm.TimeOuttaRange());
+    rig.model.Text1[vc::kEndTimeField] = " ";
+    player.setPosition(5);
+    EXPECT_FALSE(rig.dataFrm.TimeOuttaRange());
+    // The DVD window is chosen but not loaded: no player, no warning, and none is made.
+    rig.model.Text1[vc::kEndTimeField] = "00:01:00.00";
+    rig.g.settings.PlayerSelection = 2;
+    EXPECT_FALSE(rig.dataFrm.TimeOuttaRange());
+    EXPECT_EQ(rig.players.dvdWindow(), nullptr);
+}
+
+} // namespace

@@ -56,12 +56,16 @@ TEST(TimeOuttaRange, ComparesTheReadingWithTheHeaderSpan) {
         {true, file, 3, "ab:cd:ef:gh", "00:00:30:00", 0, 5, false},
         {true, dvd, 3, "00:00:10:00", "00:xx:30:00", 0, 5000, false},
     };
+    // A player that counts no frames gives no warning in the frame forms.
+    vc::VideoSettings frames;
+    frames.gRangeWarning = vc::kTrue;
+    frames.FrameDisplay = 2;
+    EXPECT_FALSE(vc::TimeOuttaRange(frames, PlayerKind::FileWindow, "10", "20", 9999, std::nullopt));
     for (const Case& c : cases) {
         vc::VideoSettings s;
         s.gRangeWarning = c.warning ? vc::kTrue : vc::kFalse;
         s.FrameDisplay = c.form;
-        const vc::PlayerReading at{c.seconds, c.frame};
-        EXPECT_EQ(vc::TimeOuttaRange(s, c.kind, c.start, c.end, at), c.out)
+        EXPECT_EQ(vc::TimeOuttaRange(s, c.kind, c.start, c.end, c.seconds, c.frame), c.out)
             << static_cast<int>(c.kind) << " form " << c.form << " " << c.start << ".." << c.end << " at "
             << c.seconds << "/" << c.frame;
     }

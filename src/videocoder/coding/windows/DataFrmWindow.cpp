@@ -488,6 +488,15 @@ void DataFrmWindow::redrawGrid() {
     }
 }
 
+void DataFrmWindow::redrawRow(int value) {
+    if (model_ == nullptr) {
+        return;
+    }
+    if (!model_->reloadRow(value - 1)) {
+        redrawGrid();
+    }
+}
+
 void DataFrmWindow::autoSize(int first, int last) {
     if (model_ == nullptr) {
         return;

@@ -78,6 +78,7 @@ public:
     void setLengthCaption(const std::string& caption) override;
     void bindGrid() override;
     void redrawGrid() override;
+    void redrawRow(int row) override;
     void autoSize(int first, int last) override;
     int row() const override;
     int col() const override;

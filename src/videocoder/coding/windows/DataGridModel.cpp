@@ -65,6 +65,16 @@ QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int
     return platform::toDisplay(layout_[section].title);
 }
 
+bool DataGridModel::reloadRow(int row) {
+    if (data_.gData.rows() != shownRows_ || data_.gData.columns() != shownColumns_) {
+        return false;
+    }
+    if (row >= 0 && row < shownRows_ && shownColumns_ > 0) {
+        emit dataChanged(index(row, 0), index(row, shownColumns_ - 1), {Qt::DisplayRole, Qt::EditRole});
+    }
+    return true;
+}
+
 void DataGridModel::reload() {
     const int rows = data_.gData.rows();
     const int columns = data_.gData.columns();

@@ -25,6 +25,9 @@ public:
 
     // gData was replaced or re-dressed under the model.
     void reload();
+    // Only the cells of one row (from 0) changed; false when the table's shape changed too,
+    // and nothing was drawn.
+    bool reloadRow(int row);
 
 private:
     bool held(const QModelIndex& index) const;
