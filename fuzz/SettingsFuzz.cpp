@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     platform::qt::QtSettingsStore store(QString::fromStdString(folder));
     testsupport::ScriptedPlatform sp;
-    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
+    platform::Platform p{sp.dialogs, store,        sp.launcher, sp.sound,
+                         sp.clock,   "/opt/suite", sp.printer,  sp.clipboard};
     ws::Global& first = fuzz::reusedGlobal(0);
     ws::LoadSettings(first, p);
     ws::SaveSettings(first, p);

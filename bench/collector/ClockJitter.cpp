@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     // Named only: the session is never saved.
     testsupport::ScriptedPlatform sp;
     platform::qt::SystemClock steady;
-    platform::Platform p{sp.dialogs, sp.settings, sp.launcher, sp.sound, steady, "/opt/suite", sp.printer};
+    platform::Platform p{sp.dialogs, sp.settings,  sp.launcher, sp.sound,
+                         steady,     "/opt/suite", sp.printer,  sp.clipboard};
     ws::Global g;
     g.TenthsofSeconds = 1;
     g.SessionDuration = 36000;

@@ -52,7 +52,8 @@ struct Stored {
 Stored storedSettings(const std::string& folder) {
     platform::qt::QtSettingsStore store(QString::fromStdString(folder));
     testsupport::ScriptedPlatform sp;
-    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
+    platform::Platform p{sp.dialogs, store,        sp.launcher, sp.sound,
+                         sp.clock,   "/opt/suite", sp.printer,  sp.clipboard};
     ws::Global loaded;
     ws::LoadSettings(loaded, p);
     const std::string& editor = loaded.Text_Editor;
@@ -73,7 +74,8 @@ Stored storedSettings(const std::string& folder) {
 [[noreturn]] void saveSettingsForEver(const std::string& folder, int from) {
     platform::qt::QtSettingsStore store(QString::fromStdString(folder));
     testsupport::ScriptedPlatform sp;
-    platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
+    platform::Platform p{sp.dialogs, store,        sp.launcher, sp.sound,
+                         sp.clock,   "/opt/suite", sp.printer,  sp.clipboard};
     for (int n = from;; ++n) {
         ws::Global g;
         setGeneration(g, n);
@@ -264,7 +266,8 @@ int main(int argc, char** argv) {
     {
         platform::qt::QtSettingsStore store(QString::fromStdString(settingsFolder.string()));
         testsupport::ScriptedPlatform sp;
-        platform::Platform p{sp.dialogs, store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
+        platform::Platform p{sp.dialogs, store,        sp.launcher, sp.sound,
+                             sp.clock,   "/opt/suite", sp.printer,  sp.clipboard};
         ws::Global g;
         setGeneration(g, 0);
         ws::SaveSettings(g, p);

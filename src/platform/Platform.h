@@ -1,6 +1,7 @@
 #pragma once
 // The services a program hands its windows and procedures.
 
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -21,6 +22,7 @@ struct Platform {
     // The program's data folder (its sounds), without a trailing separator.
     std::string programFolder;
     Printer& printer;
+    Clipboard& clipboard;
 };
 
 } // namespace platform

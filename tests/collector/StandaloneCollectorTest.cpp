@@ -32,7 +32,8 @@ TEST(StandaloneCollector, CollectsOnTheStoredSettingsAndLeavesTheStoreAsItWas) {
     const std::string storeFile = scratch.file("OSTRAVEL.ini");
     const std::string storedBefore = textfile::readWholeFile(storeFile);
 
-    platform::Platform p{sp.dialogs, *store, sp.launcher, sp.sound, sp.clock, "/opt/suite", sp.printer};
+    platform::Platform p{sp.dialogs, *store,       sp.launcher, sp.sound,
+                         sp.clock,   "/opt/suite", sp.printer,  sp.clipboard};
     ws::Global g;
     int ends = 0;
     auto window = loadStandaloneCollector(g, p, [&ends] { ++ends; });

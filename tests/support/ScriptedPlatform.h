@@ -154,6 +154,25 @@ private:
     std::vector<std::string> current_;
 };
 
+// Holds text in memory and records every call: "Clear", "Set <text>", "Get".
+class RecordingClipboard : public platform::Clipboard {
+public:
+    std::string held;
+    std::vector<std::string> calls;
+    void clear() override {
+        calls.push_back("Clear");
+        held.clear();
+    }
+    void setText(const std::string& text) override {
+        calls.push_back("Set " + text);
+        held = text;
+    }
+    std::string text() override {
+        calls.push_back("Get");
+        return held;
+    }
+};
+
 // All doubles together, with a Platform that refers to them.
 struct ScriptedPlatform {
     ScriptedDialogs dialogs;
@@ -162,7 +181,8 @@ struct ScriptedPlatform {
     RecordingSound sound;
     ManualClock clock;
     RecordingPrinter printer;
-    platform::Platform platform{dialogs, settings, launcher, sound, clock, "/opt/suite", printer};
+    RecordingClipboard clipboard;
+    platform::Platform platform{dialogs, settings, launcher, sound, clock, "/opt/suite", printer, clipboard};
 };
 
 } // namespace testsupport

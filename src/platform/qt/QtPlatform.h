@@ -3,6 +3,7 @@
 // Create after the QApplication: the data folder is the folder the program runs from.
 
 #include "platform/Platform.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtLauncher.h"
 #include "platform/qt/QtPrinter.h"
@@ -22,8 +23,10 @@ struct QtPlatform {
     QtLauncher launcher;
     QtSound sound;
     SystemClock clock;
-    Platform platform{
-        dialogs, settings, launcher, sound, clock, fromPath(QCoreApplication::applicationDirPath()), printer};
+    QtClipboard clipboard;
+    Platform platform{dialogs, settings, launcher,
+                      sound,   clock,    fromPath(QCoreApplication::applicationDirPath()),
+                      printer, clipboard};
 };
 
 } // namespace platform::qt

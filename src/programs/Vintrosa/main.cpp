@@ -3,6 +3,7 @@
 // the file named on the command line.
 #include "platform/Platform.h"
 #include "platform/qt/MpvPlayer.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtLauncher.h"
 #include "platform/qt/QtPrinter.h"
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
 
     platform::qt::SystemClock clock;
     platform::qt::QtSound noSound;
-    platform::Platform platform{dialogs, settings, launcher, noSound, clock, {}, printer};
+    platform::qt::QtClipboard clipboard;
+    platform::Platform platform{dialogs, settings, launcher, noSound, clock, {}, printer, clipboard};
 
     vc::Globals g;
     vc::PlayerWindows players(g, platform, [] { return std::make_unique<platform::qt::MpvPlayer>(); });

@@ -60,7 +60,7 @@ struct SettingsPlatform {
     testsupport::ScriptedPlatform doubles;
     RecordingSettings settings;
     platform::Platform platform{doubles.dialogs, settings,     doubles.launcher, doubles.sound,
-                                doubles.clock,   "/opt/suite", doubles.printer};
+                                doubles.clock,   "/opt/suite", doubles.printer,  doubles.clipboard};
 };
 
 // Every setting global as "name=value", so a difference names the value.
