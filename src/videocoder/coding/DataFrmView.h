@@ -13,6 +13,11 @@ struct TwipsRect {
     double left = 0, top = 0, width = 0, height = 0;
 };
 
+// A range of grid cells, first and last row and column (grid numbering).
+struct GridRange {
+    int row1 = 0, col1 = 0, row2 = 0, col2 = 0;
+};
+
 // The controls the resize lays out.
 enum class DataFrmControl { TS1, HeaderPanel, DataPanel, FG1, List1, AddCodeBtn };
 
@@ -60,6 +65,19 @@ public:
     virtual void setCol(int col) = 0;
     // Grid rows selected, in the order the grid lists them.
     virtual std::vector<int> selectedRows() const = 0;
+    // FG1.GetSelection: the selected range, or the current cell alone; rows below 1 when
+    // there is no current cell.
+    virtual GridRange selection() const = 0;
+    // FG1.Select: the cell becomes current and the whole selection.
+    virtual void select(int row, int col) = 0;
+    // FG1.Clip: the selection's cells as text, a tab between cells and a CR between rows;
+    // setting it writes such text into the selected cells, from the top left, as far as
+    // the selection reaches.
+    virtual std::string clip() const = 0;
+    virtual void setClip(const std::string& text) = 0;
+    // FG1.RowHidden, data rows from 1.
+    virtual void setRowHidden(int row, bool hidden) = 0;
+    virtual bool rowHidden(int row) const = 0;
     // The grid's SelectionMode: 0 free, 2 by column, 3 whole rows.
     virtual void setSelectionMode(int mode) = 0;
     virtual int selectionMode() const = 0;

@@ -353,3 +353,43 @@ TEST(DataFrmWindow, GroupColumnsEditThroughTheirPickLists) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataFrmWindow, TheGridGivesItsSelectionAsARangeAndAsClipText) {
+    ItemRun run(false);
+    vc::DataFrmView& grid = run.rig.window;
+    grid.select(2, 3);
+    EXPECT_EQ(grid.row(), 2);
+    EXPECT_EQ(grid.col(), 3);
+    const vc::GridRange one = grid.selection();
+    EXPECT_EQ(std::vector<int>({one.row1, one.col1, one.row2, one.col2}), std::vector<int>({2, 3, 2, 3}));
+
+    QItemSelectionModel* chosen = run.rig.window.FG1()->selectionModel();
+    const auto* model = run.rig.window.gridModel();
+    chosen->select(QItemSelection(model->index(0, 0), model->index(1, 3)),
+                   QItemSelectionModel::ClearAndSelect);
+    const vc::GridRange range = grid.selection();
+    EXPECT_EQ(std::vector<int>({range.row1, range.col1, range.row2, range.col2}),
+              std::vector<int>({1, 0, 2, 3}));
+    EXPECT_EQ(grid.clip(), "00:00:05.20\tL\t\tT\r00:00:06.00\t\t L \tQ");
+
+    // Pasting fills the selection from its top left and no further.
+    chosen->select(QItemSelection(model->index(0, 1), model->index(1, 2)),
+                   QItemSelectionModel::ClearAndSelect);
+    grid.setClip("a\tb\tc\r\nd\te\rf\tg");
+    EXPECT_EQ(run.rig.g.data.gData.at(2, 1).asText(), "a");
+    EXPECT_EQ(run.rig.g.data.gData.at(3, 1).asText(), "b");
+    EXPECT_EQ(run.rig.g.data.gData.at(4, 1).asText(), "T");
+    EXPECT_EQ(run.rig.g.data.gData.at(2, 2).asText(), "d");
+    EXPECT_EQ(run.rig.g.data.gData.at(3, 2).asText(), "e");
+    EXPECT_EQ(run.rig.g.data.gRowCount.asNumber(), 2);
+
+    grid.setRowHidden(2, true);
+    EXPECT_TRUE(grid.rowHidden(2));
+    EXPECT_FALSE(grid.rowHidden(1));
+    grid.setRowHidden(2, false);
+    EXPECT_FALSE(grid.rowHidden(2));
+}
+
+} // namespace

@@ -549,6 +549,100 @@ std::vector<int> DataFrmWindow::selectedRows() const {
     return rows;
 }
 
+GridRange DataFrmWindow::selection() const {
+    GridRange range{row(), col(), row(), col()};
+    if (model_ == nullptr) {
+        return range;
+    }
+    const QModelIndexList chosen = grid_->selectionModel()->selectedIndexes();
+    if (chosen.isEmpty()) {
+        return range;
+    }
+    range = {chosen.front().row() + 1, chosen.front().column(), chosen.front().row() + 1,
+             chosen.front().column()};
+    for (const QModelIndex& index : chosen) {
+        range.row1 = std::min(range.row1, index.row() + 1);
+        range.row2 = std::max(range.row2, index.row() + 1);
+        range.col1 = std::min(range.col1, index.column());
+        range.col2 = std::max(range.col2, index.column());
+    }
+    return range;
+}
+
+void DataFrmWindow::select(int value, int column) {
+    if (model_ == nullptr || value < 1 || value > model_->rowCount() || column < 0 ||
+        column >= model_->columnCount()) {
+        return;
+    }
+    grid_->selectionModel()->setCurrentIndex(model_->index(value - 1, column),
+                                             QItemSelectionModel::ClearAndSelect);
+}
+
+std::string DataFrmWindow::clip() const {
+    const GridRange range = selection();
+    std::string text;
+    if (model_ == nullptr || range.row1 < 1) {
+        return text;
+    }
+    for (int r = range.row1; r <= range.row2; ++r) {
+        if (r > range.row1) {
+            text += '\r';
+        }
+        for (int c = range.col1; c <= range.col2; ++c) {
+            if (c > range.col1) {
+                text += '\t';
+            }
+            text += platform::fromDisplay(model_->index(r - 1, c).data(Qt::EditRole).toString());
+        }
+    }
+    return text;
+}
+
+void DataFrmWindow::setClip(const std::string& text) {
+    const GridRange range = selection();
+    if (model_ == nullptr || range.row1 < 1) {
+        return;
+    }
+    int r = range.row1;
+    int c = range.col1;
+    std::string cell;
+    auto put = [&] {
+        if (r <= range.row2 && c <= range.col2) {
+            model_->setData(model_->index(r - 1, c), platform::toDisplay(cell), Qt::EditRole);
+        }
+        cell.clear();
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\t') {
+            put();
+            ++c;
+        } else if (ch == '\r' || ch == '\n') {
+            put();
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            ++r;
+            c = range.col1;
+        } else {
+            cell += ch;
+        }
+    }
+    if (!cell.empty() || (!text.empty() && text.back() == '\t')) {
+        put();
+    }
+}
+
+void DataFrmWindow::setRowHidden(int value, bool hidden) {
+    if (model_ != nullptr && value >= 1 && value <= model_->rowCount()) {
+        grid_->setRowHidden(value - 1, hidden);
+    }
+}
+
+bool DataFrmWindow::rowHidden(int value) const {
+    return model_ != nullptr && value >= 1 && value <= model_->rowCount() && grid_->isRowHidden(value - 1);
+}
+
 void DataFrmWindow::setSelectionMode(int mode) {
     selectionMode_ = mode;
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);

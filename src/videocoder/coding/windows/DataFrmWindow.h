@@ -85,6 +85,12 @@ public:
     void setRow(int row) override;
     void setCol(int col) override;
     std::vector<int> selectedRows() const override;
+    GridRange selection() const override;
+    void select(int row, int col) override;
+    std::string clip() const override;
+    void setClip(const std::string& text) override;
+    void setRowHidden(int row, bool hidden) override;
+    bool rowHidden(int row) const override;
     void setSelectionMode(int mode) override;
     int selectionMode() const override;
     void setCodeList(const std::vector<std::string>& items) override;
