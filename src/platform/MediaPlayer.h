@@ -54,6 +54,10 @@ public:
     virtual int32_t framePosition() = 0;
     virtual void setFramePosition(int32_t frame) = 0;
     virtual int32_t frameCount() = 0;
+    // The frame a position shows, and a frame's own time (where a seek to it lands); both
+    // throw as framePosition does.
+    virtual int32_t frameAt(double seconds) = 0;
+    virtual double timeOf(int32_t frame) = 0;
     // The position on a scale of 0 to 10000 over the media; a write seeks.
     virtual int32_t trackingPosition() = 0;
     virtual void setTrackingPosition(int32_t value) = 0;

@@ -111,6 +111,8 @@ TEST_P(MediaPlayerContract, ExactSeekReadsItsTargetAtOnceAndShowsTheFrameOfIt) {
         const double clamped = std::clamp(c.target, 0.0, player().duration());
         EXPECT_DOUBLE_EQ(player().position(), clamped);
         EXPECT_EQ(player().framePosition(), c.frame);
+        EXPECT_EQ(player().frameAt(clamped), c.frame);
+        EXPECT_EQ(player().frameAt(player().timeOf(c.frame)), c.frame);
         rig->settle();
         EXPECT_EQ(player().framePosition(), c.frame);
         EXPECT_NEAR(player().position(),

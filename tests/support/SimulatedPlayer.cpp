@@ -183,14 +183,22 @@ int32_t SimulatedPlayer::frameCount() {
     return std::max<int32_t>(1, static_cast<int32_t>(std::lround(mediaDuration * frameRate)));
 }
 
-int32_t SimulatedPlayer::framePosition() {
+int32_t SimulatedPlayer::frameAt(double seconds) {
     requireFrames();
-    return std::min(platform::frameAtTime(position(), frameRate), frameCount() - 1);
+    return std::min(platform::frameAtTime(seconds, frameRate), frameCount() - 1);
+}
+
+double SimulatedPlayer::timeOf(int32_t frame) {
+    requireFrames();
+    return platform::timeOfFrame(std::clamp(frame, 0, frameCount() - 1), frameRate);
+}
+
+int32_t SimulatedPlayer::framePosition() {
+    return frameAt(position());
 }
 
 void SimulatedPlayer::setFramePosition(int32_t frame) {
-    requireFrames();
-    setPosition(platform::timeOfFrame(std::clamp(frame, 0, frameCount() - 1), frameRate));
+    setPosition(timeOf(frame));
 }
 
 int32_t SimulatedPlayer::trackingPosition() {

@@ -518,6 +518,16 @@ int32_t MpvPlayer::frameCount() {
     return frames().count();
 }
 
+int32_t MpvPlayer::frameAt(double seconds) {
+    requireFrames();
+    return frames().frameAt(seconds);
+}
+
+double MpvPlayer::timeOf(int32_t frame) {
+    requireFrames();
+    return frames().timeOf(frame);
+}
+
 int32_t MpvPlayer::framePosition() {
     requireFrames();
     return frames().frameAt(position());

@@ -52,6 +52,8 @@ public:
     int32_t framePosition() override;
     void setFramePosition(int32_t frame) override;
     int32_t frameCount() override;
+    int32_t frameAt(double seconds) override;
+    double timeOf(int32_t frame) override;
     int32_t trackingPosition() override;
     void setTrackingPosition(int32_t value) override;
     int seekingCapabilities(int asked) override;

@@ -9,7 +9,9 @@
 #include "platform/Dialogs.h"
 #include "videocoder/coding/CommandCodes.h"
 #include "videocoder/coding/CommandGrid.h"
+#include "videocoder/coding/PlayerDifferences.h"
 #include "videocoder/coding/PlayerLinks.h"
+#include "videocoder/coding/PlayerReading.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/CodingWindow.h"
 #include "videocoder/core/Globals.h"
@@ -27,9 +29,9 @@ struct CommandLinks {
     std::function<void()> showBackplay;       // "Jump Backwards", modal while a video is open
     std::function<void()> InstantReplay;      // replay around the current row
     std::function<void()> ExportData;
-    // Whether range warnings are on and the chosen player's position lies outside the
-    // header's start and end times.
-    std::function<bool()> TimeOuttaRange;
+    // Whether range warnings are on and this reading of the chosen player lies outside the
+    // header's start and end times. Unset: never outside.
+    std::function<bool(const PlayerReading&)> TimeOuttaRange;
 };
 
 struct CommandServices {
@@ -61,6 +63,47 @@ public:
     CommandLinks& links() { return links_; }
 
 private:
+    struct Player {
+        platform::MediaPlayer& mmPlay;
+        PlayerKind kind;
+        const PlayerDifferences& differs;
+    };
+
+    void run(PlayerKind kind, int code);
+    void dispatch(PlayerKind kind, int code);
+    std::optional<Player> video(PlayerKind kind);
+    bool saidNoVideo(PlayerKind kind);
+    void reportFailure(int number, const std::string& description);
+
+    // Player commands.
+    void toggleMute(Player p);
+    void toggleSpeed(Player p);
+    void addMarkStop(Player p);
+    void frameBack(Player p);
+    void frameAhead(Player p);
+    void preRollPlay(Player p);
+    void goToStart(Player p);
+    void mark(Player p);
+    void seekRow(Player p, const std::string& time);
+    void stepTo(Player p, double target);
+    void stamp(Player p, const PlayerReading& reading, int row);
+    void endOn(Player p, const PlayerReading& reading);
+    void warnWhenOutOfRange(const PlayerReading& reading);
+    void replay();
+    void jumpBackwards();
+
+    // Row commands.
+    void rowCommand(PlayerKind kind, int code);
+
+    // File commands.
+    void save();
+    void saveAs();
+    void exportData();
+    void openMedia(PlayerKind kind);
+    void renewCaption();
+
+    void notAvailable(const std::string& what);
+
     Globals& g_;
     CodingWindowModel& window_;
     CoderLinks& coder_;

@@ -1,6 +1,7 @@
 #include "videocoder/coding/PlayControl.h"
 
 #include "textfile/RunError.h"
+#include "videocoder/coding/StampTexts.h"
 #include "videocoder/core/TimeConversion.h"
 
 namespace vc {
@@ -8,9 +9,6 @@ namespace vc {
 using platform::PlayerState;
 
 namespace {
-bool isFrameForm(const VideoSettings& s) {
-    return s.FrameDisplay == 2 || s.FrameDisplay == 3;
-}
 bool isSecondsForm(const VideoSettings& s) {
     return s.FrameDisplay == 0 || s.FrameDisplay == 1;
 }
@@ -113,7 +111,8 @@ std::optional<std::string> positionPanelText(platform::MediaPlayer& mmPlay, cons
         return SecondsToClockText(mmPlay.position(), s);
     }
     if (isFrameForm(s)) {
-        return FramesToTimecode(mmPlay.framePosition(), s);
+        // As marks write it: TimecodeToFrames reads it back to the frame shown.
+        return FramesToFrameTimecode(mmPlay.framePosition(), s);
     }
     return std::nullopt;
 }

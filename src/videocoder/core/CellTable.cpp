@@ -48,6 +48,33 @@ void CellTable::addRow() {
     cells_.resize(cells_.size() + static_cast<std::size_t>(stored_));
 }
 
+void CellTable::insertRow(int row) {
+    if (row < 1 || row > rows() + 1) {
+        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+    }
+    const auto at = cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row - 1) *
+                                                                 static_cast<std::size_t>(stored_));
+    cells_.insert(at, static_cast<std::size_t>(stored_), textfile::Value{});
+}
+
+void CellTable::eraseRows(const std::vector<bool>& flags) {
+    if (flags.size() != static_cast<std::size_t>(rows())) {
+        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+    }
+    const auto width = static_cast<std::ptrdiff_t>(stored_);
+    auto kept = cells_.begin();
+    for (std::size_t row = 0; row < flags.size(); ++row) {
+        const auto from = cells_.begin() + static_cast<std::ptrdiff_t>(row) * width;
+        if (!flags[row]) {
+            if (kept != from) {
+                std::move(from, from + width, kept);
+            }
+            kept += width;
+        }
+    }
+    cells_.erase(kept, cells_.end());
+}
+
 void CellTable::reserveRows(std::size_t rows) {
     cells_.reserve(rows * static_cast<std::size_t>(stored_));
 }

@@ -24,6 +24,11 @@ public:
     // One more Empty row at the end; rows are made as they are read, so a count taken
     // from a file never reserves memory by itself.
     void addRow();
+    // An Empty row at `row` (1..rows()+1), the rows from it moving down one.
+    void insertRow(int row);
+    // Removes the rows whose flag is set (flags[0] for row 1), the others keeping their
+    // order, in one pass; RunError 9 when the flags do not cover the rows.
+    void eraseRows(const std::vector<bool>& flags);
     // Room for this many rows without moving the cells again; the rows stay as they are.
     void reserveRows(std::size_t rows);
     // The rows the table can hold before its cells move.

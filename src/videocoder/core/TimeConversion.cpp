@@ -70,6 +70,14 @@ struct HoursMinutes {
     double rest; // seconds under the minute
 };
 
+// Hours and minutes of a frame count at the whole-number rate r; rest is the frames left.
+HoursMinutes splitFrames(double frames, double r) {
+    const double hours = std::floor(frames / (3600 * r));
+    frames -= 3600 * r * hours;
+    const double minutes = std::floor(frames / (60 * r));
+    return {hours, minutes, frames - 60 * r * minutes};
+}
+
 HoursMinutes splitSeconds(double seconds) {
     const double hours = std::floor(seconds / 3600);
     double rest = seconds - 3600 * hours;
@@ -122,15 +130,20 @@ std::string FramesToTimecode(double frames, const VideoSettings& s) {
     if (isMode(s, 2)) {
         return textfile::doubleText(frames);
     }
-    const double r = wholeRate(s);
     const double f = exactRate(s);
-    const double h = std::floor(frames / (3600 * r));
-    frames -= 3600 * r * h;
-    const double m = std::floor(frames / (60 * r));
-    frames -= 60 * r * m;
-    const double sec = std::floor(frames / f);
-    frames -= f * sec;
-    return joinFields(h, m, sec, nearest(frames));
+    const HoursMinutes split = splitFrames(frames, wholeRate(s));
+    const double sec = std::floor(split.rest / f);
+    return joinFields(split.hours, split.minutes, sec, nearest(split.rest - f * sec));
+}
+
+std::string FramesToFrameTimecode(double frames, const VideoSettings& s) {
+    if (isMode(s, 2) || frames < 0) {
+        return FramesToTimecode(frames, s);
+    }
+    const double r = wholeRate(s);
+    const HoursMinutes split = splitFrames(nearest(frames), r);
+    const double sec = std::floor(split.rest / r);
+    return joinFields(split.hours, split.minutes, sec, split.rest - r * sec);
 }
 
 std::string FramesToClockText(double frames, const VideoSettings& s) {

@@ -28,5 +28,10 @@ std::string FramesToTimecode(double frames, const VideoSettings& s);
 std::string FramesToClockText(double frames, const VideoSettings& s);
 std::int32_t ClockTextToFrames(const std::string& time, const VideoSettings& s);
 std::int32_t TimecodeToFrames(const std::string& timecode, const VideoSettings& s);
+// Frames as "HH:MM:SS:FF" with every field counted at R, so that TimecodeToFrames reads the
+// same frames back (FramesToTimecode counts its seconds at F, and at 29.97 a frame late in a
+// minute reads back up to two frames off); the number itself when FrameDisplay is 2 and
+// for a negative count. At a whole rate it is FramesToTimecode's text.
+std::string FramesToFrameTimecode(double frames, const VideoSettings& s);
 
 } // namespace vc

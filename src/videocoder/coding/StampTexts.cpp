@@ -1,0 +1,50 @@
+#include "videocoder/coding/StampTexts.h"
+
+#include "videocoder/core/TimeConversion.h"
+
+namespace vc {
+namespace {
+
+constexpr double kHundredth = 0.01;
+// Hundredths tried past a frame's start before the frame's own time is written as it is.
+constexpr int kHundredthsTried = 4;
+
+} // namespace
+
+bool isFrameForm(const VideoSettings& s) {
+    return s.FrameDisplay == 2 || s.FrameDisplay == 3;
+}
+
+bool worksInFrames(PlayerKind kind, const VideoSettings& s) {
+    return kind == PlayerKind::FileWindow && isFrameForm(s);
+}
+
+std::string markText(platform::MediaPlayer& player, const PlayerReading& reading, PlayerKind kind,
+                     const VideoSettings& s) {
+    if (worksInFrames(kind, s)) {
+        // Frame forms need frame numbers: a media without them fails as framePosition does.
+        const int32_t frame = reading.frame ? *reading.frame : player.frameAt(reading.seconds);
+        return FramesToFrameTimecode(frame, s);
+    }
+    const std::string exact = SecondsToClockText(reading.seconds, s);
+    if (!reading.frame) {
+        return exact;
+    }
+    // The text keeps hundredths: take the first that the seek shows as the same frame.
+    for (int k = 0; k < kHundredthsTried; ++k) {
+        const std::string text = k == 0 ? exact : SecondsToClockText(reading.seconds + k * kHundredth, s);
+        if (player.frameAt(TimeTextToSeconds(text, s)) == *reading.frame) {
+            return text;
+        }
+    }
+    return exact;
+}
+
+SeekTarget seekTargetOf(const std::string& time, PlayerKind kind, const VideoSettings& s) {
+    if (worksInFrames(kind, s)) {
+        return {true, TimecodeToFrames(time, s), 0};
+    }
+    return {false, 0, TimeTextToSeconds(time, s)};
+}
+
+} // namespace vc
