@@ -86,7 +86,9 @@ int main(int argc, char** argv) {
         dataFrmController.later().run(vc::LaterItem::InstantReplay, dialogs);
     };
     commandLinks.ExportData = [&] { dataFrmController.later().run(vc::LaterItem::ExportData, dialogs); };
-    commandLinks.TimeOuttaRange = [&] { return dataFrmController.TimeOuttaRange(); };
+    commandLinks.TimeOuttaRange = [&](double, std::optional<std::int32_t>) {
+        return dataFrmController.TimeOuttaRange();
+    };
     dataFrmWindow.attach(links, std::move(commandLinks));
 
     vc::MainFrmLinks windows;

@@ -207,7 +207,7 @@ std::optional<std::string> CodingCommands::currentTimeText() {
     if (!p) {
         return std::nullopt;
     }
-    return markText(p->mmPlay, readPlayer(p->mmPlay), kind, g_.settings);
+    return markText(p->mmPlay, readMark(p->mmPlay), kind, g_.settings);
 }
 
 void CodingCommands::seekToTime(const std::string& time) {

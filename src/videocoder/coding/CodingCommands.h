@@ -9,13 +9,14 @@
 #include "platform/Dialogs.h"
 #include "videocoder/coding/CommandCodes.h"
 #include "videocoder/coding/CommandGrid.h"
+#include "videocoder/coding/MarkReading.h"
 #include "videocoder/coding/PlayerDifferences.h"
 #include "videocoder/coding/PlayerLinks.h"
-#include "videocoder/coding/PlayerReading.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/CodingWindow.h"
 #include "videocoder/core/Globals.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,9 +30,10 @@ struct CommandLinks {
     std::function<void()> showBackplay;       // "Jump Backwards", modal while a video is open
     std::function<void()> InstantReplay;      // replay around the current row
     std::function<void()> ExportData;
-    // Whether range warnings are on and this reading of the chosen player lies outside the
-    // header's start and end times. Unset: never outside.
-    std::function<bool(const PlayerReading&)> TimeOuttaRange;
+    // Whether range warnings are on and this reading of the chosen player (its seconds, and
+    // the frame on screen where it has frame numbers) lies outside the header's start and
+    // end times. Unset: never outside.
+    std::function<bool(double seconds, std::optional<std::int32_t> frame)> TimeOuttaRange;
 };
 
 struct CommandServices {
@@ -86,9 +88,9 @@ private:
     void mark(Player p);
     void seekRow(Player p, const std::string& time);
     void stepTo(Player p, double target);
-    void stamp(Player p, const PlayerReading& reading, int row);
-    void endOn(Player p, const PlayerReading& reading);
-    void warnWhenOutOfRange(const PlayerReading& reading);
+    void stamp(Player p, const MarkReading& reading, int row);
+    void endOn(Player p, const MarkReading& reading);
+    void warnWhenOutOfRange(const MarkReading& reading);
     void replay();
     void jumpBackwards();
 

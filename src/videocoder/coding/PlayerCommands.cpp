@@ -36,18 +36,18 @@ void CodingCommands::toggleSpeed(Player p) {
     }
 }
 
-void CodingCommands::warnWhenOutOfRange(const PlayerReading& reading) {
-    if (links_.TimeOuttaRange && links_.TimeOuttaRange(reading)) {
+void CodingCommands::warnWhenOutOfRange(const MarkReading& reading) {
+    if (links_.TimeOuttaRange && links_.TimeOuttaRange(reading.seconds, reading.frame)) {
         services_.dialogs.messageBox(kOutOfRange, "Warning", Buttons::OK, Icon::Information);
     }
 }
 
-void CodingCommands::stamp(Player p, const PlayerReading& reading, int row) {
+void CodingCommands::stamp(Player p, const MarkReading& reading, int row) {
     g_.data.gData.at(1, row) = textfile::Value::ofText(markText(p.mmPlay, reading, p.kind, g_.settings));
 }
 
 // Paused on the frame a reading was taken on.
-void CodingCommands::endOn(Player p, const PlayerReading& reading) {
+void CodingCommands::endOn(Player p, const MarkReading& reading) {
     if (worksInFrames(p.kind, g_.settings) && reading.frame) {
         p.mmPlay.setFramePosition(*reading.frame);
     } else {
@@ -57,7 +57,7 @@ void CodingCommands::endOn(Player p, const PlayerReading& reading) {
 
 // 105: the position is read as the command comes, before a box can let the clock run on.
 void CodingCommands::addMarkStop(Player p) {
-    const PlayerReading reading = readPlayer(p.mmPlay);
+    const MarkReading reading = readMark(p.mmPlay);
     g_.data.gData.addRow();
     const int row = g_.data.gData.rows();
     g_.data.gRowCount = textfile::Value::ofNumber(row);
@@ -72,7 +72,7 @@ void CodingCommands::addMarkStop(Player p) {
 
 // 10, 106.
 void CodingCommands::mark(Player p) {
-    const PlayerReading reading = readPlayer(p.mmPlay);
+    const MarkReading reading = readMark(p.mmPlay);
     warnWhenOutOfRange(reading);
     const int row = grid_.Row();
     stamp(p, reading, row);

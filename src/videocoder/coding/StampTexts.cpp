@@ -19,7 +19,7 @@ bool worksInFrames(PlayerKind kind, const VideoSettings& s) {
     return kind == PlayerKind::FileWindow && isFrameForm(s);
 }
 
-std::string markText(platform::MediaPlayer& player, const PlayerReading& reading, PlayerKind kind,
+std::string markText(platform::MediaPlayer& player, const MarkReading& reading, PlayerKind kind,
                      const VideoSettings& s) {
     if (worksInFrames(kind, s)) {
         // Frame forms need frame numbers: a media without them fails as framePosition does.

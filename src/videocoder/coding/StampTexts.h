@@ -5,8 +5,8 @@
 // whole-number rate, as TimecodeToFrames reads them.
 
 #include "platform/MediaPlayer.h"
+#include "videocoder/coding/MarkReading.h"
 #include "videocoder/coding/PlayerDifferences.h"
-#include "videocoder/coding/PlayerReading.h"
 #include "videocoder/core/Globals.h"
 
 #include <cstdint>
@@ -20,7 +20,7 @@ bool isFrameForm(const VideoSettings& s);
 bool worksInFrames(PlayerKind kind, const VideoSettings& s);
 
 // The text a mark writes for a reading of this player.
-std::string markText(platform::MediaPlayer& player, const PlayerReading& reading, PlayerKind kind,
+std::string markText(platform::MediaPlayer& player, const MarkReading& reading, PlayerKind kind,
                      const VideoSettings& s);
 
 // Where the seek command takes a row time: frames when the player works in frames,

@@ -189,8 +189,8 @@ TEST(CommandSet, AMarkOutOfRangeWarnsAndIsMadeAllTheSame) {
     rig.rows({""});
     rig.open(PlayerKind::MediaWindow).setPosition(2);
     double seen = -1;
-    rig.commands.links().TimeOuttaRange = [&](const vc::PlayerReading& r) {
-        seen = r.seconds;
+    rig.commands.links().TimeOuttaRange = [&](double seconds, std::optional<std::int32_t>) {
+        seen = seconds;
         return true;
     };
     rig.commands.ControlSub(105);

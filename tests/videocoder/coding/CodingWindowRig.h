@@ -56,7 +56,11 @@ struct CodingWindowRig {
         vc::CommandLinks commandLinks;
         commandLinks.InstantReplay = [this] { dataFrm.later().run(vc::LaterItem::InstantReplay, dialogs); };
         commandLinks.ExportData = [this] { dataFrm.later().run(vc::LaterItem::ExportData, dialogs); };
-        commandLinks.TimeOuttaRange = [this] { return dataFrm.TimeOuttaRange(); };
+        commandLinks.showBackplay = [this] { commands.push_back("backwards play"); };
+        commandLinks.OpenMovieMnu_Click = [this] { commands.push_back("media asked"); };
+        commandLinks.TimeOuttaRange = [this](double, std::optional<std::int32_t>) {
+            return dataFrm.TimeOuttaRange();
+        };
         window.attach(links, std::move(commandLinks));
         dataFrm.commandSent = [this](int code) { commands.push_back("command " + std::to_string(code)); };
     }

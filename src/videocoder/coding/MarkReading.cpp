@@ -1,11 +1,11 @@
-#include "videocoder/coding/PlayerReading.h"
+#include "videocoder/coding/MarkReading.h"
 
 #include "textfile/RunError.h"
 
 namespace vc {
 
-PlayerReading readPlayer(platform::MediaPlayer& player) {
-    PlayerReading reading{player.position(), std::nullopt};
+MarkReading readMark(platform::MediaPlayer& player) {
+    MarkReading reading{player.position(), std::nullopt};
     try {
         const int32_t frame = player.frameAt(reading.seconds);
         reading = {player.timeOf(frame), frame};

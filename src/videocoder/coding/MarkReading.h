@@ -10,12 +10,12 @@
 
 namespace vc {
 
-struct PlayerReading {
+struct MarkReading {
     double seconds = 0;
     std::optional<int32_t> frame;
 };
 
 // Reads the position once.
-PlayerReading readPlayer(platform::MediaPlayer& player);
+MarkReading readMark(platform::MediaPlayer& player);
 
 } // namespace vc
