@@ -146,7 +146,8 @@ void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int
                     run.gTargets[1] = codeName(target);
                     study.g.DataFileName = study.list();
                     study.g.InputMode = ws::kListFileInput;
-                    ws::SeqAnalysisRun(study.g, study.doubles.platform, random, status, run, &reuse);
+                    ws::SeqAnalysisRun(study.g, study.doubles.platform, random, status, run,
+                                       study.g.DataFileName, study.g.InputMode, &reuse);
                 }
             }
         });

@@ -65,7 +65,6 @@ ws::Global& reusedGlobal(int which) {
     g.VersionText.clear();
     g.UnsavedChanges = 0;
     g.ContGrid = ws::ContGridData{};
-    g.SeqSetupFileName.clear();
     return g;
 }
 

@@ -30,7 +30,7 @@ std::string runInto(const std::string& name, ws::Global& g, testsupport::Scripte
     std::remove(g.OutputFileName.c_str());
     ws::QuietStatus status;
     testsupport::ScriptedRandom random;
-    ws::SeqAnalysisRun(g, sp.platform, random, status, run, reuse);
+    ws::SeqAnalysisRun(g, sp.platform, random, status, run, g.DataFileName, g.InputMode, reuse);
     return textfile::fileExists(g.OutputFileName) ? textfile::readWholeFile(g.OutputFileName) : std::string();
 }
 

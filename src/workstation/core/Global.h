@@ -20,8 +20,6 @@ struct Global : WorkstationSettings, CodeSet, EventSlots, AnalysisRun {
     std::int16_t UnsavedChanges = 0;
     // The continuous-variable rules the merge uses, as last read from their file.
     ContGridData ContGrid;
-    // The code setup file of the sequential settings window, as the person typed its name.
-    std::string SeqSetupFileName;
 };
 
 } // namespace ws

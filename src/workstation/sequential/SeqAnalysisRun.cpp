@@ -34,15 +34,16 @@ public:
            SequentialRun& run, LagPairFiles* reuse)
         : g_(g), p_(p), status_(status), run_(run), reuse_(reuse), resampling_{random, status, p.clock} {}
 
-    void run() {
+    void run(const std::string& dataFileName, std::int16_t inputMode) {
+        fileName_ = dataFileName;
         run_.gPooledTable = SeqTable{};
         run_.gPooledLevelTable.assign(static_cast<std::size_t>(std::max<int>(g_.NumCodes, 0)) + 1,
                                       SeqTable{});
         run_.gResampleCounts = {};
         run_.gPooledResampleCounts = {};
         status_.setBusy(true);
-        status_.setLabel("Processing file: " + FileNameOnly(g_.DataFileName));
-        if (g_.InputMode == kListFileInput) {
+        status_.setLabel("Processing file: " + FileNameOnly(fileName_));
+        if (inputMode == kListFileInput) {
             if (runList() == Step::End) {
                 return;
             }
@@ -54,7 +55,7 @@ public:
 
 private:
     Step runList() {
-        const std::string listPath = g_.DataFileName;
+        const std::string listPath = fileName_;
         std::optional<ListFileReader> list;
         try {
             list.emplace(listPath);
@@ -63,11 +64,10 @@ private:
         }
         if (!list || list->type() != kEventFilesList) {
             p_.dialogs.beep();
-            p_.dialogs.messageBox("Not a valid list: " + g_.DataFileName, "ERROR!", platform::Buttons::OK,
+            p_.dialogs.messageBox("Not a valid list: " + listPath, "ERROR!", platform::Buttons::OK,
                                   platform::Icon::None);
             return Step::End;
         }
-        g_.InputMode = kSingleFileInput;
         status_.showProgress(true);
         const int count = list->readCount();
         pooledFiles_ = static_cast<std::int16_t>(count);
@@ -80,13 +80,13 @@ private:
             }
             status_.setLabel("Processing file: " + FileNameOnly(listPath) + "-" + FileNameOnly(entry) + "-" +
                              std::to_string(i));
-            g_.DataFileName = entry;
+            fileName_ = entry;
             if (fileStep() == Step::End) {
                 return Step::End;
             }
             status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
         }
-        g_.DataFileName = "Pooled Output for " + listPath;
+        fileName_ = "Pooled Output for " + listPath;
         writeOutput(true);
         return Step::Go;
     }
@@ -95,13 +95,12 @@ private:
         const bool plain = run_.gWithinLevel == 0 && run_.gEventLags != 0;
         const bool kept =
             run_.gEventLags == textfile::kFalse
-                ? timeWindowFileKept(run_, g_, reuse_ != nullptr ? &reuse_->windowFiles() : nullptr)
-                : plain && reuse_ != nullptr && reuse_->holds(g_.DataFileName, run_);
+                ? timeWindowFileKept(run_, fileName_, reuse_ != nullptr ? &reuse_->windowFiles() : nullptr)
+                : plain && reuse_ != nullptr && reuse_->holds(fileName_, run_);
         if (!kept) {
             std::string header;
-            const bool clean = plain && reuse_ != nullptr
-                                   ? reuse_->read(g_, p_, g_.DataFileName, header, run_)
-                                   : ReadEventFile(g_, p_, g_.DataFileName, 1, header);
+            const bool clean = plain && reuse_ != nullptr ? reuse_->read(g_, p_, fileName_, header, run_)
+                                                          : ReadEventFile(g_, p_, fileName_, 1, header);
             if (!clean) {
                 return Step::End;
             }
@@ -129,16 +128,16 @@ private:
     void count(bool plain) {
         if (run_.gEventLags == textfile::kFalse) {
             if (run_.gWithinLevel != 0) {
-                levelCount_ = SeqCountTimeWindowLevel(run_, g_, p_, status_, run_.gWithinLevel);
+                levelCount_ = SeqCountTimeWindowLevel(run_, g_, p_, status_, fileName_, run_.gWithinLevel);
             } else {
-                SeqCountTimeWindow(run_, g_, p_, status_,
+                SeqCountTimeWindow(run_, g_, p_, status_, fileName_,
                                    reuse_ != nullptr ? &reuse_->windowFiles() : nullptr);
             }
         } else if (run_.gWithinLevel != 0) {
             levelCount_ = SeqCountWithinLevel(run_, g_, p_.dialogs, run_.gWithinLevel);
-        } else if (plain && reuse_ != nullptr && reuse_->holds(g_.DataFileName, run_)) {
+        } else if (plain && reuse_ != nullptr && reuse_->holds(fileName_, run_)) {
             p_.dialogs.yieldToUi();
-            run_.gSeqTable = stopRequested(g_) ? SeqTable{} : reuse_->table(g_.DataFileName, run_, g_);
+            run_.gSeqTable = stopRequested(g_) ? SeqTable{} : reuse_->table(fileName_, run_, g_);
         } else {
             SeqCountTable(run_, g_, p_.dialogs);
         }
@@ -166,19 +165,27 @@ private:
         }
     }
 
+    // The resampling test runs here, before the output is written, for text and rows alike.
     void writeOutput(bool pooled) {
         std::string text;
         if (g_.OutputKind == kTextOutput) {
             const platform::DateTime now = p_.clock.now();
             const std::string date = textfile::reportDate(now.year, now.month, now.day);
             const std::int16_t pooledFiles = pooled ? pooledFiles_ : 0;
-            ResampleServices* resample = run_.gResample != 0 ? &resampling_ : nullptr;
+            const bool resample = run_.gResample != 0;
+            const bool pooledCounts = pooledFiles > 0; // the text of an empty list's pooled step is per-file
             if (run_.gWithinLevel != 0) {
-                text = SeqLevelReport(run_, pooled ? run_.gPooledLevelTable : run_.gSeqLevelTable,
-                                      levelCount_, g_.DataFileName, date, pooledFiles, resample);
+                const auto& tables = pooled ? run_.gPooledLevelTable : run_.gSeqLevelTable;
+                const std::vector<ResampleResult> results =
+                    resample ? resampleLevels(run_, tables, levelCount_, pooledCounts, resampling_)
+                             : std::vector<ResampleResult>{};
+                text = SeqLevelReport(run_, tables, levelCount_, fileName_, date, pooledFiles,
+                                      resample ? &results : nullptr);
             } else {
-                text = SeqReport(run_, pooled ? run_.gPooledTable : run_.gSeqTable, g_.DataFileName, date,
-                                 pooledFiles, resample);
+                const SeqTable& table = pooled ? run_.gPooledTable : run_.gSeqTable;
+                const ResampleResult result =
+                    resample ? resampleTable(run_, table, pooledCounts, resampling_) : ResampleResult{};
+                text = SeqReport(run_, table, fileName_, date, pooledFiles, resample ? &result : nullptr);
             }
         } else {
             text = csvOutput(pooled);
@@ -188,14 +195,13 @@ private:
 
     std::string csvOutput(bool pooled) {
         std::string text = seqCsvHeaderCells(run_);
-        const std::string name = FileNameOnly(g_.DataFileName);
+        const std::string name = FileNameOnly(fileName_);
         if (run_.gWithinLevel == 0) {
             const SeqTable& table = pooled ? run_.gPooledTable : run_.gSeqTable;
             if (run_.gResample == 0) {
                 return text + seqCsvRow(name, table);
             }
-            ResamplingTest(run_, table, observedQ(table), pooled, resampling_);
-            const ResampleFields counts = resampleFields(pooled);
+            const ResampleFields counts = fieldsOf(resampleTable(run_, table, pooled, resampling_));
             return text + seqCsvRow(name, table, &counts);
         }
         const auto& tables = pooled ? run_.gPooledLevelTable : run_.gSeqLevelTable;
@@ -206,8 +212,7 @@ private:
                 text += seqCsvLevelRow(name, code, table);
                 continue;
             }
-            ResamplingTest(run_, tables, m, observedQ(table), pooled, resampling_);
-            const ResampleFields counts = resampleFields(pooled);
+            const ResampleFields counts = fieldsOf(resampleLevel(run_, tables, m, pooled, resampling_));
             text += seqCsvLevelRow(name, code, table, &counts);
         }
         if (levelCount_ == 0) {
@@ -216,18 +221,9 @@ private:
         return text;
     }
 
-    static float observedQ(const SeqTable& table) {
-        return seqStatistics(table, KappaExpectation::Unrounded).Q;
-    }
-
-    // Row 1 of the counts the last test left, whether it finished or not.
-    ResampleFields resampleFields(bool pooled) const {
-        ResampleFields fields{};
-        for (int column = 1; column <= 3; ++column) {
-            fields[static_cast<std::size_t>(column - 1)] =
-                pooled ? run_.gPooledResampleCounts[1][column] : run_.gResampleCounts[1][column];
-        }
-        return fields;
+    // Row 1 of the counts the test left, whether it finished or not.
+    static ResampleFields fieldsOf(const ResampleResult& result) {
+        return {result.counts[1][1], result.counts[1][2], result.counts[1][3]};
     }
 
     Global& g_;
@@ -235,6 +231,7 @@ private:
     AnalysisStatus& status_;
     SequentialRun& run_;
     LagPairFiles* reuse_;
+    std::string fileName_; // the data file being counted; "Pooled Output for " the list in the pooled step
     std::int16_t levelCount_ = 0;
     std::int16_t pooledFiles_ = 0;
     ResampleServices resampling_;
@@ -243,8 +240,9 @@ private:
 } // namespace
 
 void SeqAnalysisRun(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& status,
-                    SequentialRun& run, LagPairFiles* reuse) {
-    Driver(g, p, random, status, run, reuse).run();
+                    SequentialRun& run, const std::string& dataFileName, std::int16_t inputMode,
+                    LagPairFiles* reuse) {
+    Driver(g, p, random, status, run, reuse).run(dataFileName, inputMode);
 }
 
 } // namespace ws

@@ -12,13 +12,17 @@
 #include "workstation/sequential/LagPairFiles.h"
 #include "workstation/sequential/SequentialRun.h"
 
+#include <cstdint>
+#include <string>
+
 namespace ws {
 
-// Leaves DataFileName at the last name it used and InputMode at 1 after a list; the caller
-// puts both back. `reuse`, when given, keeps the files of one press for its later pairings.
-// A stop request (AbortRun) ends the run with nothing more written.
-// `random` draws the resampling tests that gResample asks for.
+// `dataFileName` names a data file (inputMode kSingleFileInput) or a list (kListFileInput);
+// DataFileName and InputMode of the shared state are neither read nor changed. `reuse`, when
+// given, keeps the files of one press for its later pairings. A stop request (AbortRun) ends
+// the run with nothing more written. `random` draws the resampling tests that gResample asks for.
 void SeqAnalysisRun(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& status,
-                    SequentialRun& run, LagPairFiles* reuse = nullptr);
+                    SequentialRun& run, const std::string& dataFileName, std::int16_t inputMode,
+                    LagPairFiles* reuse = nullptr);
 
 } // namespace ws

@@ -13,9 +13,10 @@ namespace ws {
 
 // Levels 1 to levelCount of `tables` (gSeqLevelTable, or gPooledLevelTable when pooledFiles
 // is above 0), coded by gLevelCodes. A levelCount of 0 or less writes nothing. With
-// `resample` every level with data is tested; an empty one is not drawn.
-std::string SeqLevelReport(SequentialRun& run, const std::vector<SeqTable>& tables, std::int16_t levelCount,
-                           const std::string& dataFileName, const std::string& date,
-                           std::int16_t pooledFiles = 0, ResampleServices* resample = nullptr);
+// `resampled`, element m the resampling test of level m, each level's results follow it.
+std::string SeqLevelReport(const SequentialRun& run, const std::vector<SeqTable>& tables,
+                           std::int16_t levelCount, const std::string& dataFileName, const std::string& date,
+                           std::int16_t pooledFiles = 0,
+                           const std::vector<ResampleResult>* resampled = nullptr);
 
 } // namespace ws

@@ -81,7 +81,7 @@ std::string seqField(const std::string& formatted) {
 }
 
 std::string seqSection(const SequentialRun& run, const SeqTable& t, const std::string& date,
-                       const std::string& fileText, SectionForm form, float& observedQ) {
+                       const std::string& fileText, SectionForm form) {
     const std::string eol(textfile::kLineEnd);
     const std::string direction = directionWord(run);
     const bool lags = run.gEventLags != 0;
@@ -137,25 +137,22 @@ std::string seqSection(const SequentialRun& run, const SeqTable& t, const std::s
     out += "          Yule's Q:" + seqField(single(s.Q, "##0.0000")) + eol;
     out += " Transformed Kappa:" + seqField(single(s.K, "##0.0000")) + eol;
     out += eol;
-    observedQ = s.Q;
     return out;
 }
 
-std::string SeqReport(SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
-                      const std::string& date, std::int16_t pooledFiles, ResampleServices* resample) {
-    float observedQ = 0;
-    std::string out =
-        seqSection(run, t, date, textfile::FileNameOnly(dataFileName), SectionForm::TwoByTwo, observedQ);
-    if (resample != nullptr) {
-        const ResampleOutcome outcome = ResamplingTest(run, t, observedQ, pooledFiles > 0, *resample);
-        out += seqResamplingLines(run, pooledFiles, outcome);
+std::string SeqReport(const SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
+                      const std::string& date, std::int16_t pooledFiles, const ResampleResult* resampled) {
+    std::string out = seqSection(run, t, date, textfile::FileNameOnly(dataFileName), SectionForm::TwoByTwo);
+    if (resampled != nullptr) {
+        out += seqResamplingLines(run, pooledFiles, *resampled);
     }
     return out;
 }
 
-std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles, ResampleOutcome outcome) {
+std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles,
+                               const ResampleResult& result) {
     const std::string eol(textfile::kLineEnd);
-    if (outcome != ResampleOutcome::Completed) {
+    if (result.outcome != ResampleOutcome::Completed) {
         return eol + ResampleUnfinishedLine + eol + eol;
     }
     const bool pooled = pooledFiles > 0;
@@ -163,8 +160,7 @@ std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFile
     const auto countLine = [&](const char* label, int row, int column) {
         // Pooled counts are singles and are divided as singles; per-file counts are whole.
         const Precision precision = pooled ? Precision::Single : Precision::Double;
-        const double count =
-            pooled ? run.gPooledResampleCounts[row][column] : run.gResampleCounts[row][column];
+        const double count = result.counts[row][column];
         const double p =
             pooled ? static_cast<float>(count) / static_cast<float>(run.gResampleCount) : count / total;
         std::string line = label + formatMask(count, "###0", precision);

@@ -12,21 +12,21 @@ namespace ws {
 
 // The report's lines, each ended with CR LF. `date` is mm-dd-yyyy; the " File:" line shows
 // dataFileName after its last separator. A pooledFiles above 0 gives the pooled form. With
-// `resample` the table is tested and the results follow the statistics.
-std::string SeqReport(SequentialRun& run, const SeqTable& table, const std::string& dataFileName,
+// `resampled`, the table's resampling test, its results follow the statistics.
+std::string SeqReport(const SequentialRun& run, const SeqTable& table, const std::string& dataFileName,
                       const std::string& date, std::int16_t pooledFiles = 0,
-                      ResampleServices* resample = nullptr);
+                      const ResampleResult* resampled = nullptr);
 
 enum class SectionForm { TwoByTwo, Level };
 
-// One table's lines from the title to the statistics; `fileText` follows " File:". Gives
-// the table's Yule's Q, the one its resampling test compares with.
+// One table's lines from the title to the statistics; `fileText` follows " File:".
 std::string seqSection(const SequentialRun& run, const SeqTable& table, const std::string& date,
-                       const std::string& fileText, SectionForm form, float& observedQ);
+                       const std::string& fileText, SectionForm form);
 
 // The lines after a resampling test: its counts with their p values, or the note that the
 // table gave too little to resample.
-std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles, ResampleOutcome outcome);
+std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFiles,
+                               const ResampleResult& result);
 
 // A formatted number right-aligned in the report's 8 places; a longer text is written whole.
 std::string seqField(const std::string& formatted);

@@ -1,5 +1,7 @@
 #include "workstation/sequential/SeqResampling.h"
 
+#include "workstation/sequential/SeqStatistics.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -194,6 +196,45 @@ ResampleOutcome ResamplingTest(SequentialRun& run, const std::vector<SeqTable>& 
         return ResampleOutcome::Skipped;
     }
     return ResamplingTest(run, observed, observedQ, pooled, services);
+}
+
+namespace {
+
+ResampleResult resultOf(const SequentialRun& run, bool pooled, ResampleOutcome outcome) {
+    ResampleResult result{outcome, {}};
+    for (int row = 1; row <= 2; ++row) {
+        for (int column = 1; column <= 3; ++column) {
+            result.counts[row][column] =
+                pooled ? run.gPooledResampleCounts[row][column] : run.gResampleCounts[row][column];
+        }
+    }
+    return result;
+}
+
+float observedQ(const SeqTable& table) {
+    return seqStatistics(table, KappaExpectation::Unrounded).Q;
+}
+
+} // namespace
+
+ResampleResult resampleTable(SequentialRun& run, const SeqTable& observed, bool pooled,
+                             ResampleServices& services) {
+    return resultOf(run, pooled, ResamplingTest(run, observed, observedQ(observed), pooled, services));
+}
+
+ResampleResult resampleLevel(SequentialRun& run, const std::vector<SeqTable>& levels, std::int16_t level,
+                             bool pooled, ResampleServices& services) {
+    const float q = observedQ(levels.at(static_cast<std::size_t>(level)));
+    return resultOf(run, pooled, ResamplingTest(run, levels, level, q, pooled, services));
+}
+
+std::vector<ResampleResult> resampleLevels(SequentialRun& run, const std::vector<SeqTable>& levels,
+                                           std::int16_t levelCount, bool pooled, ResampleServices& services) {
+    std::vector<ResampleResult> results(static_cast<std::size_t>(std::max<int>(levelCount, 0)) + 1);
+    for (std::int16_t m = 1; m <= levelCount; ++m) {
+        results[static_cast<std::size_t>(m)] = resampleLevel(run, levels, m, pooled, services);
+    }
+    return results;
 }
 
 } // namespace ws

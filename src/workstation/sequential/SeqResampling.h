@@ -9,6 +9,7 @@
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/sequential/SequentialRun.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -56,6 +57,13 @@ enum class ResampleOutcome {
     Skipped,    // an empty level: nothing drawn
 };
 
+// How one test ended, with rows 1 and 2 of the counts it left (per-file counts are whole,
+// pooled ones singles; both held exactly).
+struct ResampleResult {
+    ResampleOutcome outcome = ResampleOutcome::Skipped;
+    std::array<std::array<double, 4>, 4> counts{};
+};
+
 // gResampleCount resamples of the table against the observed Q its caller computed. The
 // counts go to gResampleCounts, or gPooledResampleCounts when `pooled`; an unfinished test
 // leaves them as they stood when it ended. The observed table is not changed.
@@ -64,5 +72,15 @@ ResampleOutcome ResamplingTest(SequentialRun& run, const SeqTable& observed, flo
 // The test of one level; a level whose four counts are all 0 is skipped with its counts 0.
 ResampleOutcome ResamplingTest(SequentialRun& run, const std::vector<SeqTable>& levels, std::int16_t level,
                                float observedQ, bool pooled, ResampleServices& services);
+
+// The test of a table, or of one level of `levels`, against the table's own Yule's Q, and
+// what it left in the run's counts.
+ResampleResult resampleTable(SequentialRun& run, const SeqTable& observed, bool pooled,
+                             ResampleServices& services);
+ResampleResult resampleLevel(SequentialRun& run, const std::vector<SeqTable>& levels, std::int16_t level,
+                             bool pooled, ResampleServices& services);
+// The tests of levels 1 to levelCount in turn; element m is level m's result.
+std::vector<ResampleResult> resampleLevels(SequentialRun& run, const std::vector<SeqTable>& levels,
+                                           std::int16_t levelCount, bool pooled, ResampleServices& services);
 
 } // namespace ws

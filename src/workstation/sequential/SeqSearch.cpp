@@ -19,10 +19,10 @@ void record(const std::string& code, std::vector<std::string>& targets) {
     }
 }
 
-bool searchFile(Global& g, platform::Platform& p, const SequentialRun& run,
+bool searchFile(Global& g, platform::Platform& p, const SequentialRun& run, const std::string& fileName,
                 std::vector<std::string>& targets) {
     std::string header;
-    if (!ReadEventFile(g, p, g.DataFileName, 1, header)) {
+    if (!ReadEventFile(g, p, fileName, 1, header)) {
         return false; // the reader has written its error lines
     }
     SeqSearchFile(run, g, targets);
@@ -36,8 +36,7 @@ void refuseList(platform::Dialogs& dialogs, const std::string& listName) {
 }
 
 void searchList(Global& g, platform::Platform& p, AnalysisStatus& anal, const SequentialRun& run,
-                std::vector<std::string>& targets) {
-    const std::string listName = g.DataFileName;
+                const std::string& listName, std::vector<std::string>& targets) {
     std::optional<ListFileReader> list;
     try {
         list.emplace(listName);
@@ -48,7 +47,6 @@ void searchList(Global& g, platform::Platform& p, AnalysisStatus& anal, const Se
         refuseList(p.dialogs, listName);
         return;
     }
-    g.InputMode = kSingleFileInput;
     std::int16_t count = 0;
     try {
         count = list->readCount();
@@ -64,8 +62,7 @@ void searchList(Global& g, platform::Platform& p, AnalysisStatus& anal, const Se
         }
         anal.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "-" +
                       textfile::FileNameOnly(entry) + "-" + std::to_string(k));
-        g.DataFileName = entry;
-        if (!searchFile(g, p, run, targets)) {
+        if (!searchFile(g, p, run, entry, targets)) {
             return;
         }
     }
@@ -98,12 +95,13 @@ void SeqSearchFile(const SequentialRun& run, const Global& g, std::vector<std::s
 }
 
 void SeqSearchRun(Global& g, platform::Platform& p, AnalysisStatus& anal, const SequentialRun& run,
+                  const std::string& dataFileName, std::int16_t inputMode,
                   std::vector<std::string>& targets) {
-    anal.setLabel("Processing file:" + textfile::FileNameOnly(g.DataFileName));
-    if (g.InputMode == kListFileInput) {
-        searchList(g, p, anal, run, targets);
+    anal.setLabel("Processing file:" + textfile::FileNameOnly(dataFileName));
+    if (inputMode == kListFileInput) {
+        searchList(g, p, anal, run, dataFileName, targets);
     } else {
-        searchFile(g, p, run, targets);
+        searchFile(g, p, run, dataFileName, targets);
     }
 }
 

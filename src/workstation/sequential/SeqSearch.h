@@ -8,6 +8,7 @@
 #include "workstation/core/Global.h"
 #include "workstation/sequential/SequentialRun.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,9 @@ namespace ws {
 
 // Scans event slot 1 with gGivens(1..gGivenCount), gForward and gLagCount.
 void SeqSearchFile(const SequentialRun& run, const Global& g, std::vector<std::string>& targets);
-// Searches DataFileName as a single file or, with InputMode 4, as a list; a file that cannot
-// be read ends the search there. Leaves DataFileName and InputMode changed: the caller puts
-// them back.
+// Searches dataFileName as a single file or, with inputMode kListFileInput, as a list; a file
+// that cannot be read ends the search there.
 void SeqSearchRun(Global& g, platform::Platform& p, AnalysisStatus& anal, const SequentialRun& run,
-                  std::vector<std::string>& targets);
+                  const std::string& dataFileName, std::int16_t inputMode, std::vector<std::string>& targets);
 
 } // namespace ws

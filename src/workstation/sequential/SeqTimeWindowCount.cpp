@@ -84,10 +84,10 @@ template <class Step> void onScratchFile(const std::string& path, Step&& step) {
 
 // levelGroup 0: the plain count. Gives the yes/no lines to tally.
 std::string yesNoLines(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
-                       std::int16_t levelGroup) {
+                       const std::string& dataFileName, std::int16_t levelGroup) {
     ListedGroups listed;
     ListCodeGroups(g, listed.count, listed.groups);
-    g.SecBySecFileName = SecBySecFileNameOf(g.DataFileName);
+    g.SecBySecFileName = SecBySecFileNameOf(dataFileName);
     const std::string ynfName = ynfNameFor(g.SecBySecFileName);
     int levelColumn = 0;
     if (levelGroup != 0) {
@@ -131,13 +131,14 @@ std::string yesNoLines(SequentialRun& run, Global& g, platform::Platform& p, Ana
 
 } // namespace
 
-bool timeWindowFileKept(const SequentialRun& run, const Global& g, const WindowIntervalFiles* kept) {
+bool timeWindowFileKept(const SequentialRun& run, const std::string& dataFileName,
+                        const WindowIntervalFiles* kept) {
     return run.gWithinLevel == 0 && run.gWindowRules[kKillScrapFiles] == 1 && kept != nullptr &&
-           kept->find(g.DataFileName) != nullptr;
+           kept->find(dataFileName) != nullptr;
 }
 
 void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
-                        WindowIntervalFiles* kept) {
+                        const std::string& dataFileName, WindowIntervalFiles* kept) {
     run.gSeqTable = SeqTable{};
     if (run.gWindowRules[kKillScrapFiles] == 1) {
         // Nothing is written, so the units need not be walked one by one: the stretches
@@ -146,27 +147,29 @@ void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, An
         if (g.AbortRun != textfile::kFalse) {
             return;
         }
-        g.SecBySecFileName = SecBySecFileNameOf(g.DataFileName);
-        const CodeIntervals* file = kept != nullptr ? kept->find(g.DataFileName) : nullptr;
+        g.SecBySecFileName = SecBySecFileNameOf(dataFileName);
+        const CodeIntervals* file = kept != nullptr ? kept->find(dataFileName) : nullptr;
         CodeIntervals fresh;
         if (file == nullptr) {
             ListedGroups listed;
             ListCodeGroups(g, listed.count, listed.groups);
             fresh = codeIntervalsOf(g, listed.columns());
-            file = kept != nullptr ? &kept->keep(g.DataFileName, std::move(fresh)) : &fresh;
+            file = kept != nullptr ? &kept->keep(dataFileName, std::move(fresh)) : &fresh;
         }
         run.gSeqTable = windowTableOf(run, g, *file);
         return;
     }
-    tallyYnfLines(run, yesNoLines(run, g, p, status, 0));
+    tallyYnfLines(run, yesNoLines(run, g, p, status, dataFileName, 0));
     completeTotals(run.gSeqTable);
 }
 
 std::int16_t SeqCountTimeWindowLevel(SequentialRun& run, Global& g, platform::Platform& p,
-                                     AnalysisStatus& status, std::int16_t levelGroup) {
+                                     AnalysisStatus& status, const std::string& dataFileName,
+                                     std::int16_t levelGroup) {
     const std::int16_t levelCount = collectLevelCodes(run, g, levelGroup);
     Pacer pacer(p);
-    tallyYnfLevelLines(run, yesNoLines(run, g, p, status, levelGroup), levelCount, [&pacer] { pacer(); });
+    tallyYnfLevelLines(run, yesNoLines(run, g, p, status, dataFileName, levelGroup), levelCount,
+                       [&pacer] { pacer(); });
     for (int m = 1; m <= levelCount; ++m) {
         completeTotals(run.gSeqLevelTable[static_cast<std::size_t>(m)]);
     }

@@ -20,16 +20,19 @@ struct ScratchFileError {
     std::string reason;
 };
 
+// `dataFileName` names the file in slot 1: the scratch files stand beside it.
 // Re-creates gSeqTable and fills it with one count per time unit. Sets SecBySecFileName.
 // Throws ScratchFileError when a scratch file cannot be written or read.
 // With the scrap files killed the count comes from the file's code intervals, taken from
 // `kept` when it holds the file and kept there otherwise.
 void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
-                        WindowIntervalFiles* kept = nullptr);
+                        const std::string& dataFileName, WindowIntervalFiles* kept = nullptr);
 // Whether the count of the data file needs no read of it: its intervals are kept.
-bool timeWindowFileKept(const SequentialRun& run, const Global& g, const WindowIntervalFiles* kept);
+bool timeWindowFileKept(const SequentialRun& run, const std::string& dataFileName,
+                        const WindowIntervalFiles* kept);
 // The same per level of levelGroup; returns the level count.
 std::int16_t SeqCountTimeWindowLevel(SequentialRun& run, Global& g, platform::Platform& p,
-                                     AnalysisStatus& status, std::int16_t levelGroup);
+                                     AnalysisStatus& status, const std::string& dataFileName,
+                                     std::int16_t levelGroup);
 
 } // namespace ws

@@ -165,7 +165,7 @@ void runSequential(ws::Global& g, testsupport::ScriptedPlatform& sp, const std::
     g.DataFileName = files[0];
     testsupport::ScriptedRandom random;
     RecordingStatus status(" Sequential Analysis");
-    ws::SeqAnalysisRun(g, sp.platform, random, status, run);
+    ws::SeqAnalysisRun(g, sp.platform, random, status, run, g.DataFileName, g.InputMode);
 }
 
 const std::vector<Analysis> kAnalyses = {

@@ -65,7 +65,7 @@ protected:
         g.InputMode = settings["input"] == "list" ? 4 : 1;
         g.OutputKind = settings["output"] == "csv" ? 2 : 1;
         g.OutputFileName = output;
-        ws::SeqAnalysisRun(g, sp.platform, random, status, run, reuse);
+        ws::SeqAnalysisRun(g, sp.platform, random, status, run, g.DataFileName, g.InputMode, reuse);
     }
 
     ScratchFolder scratch;

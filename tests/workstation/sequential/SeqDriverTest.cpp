@@ -44,7 +44,7 @@ protected:
     void runFile(const std::string& name, int inputMode = 1) {
         g.DataFileName = scratch.file(name);
         g.InputMode = static_cast<std::int16_t>(inputMode);
-        ws::SeqAnalysisRun(g, sp.platform, random, status, run);
+        ws::SeqAnalysisRun(g, sp.platform, random, status, run, g.DataFileName, g.InputMode);
     }
 
     std::string report() const { return readBytes(g.OutputFileName); }
@@ -73,8 +73,8 @@ TEST_F(SeqDriver, AListShowsEachEntryAndItsProgressThenPools) {
                             kHeader + "\"b.eve\",2,0,0,1,1,0.57735026,1,1\r\n" + //
                             kHeader + "\"c.eve\",0,0,0,1,0,0,0,0\r\n" +          //
                             kHeader + "\"study.lst\",3,0,0,3,1.7320509,0.7071068,1,1\r\n");
-    EXPECT_EQ(g.DataFileName, "Pooled Output for " + scratch.file("study.lst"));
-    EXPECT_EQ(g.InputMode, 1);
+    EXPECT_EQ(g.DataFileName, scratch.file("study.lst")); // the run's input is left as it was
+    EXPECT_EQ(g.InputMode, 4);
 }
 
 TEST_F(SeqDriver, SkipToPooledWritesOnlyThePooledOutput) {

@@ -78,7 +78,17 @@ TEST(SeqReport, ResamplingLinesGiveCountsAndPValuesAtColumn20) {
     run.gResampleCount = 1000;
     run.gResampleCounts[1] = {0, 12, 0, 988};
     run.gResampleCounts[2] = {0, 1000, 0, 0};
-    const auto perFile = linesOf(ws::seqResamplingLines(run, 0, ws::ResampleOutcome::Completed));
+    const auto completed = [&run](bool pooled) {
+        ws::ResampleResult result{ws::ResampleOutcome::Completed, {}};
+        for (int row = 1; row <= 2; ++row) {
+            for (int column = 1; column <= 3; ++column) {
+                result.counts[row][column] =
+                    pooled ? run.gPooledResampleCounts[row][column] : run.gResampleCounts[row][column];
+            }
+        }
+        return result;
+    };
+    const auto perFile = linesOf(ws::seqResamplingLines(run, 0, completed(false)));
     EXPECT_EQ(perFile,
               (std::vector<std::string>{
                   " Resampling results:", "", " Of 1000 resamplings, the number of resampled runs",
@@ -90,7 +100,7 @@ TEST(SeqReport, ResamplingLinesGiveCountsAndPValuesAtColumn20) {
     // The pooled form reads its own counts and names the pooled files under both headings.
     run.gResampleCount = 10000;
     run.gPooledResampleCounts[1] = {0, 10000, 0, 0};
-    const auto pooled = linesOf(ws::seqResamplingLines(run, 5, ws::ResampleOutcome::Completed));
+    const auto pooled = linesOf(ws::seqResamplingLines(run, 5, completed(true)));
     ASSERT_EQ(pooled.size(), 20u);
     EXPECT_EQ(pooled[4], "");
     EXPECT_EQ(pooled[5], " N of pooled files was: 5 ");
@@ -99,7 +109,7 @@ TEST(SeqReport, ResamplingLinesGiveCountsAndPValuesAtColumn20) {
     EXPECT_EQ(pooled[16], " < Observed:0       p=0.");
 
     for (const auto outcome : {ws::ResampleOutcome::Unfinished, ws::ResampleOutcome::Skipped}) {
-        EXPECT_EQ(ws::seqResamplingLines(run, 5, outcome),
+        EXPECT_EQ(ws::seqResamplingLines(run, 5, ws::ResampleResult{outcome, {}}),
                   "\r\n Not enough data for resampling testing\r\n\r\n");
     }
 }
@@ -135,7 +145,8 @@ TEST(SeqLevelReport, AnEmptyLevelIsNotResampledAndSaysSo) {
     testsupport::ManualClock clock;
     ws::QuietStatus status;
     ws::ResampleServices services{random, status, clock};
-    const std::string report = ws::SeqLevelReport(run, levels, 2, "x.eve", "12-10-2026", 3, &services);
+    const auto results = ws::resampleLevels(run, levels, 2, true, services);
+    const std::string report = ws::SeqLevelReport(run, levels, 2, "x.eve", "12-10-2026", 3, &results);
     EXPECT_EQ(random.draws, 1000); // the second level's test only
     const auto lines = linesOf(report);
     EXPECT_EQ(lines[31], "");

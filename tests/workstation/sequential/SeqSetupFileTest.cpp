@@ -105,7 +105,7 @@ TEST_P(SeqSetupFiles, SaveWritesTheLayoutAndOpenReadsItBack) {
         trigger(s, "FileSave");
     });
     EXPECT_TRUE(sameAsFile(readBytes(name), folder() / "expected.txt"));
-    EXPECT_EQ(w.g.SeqSetupFileName, name);
+    EXPECT_EQ(w.sequential.sequence().session().SeqSetupFileName(), name);
 
     w.sp.dialogs.inputs = {name};
     w.show([&](QDialog& s) {
@@ -120,7 +120,7 @@ TEST_P(SeqSetupFiles, SaveWritesTheLayoutAndOpenReadsItBack) {
         EXPECT_EQ(child<QLineEdit>(s, "Text1")->text().toStdString(), countRead);
     });
     EXPECT_TRUE(messagesOf(w.sp.dialogs.boxes).empty());
-    EXPECT_EQ(w.g.SeqSetupFileName, name);
+    EXPECT_EQ(w.sequential.sequence().session().SeqSetupFileName(), name);
     EXPECT_EQ(w.g.UnsavedChanges, 0); // a fresh load cleared it and reading leaves it alone
 }
 
@@ -135,10 +135,10 @@ TEST(SeqSetupFile, SaveAsOffersTheNameWithoutItsFolderAndCancellingLeavesNoName)
         trigger(s, "FileSave");
         addCodes(s, {"A"}, "Add1");
         trigger(s, "FileSaveAs"); // no answer scripted: the offered name is taken as it stands
-        EXPECT_EQ(w.g.SeqSetupFileName, "first.set");
+        EXPECT_EQ(w.sequential.sequence().session().SeqSetupFileName(), "first.set");
         w.sp.dialogs.inputs = {std::nullopt, std::string("second.set")};
         trigger(s, "FileSaveAs"); // cancelled
-        EXPECT_EQ(w.g.SeqSetupFileName, "");
+        EXPECT_EQ(w.sequential.sequence().session().SeqSetupFileName(), "");
         trigger(s, "FileSave"); // asks again: a name relative to the current folder
     });
     EXPECT_NE(readBytes(name).find("\r\nA\r\n"), std::string::npos);
@@ -249,7 +249,7 @@ TEST(SeqSetupFile, AFileThatCannotBeReadIsReported) {
         const auto messages = messagesOf(w.sp.dialogs.boxes);
         ASSERT_EQ(messages.size(), 1u) << c.name;
         EXPECT_EQ(messages[0].text, "The code setup file " + path + " could not be read: " + c.reason + ".");
-        EXPECT_EQ(w.g.SeqSetupFileName, "") << c.name;
+        EXPECT_EQ(w.sequential.sequence().session().SeqSetupFileName(), "") << c.name;
     }
 }
 
@@ -320,7 +320,7 @@ TEST(SeqSetupFile, NewEmptiesTheListsAndTheNameOnly) {
         EXPECT_TRUE(itemsOf(s, "List3").empty());
         EXPECT_TRUE(child<QCheckBox>(s, "Check2")->isChecked());
     });
-    EXPECT_EQ(w.g.SeqSetupFileName, "");
+    EXPECT_EQ(w.sequential.sequence().session().SeqSetupFileName(), "");
     EXPECT_NE(w.g.UnsavedChanges, 0);
 }
 

@@ -1,15 +1,7 @@
 #include "workstation/sequential/windows/Sequence.h"
 
 #include "platform/qt/TextBridge.h"
-#include "textfile/Files.h"
-#include "textfile/Numeric.h"
-#include "textfile/Paths.h"
-#include "textfile/RunError.h"
 #include "workstation/analyses/RunAnalysis.h"
-#include "workstation/core/ListFile.h"
-#include "workstation/sequential/LagPairFiles.h"
-#include "workstation/sequential/SeqAnalysisRun.h"
-#include "workstation/sequential/SeqSearch.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -57,27 +49,6 @@ std::vector<std::string> entriesOf(const QListWidget& list) {
     return entries;
 }
 
-// Elements 1..n of a run array get the codes; elements above keep what they held.
-void setCodes(std::vector<std::string>& codes, std::int16_t& count, const std::vector<std::string>& chosen) {
-    count = textfile::toInt16(static_cast<double>(chosen.size()));
-    if (codes.size() < chosen.size() + 1) {
-        codes.resize(chosen.size() + 1); // the lists may hold more codes than the code set
-    }
-    std::copy(chosen.begin(), chosen.end(), codes.begin() + 1);
-}
-
-// The busy pointer for as long as a run lasts, however it ends.
-class BusyPointer {
-public:
-    explicit BusyPointer(AnalysisStatus& status) : status_(status) { status_.setBusy(true); }
-    ~BusyPointer() { status_.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    AnalysisStatus& status_;
-};
-
 const char* const kExplanation =
     "Picking Backwards Search makes the analysis look \r\n"
     "for targets back in time from the given (event based only).\r\n\r\n"
@@ -91,7 +62,8 @@ const char* const kExplanation =
 
 Sequence::Sequence(Global& g, platform::Platform& p, platform::Random& random, AnalysisStatus& anal,
                    std::function<void()> unloadAnal, QWidget* parent)
-    : QDialog(parent), g_(g), p_(p), random_(random), anal_(anal), unloadAnal_(std::move(unloadAnal)) {
+    : QDialog(parent), g_(g), p_(p), anal_(anal), unloadAnal_(std::move(unloadAnal)),
+      session_(g, p, random, anal, *this) {
     setObjectName(QStringLiteral("Sequence"));
     setWindowTitle(QStringLiteral("Sequential Analysis Settings"));
     setModal(true);
@@ -356,16 +328,16 @@ void Sequence::unload() {
 
 bool Sequence::Form_Load() {
     centreOnScreen();
-    const auto arraySize = static_cast<std::size_t>(std::max<int>(g_.NumCodes, 0)) + 1;
-    run_.gGivens.assign(arraySize, std::string());
-    run_.gTargets.assign(arraySize, std::string());
-    g_.SeqSetupFileName.clear();
-    g_.UnsavedChanges = kFalse;
-    if (g_.InputMode == kListFileInput && !acceptListAtLoad()) {
+    if (!session_.load()) {
+        // A refused list ends the whole analysis: the dialog under this window goes too.
+        if (unloadAnal_) {
+            unloadAnal_();
+        }
+        unload();
         return false;
     }
-    for (int r = 1; r <= g_.NumCodes; ++r) {
-        List1->addItem(platform::toDisplay(g_.CodeTable.code(r)));
+    for (const auto& code : sequenceCodes(g_)) {
+        List1->addItem(platform::toDisplay(code));
     }
     if (List1->count() > 0) {
         List1->setCurrentRow(0);
@@ -373,39 +345,14 @@ bool Sequence::Form_Load() {
     Option1->setChecked(true);
     Option5[0]->setChecked(true);
     Option1_Click();
-    for (int r = 1; r <= g_.NumCodes; ++r) {
-        const QString group = platform::toDisplay(g_.CodeTable(3, r).asText());
-        if (g_.CodeTable.group(r) != 0 &&
-            Combo1->findText(group, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-            Combo1->addItem(group);
-        }
+    for (const auto& level : sequenceLevels(g_)) {
+        Combo1->addItem(platform::toDisplay(level));
     }
     if (Combo1->count() > 0) {
         Combo1->setCurrentIndex(0);
     }
     loaded_ = true;
     return true;
-}
-
-// Only a list of event files can be counted. A refused list ends the whole analysis: the
-// dialog under this window goes too, and no report is shown.
-bool Sequence::acceptListAtLoad() {
-    std::string type;
-    try {
-        type = readListType(g_.DataFileName);
-    } catch (const textfile::RunError&) {
-        // a list that cannot be read is no list of event files
-    }
-    if (type == kEventFilesList) {
-        return true;
-    }
-    p_.dialogs.messageBox("Not a valid list: " + g_.DataFileName, "Error!", Buttons::OK, Icon::None);
-    g_.AbortRun = kTrue;
-    if (unloadAnal_) {
-        unloadAnal_();
-    }
-    unload();
-    return false;
 }
 
 void Sequence::addTo(QListWidget& destination) {
@@ -515,75 +462,40 @@ void Sequence::SearchBtn_GotFocus() {
 
 void Sequence::GoForIt_Click() {
     guarded([this] {
-        copyControlsIntoRun();
+        const SequenceControls chosen = controls();
+        session_.copyIntoRun(chosen);
         hiddenByGoForIt_ = true;
         done(QDialog::Accepted);
         hide();
         anal_.redraw();
-        const BusyPointer busy(anal_);
-        runPairings(Check6->isChecked());
+        session_.runPairings(chosen);
     });
 }
 
-void Sequence::copyControlsIntoRun() {
-    run_.gWindowRules = {};
+SequenceControls Sequence::controls() const {
+    SequenceControls c;
+    c.givens = entriesOf(*List2);
+    c.targets = entriesOf(*List3);
+    c.merge = Check1->isChecked();
+    c.backward = Check2->isChecked();
+    c.givensAsGroup = Check3->isChecked();
+    c.targetsAsGroup = Check6->isChecked();
+    c.resample = Check4->isChecked();
+    c.resample1000 = Option3->isChecked();
+    c.withinLevel = Check5->isChecked();
+    c.levelText = platform::fromDisplay(Combo1->currentText());
+    c.eventLags = Option1->isChecked();
+    c.timeWindow = Option2->isChecked();
+    c.countText = platform::fromDisplay(Text1->text());
     for (std::size_t k = 0; k < Option5.size(); ++k) {
         if (Option5[k]->isChecked()) {
-            run_.gWindowRules[0] = static_cast<std::int16_t>(k + 1);
+            c.windowType = static_cast<int>(k);
         }
     }
     for (std::size_t k = 0; k < Check7.size(); ++k) {
-        run_.gWindowRules[k + 1] = Check7[k]->isChecked() ? 1 : 0;
+        c.rules[k] = Check7[k]->isChecked();
     }
-    run_.gForward = textfile::toFlag(!Check2->isChecked());
-    run_.gGivensAsGroup = textfile::toFlag(Check3->isChecked());
-    run_.gResample = textfile::toFlag(Check4->isChecked());
-    run_.gWithinLevel =
-        Check5->isChecked()
-            ? textfile::toInt16(textfile::leadingNumber(platform::fromDisplay(Combo1->currentText())))
-            : std::int16_t{0};
-    run_.gEventLags = textfile::toFlag(Option1->isChecked());
-    run_.gResampleCount = Option3->isChecked() ? 1000 : 10000;
-    run_.gLagCount = textfile::toInt32(textfile::leadingNumber(platform::fromDisplay(Text1->text())));
-}
-
-// Givens in list order outside, targets inside; a stop request ends the pairings.
-void Sequence::runPairings(bool targetsAsGroup) {
-    const std::string dataFileName = g_.DataFileName;
-    const std::int16_t inputMode = g_.InputMode;
-    const std::vector<std::string> givens = entriesOf(*List2);
-    const std::vector<std::string> targets = entriesOf(*List3);
-    LagPairFiles reuse(g_); // each file of this press is read once
-    const auto runOnce = [&] {
-        SeqAnalysisRun(g_, p_, random_, anal_, run_, &reuse);
-        g_.DataFileName = dataFileName;
-        g_.InputMode = inputMode;
-        return g_.AbortRun == kFalse;
-    };
-    const auto forTargets = [&] {
-        if (targetsAsGroup) {
-            setCodes(run_.gTargets, run_.gTargetCount, targets);
-            return runOnce();
-        }
-        for (const auto& target : targets) {
-            setCodes(run_.gTargets, run_.gTargetCount, {target});
-            if (!runOnce()) {
-                return false;
-            }
-        }
-        return true;
-    };
-    if (run_.gGivensAsGroup != kFalse) {
-        setCodes(run_.gGivens, run_.gGivenCount, givens);
-        forTargets();
-        return;
-    }
-    for (const auto& given : givens) {
-        setCodes(run_.gGivens, run_.gGivenCount, {given});
-        if (!forTargets()) {
-            return;
-        }
-    }
+    return c;
 }
 
 void Sequence::Cancel_Click() {
@@ -640,149 +552,38 @@ bool Sequence::eventFilter(QObject* watched, QEvent* event) {
 
 void Sequence::SearchBtn_Click() {
     guarded([this] {
-        run_.gForward = textfile::toFlag(!Check2->isChecked());
-        run_.gGivensAsGroup = textfile::toFlag(Check3->isChecked());
-        run_.gEventLags = textfile::toFlag(Option1->isChecked());
-        run_.gLagCount = textfile::toInt32(textfile::leadingNumber(platform::fromDisplay(Text1->text())));
-        if (run_.gEventLags == kFalse) {
-            p_.dialogs.messageBox("You can't currently do a search in time based mode...", "Sorry Quill...",
-                                  Buttons::OK, Icon::Information);
-            return;
+        for (const auto& code : session_.searchTargets(controls())) {
+            List3->addItem(platform::toDisplay(code));
         }
-        if (List2->count() == 0) {
-            p_.dialogs.messageBox("You need at least one given to search for targets...", "Sorry...",
-                                  Buttons::OK, Icon::None);
-            return;
-        }
-        searchTargets();
     });
 }
 
-void Sequence::searchTargets() {
-    const std::string dataFileName = g_.DataFileName;
-    const std::int16_t inputMode = g_.InputMode;
-    const auto putBack = [&] {
-        g_.DataFileName = dataFileName;
-        g_.InputMode = inputMode;
-    };
-    const BusyPointer busy(anal_);
-    std::vector<std::string> targets = entriesOf(*List3);
-    const std::size_t before = targets.size();
-    try {
-        const std::vector<std::string> givens = entriesOf(*List2);
-        if (run_.gGivensAsGroup != kFalse) {
-            setCodes(run_.gGivens, run_.gGivenCount, givens);
-            SeqSearchRun(g_, p_, anal_, run_, targets);
-        } else {
-            for (const auto& given : givens) {
-                setCodes(run_.gGivens, run_.gGivenCount, {given});
-                SeqSearchRun(g_, p_, anal_, run_, targets);
-                putBack();
-            }
-        }
-    } catch (...) {
-        putBack();
-        throw;
-    }
-    putBack();
-    for (std::size_t k = before; k < targets.size(); ++k) {
-        List3->addItem(platform::toDisplay(targets[k]));
-    }
+void Sequence::NewFile_Click() {
+    session_.NewFile_Click();
 }
 
-void Sequence::NewFile_Click() {
+void Sequence::clearLists() {
     while (List2->count() > 0) {
         delete List2->takeItem(0);
     }
     while (List3->count() > 0) {
         delete List3->takeItem(0);
     }
-    g_.SeqSetupFileName.clear();
-}
-
-std::optional<std::string> Sequence::askSetupName(const std::string& offered) {
-    return p_.dialogs.inputBox("Enter a name for the code setup file...", "File Name?", offered);
-}
-
-bool Sequence::writeSetup() {
-    SeqSetup setup;
-    setup.givens = entriesOf(*List2);
-    setup.targets = entriesOf(*List3);
-    setup.merge = Check1->isChecked() ? 1 : 0;
-    setup.backward = Check2->isChecked() ? 1 : 0;
-    setup.givensAsGroup = Check3->isChecked() ? 1 : 0;
-    setup.eventLags = Option1->isChecked();
-    setup.timeWindow = Option2->isChecked();
-    setup.countText = platform::fromDisplay(Text1->text());
-    try {
-        textfile::saveFileAtomically(g_.SeqSetupFileName, seqSetupBytes(setup));
-    } catch (const textfile::RunError& error) {
-        p_.dialogs.messageBox("The code setup file " + g_.SeqSetupFileName + " could not be saved: " +
-                                  error.description() + ". Any earlier copy of the file was left as it was.",
-                              "File Error", Buttons::OK, Icon::Exclamation);
-        return false;
-    }
-    return true;
-}
-
-bool Sequence::saveSetup() {
-    if (g_.SeqSetupFileName.empty()) {
-        g_.SeqSetupFileName = askSetupName("").value_or("");
-        if (g_.SeqSetupFileName.empty()) {
-            return true;
-        }
-    }
-    return writeSetup();
 }
 
 void Sequence::FileSave_Click() {
-    guarded([this] { saveSetup(); });
+    guarded([this] { session_.FileSave_Click(); });
 }
 
 void Sequence::FileSaveAs_Click() {
-    guarded([this] {
-        g_.SeqSetupFileName = askSetupName(textfile::FileNameOnly(g_.SeqSetupFileName)).value_or("");
-        if (!g_.SeqSetupFileName.empty()) {
-            writeSetup();
-        }
-    });
+    guarded([this] { session_.FileSaveAs_Click(); });
 }
 
 void Sequence::FileOpen_Click() {
-    guarded([this] {
-        if (g_.UnsavedChanges != kFalse && !saveSetup()) {
-            return; // the edits that could not be saved stay in the window
-        }
-        NewFile_Click();
-        const std::string name = askSetupName("").value_or("");
-        if (!name.empty()) {
-            openSetup(name);
-        }
-    });
+    guarded([this] { session_.FileOpen_Click(); });
 }
 
-// The name is adopted only for a setup file read whole, so a later save never writes over
-// a file of another kind or one that could not be read.
-void Sequence::openSetup(const std::string& name) {
-    std::optional<SeqSetup> setup;
-    try {
-        setup = parseSeqSetup(textfile::readWholeFile(name));
-    } catch (const textfile::RunError& error) {
-        p_.dialogs.messageBox("The code setup file " + name + " could not be read: " + error.description() +
-                                  ".",
-                              "File Error", Buttons::OK, Icon::Exclamation);
-        return;
-    }
-    if (!setup) {
-        p_.dialogs.beep();
-        p_.dialogs.messageBox("Wrong file type:" + name, kProgramTitle, Buttons::OK, Icon::None);
-        return;
-    }
-    g_.SeqSetupFileName = name;
-    applySetup(*setup);
-}
-
-void Sequence::applySetup(const SeqSetup& setup) {
+void Sequence::showSetup(const SeqSetup& setup) {
     for (const auto& code : setup.givens) {
         List2->addItem(platform::toDisplay(code));
     }
@@ -811,10 +612,9 @@ void Sequence::applySetup(const SeqSetup& setup) {
 
 void Sequence::FileExit_Click() {
     guarded([this] {
-        if (g_.UnsavedChanges != kFalse && !saveSetup()) {
-            return; // the window stays, with the edits that could not be saved
+        if (session_.FileExit_Click()) {
+            unload(); // a failed save keeps the window, with the edits that could not be saved
         }
-        unload();
     });
 }
 

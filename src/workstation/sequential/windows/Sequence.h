@@ -1,24 +1,20 @@
 #pragma once
 // The sequential settings window: the givens and targets, event lags and their count, the
-// direction, grouping and the within-level comparison. Its start button copies the
-// controls into the run state it owns and runs the driver once per pairing of givens and
-// targets; after a run or Cancel it is hidden, not unloaded, so the next sequential
-// analysis finds its lists as they were.
+// direction, grouping and the within-level comparison. Its handlers go to SequenceSession,
+// which runs the pairings, the search and the setup files; after a run or Cancel it is
+// hidden, not unloaded, so the next sequential analysis finds its lists as they were.
 
 #include "platform/Platform.h"
 #include "platform/Random.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/Global.h"
-#include "workstation/sequential/SeqSetupFile.h"
-#include "workstation/sequential/SequentialRun.h"
+#include "workstation/sequential/SequenceSession.h"
 
 #include <QDialog>
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <string>
 
 class QAction;
 class QCheckBox;
@@ -33,7 +29,7 @@ class QRadioButton;
 
 namespace ws {
 
-class Sequence : public QDialog {
+class Sequence : public QDialog, private SequenceView {
     Q_OBJECT
 
 public:
@@ -75,7 +71,8 @@ public:
     void FileSaveAs_Click();
     void FileExit_Click();
 
-    const SequentialRun& run() const { return run_; }
+    const SequentialRun& run() const { return session_.run(); }
+    const SequenceSession& session() const { return session_; }
 
     void reject() override; // Escape: the Cancel button
 
@@ -88,28 +85,20 @@ private:
     QMenuBar* buildFileMenu();
     void resetControls();
     void centreOnScreen();
-    bool acceptListAtLoad();
     void addTo(QListWidget& destination);
     void removeFrom(QListWidget& destination);
-    void copyControlsIntoRun();
-    void runPairings(bool targetsAsGroup);
-    // Writes the setup under the current name, asking for one when there is none. False
-    // only when the write failed (the person was told); a declined name writes nothing.
-    bool saveSetup();
-    void searchTargets();
-    bool writeSetup();
-    std::optional<std::string> askSetupName(const std::string& offered);
-    void openSetup(const std::string& name);
-    void applySetup(const SeqSetup& setup);
+    // SequenceView
+    SequenceControls controls() const override;
+    void clearLists() override;
+    void showSetup(const SeqSetup& setup) override;
     // Runs a handler of the person's, telling them of any failure instead of ending.
     template <class Handler> void guarded(Handler&& handler);
 
     Global& g_;
     platform::Platform& p_;
-    platform::Random& random_;
     AnalysisStatus& anal_;
     std::function<void()> unloadAnal_;
-    SequentialRun run_;
+    SequenceSession session_;
     bool loaded_ = false;
     std::int16_t goForItFocus_ = 0;
     std::int16_t searchFocus_ = 0;
