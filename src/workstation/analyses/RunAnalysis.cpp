@@ -4,7 +4,9 @@
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "workstation/analyses/AnalysisKind.h"
+#include "workstation/analyses/CheckDataFiles.h"
 #include "workstation/analyses/FreqDurReport.h"
+#include "workstation/analyses/InterObserverAgreement.h"
 #include "workstation/core/ListFile.h"
 
 #include <optional>
@@ -50,18 +52,15 @@ std::string listTypeOrNothing(const std::string& path) {
 }
 
 // Whether the analysis the title names can be started at all in this program.
-bool routeReady(AnalysisKind kind, bool listFile, const AnalysisRoutes& routes) {
+bool routeReady(AnalysisKind kind, const AnalysisRoutes& routes) {
     switch (kind) {
     case AnalysisKind::SecondAgreementFile:
-        return static_cast<bool>(routes.interObserverAgreement);
     case AnalysisKind::DataFileChecking:
-        return static_cast<bool>(routes.checkDataFiles);
+    case AnalysisKind::FrequencyAndDuration:
+    case AnalysisKind::InterObserverAgreement:
+        return true;
     case AnalysisKind::DataFileRecoding:
         return routes.showRecode && routes.fileRecode;
-    case AnalysisKind::FrequencyAndDuration:
-        return true;
-    case AnalysisKind::InterObserverAgreement:
-        return !listFile || routes.interObserverAgreement;
     case AnalysisKind::MultiGroup:
         return routes.multiLevSetup && routes.showMultilev && routes.multiGroupFreqDur;
     case AnalysisKind::Sequential:
@@ -126,10 +125,10 @@ PassEnd runOnePass(AnalysisKind kind, bool firstPass, std::int16_t& kappaMatrixW
         g.DataFileName = g.IOAFirstFileName + '\r' + g.DataFileName;
         status.setLabel(kAgreementLabel);
         status.redraw();
-        routes.interObserverAgreement(kappaMatrixWanted);
+        InterObserverAgreement(g, p, status, kappaMatrixWanted);
         break;
     case AnalysisKind::DataFileChecking:
-        routes.checkDataFiles();
+        CheckDataFiles(g, p, status);
         break;
     case AnalysisKind::DataFileRecoding: {
         // The window recodes only when asked; a list of lists carries its choice to the later lists.
@@ -146,7 +145,7 @@ PassEnd runOnePass(AnalysisKind kind, bool firstPass, std::int16_t& kappaMatrixW
         FreqDurReport(g, p, status);
         break;
     case AnalysisKind::InterObserverAgreement:
-        routes.interObserverAgreement(kappaMatrixWanted);
+        InterObserverAgreement(g, p, status, kappaMatrixWanted);
         status.setLabel(kAgreementLabel);
         break;
     case AnalysisKind::MultiGroup:
@@ -186,7 +185,7 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
     g.ListOfListsMode = kFalse;
     g.AbortRun = kFalse;
     const AnalysisKind kind = analysisKindOf(status.label());
-    if (!routeReady(kind, choices.listFile, routes)) {
+    if (!routeReady(kind, routes)) {
         g.AbortRun = kTrue; // nothing ran, so there is no report to show
         return;
     }

@@ -7,7 +7,6 @@
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
-#include "workstation/analyses/CheckDataFiles.h"
 #include "workstation/analyses/MultiGroupFreqDur.h"
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/CodeSetFile.h"
@@ -85,7 +84,6 @@ void runCase(const fs::path& folder, const std::string& title) {
     MultilevModel tree;
     std::vector<std::string> drawn; // each graph's file, as it stood when shown
     AnalysisRoutes routes;
-    routes.checkDataFiles = [&] { CheckDataFiles(g, sp.platform, status); };
     routes.multiLevSetup = [&] {
         ASSERT_TRUE(BuildMultilevTree(g, tree));
         chooseInTree(tree, settings);

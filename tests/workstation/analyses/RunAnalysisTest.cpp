@@ -20,6 +20,9 @@ using textfile::kTrue;
 
 const std::string kChecking = " Data File Checking";
 const std::string kAgreement = " Inter-Observer Agreement";
+// The analysis whose steps the tests stand in for, to see what each pass is handed.
+const std::string kRecoding = " Data File Recoding";
+const std::string kMatrixTitle = " Time Unit Matching Inter-observer Agreement Matrix";
 
 class RunAnalysisTest : public ::testing::Test {
 protected:
@@ -29,11 +32,11 @@ protected:
         writeEventFile(scratch.file("b.eve"), "two", {{"A", 2}, {"-500", 5}});
         writeListFile(scratch.file("study.lst"), "Event Files",
                       {scratch.file("a.eve"), scratch.file("b.eve")});
-        routes.checkDataFiles = [this] { recordPass(); };
-        routes.interObserverAgreement = [this](std::int16_t& kappa) {
+        routes.showRecode = [this] {
             recordPass();
-            kappaSeen.push_back(kappa);
+            return true; // recoded there: the runner does not recode this pass again
         };
+        routes.fileRecode = [this] { recordPass(); };
     }
 
     void recordPass() {
@@ -69,7 +72,6 @@ protected:
     RecordingStatus status;
     AnalysisRoutes routes;
     std::vector<Pass> seen;
-    std::vector<std::int16_t> kappaSeen;
     std::vector<std::string> removals;
     std::vector<RemovalResult> removalAnswers;
 };
@@ -108,7 +110,7 @@ TEST_F(RunAnalysisTest, ReportIsNamedAfterThePickedFileAndClearedBeforeTheRun) {
         seen.clear();
         writeBytes(scratch.file(c.report), "old report\r\n");
         pick(scratch.file(c.list ? "study.lst" : "a.eve"));
-        run(kChecking, {c.list, true, c.destination, ""});
+        run(kRecoding, {c.list, true, c.destination, ""});
 
         EXPECT_EQ(g.OutputFileName, scratch.file(c.report));
         EXPECT_EQ(g.OutputKind, c.kind);
@@ -124,7 +126,7 @@ TEST_F(RunAnalysisTest, ReportIsNamedAfterThePickedFileAndClearedBeforeTheRun) {
 TEST_F(RunAnalysisTest, NamedReportIsAppendedToAndNeverDeleted) {
     writeBytes(scratch.file("keep.csv"), "earlier\r\n");
     pick(scratch.file("a.eve"));
-    run(kChecking, {false, false, ReportDestination::NamedFile, scratch.file("keep.csv")});
+    run(kRecoding, {false, false, ReportDestination::NamedFile, scratch.file("keep.csv")});
 
     EXPECT_EQ(g.OutputFileName, scratch.file("keep.csv"));
     EXPECT_EQ(g.OutputKind, 3);
@@ -137,7 +139,7 @@ TEST_F(RunAnalysisTest, ReportInUseAsksUntilItCanBeDeleted) {
     removalAnswers = {RemovalResult::InUse, RemovalResult::InUse, RemovalResult::Removed};
     sp.dialogs.answers = {Answer::Retry, Answer::Retry};
     pick(scratch.file("a.eve"));
-    run(kChecking);
+    run(kRecoding);
 
     ASSERT_EQ(sp.dialogs.boxes.size(), 2u);
     for (const auto& box : sp.dialogs.boxes) {
@@ -156,7 +158,7 @@ TEST_F(RunAnalysisTest, CancelOnReportInUseStopsTheRunAndEndsTheListOfLists) {
     removalAnswers = {RemovalResult::InUse};
     sp.dialogs.answers = {Answer::Cancel};
     pick(scratch.file("all.lst"));
-    run(kChecking, {true, false, ReportDestination::TextEditor, ""});
+    run(kRecoding, {true, false, ReportDestination::TextEditor, ""});
 
     EXPECT_EQ(g.AbortRun, kTrue);
     EXPECT_TRUE(seen.empty());
@@ -167,7 +169,7 @@ TEST_F(RunAnalysisTest, CancelOnReportInUseStopsTheRunAndEndsTheListOfLists) {
 TEST_F(RunAnalysisTest, OtherDeletionFailuresAreIgnored) {
     removalAnswers = {RemovalResult::Failed};
     pick(scratch.file("a.eve"));
-    run(kChecking);
+    run(kRecoding);
     EXPECT_TRUE(sp.dialogs.boxes.empty());
     EXPECT_EQ(seen.size(), 1u);
 }
@@ -179,7 +181,7 @@ TEST_F(RunAnalysisTest, CancelledOrBlankPickTouchesNothing) {
         if (!answer.empty()) {
             pick(answer);
         }
-        run(kChecking);
+        run(kRecoding);
 
         EXPECT_EQ(g.RunCancelled, kTrue);
         EXPECT_EQ(g.DataFileName, "before");
@@ -192,7 +194,7 @@ TEST_F(RunAnalysisTest, CancelledOrBlankPickTouchesNothing) {
 TEST_F(RunAnalysisTest, NameOfNoFileIsRefusedBeforeAnyReportIsDeleted) {
     writeBytes(scratch.file("missing.eve.txt"), "old\r\n");
     pick(scratch.file("missing.eve"));
-    run(kChecking);
+    run(kRecoding);
 
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sp.dialogs.boxes[0].text, scratch.file("missing.eve"));
@@ -205,8 +207,8 @@ TEST_F(RunAnalysisTest, NameOfNoFileIsRefusedBeforeAnyReportIsDeleted) {
 }
 
 TEST_F(RunAnalysisTest, OpenDialogAsksForADataFileOrAListFile) {
-    run(kChecking, {false, false, ReportDestination::TextEditor, ""});
-    run(kChecking, {true, false, ReportDestination::TextEditor, ""});
+    run(kRecoding, {false, false, ReportDestination::TextEditor, ""});
+    run(kRecoding, {true, false, ReportDestination::TextEditor, ""});
 
     ASSERT_EQ(sp.dialogs.openRequests.size(), 2u);
     const auto& single = sp.dialogs.openRequests[0];
@@ -239,7 +241,7 @@ TEST_F(RunAnalysisTest, KappaQuestionOnlyForAgreementOnAListAndForTheSecondFile)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         sp.dialogs.boxes.clear();
-        kappaSeen.clear();
+        g.IOAFirstFileName = scratch.file("a.eve");
         sp.dialogs.answers = {c.answer};
         pick(scratch.file(c.list ? "study.lst" : "b.eve"));
         run(c.title, {c.list, false, ReportDestination::TextEditor, ""});
@@ -249,8 +251,9 @@ TEST_F(RunAnalysisTest, KappaQuestionOnlyForAgreementOnAListAndForTheSecondFile)
             EXPECT_EQ(sp.dialogs.boxes[0].text, "Do you want the Kappa Matrix in the file?");
             EXPECT_EQ(sp.dialogs.boxes[0].title, kProgramTitle);
             EXPECT_EQ(sp.dialogs.boxes[0].buttons, Buttons::YesNo);
-            ASSERT_EQ(kappaSeen.size(), 1u);
-            EXPECT_EQ(kappaSeen[0], c.answer == Answer::Yes ? kTrue : kFalse);
+            // The answer reaches the agreement: the matrix is in its report or not.
+            EXPECT_EQ(readBytes(g.OutputFileName).find(kMatrixTitle) != std::string::npos,
+                      c.answer == Answer::Yes);
         } else {
             EXPECT_TRUE(sp.dialogs.boxes.empty());
         }
@@ -262,7 +265,6 @@ TEST_F(RunAnalysisTest, FirstAgreementFileIsOnlyTakenAndTouchesNoReport) {
     writeBytes(scratch.file("a.eve.txt"), "old\r\n");
     g.OutputFileName = "previous.csv";
     g.OutputKind = 2;
-    routes.interObserverAgreement = nullptr; // the first step needs no analysis
     pick(scratch.file("a.eve"));
     run(kAgreement);
 
@@ -283,9 +285,11 @@ TEST_F(RunAnalysisTest, SecondAgreementFileRunsOnBothFilesAndOwnsTheReport) {
     pick(scratch.file("b.eve"));
     run("Please pick the file to compare to a.eve");
 
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].dataFile, scratch.file("a.eve") + "\r" + scratch.file("b.eve"));
-    EXPECT_FALSE(seen[0].reportExisted);
+    // The agreement ran on both files into a fresh report.
+    const std::string report = readBytes(scratch.file("b.eve.txt"));
+    EXPECT_EQ(report.find("old"), std::string::npos);
+    EXPECT_NE(report.find("a.eve"), std::string::npos);
+    EXPECT_NE(report.find("b.eve"), std::string::npos);
     EXPECT_EQ(g.OutputFileName, scratch.file("b.eve.txt"));
     EXPECT_EQ(status.label(), " Inter-observer Agreement Report");
 }
@@ -294,7 +298,7 @@ TEST_F(RunAnalysisTest, AnalysisThatIsNotWiredEndsTheRunWithoutTouchingTheReport
     routes = AnalysisRoutes{};
     writeBytes(scratch.file("a.eve.txt"), "old\r\n");
     pick(scratch.file("a.eve"));
-    run(kChecking);
+    run(kRecoding);
 
     EXPECT_TRUE(sp.dialogs.openRequests.empty());
     EXPECT_EQ(g.AbortRun, kTrue);
@@ -305,7 +309,7 @@ TEST_F(RunAnalysisTest, ListOfListsRunsOncePerEntryCutAtItsComma) {
     writeBytes(scratch.file("all.lst"), crlfLines({"\"List Files\"", " 2 ", scratch.file("one.lst"),
                                                    scratch.file("two.lst") + ",observer B", "never read"}));
     pick(scratch.file("all.lst"));
-    run(kChecking, {true, false, ReportDestination::TextEditor, ""});
+    run(kRecoding, {true, false, ReportDestination::TextEditor, ""});
 
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].dataFile, scratch.file("one.lst"));
@@ -322,12 +326,13 @@ TEST_F(RunAnalysisTest, ListOfListsRunsOncePerEntryCutAtItsComma) {
 
 TEST_F(RunAnalysisTest, StopRequestEndsTheListOfListsAfterTheCurrentEntry) {
     writeListFile(scratch.file("all.lst"), "List Files", {scratch.file("one.lst"), scratch.file("two.lst")});
-    routes.checkDataFiles = [this] {
+    routes.showRecode = [this] {
         recordPass();
         g.AbortRun = kTrue;
+        return true;
     };
     pick(scratch.file("all.lst"));
-    run(kChecking, {true, false, ReportDestination::TextEditor, ""});
+    run(kRecoding, {true, false, ReportDestination::TextEditor, ""});
     EXPECT_EQ(seen.size(), 1u);
     EXPECT_EQ(g.ListOfListsActive, kFalse);
 }

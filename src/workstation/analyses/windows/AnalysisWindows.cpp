@@ -1,19 +1,12 @@
 #include "workstation/analyses/windows/AnalysisWindows.h"
 
 #include "textfile/Numeric.h"
-#include "workstation/analyses/CheckDataFiles.h"
-#include "workstation/analyses/InterObserverAgreement.h"
 #include "workstation/analyses/MultiGroupFreqDur.h"
 #include "workstation/analyses/windows/ShowAnalysis.h"
 
 namespace ws {
 
 AnalysisWindows::AnalysisWindows(Global& g, platform::Platform& p) : g_(g), p_(p) {
-    // The agreement reports its progress in the dialog that runs it.
-    routes_.interObserverAgreement = [this](std::int16_t& kappaMatrixWanted) {
-        InterObserverAgreement(g_, p_, anal(), kappaMatrixWanted);
-    };
-    routes_.checkDataFiles = [this] { CheckDataFiles(g_, p_, anal()); };
     routes_.multiLevSetup = [this] { MultiLevSetup(); };
     routes_.showMultilev = [this] { p_.dialogs.showModal(multilev()); };
     routes_.multiGroupFreqDur = [this] {
@@ -66,7 +59,12 @@ Anal& AnalysisWindows::anal() {
 }
 
 void AnalysisWindows::wireInto(MainWindowLinks& links) {
-    links.showAnalysis = [this](const std::string& title) { makeShowAnalysis(anal(), p_)(title); };
+    links.showAnalysis = [this](const std::string& title) {
+        if (routes_.newAnalysis) {
+            routes_.newAnalysis();
+        }
+        makeShowAnalysis(anal(), p_)(title);
+    };
     links_ = &links;
     // A save of the settings unloads the group tree, so the next run builds a fresh one.
     links.settingsCalls.unloadMultilev = [this] {

@@ -31,12 +31,9 @@ void SequentialWindows::wireInto(MainWindowLinks& links) {
             sequence_->unload();
         }
     };
-    links.showAnalysis = [this, showAnalysis = links.showAnalysis](const std::string& title) {
+    analyses_.routes().newAnalysis = [this] {
         if (sequence_) {
             sequence_->newAnalysis();
-        }
-        if (showAnalysis) {
-            showAnalysis(title);
         }
     };
 }

@@ -20,7 +20,8 @@ public:
     SequentialWindows(Global& g, platform::Platform& p, platform::Random& random, AnalysisWindows& analyses);
     ~SequentialWindows();
 
-    // Call after the analyses have set their own link to the analysis dialog.
+    // Sets the comparison window's and the settings' links, and the analyses' routes to the
+    // settings window.
     void wireInto(MainWindowLinks& links);
     // The window, created on first use and kept for the rest of the run.
     Sequence& sequence();
