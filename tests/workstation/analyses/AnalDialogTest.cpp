@@ -205,7 +205,6 @@ TEST_F(AnalDialogTest, PickButtonRunsTheChosenAnalysisAndTheDialogLivesOn) {
         });
         show(" Data File Checking");
 
-        EXPECT_EQ(g.InputMode, 4);
         EXPECT_EQ(g.SkipToPooled, 1);
         EXPECT_EQ(g.OutputKind, 2);
         EXPECT_EQ(g.OutputFileName, scratch.file("study.lst.csv"));
