@@ -4,6 +4,7 @@
 // The same file naming a code set is also opened, its grid dressed (RefreshDataGrid) and the
 // grid model's first screen read, then saved: per_atomic_write again, target at most 2.
 #include "support/ScriptedPlatform.h"
+#include "support/SilentCodingWindow.h"
 #include "textfile/Files.h"
 #include "videocoder/coding/windows/DataGridModel.h"
 #include "videocoder/core/CoderLinks.h"
@@ -25,19 +26,6 @@ namespace fs = std::filesystem;
 
 constexpr int kRows = 20'000;
 constexpr int kColumns = 50;
-
-class SilentCodingWindow : public vc::CodingWindowPort {
-public:
-    void load() override {}
-    void refresh() override {}
-    void autoSize(int, int) override {}
-    void setCodeList(const std::vector<std::string>&) override {}
-    void setAutoSave(bool, int) override {}
-    void ControlSub(int) override {}
-    void setCaption(const std::string&) override {}
-    void show() override {}
-    void unload() override {}
-};
 
 // A coded session as the coder writes it: the time, a code in a few of the groups, empty
 // texts in the rest, and a comment with commas in the last column of every tenth row.
@@ -124,7 +112,7 @@ void BM_OpenThenSave(benchmark::State& state) {
     // One program run: its shared state and windows live across the opens, as they do
     // while a coder opens one file after another.
     testsupport::ScriptedDialogs dialogs;
-    SilentCodingWindow view;
+    testsupport::SilentCodingWindow view;
     vc::Globals g;
     vc::CodingWindowModel dataFrm(view);
     vc::GroupDescriptions groups;
@@ -157,7 +145,7 @@ void BM_OpenDressFillSave(benchmark::State& state) {
     constexpr int kScreenRows = 40;
     BenchFile& file = benchFile();
     testsupport::ScriptedDialogs dialogs;
-    SilentCodingWindow view;
+    testsupport::SilentCodingWindow view;
     vc::Globals g;
     g.settings.gCommentField = vc::kTrue;
     vc::CodingWindowModel dataFrm(view);

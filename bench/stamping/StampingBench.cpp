@@ -7,10 +7,19 @@
 // compared with the number burned into the picture it shows, read back from the rendered
 // pixels, and a step must move the picture by exactly one frame.
 // Also prints the median time of one exact seek over the time of decoding one frame.
+// Then the coding window's marks: on the H.264 clip, a 70-second one made alike and the DVD
+// folder, in each window and time form, random stops (an exact seek, a frame step, or play
+// then pause) are marked on a row, the player is moved away, and the seek command on the
+// row must show the frame that was on screen at the mark.
 // Needs a display for OpenGL: run it under xvfb-run -a. Arguments: the actions per file
-// clip (1000) and per DVD window (300).
+// clip (1000) and per DVD window (300), then the marks per file line (1000) and per DVD
+// line (100).
+#include "platform/qt/SystemClock.h"
 #include "support/ShownFrame.h"
+#include "support/SilentCodingWindow.h"
 #include "support/players/PlayerWindowRig.h"
+#include "videocoder/coding/CodingCommands.h"
+#include "videocoder/coding/windows/PlayerWindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -111,6 +120,101 @@ Tally run(PlayerWindowRig& rig, const GeneratedMedia& clip, int actions, std::ve
     return tally;
 }
 
+// ---- marks read back by the coding window's seek ----
+
+class OneRowGrid : public vc::CommandGrid {
+public:
+    int Row() const override { return 1; }
+    void setRow(int) override {}
+    int Col() const override { return 1; }
+    void setCol(int) override {}
+    std::vector<int> selectedRows() const override { return {}; }
+    void refresh() override {}
+    void refreshRow(int) override {}
+    void setCaption(const std::string&) override {}
+};
+
+struct MarkTally {
+    int stops = 0;
+    int off = 0;
+    int unread = 0;
+};
+
+// The picture's frame once the player has settled.
+std::optional<int> settled(PlayerWindowRig& rig) {
+    testsupport::pumpUntil([&] { return rig.player().seekLanded(); }, 5);
+    return rig.shown();
+}
+
+// Random stops (an exact seek, a frame step, or play for a moment then pause), each marked
+// on a row; the player is moved elsewhere, and the seek command on the row must show the
+// frame that was on screen at the mark. Frames compare modulo the strip's 1024.
+MarkTally markAndSeek(PlayerWindowRig& rig, int form, int stops) {
+    vc::Globals& g = rig.globals();
+    g.settings.FrameDisplay = form;
+    g.settings.PlayerSelection = static_cast<double>(rig.kind());
+    g.data.gData.reset(vc::kDataColumns, 1, 1);
+    g.data.gRowCount = textfile::Value::ofNumber(1);
+    testsupport::SilentCodingWindow view;
+    vc::CodingWindowModel dataFrm(view);
+    vc::GroupDescriptions groups;
+    vc::CoderLinks coder{rig.scripted().dialogs, dataFrm, groups, {}};
+    OneRowGrid grid;
+    // The DVD seek's waits are busy waits: they need a clock that runs by itself.
+    platform::qt::SystemClock clock;
+    vc::CodingCommands commands(g, dataFrm, coder, rig.windows().links(), {rig.scripted().dialogs, clock},
+                                grid, {});
+    std::mt19937 random(28 + form);
+    std::uniform_real_distribution<double> anywhere(0, rig.duration());
+    std::uniform_int_distribution<int> playMilliseconds(50, 400);
+    std::discrete_distribution<int> action({4, 3, 3}); // seek, frame step, play then pause
+    MarkTally tally;
+    for (int i = 0; i < stops; ++i) {
+        const int kind = action(random);
+        if (kind == 0) {
+            rig.seek(anywhere(random));
+        } else if (kind == 1) {
+            rig.step(random() % 2 == 0);
+        } else {
+            rig.play();
+            QElapsedTimer timer;
+            timer.start();
+            testsupport::pumpUntil([&] { return timer.elapsed() >= playMilliseconds(random); }, 1);
+            commands.ControlSub(vc::kCmdPause);
+        }
+        const auto before = settled(rig);
+        commands.ControlSub(vc::kCmdMark);
+        rig.seek(anywhere(random));
+        settled(rig);
+        commands.ControlSub(vc::kCmdSeek);
+        const auto after = settled(rig);
+        ++tally.stops;
+        if (!before || !after) {
+            ++tally.unread;
+        } else if (*before % 1024 != *after % 1024) {
+            ++tally.off;
+        }
+    }
+    return tally;
+}
+
+// The windows that play a clip.
+std::vector<vc::PlayerKind> windowsOf(const GeneratedMedia& clip) {
+    return clip.dvd ? std::vector{vc::PlayerKind::DvdWindow}
+                    : std::vector{vc::PlayerKind::MediaWindow, vc::PlayerKind::FileWindow};
+}
+
+// Says so, and counts a failure, when the window did not open the clip.
+bool opened(PlayerWindowRig& rig, const GeneratedMedia& clip, vc::PlayerKind window, int& failures) {
+    if (rig.failure().empty()) {
+        return true;
+    }
+    std::printf("%-20s %-13s did not open: %s\n", clip.name.c_str(), PlayerWindowRig::windowName(window),
+                rig.failure().c_str());
+    ++failures;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -130,15 +234,9 @@ int main(int argc, char** argv) {
     int failures = 0;
     std::vector<double> seekSeconds;
     for (const auto& clip : media) {
-        const std::vector<vc::PlayerKind> windows =
-            clip.dvd ? std::vector{vc::PlayerKind::DvdWindow}
-                     : std::vector{vc::PlayerKind::MediaWindow, vc::PlayerKind::FileWindow};
-        for (const auto window : windows) {
+        for (const auto window : windowsOf(clip)) {
             PlayerWindowRig rig(clip, window);
-            if (!rig.failure().empty()) {
-                std::printf("%-20s %-13s did not open: %s\n", clip.name.c_str(),
-                            PlayerWindowRig::windowName(window), rig.failure().c_str());
-                ++failures;
+            if (!opened(rig, clip, window, failures)) {
                 continue;
             }
             // The seek times are the H.264 clip's in the file window.
@@ -171,5 +269,36 @@ int main(int argc, char** argv) {
             "median exact seek (H.264, file window): %.2f ms; decoding one frame: %.3f ms; ratio %.1f\n",
             medianSeek * 1000, decode * 1000, medianSeek / decode);
     }
-    return failures + total.off + total.badSteps + total.unread == 0 ? 0 : 2;
+    const int fileMarks = argc > 3 ? std::atoi(argv[3]) : 1000;
+    const int dvdMarks = argc > 4 ? std::atoi(argv[4]) : 100;
+    std::printf("marks read back by the seek command (frame on screen at the mark, then after the seek)\n");
+    std::printf("%-20s %-13s %5s %6s %6s %7s\n", "clip", "window", "form", "marks", "off", "unread");
+    std::vector<GeneratedMedia> marked{media.front()};
+    if (const auto longClip = testsupport::generatedLongClip()) {
+        marked.push_back(*longClip);
+    }
+    if (media.back().dvd) {
+        marked.push_back(media.back());
+    }
+    MarkTally marks;
+    for (const auto& clip : marked) {
+        for (const auto window : windowsOf(clip)) {
+            PlayerWindowRig rig(clip, window);
+            if (!opened(rig, clip, window, failures)) {
+                continue;
+            }
+            for (int form = 0; form <= 3; ++form) {
+                const MarkTally tally = markAndSeek(rig, form, clip.dvd ? dvdMarks : fileMarks);
+                std::printf("%-20s %-13s %5d %6d %6d %7d\n", clip.name.c_str(),
+                            PlayerWindowRig::windowName(window), form, tally.stops, tally.off, tally.unread);
+                std::fflush(stdout);
+                marks.stops += tally.stops;
+                marks.off += tally.off;
+                marks.unread += tally.unread;
+            }
+        }
+    }
+    std::printf("marks: %d, frames off after the seek: %d (target 0), pictures unread: %d\n", marks.stops,
+                marks.off, marks.unread);
+    return failures + total.off + total.badSteps + total.unread + marks.off + marks.unread == 0 ? 0 : 2;
 }

@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kWebmFrames = 250;
 constexpr int kDvdFrames = 120;
+constexpr int kLongClipFrames = 2098; // 70 s at 30000/1001
 // The variable-rate clip: 60 frames at 30 fps, 30 at 15 fps, 120 at 60 fps.
 constexpr int kVariableFrames = 210;
 const char* const kVariableTimes = "if(lt(N,60),N/30,if(lt(N,90),2+(N-60)/15,4+(N-90)/60))/TB";
@@ -59,12 +60,15 @@ std::string made(const std::string& path, const QStringList& arguments) {
                : std::string();
 }
 
+std::string makeH264(const std::string& name, int frames) {
+    return made(folder().file(name),
+                videoSource("30000/1001") + toneSource(frames * 1001 / 30000.0) +
+                    QStringList{"-frames:v", QString::number(frames), "-vf", frameNumberFilter(), "-c:v",
+                                "libx264", "-g", "30", "-pix_fmt", "yuv420p", "-crf", "18", "-c:a", "aac"});
+}
+
 std::string makeClip() {
-    return made(folder().file("clip.mp4"),
-                videoSource("30000/1001") + toneSource(10.01) +
-                    QStringList{"-frames:v", QString::number(TestClip::kFrames), "-vf", frameNumberFilter(),
-                                "-c:v", "libx264", "-g", "30", "-pix_fmt", "yuv420p", "-crf", "18", "-c:a",
-                                "aac"});
+    return makeH264("clip.mp4", TestClip::kFrames);
 }
 
 std::string makeWebm() {
@@ -153,6 +157,14 @@ std::optional<GeneratedMedia> generatedMedium(std::size_t which) {
         return std::nullopt;
     }
     return made[which];
+}
+
+std::optional<GeneratedMedia> generatedLongClip() {
+    static const std::string path = makeH264("long.mp4", kLongClipFrames);
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    return GeneratedMedia{"H.264 .mp4, 70 s", path, false, kLongClipFrames};
 }
 
 std::vector<GeneratedMedia> generatedMedia() {

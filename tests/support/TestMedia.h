@@ -36,6 +36,8 @@ const std::string& generatedDvd();
 // first use; nullopt when it could not be.
 inline constexpr std::size_t kGeneratedKinds = 5;
 std::optional<GeneratedMedia> generatedMedium(std::size_t which);
+// The H.264 .mp4 made as the first but 70 seconds long; its strip counts frames modulo 1024.
+std::optional<GeneratedMedia> generatedLongClip();
 // Every clip that could be made.
 std::vector<GeneratedMedia> generatedMedia();
 

@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
         dataFrmController.later().run(vc::LaterItem::InstantReplay, dialogs);
     };
     commandLinks.ExportData = [&] { dataFrmController.later().run(vc::LaterItem::ExportData, dialogs); };
-    commandLinks.TimeOuttaRange = [&](double, std::optional<std::int32_t>) {
-        return dataFrmController.TimeOuttaRange();
+    commandLinks.TimeOuttaRange = [&](double seconds, std::optional<std::int32_t> frame) {
+        return dataFrmController.TimeOuttaRange(seconds, frame);
     };
     dataFrmWindow.attach(links, std::move(commandLinks));
 

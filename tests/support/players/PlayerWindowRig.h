@@ -30,6 +30,7 @@ public:
     const std::string& failure() const { return failure_; }
     // "media window", "file window", "DVD window".
     static const char* windowName(vc::PlayerKind window);
+    vc::PlayerKind kind() const { return kind_; }
 
     // The window's own way to a time: "Go To Time..." in the media window, the position
     // slider in the others.

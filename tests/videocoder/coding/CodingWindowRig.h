@@ -58,8 +58,8 @@ struct CodingWindowRig {
         commandLinks.ExportData = [this] { dataFrm.later().run(vc::LaterItem::ExportData, dialogs); };
         commandLinks.showBackplay = [this] { commands.push_back("backwards play"); };
         commandLinks.OpenMovieMnu_Click = [this] { commands.push_back("media asked"); };
-        commandLinks.TimeOuttaRange = [this](double, std::optional<std::int32_t>) {
-            return dataFrm.TimeOuttaRange();
+        commandLinks.TimeOuttaRange = [this](double seconds, std::optional<std::int32_t> frame) {
+            return dataFrm.TimeOuttaRange(seconds, frame);
         };
         window.attach(links, std::move(commandLinks));
         dataFrm.commandSent = [this](int code) { commands.push_back("command " + std::to_string(code)); };

@@ -1,0 +1,170 @@
+// The coding window's row commands on a 20,000-row, 50-column table beside the same on 10
+// rows, each with the grid's refresh (the model reloaded and its first screen read):
+// "Add - Mark - Stop" (105) and Insert (9) at the middle row; counter per_10_rows, target at
+// most 2. "Delete Selected Rows" (206) with every other row selected beside one copy of the
+// table: counter per_table_copy, target at most 2.
+#include "support/ScriptedPlatform.h"
+#include "support/SilentCodingWindow.h"
+#include "support/SimulatedPlayer.h"
+#include "videocoder/coding/CodingCommands.h"
+#include "videocoder/coding/windows/DataGridModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <map>
+
+namespace {
+
+constexpr int kBigRows = 20'000;
+constexpr int kSmallRows = 10;
+constexpr int kScreenRows = 30;
+
+// The grid as the window draws it: a refresh reloads the model and reads one screen.
+class ModelGrid : public vc::CommandGrid {
+public:
+    explicit ModelGrid(vc::DataGridModel& model) : model_(model) {}
+    int row = 1;
+    std::vector<int> selection;
+    int Row() const override { return row; }
+    void setRow(int r) override { row = r; }
+    int Col() const override { return 1; }
+    void setCol(int) override {}
+    std::vector<int> selectedRows() const override { return selection; }
+    void refresh() override {
+        model_.reload();
+        drawScreen(row);
+    }
+    void refreshRow(int r) override { drawScreen(r); }
+    void setCaption(const std::string&) override {}
+
+private:
+    void drawScreen(int around) {
+        const int first = std::max(0, std::min(around, model_.rowCount()) - kScreenRows / 2);
+        const int last = std::min(model_.rowCount(), first + kScreenRows);
+        for (int r = first; r < last; ++r) {
+            for (int c = 0; c < 10; ++c) {
+                benchmark::DoNotOptimize(model_.data(model_.index(r, c), Qt::DisplayRole));
+            }
+        }
+    }
+    vc::DataGridModel& model_;
+};
+
+void fill(vc::DataTable& data, int rows) {
+    data.gData.reset(vc::kDataColumns, rows);
+    for (int r = 1; r <= rows; ++r) {
+        data.gData.at(1, r) = textfile::Value::ofText("00:00:" + std::to_string(10 + r % 50) + ".00");
+        for (int c = 2; c <= vc::kDataColumns; c += 5) {
+            data.gData.at(c, r) = textfile::Value::ofText("code" + std::to_string(c));
+        }
+    }
+    data.gRowCount = textfile::Value::ofNumber(rows);
+}
+
+struct Coding {
+    testsupport::ScriptedPlatform scripted;
+    vc::Globals g;
+    testsupport::SilentCodingWindow view;
+    vc::CodingWindowModel dataFrm{view};
+    vc::GroupDescriptions groups;
+    vc::CoderLinks coder{scripted.dialogs, dataFrm, groups, {}};
+    testsupport::SimulatedPlayer player{scripted.clock};
+    vc::PlayerLinks players{[this](vc::PlayerKind) -> platform::MediaPlayer* { return &player; }, {}, {}};
+    vc::DataGridModel model{g.data, dataFrm.FG1};
+    ModelGrid grid{model};
+    vc::CodingCommands commands{g, dataFrm, coder, players, {scripted.dialogs, scripted.clock}, grid, {}};
+
+    explicit Coding(int rows) {
+        fill(g.data, rows);
+        player.mediaDuration = 4000;
+        player.openFile("clip.mp4");
+        player.setPosition(61);
+        g.open.gVideoOpen = vc::kTrue;
+        grid.row = rows / 2;
+    }
+};
+
+std::map<std::string, double> smallSeconds;
+
+// Seconds per command; the table is put back to its size outside the timing.
+double timeCommand(benchmark::State& state, int rows, int code) {
+    Coding coding(rows);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        coding.commands.ControlSub(code);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.PauseTiming();
+        coding.g.data.gData.resizeRows(rows);
+        coding.g.data.gRowCount = textfile::Value::ofNumber(rows);
+        coding.grid.row = rows / 2;
+        state.ResumeTiming();
+    }
+    return total / static_cast<double>(state.iterations());
+}
+
+void BM_RowCommandSmall(benchmark::State& state) {
+    const int code = static_cast<int>(state.range(0));
+    smallSeconds[std::to_string(code)] = timeCommand(state, kSmallRows, code);
+}
+
+void BM_RowCommandLarge(benchmark::State& state) {
+    const int code = static_cast<int>(state.range(0));
+    const double seconds = timeCommand(state, kBigRows, code);
+    const double small = smallSeconds[std::to_string(code)];
+    if (small > 0) {
+        state.counters["per_10_rows"] = seconds / small;
+    }
+}
+
+BENCHMARK(BM_RowCommandSmall)
+    ->Arg(vc::kCmdAddMarkStop)
+    ->Arg(vc::kCmdInsertRow)
+    ->Unit(benchmark::kMicrosecond);
+// Enough rounds that the table's growth, now and then, counts at its share.
+BENCHMARK(BM_RowCommandLarge)
+    ->Arg(vc::kCmdAddMarkStop)
+    ->Arg(vc::kCmdInsertRow)
+    ->Iterations(300)
+    ->Unit(benchmark::kMicrosecond);
+
+double copySeconds = 0;
+
+void BM_TableCopy(benchmark::State& state) {
+    vc::DataTable data;
+    fill(data, kBigRows);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        vc::CellTable copy = data.gData;
+        benchmark::DoNotOptimize(copy);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    copySeconds = total / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_TableCopy)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteEveryOtherRow(benchmark::State& state) {
+    Coding coding(kBigRows);
+    std::vector<int> everyOther;
+    for (int r = 1; r <= kBigRows; r += 2) {
+        everyOther.push_back(r);
+    }
+    double total = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fill(coding.g.data, kBigRows);
+        coding.grid.selection = everyOther;
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        coding.commands.ControlSub(vc::kCmdDeleteSelected);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    if (copySeconds > 0) {
+        state.counters["per_table_copy"] = total / static_cast<double>(state.iterations()) / copySeconds;
+    }
+}
+BENCHMARK(BM_DeleteEveryOtherRow)->Unit(benchmark::kMillisecond);
+
+} // namespace
