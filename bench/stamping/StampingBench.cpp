@@ -140,8 +140,10 @@ struct MarkTally {
     int unread = 0;
 };
 
-// The picture's frame once the player has settled.
+// The picture's frame once the player has settled: a pause asked for has taken hold and
+// the last seek has landed.
 std::optional<int> settled(PlayerWindowRig& rig) {
+    testsupport::pumpUntil([&] { return rig.player().state() != platform::PlayerState::Playing; }, 5);
     testsupport::pumpUntil([&] { return rig.player().seekLanded(); }, 5);
     return rig.shown();
 }
