@@ -3,6 +3,7 @@
 // simulated players, with a small study in a scratch folder. Every numbered command the
 // window sends and every box it shows go into one trace.
 
+#include "CommandRig.h"
 #include "PlayerRigs.h"
 #include "support/ScratchFolder.h"
 #include "textfile/Files.h"
@@ -42,8 +43,14 @@ struct CodingWindowRig {
     testsupport::ScratchFolder scratch;
     testsupport::ScriptedDialogs& dialogs = sim.scripted.dialogs;
     vc::Globals& g = sim.g;
+    // The window waits on a clock whose every reading lets a millisecond pass, so that a busy
+    // wait ends.
+    SteppingClock clock{sim.scripted.clock};
+    platform::Platform platform{
+        sim.scripted.dialogs, sim.scripted.settings, sim.scripted.launcher, sim.scripted.sound, clock,
+        "/opt/suite",         sim.scripted.printer,  sim.scripted.clipboard};
     vc::PlayerWindows players{sim.g, sim.scripted.platform, sim.factory()};
-    vc::DataFrmWindow window{sim.g, sim.scripted.platform, players.links()};
+    vc::DataFrmWindow window{sim.g, platform, players.links()};
     vc::DataFrm& dataFrm = window.controller();
     vc::CodingWindowModel model{dataFrm};
     vc::GroupDescriptions groups;
