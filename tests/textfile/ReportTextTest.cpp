@@ -1,5 +1,5 @@
+#include "textfile/ReportText.h"
 #include "textfile/NumberMask.h"
-#include "textfile/ReportLine.h"
 #include "textfile/Utf8Text.h"
 
 #include <gtest/gtest.h>

@@ -26,7 +26,7 @@ MiniBrondel& WorkstationCollector::window() {
                 endProgram_();
             }
         };
-        window_ = std::make_unique<MiniBrondel>(g_, p_, std::move(links), kWorkstationTitle, parent_);
+        window_ = std::make_unique<MiniBrondel>(g_, p_, std::move(links), ws::kProgramTitle, parent_);
     }
     return *window_;
 }

@@ -7,6 +7,7 @@
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/MainWindowPlacement.h"
+#include "workstation/core/ProgramTitle.h"
 
 #include <functional>
 #include <memory>
@@ -14,7 +15,6 @@
 
 namespace collector {
 
-inline const std::string kWorkstationTitle = "TALVOR";
 inline const std::string kStandaloneTitle = "tapsel";
 
 // The workstation's collector: every showing loads it afresh on the stored settings and

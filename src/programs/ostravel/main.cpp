@@ -7,6 +7,7 @@
 #include "workstation/core/Global.h"
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/PrintMenuItems.h"
+#include "workstation/core/ProgramTitle.h"
 #include "workstation/core/windows/OptionsWindows.h"
 #include "workstation/core/windows/Talvor.h"
 #include "workstation/sequential/windows/SequentialWindows.h"
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
     wireWindows(analyses, sequential, tools, links);
     // The code-set editor window is the video coder's, not built yet: its item says so.
     links.showCodeEditor = [&platform] {
-        platform.dialogs.messageBox("The code-set editor is not available yet.", "TALVOR",
+        platform.dialogs.messageBox("The code-set editor is not available yet.", ws::kProgramTitle,
                                     platform::Buttons::OK, platform::Icon::Information);
     };
     ws::wirePrinting(g, platform, links);

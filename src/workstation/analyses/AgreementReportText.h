@@ -3,7 +3,7 @@
 // time-unit headers, quoted texts and the print form of single-precision figures.
 
 #include "platform/Clock.h"
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 
 #include <functional>
 #include <string>

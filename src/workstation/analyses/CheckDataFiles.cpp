@@ -3,7 +3,7 @@
 #include "textfile/Files.h"
 #include "textfile/NumberText.h"
 #include "textfile/Paths.h"
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 #include "textfile/RunError.h"
 #include "workstation/analyses/EventFilesList.h"
 #include "workstation/core/CodeRowIndex.h"
@@ -43,16 +43,15 @@ void checkList(Global& g, platform::Platform& p, AnalysisStatus& status) {
     }
     ListFileReader& list = *opened;
     g.InputMode = kSingleFileInput;
-    const int count = list.readCount();
-    for (int n = 1; n <= count; ++n) {
-        const std::string entry = list.readEntry();
+    list.walkEntries(list.readCount(), [&](int n, const std::string& entry) {
         status.setLabel("Checking: " + textfile::FileNameOnly(entry) + "-" + std::to_string(n));
         g.DataFileName = entry;
         std::string header;
         const bool clean = ReadEventFile(g, p, g.DataFileName, 1, header);
         textfile::appendToFile(g.OutputFileName,
                                (clean ? "No error in file:" : "Error in file:") + g.DataFileName + "\r\n");
-    }
+        return true;
+    });
 }
 
 } // namespace

@@ -47,16 +47,28 @@ private:
         g_.InputMode = kSingleFileInput;
         const int count = list.readCount();
         status_.showProgress(true);
-        for (int i = 1; i <= count; ++i) {
-            status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
-            const std::string entry = list.readEntry();
+        // The progress counts the entry about to be read.
+        const auto progress = [count](int i) {
+            return static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0));
+        };
+        if (count >= 1) {
+            status_.setProgress(progress(1));
+        }
+        const bool walked = list.walkEntries(count, [&](int i, const std::string& entry) {
             status_.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "/" +
                              textfile::FileNameOnly(entry) + "-" + std::to_string(i));
             status_.redraw();
             g_.DataFileName = entry;
             if (!processFile(true)) {
-                return; // the reader's lines end the report
+                return false; // the reader's lines end the report
             }
+            if (i < count) {
+                status_.setProgress(progress(i + 1));
+            }
+            return true;
+        });
+        if (!walked) {
+            return;
         }
         g_.DataFileName = listName;
         writeSection({listName, kPooledHeader, pooledFrequency_, pooledDuration_, pooledTime_}, true);

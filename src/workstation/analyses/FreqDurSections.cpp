@@ -2,7 +2,7 @@
 
 #include "textfile/NumberMask.h"
 #include "textfile/Paths.h"
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 #include "textfile/TextForms.h"
 #include "textfile/Utf8Text.h"
 

@@ -71,7 +71,7 @@ void splitPairNames(const std::string& joined, std::string& name1, std::string& 
 }
 
 void InterObserverAgreement(Global& g, platform::Platform& p, AnalysisStatus& status,
-                            std::int16_t& kappaMatrixWanted) {
+                            std::int16_t kappaMatrixWanted) {
     try {
         AgreementCounts counts(g.NumCodes);
         status.setBusy(true);

@@ -18,7 +18,7 @@ namespace ws {
 // as soon as it is complete; a file the reader refuses ends the run after its error lines,
 // and any other failure ends it with a message.
 void InterObserverAgreement(Global& g, platform::Platform& p, AnalysisStatus& status,
-                            std::int16_t& kappaMatrixWanted);
+                            std::int16_t kappaMatrixWanted);
 
 // Splits a single pair's DataFileName at its first character 13. A name without it is no
 // pair and fails with an invalid-argument error.

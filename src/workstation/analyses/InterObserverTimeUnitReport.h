@@ -1,7 +1,7 @@
 #pragma once
 // The time-unit matching section of one code group.
 
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 #include "workstation/analyses/AgreementCounts.h"
 #include "workstation/analyses/AgreementPair.h"
 #include "workstation/core/CodeSet.h"

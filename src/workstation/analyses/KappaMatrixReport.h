@@ -2,7 +2,7 @@
 // The Kappa matrix of one code group (observer 1's codes as rows, observer 2's as columns,
 // in time units) and the group's summary.
 
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 #include "workstation/analyses/AgreementCounts.h"
 #include "workstation/analyses/AgreementPair.h"
 #include "workstation/core/CodeSet.h"

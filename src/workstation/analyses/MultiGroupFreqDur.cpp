@@ -108,19 +108,22 @@ private:
         const int count = list.readCount();
         status_.showProgress(true);
         firstFile_ = true;
-        for (int i = 1; i <= count; ++i) {
+        const bool walked = list.walkEntries(count, [&](int i, const std::string& entry) {
             if (i > 1) {
                 firstFile_ = false;
             }
-            const std::string entry = list.readEntry();
             status_.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "-" +
                              textfile::FileNameOnly(entry) + "-" + std::to_string(i));
             status_.redraw();
             g_.DataFileName = entry;
             if (processFile() == Step::EndRun) {
-                return;
+                return false;
             }
             status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
+            return true;
+        });
+        if (!walked) {
+            return;
         }
         if (g_.SkipToPooled != 0) {
             firstFile_ = true;

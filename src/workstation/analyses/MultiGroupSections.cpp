@@ -1,7 +1,7 @@
 #include "workstation/analyses/MultiGroupSections.h"
 
 #include "textfile/NumberText.h"
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 
 namespace ws {
 namespace {

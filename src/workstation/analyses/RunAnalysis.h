@@ -8,6 +8,7 @@
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/analyses/ReportRemoval.h"
 #include "workstation/core/Global.h"
+#include "workstation/core/ProgramTitle.h"
 
 #include <string>
 
@@ -30,7 +31,5 @@ struct AnalysisChoices {
 // The title is read from the status (Label1); progress goes to it as well.
 void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& p, AnalysisStatus& status,
                  const AnalysisRoutes& routes, const RemoveReport& removeReport = removeReportFile);
-
-inline const std::string kProgramTitle = "TALVOR";
 
 } // namespace ws

@@ -6,6 +6,7 @@
 #include "workstation/analyses/CodeCombinations.h"
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/EventFile.h"
+#include "workstation/core/EventFileServices.h"
 
 #include <algorithm>
 #include <array>

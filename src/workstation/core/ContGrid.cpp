@@ -1,5 +1,7 @@
 #include "workstation/core/ContGrid.h"
 
+#include "workstation/core/ProgramTitle.h"
+
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
 #include "textfile/Paths.h"
@@ -74,7 +76,7 @@ bool SaveContGrid(const ContGridData& grid, const std::string& codeFile, platfor
         dialogs.messageBox(
             "Unable to save continous variable grid.\rIf you are not merging continous varible, "
             "ignore this message",
-            "TALVOR", platform::Buttons::OK, platform::Icon::None);
+            kProgramTitle, platform::Buttons::OK, platform::Icon::None);
     }
     return false;
 }

@@ -8,6 +8,7 @@
 #include "textfile/TextCase.h"
 #include "textfile/TextForms.h"
 #include "workstation/core/EventFile.h"
+#include "workstation/core/EventFileServices.h"
 #include "workstation/core/EventSlotWriter.h"
 #include "workstation/core/ImportMessages.h"
 #include "workstation/core/ImportTimes.h"

@@ -1,4 +1,5 @@
 #include "workstation/core/EventFile.h"
+#include "workstation/core/EventFileServices.h"
 
 #include "textfile/RunError.h"
 #include "workstation/core/ContinuousMerge.h"

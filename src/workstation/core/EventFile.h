@@ -23,9 +23,5 @@ bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName
 // only whole when the read is.
 bool ReadEventFile(Global& g, platform::Platform& p, const std::string& fileName, int slot,
                    std::string& header, const CodeRowIndex& index, std::vector<int>& rows);
-void CheckEventCodes(Global& g, int slot, std::int16_t& errorFlag, int endIndex, const std::string& fileName);
-void SortEvents(Global& g, int slot);
-void WriteScratchEventFile(Global& g, int slot, const std::string& baseName, const std::string& header);
-std::int16_t InsertInitialStates(Global& g, int slot);
 
 } // namespace ws

@@ -1,4 +1,5 @@
-// The slot services that the native reader, the imports and the continuous merge share.
+#include "workstation/core/EventFileServices.h"
+
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/EventFile.h"

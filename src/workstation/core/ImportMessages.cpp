@@ -1,14 +1,12 @@
 #include "workstation/core/ImportMessages.h"
 
+#include "workstation/core/ProgramTitle.h"
+
 #include "textfile/RunError.h"
 #include "workstation/core/ReadFailures.h"
 
 namespace ws {
-namespace {
-
-const std::string kProgramTitle = "TALVOR";
-
-} // namespace
+namespace {} // namespace
 
 void ImportMessages::tell(const std::string& text) const {
     if (dialogs_ != nullptr) {

@@ -2,12 +2,33 @@
 
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
+#include "textfile/RunError.h"
 #include "textfile/TextForms.h"
 
 namespace ws {
 
 ListFileReader::ListFileReader(const std::string& path)
     : reader_(textfile::FieldReader::fromFile(path)), type_(reader_.readText()) {}
+
+bool ListFileReader::walkEntries(int count,
+                                 const std::function<bool(int number, const std::string& entry)>& step,
+                                 bool shortListEnds) {
+    for (int n = 1; n <= count; ++n) {
+        std::string entry;
+        try {
+            entry = readEntry();
+        } catch (const textfile::RunError&) {
+            if (shortListEnds) {
+                return true;
+            }
+            throw;
+        }
+        if (!step(n, entry)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::int16_t ListFileReader::readCount() {
     return textfile::toInt16(reader_.readNumber());

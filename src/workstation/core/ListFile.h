@@ -4,6 +4,7 @@
 #include "textfile/FieldReader.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ public:
     std::string readEntry() { return reader_.readLine(); }
     // The next entry read as a comma-delimited field (cut at a comma).
     std::string readEntryField() { return reader_.readText(); }
+    // The one walk over a list's entries: each of the next `count` entries, numbered from 1,
+    // goes to `step` in order until a step answers false (the walk then gives false). With
+    // `shortListEnds` a list holding fewer entries than its count ends at its last one;
+    // otherwise the missing entry throws as readEntry does.
+    bool walkEntries(int count, const std::function<bool(int number, const std::string& entry)>& step,
+                     bool shortListEnds = false);
 
 private:
     textfile::FieldReader reader_;

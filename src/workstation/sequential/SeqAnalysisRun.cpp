@@ -71,20 +71,22 @@ private:
         status_.showProgress(true);
         const int count = list->readCount();
         pooledFiles_ = static_cast<std::int16_t>(count);
-        for (int i = 1; i <= count; ++i) {
-            std::string entry;
-            try {
-                entry = list->readEntry();
-            } catch (const textfile::RunError&) {
-                break; // the list holds fewer entries than its count: it ends at its last one
-            }
-            status_.setLabel("Processing file: " + FileNameOnly(listPath) + "-" + FileNameOnly(entry) + "-" +
-                             std::to_string(i));
-            fileName_ = entry;
-            if (fileStep() == Step::End) {
-                return Step::End;
-            }
-            status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
+        // A list holding fewer entries than its count ends at its last one.
+        const bool walked = list->walkEntries(
+            count,
+            [&](int i, const std::string& entry) {
+                status_.setLabel("Processing file: " + FileNameOnly(listPath) + "-" + FileNameOnly(entry) +
+                                 "-" + std::to_string(i));
+                fileName_ = entry;
+                if (fileStep() == Step::End) {
+                    return false;
+                }
+                status_.setProgress(static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0)));
+                return true;
+            },
+            true);
+        if (!walked) {
+            return Step::End;
         }
         fileName_ = "Pooled Output for " + listPath;
         writeOutput(true);

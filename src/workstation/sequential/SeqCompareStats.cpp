@@ -2,7 +2,7 @@
 
 #include "textfile/NumberMask.h"
 #include "textfile/NumberText.h"
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 #include "textfile/TextForms.h"
 #include "workstation/sequential/SeqResampling.h"
 

@@ -53,19 +53,15 @@ void searchList(Global& g, platform::Platform& p, AnalysisStatus& anal, const Se
     } catch (const textfile::RunError&) {
         return; // no count: no entries
     }
-    for (std::int16_t k = 1; k <= count; ++k) {
-        std::string entry;
-        try {
-            entry = list->readEntry();
-        } catch (const textfile::RunError&) {
-            return; // a list shorter than its count ends at its last entry
-        }
-        anal.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "-" +
-                      textfile::FileNameOnly(entry) + "-" + std::to_string(k));
-        if (!searchFile(g, p, run, entry, targets)) {
-            return;
-        }
-    }
+    // A list shorter than its count ends at its last entry.
+    list->walkEntries(
+        count,
+        [&](int k, const std::string& entry) {
+            anal.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "-" +
+                          textfile::FileNameOnly(entry) + "-" + std::to_string(k));
+            return searchFile(g, p, run, entry, targets);
+        },
+        true);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "textfile/TextForms.h"
 #include "workstation/core/EventFile.h"
 #include "workstation/core/ListFile.h"
-#include "workstation/tools/ToolNotices.h"
+#include "workstation/core/ProgramTitle.h"
 
 namespace ws {
 namespace {
@@ -13,15 +13,12 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
-constexpr std::int16_t kListInput = 4;
-constexpr std::int16_t kSingleInput = 1;
-
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 void notice(platform::Platform& p, const std::string& text) {
-    p.dialogs.messageBox(text, kToolNoticeTitle, Buttons::OK, Icon::None);
+    p.dialogs.messageBox(text, kProgramTitle, Buttons::OK, Icon::None);
 }
 
 // False when the choice leaves nothing to do; the person is told why.
@@ -85,7 +82,7 @@ void recodeList(Global& g, platform::Platform& p, const RecodeChoice& choice,
             p.dialogs.messageBox("Not a valid list: " + listName, "ERROR!", Buttons::OK, Icon::None);
             return;
         }
-        g.InputMode = kSingleInput;
+        g.InputMode = kSingleFileInput;
         for (int n = list.readCount(); n > 0; --n) {
             const std::string entry = list.readEntry();
             if (showProgress) {
@@ -113,7 +110,7 @@ void FileRecode(Global& g, platform::Platform& p, const RecodeChoice& choice,
     if (!choiceIsUsable(p, choice)) {
         return;
     }
-    if (g.InputMode == kListInput) {
+    if (g.InputMode == kListFileInput) {
         recodeList(g, p, choice, showProgress);
     } else {
         recodeOneFile(g, p, choice);

@@ -5,7 +5,7 @@
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
-#include "workstation/tools/ToolNotices.h"
+#include "workstation/core/ProgramTitle.h"
 
 #include <algorithm>
 #include <cctype>

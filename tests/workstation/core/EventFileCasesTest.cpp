@@ -1,6 +1,7 @@
 // Reads every case folder under fixtures/eventfile: the data file (or one generated here),
 // settings in case.txt, and the exact error entries, slot contents and scratch copy expected.
 #include "workstation/core/EventFile.h"
+#include "workstation/core/EventFileServices.h"
 
 #include "SlotDump.h"
 

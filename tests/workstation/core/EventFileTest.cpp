@@ -1,4 +1,5 @@
 #include "workstation/core/EventFile.h"
+#include "workstation/core/EventFileServices.h"
 #include "workstation/core/EventSlotWriter.h"
 
 #include "workstation/core/CodeRowIndex.h"

@@ -1,8 +1,10 @@
 #include "workstation/analyses/windows/Anal.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/Numeric.h"
 
+#include "platform/qt/NamedWidget.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -20,14 +22,11 @@
 #include <initializer_list>
 
 namespace ws {
+
+using platform::named;
 namespace {
 
 const char* const kLoadTimeLabel = "Analysis:";
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
@@ -235,12 +234,8 @@ void Anal::OutPrefs_Click() {
 }
 
 void Anal::Doit_Btn_Click() {
-    try {
-        RunAnalysis(choices(), g_, p_, *this, routes_, removeReport_);
-    } catch (const std::exception& e) {
-        p_.dialogs.messageBox(e.what(), kProgramTitle + " Error", platform::Buttons::OK,
-                              platform::Icon::Critical);
-    }
+    platform::guardHandler(p_.dialogs, {kProgramTitle + " Error"},
+                           [this] { RunAnalysis(choices(), g_, p_, *this, routes_, removeReport_); });
     unload(QDialog::Accepted);
 }
 

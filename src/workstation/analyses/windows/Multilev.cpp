@@ -4,6 +4,7 @@
 #include "textfile/Numeric.h"
 #include "workstation/analyses/RunAnalysis.h"
 
+#include "platform/qt/NamedWidget.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,12 +14,9 @@
 #include <QVBoxLayout>
 
 namespace ws {
-namespace {
 
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using platform::named;
+namespace {
 
 const char* const kCheckCaptions[] = {
     "",

@@ -1,7 +1,7 @@
 #include "workstation/core/windows/DORUSettings.h"
 
+#include "platform/qt/NamedWidget.h"
 #include "platform/qt/TextBridge.h"
-#include "workstation/core/windows/NamedWidget.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 namespace ws {
+
+using platform::named;
 
 DORUSettings::DORUSettings(platform::Platform& p, QWidget* parent)
     : ImportSettingsWindow("DORUSettings", "DORU Import Settings",

@@ -1,7 +1,7 @@
 #include "workstation/core/windows/ImportSettingsWindow.h"
 
+#include "platform/qt/NamedWidget.h"
 #include "workstation/core/windows/CentreOnScreen.h"
-#include "workstation/core/windows/NamedWidget.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 namespace ws {
+
+using platform::named;
 
 ImportSettingsWindow::ImportSettingsWindow(const char* name, const char* caption, const char* explanation,
                                            const char* check2, const char* check1, QWidget* parent)

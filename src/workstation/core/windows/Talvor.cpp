@@ -1,10 +1,12 @@
 #include "workstation/core/windows/Talvor.h"
 
+#include "platform/HandlerGuard.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/core/HelpScreens.h"
 #include "workstation/core/MainWindowGeometry.h"
+#include "workstation/core/ProgramTitle.h"
 #include "workstation/core/Settings.h"
 #include "workstation/core/ShowOutput.h"
 
@@ -158,19 +160,9 @@ void Talvor::buildMenus() {
 
 // No error leaves a handler: what it did not expect is reported and the program goes on.
 template <class Handler> void Talvor::guarded(Handler&& handler) {
-    std::string detail;
-    try {
-        handler();
-        return;
-    } catch (const textfile::RunError& e) {
-        detail = "Error " + std::to_string(e.number()) + ": " + e.description();
-    } catch (const std::exception& e) {
-        detail = e.what();
-    } catch (...) {
-        detail = "Unknown error";
-    }
-    p_.dialogs.messageBox("This action was stopped by an unexpected error." + std::string("\r") + detail,
-                          "TALVOR", Buttons::OK, Icon::Critical);
+    platform::guardHandler(
+        p_.dialogs,
+        {kProgramTitle, Icon::Critical, "This action was stopped by an unexpected error.\r", true}, handler);
 }
 
 void Talvor::callLink(const std::function<void()>& link) {

@@ -1,7 +1,7 @@
 #include "workstation/core/windows/VTRSSettings.h"
 
+#include "platform/qt/NamedWidget.h"
 #include "workstation/core/windows/CentreOnScreen.h"
-#include "workstation/core/windows/NamedWidget.h"
 
 #include <QBrush>
 #include <QCheckBox>
@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 namespace ws {
+
+using platform::named;
 
 namespace {
 

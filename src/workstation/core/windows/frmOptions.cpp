@@ -1,12 +1,12 @@
 #include "workstation/core/windows/frmOptions.h"
 
+#include "platform/qt/NamedWidget.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/RunError.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/windows/CentreOnScreen.h"
 #include "workstation/core/windows/DORUSettings.h"
 #include "workstation/core/windows/FGCont.h"
-#include "workstation/core/windows/NamedWidget.h"
 #include "workstation/core/windows/ODFSettings.h"
 #include "workstation/core/windows/VTRSSettings.h"
 
@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 
 namespace ws {
+
+using platform::named;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "workstation/sequential/windows/SeqCompare.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
@@ -8,6 +9,7 @@
 #include "workstation/sequential/SeqResampling.h"
 #include "workstation/sequential/windows/CountGrid.h"
 
+#include "platform/qt/NamedWidget.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -23,17 +25,14 @@
 #include <exception>
 
 namespace ws {
+
+using platform::named;
 namespace {
 
 using platform::Buttons;
 using platform::Icon;
 
 const std::string kTitle = "Sequential Comparisons";
-
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const char* caption) {
     return named(new QLabel(QString::fromLatin1(caption), parent), QString::fromLatin1(name));
@@ -132,7 +131,7 @@ void SeqCompare::SeqCompare_Form_Load() {
 }
 
 void SeqCompare::SeqCompare_Command1_Click(int index) {
-    try {
+    platform::guardHandler(p_.dialogs, {kTitle + " Error"}, [this, index] {
         for (CountGrid* grid : Fg1) {
             grid->endEdit();
         }
@@ -149,9 +148,7 @@ void SeqCompare::SeqCompare_Command1_Click(int index) {
             done(QDialog::Rejected); // the owner lets the window go once it has closed
             break;
         }
-    } catch (const std::exception& e) {
-        p_.dialogs.messageBox(e.what(), kTitle + " Error", Buttons::OK, Icon::Critical);
-    }
+    });
 }
 
 CompareCells SeqCompare::readCells() const {

@@ -1,8 +1,10 @@
 #include "workstation/sequential/windows/Sequence.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
 #include "workstation/analyses/RunAnalysis.h"
 
+#include "platform/qt/NamedWidget.h"
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -25,17 +27,14 @@
 #include <vector>
 
 namespace ws {
+
+using platform::named;
 namespace {
 
 using platform::Buttons;
 using platform::Icon;
 using textfile::kFalse;
 using textfile::kTrue;
-
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 std::string textOf(const QListWidgetItem* item) {
     return item == nullptr ? std::string() : platform::fromDisplay(item->text());
@@ -72,11 +71,7 @@ Sequence::Sequence(Global& g, platform::Platform& p, platform::Random& random, A
 }
 
 template <class Handler> void Sequence::guarded(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        p_.dialogs.messageBox(e.what(), kProgramTitle + " Error", Buttons::OK, Icon::Critical);
-    }
+    platform::guardHandler(p_.dialogs, {kProgramTitle + " Error"}, handler);
 }
 
 void Sequence::buildControls() {

@@ -5,7 +5,7 @@
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
-#include "workstation/tools/ToolNotices.h"
+#include "workstation/core/ProgramTitle.h"
 #include "workstation/tools/windows/ToolWindowSupport.h"
 
 #include <QGridLayout>
@@ -125,7 +125,7 @@ void FileEdit::LoadFile() {
         loaded_ = EditedText(textfile::readWholeFile(EditFileName));
     } catch (const textfile::RunError&) {
         p_.dialogs.beep();
-        p_.dialogs.messageBox("Error loading!\r", kToolNoticeTitle, Buttons::OK, Icon::None);
+        p_.dialogs.messageBox("Error loading!\r", kProgramTitle, Buttons::OK, Icon::None);
         settingText_ = true;
         Text1->clear();
         settingText_ = false;

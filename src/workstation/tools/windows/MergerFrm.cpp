@@ -2,7 +2,7 @@
 
 #include "platform/qt/TextBridge.h"
 #include "textfile/TextForms.h"
-#include "workstation/tools/ToolNotices.h"
+#include "workstation/core/ProgramTitle.h"
 #include "workstation/tools/windows/ToolWindowSupport.h"
 
 #include <QApplication>
@@ -287,7 +287,7 @@ void MergerFrm::DoIt_Click() {
         if (tree_.nodes().empty()) {
             p_.dialogs.messageBox(std::string("Nothing to do.") + "\r" +
                                       "You need to add some output file groups.",
-                                  kToolNoticeTitle, Buttons::OK, Icon::Question);
+                                  kProgramTitle, Buttons::OK, Icon::Question);
             return;
         }
         BusyCursor busy;
@@ -302,7 +302,7 @@ void MergerFrm::DoIt_Click() {
         };
         int written = 0;
         if (MergeGroups(tree_.groups(), p_, progress, written)) {
-            p_.dialogs.messageBox(textfile::joinedNumber(written) + " Groups Processed", kToolNoticeTitle,
+            p_.dialogs.messageBox(textfile::joinedNumber(written) + " Groups Processed", kProgramTitle,
                                   Buttons::OK, Icon::None);
         }
         Label2->clear();

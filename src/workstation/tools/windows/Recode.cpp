@@ -20,8 +20,6 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
-constexpr std::int16_t kListInput = 4;
-
 std::vector<std::string> itemsOf(const QListWidget& list) {
     std::vector<std::string> items;
     for (int i = 0; i < list.count(); ++i) {
@@ -113,7 +111,7 @@ bool Recode::Form_Load() {
     Option2->setChecked(true);
     centreOnScreen(*this);
     loaded_ = true;
-    if (g_.InputMode == kListInput && listTypeOrNothing(g_.DataFileName) != kEventFilesList) {
+    if (g_.InputMode == kListFileInput && listTypeOrNothing(g_.DataFileName) != kEventFilesList) {
         p_.dialogs.messageBox("Not a valid list: " + g_.DataFileName, "Error!", Buttons::OK, Icon::None);
         unload();
         return false;

@@ -1,8 +1,9 @@
 #include "workstation/tools/windows/ToolWindowSupport.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/RunError.h"
-#include "workstation/tools/ToolNotices.h"
+#include "workstation/core/ProgramTitle.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -82,18 +83,7 @@ private:
 } // namespace
 
 void guardedHandler(platform::Dialogs& dialogs, const std::function<void()>& handler) {
-    std::string description;
-    try {
-        handler();
-        return;
-    } catch (const textfile::RunError& e) {
-        description = e.description();
-    } catch (const std::exception& e) {
-        description = e.what();
-    } catch (...) {
-        description = "Unknown error";
-    }
-    dialogs.messageBox(description, kToolNoticeTitle, platform::Buttons::OK, platform::Icon::None);
+    platform::guardHandler(dialogs, {kProgramTitle, platform::Icon::None}, handler);
 }
 
 std::vector<std::string> droppedFiles(const QMimeData* data) {

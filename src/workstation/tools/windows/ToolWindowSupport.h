@@ -3,8 +3,8 @@
 // errors inside its handlers, and taking the files dropped on it.
 
 #include "platform/Dialogs.h"
+#include "platform/qt/NamedWidget.h"
 #include "workstation/core/windows/CentreOnScreen.h"
-#include "workstation/core/windows/NamedWidget.h"
 
 #include <QString>
 
@@ -17,6 +17,8 @@ class QObject;
 class QWidget;
 
 namespace ws {
+
+using platform::named;
 
 // Runs a handler; an error it did not expect is shown with its description and the handler ends.
 void guardedHandler(platform::Dialogs& dialogs, const std::function<void()>& handler);

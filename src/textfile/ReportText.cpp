@@ -1,4 +1,4 @@
-#include "textfile/ReportLine.h"
+#include "textfile/ReportText.h"
 
 #include "textfile/TextForms.h"
 #include "textfile/Utf8Text.h"

@@ -3,11 +3,11 @@
 
 #include <QString>
 
-namespace ws {
+namespace platform {
 
 template <class W> W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
 }
 
-} // namespace ws
+} // namespace platform
