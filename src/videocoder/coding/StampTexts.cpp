@@ -2,10 +2,14 @@
 
 #include "videocoder/core/TimeConversion.h"
 
+#include <cmath>
+
 namespace vc {
 namespace {
 
 constexpr double kHundredth = 0.01;
+// Keeps a start that is a hundredth already, written as seconds, on that hundredth.
+constexpr double kRoundingGuard = 1e-6;
 // Hundredths tried past a frame's start before the frame's own time is written as it is.
 constexpr int kHundredthsTried = 4;
 
@@ -30,9 +34,14 @@ std::string markText(platform::MediaPlayer& player, const MarkReading& reading, 
     if (!reading.frame) {
         return exact;
     }
-    // The text keeps hundredths: take the first that the seek shows as the same frame.
-    for (int k = 0; k < kHundredthsTried; ++k) {
-        const std::string text = k == 0 ? exact : SecondsToClockText(reading.seconds + k * kHundredth, s);
+    // The text keeps hundredths: the first hundredth at or after the frame's start, so the
+    // seek lands inside the frame rather than in the slack before it; else the first text
+    // that the seek shows as the same frame.
+    const double atOrAfter = std::ceil(reading.seconds / kHundredth - kRoundingGuard) * kHundredth;
+    for (int k = -1; k < kHundredthsTried; ++k) {
+        const std::string text = k < 0    ? SecondsToClockText(atOrAfter, s)
+                                 : k == 0 ? exact
+                                          : SecondsToClockText(reading.seconds + k * kHundredth, s);
         if (player.frameAt(TimeTextToSeconds(text, s)) == *reading.frame) {
             return text;
         }
