@@ -12,66 +12,15 @@
 
 #include <QString>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The bytes of the file with one read() into a buffer that keeps its size between calls.
-void readOnce(const std::string& path, std::string& buffer) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    ::fstat(fd, &info);
-    buffer.resize(static_cast<std::size_t>(info.st_size));
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    ::close(fd);
-    benchmark::DoNotOptimize(n);
-    benchmark::DoNotOptimize(buffer.data());
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Runs the operation and one read() of `file` in turn each round and sets the counters;
-// `items` names what the per-item time counts (lines, keys).
-template <class Operation>
-void contest(benchmark::State& state, const std::string& file, double items, Operation operation) {
-    std::string buffer;
-    readOnce(file, buffer); // warm: the file in the page cache, the buffer at its size
-    operation();
-    std::vector<double> ratios;
-    std::vector<double> operationSeconds;
-    std::vector<double> readSeconds;
-    for (auto _ : state) {
-        double op = 0;
-        double read = 0;
-        if (ratios.size() % 2 == 0) {
-            op = bench::timedPass(operation);
-            read = bench::timedPass([&] { readOnce(file, buffer); });
-        } else {
-            read = bench::timedPass([&] { readOnce(file, buffer); });
-            op = bench::timedPass(operation);
-        }
-        ratios.push_back(op / read);
-        operationSeconds.push_back(op);
-        readSeconds.push_back(read);
-    }
-    state.counters["ratio_median"] = median(ratios);
-    state.counters["ratio_min"] = *std::min_element(ratios.begin(), ratios.end());
-    state.counters["op_ms"] = median(operationSeconds) * 1e3;
-    state.counters["read_ms"] = median(readSeconds) * 1e3;
-    state.counters["ns_per_item"] = median(operationSeconds) / items * 1e9;
-}
 
 class Folder {
 public:
@@ -105,7 +54,7 @@ void BM_Lines(benchmark::State& state, const char* lineEnd) {
         bytes += std::to_string(i * 25) + " A" + lineEnd;
     }
     bench::writeFile(file, bytes);
-    contest(state, file, lines, [&] {
+    bench::contestAgainstRead(state, file, lines, [&] {
         textfile::FieldReader reader = textfile::FieldReader::fromFile(file);
         std::size_t count = 0;
         while (!reader.atEnd()) {
@@ -140,7 +89,7 @@ void BM_LargeSettings(benchmark::State& state) {
     }
     bench::writeFile(file, bytes);
     const QString root = QString::fromStdString(settings.string());
-    contest(state, file, keys, [&] {
+    bench::contestAgainstRead(state, file, keys, [&] {
         platform::qt::QtSettingsStore store(root);
         std::size_t found = 0;
         for (const std::string& name : names) {

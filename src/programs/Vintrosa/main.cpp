@@ -17,6 +17,7 @@
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/Globals.h"
 #include "videocoder/core/GroupDescriptions.h"
+#include "videocoder/core/ImportData.h"
 #include "videocoder/core/MainFrm.h"
 #include "videocoder/core/RefreshDataGrid.h"
 #include "videocoder/core/windows/MainFrmWindow.h"
@@ -41,9 +42,9 @@ std::string commandLineOf(const QStringList& arguments) {
     return line;
 }
 
-// The code-set editor, the options and the imports join here as they arrive; until then
-// their menu items say they are not available yet. The coding window's own items of that
-// kind join through its later() table.
+// The code-set editor and the options join here as they arrive; until then their menu items
+// say they are not available yet. The coding window's own items of that kind join through
+// its later() table.
 void wireWindows(vc::MainFrmLinks& links, vc::PlayerWindows& players) {
     players.wireInto(links);
 }
@@ -93,6 +94,8 @@ int main(int argc, char** argv) {
 
     vc::MainFrmLinks windows;
     wireWindows(windows, players);
+    windows.ImportDoru = [&] { return vc::ImportDoru(g, links); };
+    windows.TranscriptToEvents = [&] { return vc::TranscriptToEvents(g, links); };
     vc::MainFrmWindow mainFrm(g, links, {settings, fileTypes, platform::fromPath(app.applicationFilePath())},
                               windows);
     mainFrmWindow = &mainFrm;

@@ -41,6 +41,26 @@ struct GridLayout {
     std::array<GridColumn, kGridColumns> columns;
     GridColumn& operator[](int column) { return columns.at(static_cast<std::size_t>(column)); }
     const GridColumn& operator[](int column) const { return columns.at(static_cast<std::size_t>(column)); }
+
+    // Rows the filter hides, by data row (1..); rows past the end are shown.
+    bool rowHidden(int row) const {
+        return row >= 1 && static_cast<std::size_t>(row) < hiddenRows.size() &&
+               hiddenRows[static_cast<std::size_t>(row)];
+    }
+    void setRowHidden(int row, bool hidden) {
+        if (row < 1) {
+            return;
+        }
+        if (static_cast<std::size_t>(row) >= hiddenRows.size()) {
+            if (!hidden) {
+                return;
+            }
+            hiddenRows.resize(static_cast<std::size_t>(row) + 1, false);
+        }
+        hiddenRows[static_cast<std::size_t>(row)] = hidden;
+    }
+    void showAllRows() { hiddenRows.clear(); }
+    std::vector<bool> hiddenRows; // [0] unused
 };
 
 // What only the view does. Calls come in the order the procedures make them, and a test

@@ -17,6 +17,7 @@ bool closeCodingWindow(Globals& g, CoderLinks& links) {
 
 void discardCodingWindow(Globals& g, CoderLinks& links) {
     g.data.gFileName.clear();
+    g.data.unconfirmedName.clear();
     g.data.baseline.clear();
     g.data.lock.unlock();
     g.open.gDataOpen = kFalse;

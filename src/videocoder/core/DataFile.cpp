@@ -262,6 +262,11 @@ std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderF
 
 DataFileReader::DataFileReader(std::string bytes) : in_(std::move(bytes)) {}
 
+Value DataFileReader::readCountLine() {
+    const std::string_view line = nextLine();
+    return readCount(std::string(line));
+}
+
 std::string_view DataFileReader::nextLine() {
     ++line_;
     return in_.readLineView();
@@ -328,6 +333,17 @@ bool isTranscriptRow(std::string_view line) {
         return text.empty() || (text.size() >= 2 && text.front() == '"' && text.back() == '"');
     };
     return piece(line.substr(0, c1)) && piece(line.substr(c1 + 1, c2 - c1 - 1)) && piece(line.substr(c2 + 1));
+}
+
+void putTranscriptRow(DataTable& data, int row, std::string_view line) {
+    if (line == ",,") {
+        return;
+    }
+    std::string time, codes, utterance;
+    SplitTranscriptLine(line, time, codes, utterance);
+    data.gData.at(1, row) = Value::ofText(std::move(time));
+    data.gData.at(2, row) = Value::ofText(std::move(codes));
+    data.gData.at(3, row) = Value::ofText(std::move(utterance));
 }
 
 int cellsInEventRow(std::string_view line, int columns) {
@@ -459,20 +475,13 @@ void DataFileReader::readTranscript(DataTable& data) {
         data.gRowCount = Value::ofNumber(data.gData.rows());
         failAt(firstRowLine + row - 1, number, reason);
     };
-    std::string time, codes, utterance;
     for (int row = 1; row <= rowsRead; ++row) {
         const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
         if (!isTranscriptRow(line)) {
             failAfterRows(row, textfile::kTypeMismatch, "The line is no TRANSCRIPT row.");
         }
         data.gData.addRow();
-        if (line == ",,") {
-            continue;
-        }
-        SplitTranscriptLine(line, time, codes, utterance);
-        data.gData.at(1, row) = Value::ofText(time);
-        data.gData.at(2, row) = Value::ofText(codes);
-        data.gData.at(3, row) = Value::ofText(utterance);
+        putTranscriptRow(data, row, line);
     }
     if (rowsRead < rows) {
         failAfterRows(rowsRead + 1, textfile::kInputPastEndOfFile, {});
@@ -484,9 +493,6 @@ void DataFileReader::readTranscript(DataTable& data) {
     }
 }
 
-namespace {
-
-// The load failure, with the file and, once a line was read, the line it failed on.
 std::string loadFailureText(const textfile::RunError& e, const std::string& path, int line) {
     std::string text = "Error Loading Data: " + e.description() + "\r\nFile: " + path;
     if (line > 0) {
@@ -497,6 +503,8 @@ std::string loadFailureText(const textfile::RunError& e, const std::string& path
     }
     return text;
 }
+
+namespace {
 
 std::string mismatchText(const std::string& path, const std::vector<CountMismatch>& mismatches) {
     std::string text = path;
@@ -520,6 +528,17 @@ bool lockFile(DataTable& d, platform::Dialogs& dialogs, const std::string& path)
     return false;
 }
 
+// The first save to a name an import derived: a file of that name is replaced only when the
+// person says so, and the name is locked as a chosen one would be.
+bool confirmDerivedName(DataTable& d, platform::Dialogs& dialogs, const std::string& path) {
+    if (textfile::fileExists(path) &&
+        dialogs.messageBox(path + " already exists.\r\nDo you want to replace it?", "Warning...",
+                           platform::Buttons::YesNo, platform::Icon::Exclamation) != platform::Answer::Yes) {
+        return false;
+    }
+    return lockFile(d, dialogs, path);
+}
+
 } // namespace
 
 bool SaveDataFile(Globals& g, CoderLinks& links) {
@@ -534,6 +553,8 @@ bool SaveDataFile(Globals& g, CoderLinks& links) {
         if (path.empty() || !lockFile(d, links.dialogs, path)) {
             return false;
         }
+    } else if (path == d.unconfirmedName && !confirmDerivedName(d, links.dialogs, path)) {
+        return false;
     }
     links.dataFrm.ensureLoaded(g);
     try {
@@ -548,6 +569,7 @@ bool SaveDataFile(Globals& g, CoderLinks& links) {
         return false;
     }
     d.gFileName = path;
+    d.unconfirmedName.clear();
     d.gDataType = upperCase(d.gDataType);
     return true;
 }
@@ -599,26 +621,7 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
         window.ensureLoaded(g);
         reader->readHeader(window.Text1);
 
-        const std::string media = trimBlanks(window.Text1[kMediaField]);
-        if (media == "DVD") {
-            window.chkDVD = 1;
-            window.chkDVD_Click(g);
-        }
-        if (!media.empty()) {
-            window.port().ControlSub(kControlSubOpenMedia);
-        }
-        if (!trimBlanks(window.Text1[kCodeFileField]).empty()) {
-            g.codeSet.gCodeFileName = window.Text1[kCodeFileField];
-            if (textfile::fileExists(g.codeSet.gCodeFileName)) {
-                if (OpenCodeFile(g, links)) {
-                    links.refreshDataGrid();
-                }
-            } else {
-                links.dialogs.messageBox(g.codeSet.gCodeFileName + " not found", "File Load Error",
-                                         platform::Buttons::OK, platform::Icon::Information);
-                g.codeSet.gCodeFileName.clear();
-            }
-        }
+        openHeaderFiles(g, links);
         reader->readBody(d.gDataType, d);
         d.baseline = dataFileText(d, window.Text1);
     } catch (const RunError& e) {
@@ -634,6 +637,7 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
         return failLoad(RunError(0, e.what()), reader ? reader->line() : 0);
     }
     g.open.gDataOpen = kTrue;
+    d.unconfirmedName.clear();
     window.port().autoSize(0, kLastSizedColumn);
     window.port().refresh();
     if (!reader->mismatches().empty()) {
@@ -641,6 +645,30 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
                                  platform::Buttons::OK, platform::Icon::Exclamation);
     }
     return true;
+}
+
+void openHeaderFiles(Globals& g, CoderLinks& links) {
+    CodingWindowModel& window = links.dataFrm;
+    const std::string media = trimBlanks(window.Text1[kMediaField]);
+    if (media == "DVD") {
+        window.chkDVD = 1;
+        window.chkDVD_Click(g);
+    }
+    if (!media.empty()) {
+        window.port().ControlSub(kControlSubOpenMedia);
+    }
+    if (!trimBlanks(window.Text1[kCodeFileField]).empty()) {
+        g.codeSet.gCodeFileName = window.Text1[kCodeFileField];
+        if (textfile::fileExists(g.codeSet.gCodeFileName)) {
+            if (OpenCodeFile(g, links)) {
+                links.refreshDataGrid();
+            }
+        } else {
+            links.dialogs.messageBox(g.codeSet.gCodeFileName + " not found", "File Load Error",
+                                     platform::Buttons::OK, platform::Icon::Information);
+            g.codeSet.gCodeFileName.clear();
+        }
+    }
 }
 
 void ClearData(DataTable& data) {

@@ -5,6 +5,7 @@
 // time, codes and utterance in quotes). Lines end in CR LF.
 
 #include "textfile/FieldReader.h"
+#include "textfile/RunError.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/CodingWindow.h"
 #include "videocoder/core/Globals.h"
@@ -62,6 +63,12 @@ public:
     // number held and the difference is listed in mismatches().
     void readBody(const std::string& type, DataTable& data);
 
+    // A count on a line of its own (blanks around it allowed), kept as the text read; other
+    // text fails with 13, the end of the file with 62.
+    textfile::Value readCountLine();
+    // The next line, whole; RunError 62 at the end of the file. Valid while the reader lives.
+    std::string_view nextLine();
+
     // The line (from 1) of the last read: the one that failed when a read throws.
     int line() const { return line_; }
     const std::vector<CountMismatch>& mismatches() const { return mismatches_; }
@@ -69,7 +76,6 @@ public:
 private:
     void readEvents(DataTable& data);
     void readTranscript(DataTable& data);
-    std::string_view nextLine();
     // The next `counted` lines, fewer when the file ends first, then every further line up
     // to the last that is not blank.
     std::vector<std::string_view> bodyLines(int counted);
@@ -84,6 +90,9 @@ private:
 // Whether a line is a TRANSCRIPT row as the writer lays it out: ",,", or three pieces, each
 // nothing or text between double quotes, the commas after the second in the last piece.
 bool isTranscriptRow(std::string_view line);
+// A TRANSCRIPT row's line into columns 1 (time), 2 (codes) and 3 (utterance) of `row`; a
+// ",," line leaves the row as it is (empty).
+void putTranscriptRow(DataTable& data, int row, std::string_view line);
 // The cells an EVENTS row holds with `columns` as its count: with one column every comma
 // splits; with more, further cells in the quoted style ("text",) that stand at the start of
 // the last column count too, since a save would write them there as one text.
@@ -103,6 +112,13 @@ bool dataChanged(Globals& g, CoderLinks& links);
 // The file stays locked until the coding window closes; counts that the body outgrows are
 // said in a box once the file is open.
 bool OpenDataFile(Globals& g, CoderLinks& links);
+// After a header is read into the coding window: a media field of "DVD" ticks the DVD box,
+// any media opens through the window's command 4, and a code set the header names is
+// opened and the grid dressed for it ("not found" said, and the name forgotten, when it is
+// missing).
+void openHeaderFiles(Globals& g, CoderLinks& links);
+// "Error Loading Data: ", the failure's description, the file and the line it failed on.
+std::string loadFailureText(const textfile::RunError& e, const std::string& path, int line);
 // gData fresh: 50 columns, one empty row; gColCount 50 and gRowCount 1.
 void ClearData(DataTable& data);
 

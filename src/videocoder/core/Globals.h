@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vc {
@@ -99,6 +100,9 @@ inline const std::string kAskForCodeFile(1, '\x1b');
 // The open data file and its rows.
 struct DataTable {
     std::string gFileName; // "" = none or untitled
+    // A name an import derived from its source's name, not yet saved to: the first save asks
+    // before it replaces a file of that name. "" = none.
+    std::string unconfirmedName;
     std::string gDataType; // "EVENTS", "TRANSCRIPT"; "Events"/"Transcript" until a New file's first save
     std::string gVideoFileName;
     CellTable gData{kDataColumns, 1}; // columns 1..50 by rows 1..gRowCount; column 1 the time
@@ -129,8 +133,10 @@ struct OpenFlags {
 struct CodingState {
     std::string gFilterText;
     std::int16_t gFilterMode = kFalse;
-    double gSortKey1 = 0; // signed gData column, negative = descending
-    double gSortKey2 = 0;
+    // Signed gData columns, negative = descending; no value (Empty) after the sort dialog
+    // means it was cancelled.
+    std::optional<double> gSortKey1;
+    std::optional<double> gSortKey2;
     std::int16_t gKeyDownCoded = kFalse;
     std::int16_t gReplaying = kFalse;
     std::int16_t gUseDVD = kFalse;

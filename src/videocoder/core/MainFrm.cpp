@@ -6,6 +6,7 @@
 #include "videocoder/core/DataFile.h"
 #include "videocoder/core/FileNames.h"
 #include "videocoder/core/FileTypeRegistration.h"
+#include "videocoder/core/ImportData.h"
 #include "videocoder/core/RefreshDataGrid.h"
 #include "videocoder/core/Settings.h"
 #include "videocoder/core/TextCase.h"
@@ -255,6 +256,8 @@ void MainFrm::runImport(const std::function<bool()>& import, const std::string& 
     if (!import) {
         show({}, name);
     } else if (import()) {
+        // The imported rows are worked on as a new file's are, until they are saved.
+        openImportedData(g_, links_);
         showDataFrm(true);
     }
 }

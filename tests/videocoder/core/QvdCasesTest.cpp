@@ -3,6 +3,7 @@
 // bytes expected after the save (expected-1.qvd after the first of two saves). Each saved
 // file is then opened and saved again: it must come out as expected-reopened.qvd where the
 // case has one (cells that a reopen turns into texts), else unchanged.
+#include "CellEdits.h"
 #include "RecordingCodingWindow.h"
 #include "support/FixtureCases.h"
 #include "support/ScratchFolder.h"
@@ -18,35 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using textfile::Value;
-
-// "null", "empty", "text:<t>" or "number:<n>".
-Value cellValue(const std::string& spec) {
-    if (spec == "null") {
-        return Value::null();
-    }
-    if (spec == "empty") {
-        return Value::empty();
-    }
-    if (spec.rfind("text:", 0) == 0) {
-        return Value::ofText(spec.substr(5));
-    }
-    return Value::ofNumber(std::stod(spec.substr(7)));
-}
-
-// rows=<n> grows gData and sets gRowCount to that number; cell.<column>.<row>=<value>.
-void applyEdits(vc::DataTable& d, const std::map<std::string, std::string>& settings) {
-    if (const auto rows = settings.find("rows"); rows != settings.end()) {
-        d.gData.resizeRows(std::stoi(rows->second));
-        d.gRowCount = Value::ofNumber(std::stoi(rows->second));
-    }
-    for (const auto& [key, value] : settings) {
-        if (key.rfind("cell.", 0) == 0) {
-            const auto dot = key.find('.', 5);
-            d.gData.at(std::stoi(key.substr(5, dot - 5)), std::stoi(key.substr(dot + 1))) = cellValue(value);
-        }
-    }
-}
 
 std::string openAndSaveAgain(const std::string& path) {
     vctest::Coder coder;
@@ -78,7 +50,7 @@ TEST_P(QvdCase, SavesTheExpectedBytes) {
         coder.g.data.gFileName = saved;
         ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
     }
-    applyEdits(coder.g.data, settings);
+    vctest::applyEdits(coder.g.data, settings);
 
     if (settings.count("saves") != 0) {
         ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));

@@ -5,6 +5,7 @@
 #include "support/ScriptedPlatform.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/Globals.h"
+#include "videocoder/core/MainFrm.h"
 
 #include <functional>
 #include <string>
@@ -53,6 +54,22 @@ struct Coder {
                              ++refreshes;
                              view.calls.push_back("RefreshDataGrid");
                          }};
+};
+
+// A main window that shows nothing; it notes only that the program was ended.
+class QuietMainView : public vc::MainFrmView {
+public:
+    bool ended = false;
+    void showSplash() override {}
+    void setLeft(double) override {}
+    void setTop(double) override {}
+    void setHeight(double) override {}
+    void setWidth(double) override {}
+    vc::WindowPosition position() const override { return {}; }
+    bool minimisedOrMaximised() const override { return false; }
+    void setRecentEntry(int, bool, const std::string&) override {}
+    void setSep5Visible(bool) override {}
+    void endProgram() override { ended = true; }
 };
 
 } // namespace vctest

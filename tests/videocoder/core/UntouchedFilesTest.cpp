@@ -20,21 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class QuietMainView : public vc::MainFrmView {
-public:
-    bool ended = false;
-    void showSplash() override {}
-    void setLeft(double) override {}
-    void setTop(double) override {}
-    void setHeight(double) override {}
-    void setWidth(double) override {}
-    vc::WindowPosition position() const override { return {}; }
-    bool minimisedOrMaximised() const override { return false; }
-    void setRecentEntry(int, bool, const std::string&) override {}
-    void setSep5Visible(bool) override {}
-    void endProgram() override { ended = true; }
-};
-
 class NoFileTypes : public platform::FileTypes {
 public:
     void registerType(const platform::FileTypeRegistration&) override {}
@@ -80,7 +65,7 @@ TEST_P(UntouchedCase, OpenAndExitLeaveTheFilesAsTheyWere) {
     vctest::Coder coder;
     testsupport::MemorySettings settings;
     NoFileTypes fileTypes;
-    QuietMainView view;
+    vctest::QuietMainView view;
     vc::MainFrmLinks windows;
     vc::MainFrm mainFrm{coder.g, coder.links, {settings, fileTypes, "/opt/suite/Vintrosa"}, view, windows};
     mainFrm.Form_Load(data);

@@ -1,10 +1,9 @@
 #pragma once
 
-class QWidget;
+#include "platform/qt/CentreOnScreen.h"
 
 namespace ws {
 
-// Puts a window in the middle of the screen it is on (or the primary screen).
-void centreOnScreen(QWidget& window);
+using platform::centreOnScreen;
 
 } // namespace ws

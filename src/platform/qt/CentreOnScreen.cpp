@@ -1,10 +1,10 @@
-#include "workstation/core/windows/CentreOnScreen.h"
+#include "platform/qt/CentreOnScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-namespace ws {
+namespace platform {
 
 void centreOnScreen(QWidget& window) {
     const QScreen* shown = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -22,4 +22,4 @@ void centreOnScreen(QWidget& window) {
                 area.top() + (area.height() - size.height()) / 2);
 }
 
-} // namespace ws
+} // namespace platform
