@@ -12,6 +12,7 @@
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/TextBridge.h"
 #include "platform/qt/XdgFileTypes.h"
+#include "videocoder/coding/GridEditingItems.h"
 #include "videocoder/coding/windows/DataFrmWindow.h"
 #include "videocoder/coding/windows/PlayerWindows.h"
 #include "videocoder/core/CoderLinks.h"
@@ -20,7 +21,9 @@
 #include "videocoder/core/ImportData.h"
 #include "videocoder/core/MainFrm.h"
 #include "videocoder/core/RefreshDataGrid.h"
+#include "videocoder/core/windows/FilterFrm.h"
 #include "videocoder/core/windows/MainFrmWindow.h"
+#include "videocoder/core/windows/SortFrm.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -91,6 +94,19 @@ int main(int argc, char** argv) {
         return dataFrmController.TimeOuttaRange(seconds, frame);
     };
     dataFrmWindow.attach(links, std::move(commandLinks));
+
+    // The grid-editing items, the export and the imports into the open data.
+    vc::GridEditWindows gridEditWindows;
+    gridEditWindows.showSortFrm = [&] {
+        vc::SortFrm sortFrm(g.coding, &dataFrmWindow);
+        dialogs.showModal(sortFrm);
+    };
+    gridEditWindows.showFilterFrm = [&] {
+        vc::FilterFrm filterFrm(g.coding, &dataFrmWindow);
+        dialogs.showModal(filterFrm);
+    };
+    vc::GridEditingItems gridEditing(dataFrmController, platform, std::move(gridEditWindows));
+    gridEditing.wireInto(dataFrmController.later());
 
     vc::MainFrmLinks windows;
     wireWindows(windows, players);

@@ -133,24 +133,6 @@ void GridEditing::refresh() {
     links_.dataFrm.port().refresh();
 }
 
-void GridEditing::AddCodeBtn_Click() {
-    std::string added;
-    for (const int item : view_.takeSelectedCodes()) {
-        if (item + 1 > g_.codeSet.gCodeCount) {
-            continue;
-        }
-        const std::string code = g_.codeSet.gCodes.at(1, item + 1).asText();
-        added += code.rfind('[', 0) == 0 ? code : "[" + code + "] ";
-    }
-    const int row = view_.currentRow();
-    if (row < 1 || row > rowCount()) {
-        return;
-    }
-    Value& cell = g_.data.gData.at(2, row);
-    cell = Value::ofText(cell.asText() + added);
-    refresh();
-}
-
 void GridEditing::AddRowsMnu_Click() {
     const std::string prompt =
         g_.settings.gIntMode != 0

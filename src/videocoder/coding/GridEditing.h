@@ -1,8 +1,8 @@
 #pragma once
 // The coding window's Data and File menu items that work on the grid and gData rather than
-// the player: adding codes to a transcript row, adding rows, converting every time, filling
-// in the initial codes, filtering rows, hiding columns, printing, reverting to the saved
-// file and sorting. Each handler bears the menu item's name; the window forwards to it.
+// the player: adding rows, converting every time, filling in the initial codes, filtering
+// rows, hiding columns, printing, reverting to the saved file and sorting. Each handler bears
+// the menu item's name; the window forwards to it.
 
 #include "platform/Printer.h"
 #include "videocoder/core/CoderLinks.h"
@@ -19,10 +19,6 @@ namespace vc {
 class GridEditView {
 public:
     virtual ~GridEditView() = default;
-    // FG1.Row: the data row the grid's current row shows (0 = none).
-    virtual int currentRow() const = 0;
-    // The items of List1 that are selected, in list order (from 0); each is deselected.
-    virtual std::vector<int> takeSelectedCodes() = 0;
     // The grid columns of the selection, first and last.
     virtual std::pair<int, int> selectedColumns() const = 0;
     // The "Filter Rows..." item: its check mark and caption.
@@ -50,8 +46,6 @@ public:
     GridEditing(Globals& g, CoderLinks& links, platform::Printer& printer, GridEditView& view,
                 GridEditWindows windows);
 
-    void AddCodeBtn_Click();
-    void List1_DblClick() { AddCodeBtn_Click(); }
     void AddRowsMnu_Click();
     void Cnvrtmnu_Click();
     void FillInMnu_Click();

@@ -19,15 +19,11 @@ using textfile::Value;
 
 class RecordingGridView : public vc::GridEditView {
 public:
-    int row = 1;
-    std::vector<int> selectedCodes;
     std::pair<int, int> columns{0, 0};
     bool filterOn = false;
     std::string filterCaption = vc::kFilterCaption;
     std::string hideCaption = vc::kHideCaption;
 
-    int currentRow() const override { return row; }
-    std::vector<int> takeSelectedCodes() override { return std::exchange(selectedCodes, {}); }
     std::pair<int, int> selectedColumns() const override { return columns; }
     bool filterChecked() const override { return filterOn; }
     void setFilterItem(bool checked, const std::string& caption) override {
@@ -86,19 +82,6 @@ struct Editing {
                           "ControlSub " + std::to_string(command));
     }
 };
-
-TEST(AddCodeBtn, BracketsEachCodeUnlessItBeginsWithABracket) {
-    Editing e({{"00:00:01.00", "[X] ", "hi"}, {"00:00:02.00", "", "yes"}});
-    e.codes({{"A", "Alpha", 0}, {"[B]", "Bee", 0}, {"C", "Cee", 1}});
-    e.view.selectedCodes = {0, 1};
-    e.editing().AddCodeBtn_Click();
-    EXPECT_EQ(e.cell(2, 1), "[X] [A] [B]");
-    EXPECT_TRUE(e.view.selectedCodes.empty());
-    e.view.row = 2;
-    e.view.selectedCodes = {2};
-    e.editing().List1_DblClick();
-    EXPECT_EQ(e.cell(2, 2), "[C] ");
-}
 
 TEST(AddRowsMnu, AddsAsManyRowsAsAWholeNumberSays) {
     struct Case {

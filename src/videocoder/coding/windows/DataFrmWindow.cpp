@@ -481,6 +481,9 @@ void DataFrmWindow::redrawGrid() {
         grid_->setColumnHidden(column, layout[column].hidden);
     }
     const int rows = model_->rowCount();
+    for (int r = 0; r < rows; ++r) {
+        grid_->setRowHidden(r, layout.rowHidden(r + 1));
+    }
     if (rows > 0 && !grid_->currentIndex().isValid()) {
         const int kept = r < 1 ? 1 : std::min(r, rows);
         grid_->selectionModel()->setCurrentIndex(
@@ -633,14 +636,16 @@ void DataFrmWindow::setClip(const std::string& text) {
     }
 }
 
+// Hidden rows are kept with the grid's layout, so that every redraw hides them again.
 void DataFrmWindow::setRowHidden(int value, bool hidden) {
     if (model_ != nullptr && value >= 1 && value <= model_->rowCount()) {
+        controller_.model().FG1.setRowHidden(value, hidden);
         grid_->setRowHidden(value - 1, hidden);
     }
 }
 
 bool DataFrmWindow::rowHidden(int value) const {
-    return model_ != nullptr && value >= 1 && value <= model_->rowCount() && grid_->isRowHidden(value - 1);
+    return model_ != nullptr && value >= 1 && value <= model_->rowCount() && controller_.model().FG1.rowHidden(value);
 }
 
 void DataFrmWindow::setSelectionMode(int mode) {
