@@ -5,7 +5,8 @@
 #include "videocoder/core/ImportData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vc::DataTable table = fuzz::openData("TRANSCRIPT");
+    vc::DataTable table;
+    fuzz::openData(table, "TRANSCRIPT");
     fuzz::readAndCheck(table, [&] { vc::appendDoruRows(fuzz::bytesOf(data, size), table); });
     for (int row = 1; row <= table.gData.rows(); ++row) {
         for (int column = 4; column <= vc::kDataColumns; ++column) {

@@ -13,12 +13,10 @@
 namespace fuzz {
 
 // Open data of one empty row and three columns, of the given type.
-inline vc::DataTable openData(const char* type) {
-    vc::DataTable table;
+inline void openData(vc::DataTable& table, const char* type) {
     vc::ClearData(table);
     table.gColCount = textfile::Value::ofNumber(3);
     table.gDataType = type;
-    return table;
 }
 
 template <class Read> void readAndCheck(vc::DataTable& table, Read&& read) {

@@ -8,7 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    vc::DataTable table = fuzz::openData(data[0] % 2 == 0 ? "EVENTS" : "TRANSCRIPT");
+    vc::DataTable table;
+    fuzz::openData(table, data[0] % 2 == 0 ? "EVENTS" : "TRANSCRIPT");
     fuzz::readAndCheck(table, [&] { vc::appendDataFileRows(fuzz::bytesOf(data, size).substr(1), table); });
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "videocoder/core/TextCase.h"
 #include "videocoder/core/TimeConversion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -20,6 +21,7 @@ namespace vc {
 namespace {
 
 using textfile::RunError;
+using textfile::Value;
 const std::string kLineEnd(textfile::kLineEnd);
 
 const std::string kExportErrorTitle = "Error Exporting";
@@ -55,6 +57,13 @@ std::vector<std::string> linesOf(std::string_view text) {
 // Print form of a single: the sign place, the shortest digits that read back, a blank.
 std::string printSingle(float value) {
     return value < 0 ? "-" + textfile::singleText(-value) + " " : " " + textfile::singleText(value) + " ";
+}
+
+// A CSV cell: the text between double quotes, then a comma.
+void appendQuoted(std::string& text, const std::string& cell) {
+    text += '"';
+    text += cell;
+    text += "\",";
 }
 
 std::string cellText(const DataTable& data, int column, int row) {
@@ -215,17 +224,22 @@ std::string csvExportText(const DataTable& data, const GridLayout& grid, const H
         throw RunError(textfile::kSubscriptOutOfRange);
     }
     std::string text;
+    // Most cells are short: a guess at the size saves copying the text as it grows.
+    text.reserve(static_cast<std::size_t>(std::max(rows, 0) + 2) *
+                 static_cast<std::size_t>(std::max(columns, 0)) * 6);
     for (int column = 0; column < columns; ++column) {
-        text += "\"" + grid[column].title + "\",";
+        appendQuoted(text, grid[column].title);
     }
     text += kLineEnd;
     const bool convert = s.gTimeConvert != 0;
     for (int row = 1; row <= rows; ++row) {
         for (int column = 1; column <= columns; ++column) {
+            const Value& cell = data.gData.at(column, row);
             if (column == 1 && convert) {
-                text += printSingle(csvTimeNumber(cellText(data, 1, row), s)) + ",";
+                text += printSingle(csvTimeNumber(cell.asText(), s));
+                text += ',';
             } else {
-                text += "\"" + cellText(data, column, row) + "\",";
+                appendQuoted(text, cell.isText() ? cell.text : cell.asText());
             }
         }
         text += kLineEnd;

@@ -10,18 +10,18 @@
 namespace vctest {
 
 // "null", "empty", "text:<t>" or "number:<n>".
-inline textfile::Value cellValue(const std::string& spec) {
+inline textfile::Value cellValue(const std::string& written) {
     using textfile::Value;
-    if (spec == "null") {
+    if (written == "null") {
         return Value::null();
     }
-    if (spec == "empty") {
+    if (written == "empty") {
         return Value::empty();
     }
-    if (spec.rfind("text:", 0) == 0) {
-        return Value::ofText(spec.substr(5));
+    if (written.rfind("text:", 0) == 0) {
+        return Value::ofText(written.substr(5));
     }
-    return Value::ofNumber(std::stod(spec.substr(7)));
+    return Value::ofNumber(std::stod(written.substr(7)));
 }
 
 // rows=<n> grows gData and sets gRowCount to that number; colcount=<n> sets gColCount;

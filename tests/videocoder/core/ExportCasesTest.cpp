@@ -19,12 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ExportCase : public testsupport::FixtureCase {
+class VideoExportCase : public testsupport::FixtureCase {
 protected:
     fs::path family() const override { return testsupport::fixtureFamily("export"); }
 };
 
-TEST_P(ExportCase, WritesTheExpectedBytes) {
+TEST_P(VideoExportCase, WritesTheExpectedBytes) {
     const fs::path folder = this->folder();
     const auto settings = caseSettings();
     testsupport::ScratchFolder scratch;
@@ -55,6 +55,6 @@ TEST_P(ExportCase, WritesTheExpectedBytes) {
     EXPECT_TRUE(testsupport::sameAsFile(textfile::readWholeFile(exported), expected));
 }
 
-SUITE_FIXTURE_CASES(ExportCase, "export");
+SUITE_FIXTURE_CASES(VideoExportCase, "export");
 
 } // namespace

@@ -26,12 +26,12 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-class ImportCase : public testsupport::FixtureCase {
+class VideoImportCase : public testsupport::FixtureCase {
 protected:
     fs::path family() const override { return testsupport::fixtureFamily("import"); }
 };
 
-TEST_P(ImportCase, TheFirstSaveWritesTheExpectedFile) {
+TEST_P(VideoImportCase, TheFirstSaveWritesTheExpectedFile) {
     const fs::path folder = this->folder();
     const std::string kind = caseSettings().at("kind");
     testsupport::ScratchFolder scratch;
@@ -71,6 +71,6 @@ TEST_P(ImportCase, TheFirstSaveWritesTheExpectedFile) {
     EXPECT_TRUE(testsupport::sameAsFile(saved, folder / "expected.qvd"));
 }
 
-SUITE_FIXTURE_CASES(ImportCase, "import");
+SUITE_FIXTURE_CASES(VideoImportCase, "import");
 
 } // namespace
