@@ -645,7 +645,7 @@ void DataFrmWindow::setRowHidden(int value, bool hidden) {
 }
 
 bool DataFrmWindow::rowHidden(int value) const {
-    return model_ != nullptr && value >= 1 && value <= model_->rowCount() && controller_.model().FG1.rowHidden(value);
+    return model_ != nullptr && value >= 1 && value <= model_->rowCount() && grid_->isRowHidden(value - 1);
 }
 
 void DataFrmWindow::setSelectionMode(int mode) {
