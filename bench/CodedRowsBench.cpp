@@ -5,8 +5,8 @@
 // - The CSV and DORU exports against one atomic write of the bytes they write; target 2.
 // - ImportCsv, ImportDoru and MergeDataFile against one read() of the file they read; target 2.
 #include "BenchFiles.h"
-#include "SilentCodingWindow.h"
 #include "support/ScriptedPlatform.h"
+#include "support/SilentCodingWindow.h"
 #include "textfile/Files.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/DataFile.h"
@@ -93,7 +93,7 @@ const Files& files() {
 // One program run: its shared state and coding window live across the rounds.
 struct Coder {
     testsupport::ScriptedPlatform platform;
-    bench::SilentCodingWindow view;
+    testsupport::SilentCodingWindow view;
     vc::Globals g;
     vc::CodingWindowModel dataFrm{view};
     vc::GroupDescriptions groups;
