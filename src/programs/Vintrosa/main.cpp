@@ -21,8 +21,10 @@
 #include "videocoder/core/ImportData.h"
 #include "videocoder/core/MainFrm.h"
 #include "videocoder/core/RefreshDataGrid.h"
+#include "videocoder/core/windows/CodeFrmWindows.h"
 #include "videocoder/core/windows/FilterFrm.h"
 #include "videocoder/core/windows/MainFrmWindow.h"
+#include "videocoder/core/windows/OptionsWindow.h"
 #include "videocoder/core/windows/SortFrm.h"
 
 #include <QApplication>
@@ -45,11 +47,12 @@ std::string commandLineOf(const QStringList& arguments) {
     return line;
 }
 
-// The code-set editor and the options join here as they arrive; until then their menu items
-// say they are not available yet. The coding window's own items of that kind join through
-// its later() table.
-void wireWindows(vc::MainFrmLinks& links, vc::PlayerWindows& players) {
+// The coding window's own items of the later issues join through its later() table.
+void wireWindows(vc::MainFrmLinks& links, vc::PlayerWindows& players, vc::CodeFrmWindows& codeFrm,
+                 vc::OptionsWindow& options) {
     players.wireInto(links);
+    codeFrm.wireInto(links);
+    options.wireInto(links);
 }
 
 } // namespace
@@ -108,8 +111,11 @@ int main(int argc, char** argv) {
     vc::GridEditingItems gridEditing(dataFrmController, platform, std::move(gridEditWindows));
     gridEditing.wireInto(dataFrmController.later());
 
+    vc::CodeFrmWindows codeFrm(g, links, platform);
+    dataFrmController.later().set(vc::LaterItem::ShowCodesMnu, [&] { codeFrm.ShowCodesMnu_Click(); });
+    vc::OptionsWindow options(g, links, platform);
     vc::MainFrmLinks windows;
-    wireWindows(windows, players);
+    wireWindows(windows, players, codeFrm, options);
     windows.ImportDoru = [&] { return vc::ImportDoru(g, links); };
     windows.TranscriptToEvents = [&] { return vc::TranscriptToEvents(g, links); };
     vc::MainFrmWindow mainFrm(g, links, {settings, fileTypes, platform::fromPath(app.applicationFilePath())},

@@ -8,6 +8,7 @@
 #include "workstation/core/MainWindowLinks.h"
 #include "workstation/core/PrintMenuItems.h"
 #include "workstation/core/ProgramTitle.h"
+#include "workstation/core/windows/CodeEditorWindow.h"
 #include "workstation/core/windows/OptionsWindows.h"
 #include "workstation/core/windows/Talvor.h"
 #include "workstation/sequential/windows/SequentialWindows.h"
@@ -51,14 +52,12 @@ int main(int argc, char** argv) {
         analyses.anal().redraw();
     });
     wireWindows(analyses, sequential, tools, links);
-    // The code-set editor window is the video coder's, not built yet: its item says so.
-    links.showCodeEditor = [&platform] {
-        platform.dialogs.messageBox("The code-set editor is not available yet.", ws::kProgramTitle,
-                                    platform::Buttons::OK, platform::Icon::Information);
-    };
     ws::wirePrinting(g, platform, links);
 
     ws::Talvor window(g, platform, links);
+    // The code-set editor is the video coder's window over the workstation's code set.
+    ws::CodeEditorWindow codeEditor(g, platform);
+    codeEditor.wireInto(links, &window);
     // The options dialog stores the settings with the main window's placement.
     ws::OptionsWindows options(g, platform);
     options.wireInto(links, &window);

@@ -471,7 +471,7 @@ void DataFrm::Browsebtn_Click(int index) {
         }
         // A code set edited in its editor is saved (or kept, when that fails) before
         // another takes its place.
-        if (on(g_.open.gCodeOpen) && !unloadCodeEditor(g_, links())) {
+        if (on(g_.open.gCodeOpen) && unloadCodeEditor(g_, links()) != CodeEditorUnload::Unloaded) {
             return;
         }
         g_.codeSet.gCodeFileName = chosen;

@@ -235,15 +235,22 @@ void discardCodeEditor(Globals& g, CoderLinks& links) {
     ResetCodeTable(g.codeSet);
 }
 
-bool unloadCodeEditor(Globals& g, CoderLinks& links) {
+CodeEditorUnload unloadCodeEditor(Globals& g, CoderLinks& links) {
     if (!links.codeFrmGroups.loaded()) {
-        return true;
+        return CodeEditorUnload::Unloaded;
     }
-    if (codeSetChanged(g, links) && saveCodeFile(g, links) == Saved::Failed) {
-        return false;
+    if (codeSetChanged(g, links)) {
+        switch (saveCodeFile(g, links)) {
+        case Saved::Cancelled:
+            return CodeEditorUnload::Cancelled;
+        case Saved::Failed:
+            return CodeEditorUnload::Failed;
+        case Saved::Written:
+            break;
+        }
     }
     discardCodeEditor(g, links);
-    return true;
+    return CodeEditorUnload::Unloaded;
 }
 
 } // namespace vc

@@ -46,11 +46,12 @@ void ResetCodeTable(CodeSet& codes);
 
 // Whether the codes or group descriptions differ from the file as last read or saved.
 bool codeSetChanged(Globals& g, CoderLinks& links);
+enum class CodeEditorUnload { Unloaded, Cancelled, Failed };
 // The code-set editor unloads: saves the code set when it was changed, then clears gCodeOpen,
-// the file name, the table and the descriptions. When the save failed the editor stays
-// loaded with its codes (false); a cancelled name dialog discards them. Nothing happens when
-// not loaded.
-bool unloadCodeEditor(Globals& g, CoderLinks& links);
+// the file name, the table and the descriptions. When the save did not happen (its name
+// dialog cancelled, or the write failed) the editor stays loaded with its codes and the
+// result says which. Nothing happens when not loaded.
+CodeEditorUnload unloadCodeEditor(Globals& g, CoderLinks& links);
 // The editor unloads without saving: its codes and descriptions go.
 void discardCodeEditor(Globals& g, CoderLinks& links);
 

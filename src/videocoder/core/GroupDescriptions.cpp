@@ -26,6 +26,9 @@ std::string& GroupDescriptions::at(Globals& g, int group) {
 }
 
 void GroupDescriptions::unload(Globals& g) {
+    if (loaded_ && onUnload_) {
+        onUnload_();
+    }
     descriptions_.fill({});
     loaded_ = false;
     g.open.gCodeOpen = kFalse;

@@ -8,6 +8,7 @@
 #include "videocoder/core/Globals.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace vc {
@@ -27,10 +28,14 @@ public:
     bool loaded() const { return loaded_; }
     // The editor unloads: its descriptions vanish with it and the flag clears.
     void unload(Globals& g);
+    // Called as the editor unloads, before its descriptions go: its window, when there is
+    // one, closes with it.
+    void onUnload(std::function<void()> call) { onUnload_ = std::move(call); }
 
 private:
     std::array<std::string, kCodeGroups> descriptions_;
     bool loaded_ = false;
+    std::function<void()> onUnload_;
 };
 
 } // namespace vc

@@ -365,8 +365,16 @@ bool MainFrm::discardAfterFailedSave(const std::string& what, const std::string&
 }
 
 bool MainFrm::unloadCode() {
-    if (!on(g_.open.gCodeOpen) || unloadCodeEditor(g_, links_)) {
+    if (!on(g_.open.gCodeOpen)) {
         return true;
+    }
+    switch (unloadCodeEditor(g_, links_)) {
+    case CodeEditorUnload::Unloaded:
+        return true;
+    case CodeEditorUnload::Cancelled:
+        return false; // the person kept the changed set unnamed: the editor stays with it
+    case CodeEditorUnload::Failed:
+        break;
     }
     if (!discardAfterFailedSave("code file", g_.codeSet.gCodeFileName)) {
         return false;

@@ -101,21 +101,6 @@ std::string askForCodeFile(platform::Dialogs& dialogs) {
     return dialogs.openFile(request);
 }
 
-std::string codeSetBytes(Global& g) {
-    std::string bytes = textfile::printNumber(g.NumCodes) + std::string(textfile::kLineEnd);
-    for (int row = 1; row <= g.NumCodes; ++row) {
-        textfile::WriteLine line;
-        for (int field = 1; field <= kFieldsPerCode; ++field) {
-            line.value(g.CodeTable(field, row));
-        }
-        bytes += line.str();
-    }
-    for (int group = 0; group < kGroupNameLines; ++group) {
-        bytes += textfile::WriteLine().text(g.GroupNames[group]).str();
-    }
-    return bytes;
-}
-
 } // namespace
 
 std::int16_t OpenCodeFile(Global& g, platform::Platform& p, WhenRefused whenRefused) {
@@ -201,6 +186,21 @@ std::int16_t SaveCodeFile(Global& g, platform::Platform& p) {
         return textfile::kFalse;
     }
     return textfile::kTrue;
+}
+
+std::string codeSetBytes(const CodeSet& g) {
+    std::string bytes = textfile::printNumber(g.NumCodes) + std::string(textfile::kLineEnd);
+    for (int row = 1; row <= g.NumCodes; ++row) {
+        textfile::WriteLine line;
+        for (int field = 1; field <= kFieldsPerCode; ++field) {
+            line.value(g.CodeTable(field, row));
+        }
+        bytes += line.str();
+    }
+    for (int group = 0; group < kGroupNameLines; ++group) {
+        bytes += textfile::WriteLine().text(g.GroupNames[group]).str();
+    }
+    return bytes;
 }
 
 std::int16_t FindCode(const CodeSet& set, const std::string& code) {

@@ -45,6 +45,8 @@ void useCodeSet(CodeSet& set, CodeSetContents&& contents);
 // Writes the code table to Code_File, asking for a name when it is empty; saved whole
 // or not at all. True when written.
 std::int16_t SaveCodeFile(Global& g, platform::Platform& p);
+// The bytes SaveCodeFile writes for the code set.
+std::string codeSetBytes(const CodeSet& set);
 // Row of the code in the code table (exact match), or -1.
 std::int16_t FindCode(const CodeSet& set, const std::string& code);
 // The distinct group numbers of the code set in groups[1..count], ascending.

@@ -18,6 +18,11 @@ public:
         cells_.assign(static_cast<std::size_t>(rows + 1) * 4, textfile::Value{});
         rows_ = rows;
     }
+    // Rows 1..rows keeping the values of the rows that remain; new rows are empty.
+    void resizeKeeping(int rows) {
+        cells_.resize(static_cast<std::size_t>(rows + 1) * 4);
+        rows_ = rows;
+    }
     int rows() const { return rows_; }
 
     textfile::Value& operator()(int field, int row) { return cells_.at(index(field, row)); }

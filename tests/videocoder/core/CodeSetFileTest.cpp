@@ -250,7 +250,8 @@ TEST(CodeEditor, TouchLoadsAndUnloadSavesThenClears) {
     testsupport::ScratchFolder scratch;
     const std::string path = scratch.file("set.cod");
     Coder coder;
-    EXPECT_TRUE(vc::unloadCodeEditor(coder.g, coder.links)) << "not loaded: nothing to do";
+    EXPECT_EQ(vc::unloadCodeEditor(coder.g, coder.links), vc::CodeEditorUnload::Unloaded)
+        << "not loaded: nothing to do";
     EXPECT_TRUE(coder.platform.dialogs.saveRequests.empty());
 
     coder.g.codeSet = threeCodes();
@@ -258,7 +259,7 @@ TEST(CodeEditor, TouchLoadsAndUnloadSavesThenClears) {
     coder.codeFrmGroups.at(coder.g, 2) = "Third";
     EXPECT_EQ(coder.g.open.gCodeOpen, vc::kTrue);
 
-    ASSERT_TRUE(vc::unloadCodeEditor(coder.g, coder.links));
+    ASSERT_EQ(vc::unloadCodeEditor(coder.g, coder.links), vc::CodeEditorUnload::Unloaded);
     EXPECT_NE(textfile::readWholeFile(path).find("\"Third\""), std::string::npos);
     EXPECT_EQ(coder.g.open.gCodeOpen, vc::kFalse);
     EXPECT_EQ(coder.g.codeSet.gCodeFileName, "");
@@ -288,7 +289,7 @@ TEST(CodeEditor, FailedSaveOnUnloadKeepsTheCodes) {
     coder.g.codeSet = threeCodes();
     coder.g.codeSet.gCodeFileName = blocker + "/set.cod";
     coder.codeFrmGroups.touch(coder.g);
-    EXPECT_FALSE(vc::unloadCodeEditor(coder.g, coder.links));
+    EXPECT_EQ(vc::unloadCodeEditor(coder.g, coder.links), vc::CodeEditorUnload::Failed);
     EXPECT_EQ(coder.g.codeSet.gCodeCount, 3);
     EXPECT_EQ(coder.g.codeSet.gCodeFileName, blocker + "/set.cod");
     EXPECT_TRUE(coder.codeFrmGroups.loaded());

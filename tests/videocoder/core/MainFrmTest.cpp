@@ -574,3 +574,31 @@ TEST(WaitSeconds, SpinsOnTheMonotonicClockUntilPastTheEnd) {
 }
 
 } // namespace
+
+namespace {
+
+// The code-set editor holding changes whose save was cancelled (an untitled set, its name
+// dialog cancelled) stops Exit and the main window's close: the editor keeps its codes and
+// the coding window its file.
+TEST(MainFrmExit, StopsWhileTheEditorsSaveIsCancelled) {
+    for (const bool byMenu : {true, false}) {
+        Coder c;
+        c.mainFrm.Form_Load(c.dataFile("a.qvd"));
+        c.coder.codeFrmGroups.touch(c.g);
+        c.g.codeSet.gCodeFileName.clear();
+        c.g.codeSet.gCodes.at(1, 1) = textfile::Value::ofText("New");
+        if (byMenu) {
+            c.mainFrm.ExitMnu_Click();
+            EXPECT_TRUE(c.log.empty() || c.log.back() != "end");
+        } else {
+            EXPECT_FALSE(c.mainFrm.Form_Unload());
+        }
+        EXPECT_EQ(c.g.open.gCodeOpen, vc::kTrue);
+        EXPECT_EQ(c.g.codeSet.gCodes.at(1, 1), textfile::Value::ofText("New"));
+        // Closing asks once as the coding window takes the editor with it, once for the editor.
+        EXPECT_EQ(c.dialogs.saveRequests.size(), byMenu ? 1u : 2u);
+        EXPECT_EQ(c.dialogs.boxes.size(), 0u) << "the person cancelled: no question follows";
+    }
+}
+
+} // namespace
