@@ -9,7 +9,10 @@
 #include "workstation/analyses/InterObserverAgreement.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -19,7 +22,37 @@ void writeEventFiles() {
     fuzz::writeScratch("bad.eve", "Events\r\nBad\r\nA,5\r\nQ,3\r\n-500,4\r\n");
 }
 
+// The run works in the scratch folder, so the corpus folders and files named on the command line
+// (and the flags' paths) are made absolute first: libFuzzer reads and adds to them afterwards.
+void makePathsAbsolute(int argc, char** argv) {
+    static std::vector<std::string> kept;
+    kept.reserve(static_cast<std::size_t>(argc)); // no reallocation: argv points into it
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = argv[i];
+        std::string flag;
+        if (argument.rfind('-', 0) == 0) {
+            const auto equals = argument.find('=');
+            flag = equals == std::string::npos ? std::string() : argument.substr(0, equals + 1);
+            if (flag != "-artifact_prefix=" && flag != "-exact_artifact_path=" && flag != "-dict=") {
+                continue;
+            }
+            argument.erase(0, flag.size());
+        }
+        if (argument.empty()) {
+            continue;
+        }
+        // A prefix such as "out/crash-" keeps its unfinished last part, a folder its slash.
+        kept.push_back(flag + std::filesystem::absolute(argument).string());
+        argv[i] = kept.back().data();
+    }
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    makePathsAbsolute(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool ready = [] {

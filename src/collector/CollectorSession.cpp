@@ -1,4 +1,5 @@
 #include "collector/CollectorSession.h"
+#include "platform/SavedFile.h"
 
 #include "collector/EventFileText.h"
 #include "collector/SessionClock.h"
@@ -115,8 +116,8 @@ bool CollectorSession::SaveData() {
         return true;
     }
     try {
-        textfile::saveFileAtomically(
-            state_.CollectFileName,
+        platform::saveKeptFile(
+            p_.dialogs, state_.CollectFileName,
             collectedFileBytes(text1_.text(), display_.Label1, g_.SessionDuration, tenths()));
     } catch (const textfile::RunError& error) {
         // Which file and why, so the person can put it right and save again from the window.

@@ -50,6 +50,9 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 
 // Names: %XX stands for the byte XX.
 std::string decodeName(std::string_view text) {
+    if (text.find('%') == std::string_view::npos) {
+        return std::string(text); // nearly every name
+    }
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
@@ -90,6 +93,9 @@ std::string decodeValue(std::string_view text) {
         text = text.substr(11, text.size() - 12);
     } else if (text.substr(0, 2) == "@@") {
         text.remove_prefix(1);
+    }
+    if (text.find_first_of("\"\\") == std::string_view::npos) {
+        return std::string(text); // nearly every value: nothing quoted or escaped
     }
     std::string out;
     bool quoted = false;
@@ -174,7 +180,10 @@ std::string encodeValue(std::string_view value) {
 
 IniText IniText::parse(std::string_view bytes) {
     IniText ini;
-    std::string section = "General";
+    // A section is made with its first value: a heading with none adds nothing.
+    constexpr std::size_t kNotMade = static_cast<std::size_t>(-1);
+    std::string sectionName = "General";
+    std::size_t section = kNotMade;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t end = textfile::lineEndFrom(bytes, at);
         const std::string_view line = trimmed(bytes.substr(at, end - at));
@@ -184,15 +193,19 @@ IniText IniText::parse(std::string_view bytes) {
         }
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section =
+            sectionName =
                 decodeName(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
+            section = kNotMade;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
             continue;
         }
-        ini.set(section, decodeName(trimmed(line.substr(0, equals))), decodeValue(line.substr(equals + 1)));
+        if (section == kNotMade) {
+            section = ini.sectionIndex(sectionName);
+        }
+        ini.setIn(section, decodeName(trimmed(line.substr(0, equals))), decodeValue(line.substr(equals + 1)));
     }
     return ini;
 }
@@ -222,17 +235,25 @@ const std::string* IniText::find(const std::string& section, const std::string& 
 }
 
 void IniText::set(const std::string& section, const std::string& name, const std::string& value) {
+    setIn(sectionIndex(section), name, value);
+}
+
+std::size_t IniText::sectionIndex(const std::string& section) {
     const auto [s, newSection] = sectionPlaces_.try_emplace(section, sections_.size());
     if (newSection) {
         sections_.push_back({section, {}});
         valuePlaces_.emplace_back();
     }
-    IniSection& values = sections_[s->second];
-    const auto [v, newName] = valuePlaces_[s->second].try_emplace(name, values.values.size());
+    return s->second;
+}
+
+void IniText::setIn(std::size_t section, std::string name, std::string value) {
+    IniSection& values = sections_[section];
+    const auto [v, newName] = valuePlaces_[section].try_emplace(name, values.values.size());
     if (newName) {
-        values.values.emplace_back(name, value);
+        values.values.emplace_back(std::move(name), std::move(value));
     } else {
-        values.values[v->second].second = value;
+        values.values[v->second].second = std::move(value);
     }
 }
 

@@ -30,6 +30,10 @@ public:
     const std::vector<IniSection>& sections() const { return sections_; }
 
 private:
+    // The section's place in sections_, made (empty, at the end) when it is not there.
+    std::size_t sectionIndex(const std::string& section);
+    void setIn(std::size_t section, std::string name, std::string value);
+
     // Where each section and each value stands in sections_, so that neither a look-up nor
     // the parse of a large file walks every name before it.
     using Places = std::unordered_map<std::string, std::size_t>;

@@ -1,4 +1,5 @@
 #include "videocoder/core/CodeSetFile.h"
+#include "platform/SavedFile.h"
 
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
@@ -164,7 +165,7 @@ Saved saveCodeFile(Globals& g, CoderLinks& links) {
     try {
         links.codeFrmGroups.touch(g);
         std::string text = codeSetText(g, links);
-        textfile::saveFileAtomically(c.gCodeFileName, text);
+        platform::saveKeptFile(links.dialogs, c.gCodeFileName, text);
         c.baseline = std::move(text);
         return Saved::Written;
     } catch (const textfile::RunError& e) {

@@ -1,4 +1,5 @@
 #include "videocoder/core/DataFile.h"
+#include "platform/SavedFile.h"
 
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
@@ -559,7 +560,7 @@ bool SaveDataFile(Globals& g, CoderLinks& links) {
     links.dataFrm.ensureLoaded(g);
     try {
         std::string text = dataFileText(d, links.dataFrm.Text1);
-        textfile::saveFileAtomically(path, text);
+        platform::saveKeptFile(links.dialogs, path, text);
         d.baseline = std::move(text);
     } catch (const RunError& e) {
         showSaveFailure(links.dialogs, "Error Saving Data: ", e, path);

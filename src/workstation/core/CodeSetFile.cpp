@@ -1,4 +1,5 @@
 #include "workstation/core/CodeSetFile.h"
+#include "platform/SavedFile.h"
 
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
@@ -175,7 +176,7 @@ std::int16_t SaveCodeFile(Global& g, platform::Platform& p) {
     }
 
     try {
-        textfile::saveFileAtomically(g.Code_File, codeSetBytes(g));
+        platform::saveKeptFile(p.dialogs, g.Code_File, codeSetBytes(g));
     } catch (const textfile::RunError& error) {
         p.dialogs.messageBox("The code file " + g.Code_File + " could not be saved: " + error.description() +
                                  ". Any earlier copy of the file was left as it was.",

@@ -1,4 +1,5 @@
 #include "workstation/sequential/SequenceSession.h"
+#include "platform/SavedFile.h"
 
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
@@ -179,7 +180,7 @@ bool SequenceSession::writeSetup() {
     setup.timeWindow = shown.timeWindow;
     setup.countText = shown.countText;
     try {
-        textfile::saveFileAtomically(setupFileName_, seqSetupBytes(setup));
+        platform::saveKeptFile(p_.dialogs, setupFileName_, seqSetupBytes(setup));
     } catch (const textfile::RunError& error) {
         p_.dialogs.messageBox("The code setup file " + setupFileName_ + " could not be saved: " +
                                   error.description() + ". Any earlier copy of the file was left as it was.",

@@ -1,4 +1,5 @@
 #include "workstation/tools/ListEditSession.h"
+#include "platform/SavedFile.h"
 
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
@@ -70,7 +71,8 @@ void ListEditSession::saveList(bool askForName) {
         ListName = textfile::companionName(chosen, ".lst");
     }
     try {
-        writeListFile(ListName, listOfLists ? kListFilesList : kEventFilesList, entries);
+        platform::saveKeptFile(dialogs_, ListName,
+                               listFileBytes(listOfLists ? kListFilesList : kEventFilesList, entries));
         ListChanged = false;
     } catch (const textfile::RunError&) {
         dialogs_.beep();

@@ -1,5 +1,6 @@
 #include "videocoder/core/DataFile.h"
 #include "RecordingCodingWindow.h"
+#include "platform/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "textfile/Files.h"
 #include "textfile/RunError.h"
@@ -240,6 +241,27 @@ TEST(SaveDataFile, FailedSaveKeepsTheOldFileAndTheRows) {
     EXPECT_EQ(textfile::readWholeFile(keptFile), old);
     EXPECT_EQ(coder.g.data.gData.at(2, 1), Value::ofText("Z"));
     EXPECT_EQ(coder.g.data.gFileName, path);
+}
+
+TEST(SaveDataFile, ASaveThatPartsTheFileFromItsHardLinksSaysSoOnce) {
+    OnDisk disk;
+    const std::string original = qvd("", "", kTwoRows);
+    const std::string path = disk.dataFile(original);
+    const std::string other = path + ".other";
+    ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+    Coder& coder = disk.coder;
+    coder.g.data.gFileName = path;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    coder.g.data.gData.at(2, 1) = Value::ofText("Z");
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    ASSERT_EQ(coder.platform.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].text, platform::separatedLinksText(path));
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].title, "File Saved");
+    EXPECT_EQ(coder.platform.dialogs.boxes[0].icon, Icon::Information);
+    EXPECT_EQ(textfile::readWholeFile(other), original);
+    EXPECT_NE(textfile::readWholeFile(path), original);
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links)); // alone now: nothing more to say
+    EXPECT_EQ(coder.platform.dialogs.boxes.size(), 1u);
 }
 
 TEST(SaveDataFile, NewFileWhoseSaveFailsStaysUntitledAndUnchanged) {

@@ -22,6 +22,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace ws {
 namespace {
@@ -109,6 +110,25 @@ TEST_F(ListEditSessionTest, SaveAsksOnlyWhenItMustAndWritesNoEmptyList) {
     list.SaveList(); // a named list is written again even when unchanged
     EXPECT_EQ(readBytes(list.ListName), "Event Files\r\n 1 \r\n/d/a.eve\r\n");
     EXPECT_EQ(sp.dialogs.saveRequests.size(), 2u);
+}
+
+TEST_F(ListEditSessionTest, ASaveThatPartsTheListFromItsHardLinksSaysSoOnce) {
+    const std::string path = scratch.file("kids.lst");
+    const std::string old = "Event Files\r\n 1 \r\n/d/old.eve\r\n";
+    writeBytes(path, old);
+    ASSERT_EQ(::link(path.c_str(), scratch.file("shared.lst").c_str()), 0);
+    sp.dialogs.files.push_back(path);
+    list.OpenList();
+    list.dropFiles({"/d/a.eve"});
+    list.SaveList();
+    list.SaveList();
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text, "Saved " + path +
+                                            ".\r\nThe file had other hard links: they keep the old "
+                                            "contents, and only this name holds what was saved.");
+    EXPECT_EQ(sp.dialogs.boxes[0].title, "File Saved");
+    EXPECT_EQ(readBytes(scratch.file("shared.lst")), old);
+    EXPECT_EQ(readBytes(path), "Event Files\r\n 2 \r\n/d/old.eve\r\n/d/a.eve\r\n");
 }
 
 TEST_F(ListEditSessionTest, FailedSaveSaysSoKeepsTheOldFileAndStopsNewAndOpen) {

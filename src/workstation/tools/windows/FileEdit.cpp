@@ -1,4 +1,5 @@
 #include "workstation/tools/windows/FileEdit.h"
+#include "platform/SavedFile.h"
 
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
@@ -202,7 +203,7 @@ bool FileEdit::SaveFile() {
     // The text as it was loaded goes back as the very bytes it came from.
     const std::string bytes = text == textAtLoad_ ? loaded_.fileBytes() : loaded_.bytesFor(text);
     try {
-        textfile::saveFileAtomically(EditFileName, bytes);
+        platform::saveKeptFile(p_.dialogs, EditFileName, bytes);
     } catch (const textfile::RunError&) {
         p_.dialogs.messageBox("Error Saving \r", "ERROR!", Buttons::OK, Icon::None);
         return false;
