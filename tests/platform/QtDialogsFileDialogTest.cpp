@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QString>
 #include <QThread>
@@ -135,6 +136,35 @@ TEST(QtDialogs, ProgramChoosersOfferExecutableFilesThenAllFiles) {
         EXPECT_EQ(listedNames(dialog), (QStringList{"edit", "notes.txt"}));
         dialog.reject();
     });
+}
+
+TEST(QtDialogs, ATypedNamePatternListsTheFilesItMatches) {
+    testsupport::ScratchFolder scratch;
+    for (const char* name : {"kid.mp4", "kid.vob", "notes.txt"}) {
+        std::ofstream(scratch.file(name)) << "x";
+    }
+    platform::qt::QtDialogs dialogs;
+    const auto request =
+        requestFor("Media Files (*.mp4;*.vob)|*.mp4;*.vob|All Files (*.*)|*.*", scratch.file("x"));
+    const std::string chosen = runDialog(dialogs, request, [&](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText("*.txt");
+        emit name->returnPressed(); // Open is greyed out: Return alone reaches the dialog
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.selectedNameFilter(), "*.txt (*.txt)");
+        EXPECT_EQ(listedNames(dialog), QStringList{"notes.txt"});
+        name->setText("*");
+        static_cast<QDialog&>(dialog).accept(); // as the Open button does
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(listedNames(dialog), (QStringList{"kid.mp4", "kid.vob", "notes.txt"}));
+        name->setText("kid.vob"); // a name, not a pattern, is taken as the file
+        static_cast<QDialog&>(dialog).accept();
+        if (dialog.isVisible()) {
+            dialog.reject();
+        }
+    });
+    EXPECT_EQ(chosen, scratch.file("kid.vob"));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -120,6 +121,53 @@ void offerProgramsFirst(QFileDialog& dialog) {
     programs->setProgramsOnly(dialog.selectedNameFilter() == first);
 }
 
+bool isPattern(const QString& typed) {
+    return typed.contains(QLatin1Char('*')) || typed.contains(QLatin1Char('?')) ||
+           typed.contains(QLatin1Char('['));
+}
+
+// Qt's own file dialog, where a typed name pattern ("*", "*.vob", "clips/*.mkv") lists the
+// files it matches, as the filter list does, instead of being taken as a file's name (which
+// an open dialog would refuse, leaving Open greyed out and Return doing nothing).
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const QString& caption) : QFileDialog(parent, caption) {
+        setOption(QFileDialog::DontUseNativeDialog);
+        if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            connect(name, &QLineEdit::returnPressed, this, [this, name] { listTyped(name->text()); });
+        }
+    }
+
+    void accept() override {
+        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name == nullptr || !listTyped(name->text())) {
+            QFileDialog::accept();
+        }
+    }
+
+private:
+    // True when the text was a pattern, now the selected filter.
+    bool listTyped(QString typed) {
+        typed = typed.trimmed();
+        if (!isPattern(typed)) {
+            return false;
+        }
+        if (const qsizetype slash = typed.lastIndexOf(QLatin1Char('/')); slash >= 0) {
+            setDirectory(directory().absoluteFilePath(typed.left(slash + 1)));
+            typed = typed.mid(slash + 1);
+        }
+        const QString filter = QStringLiteral("%1 (%1)").arg(typed);
+        QStringList filters = nameFilters();
+        if (!filters.contains(filter)) {
+            filters << filter;
+            setNameFilters(filters);
+        }
+        selectNameFilter(filter);
+        emit filterSelected(filter);
+        return true;
+    }
+};
+
 } // namespace
 
 QString qtFilter(const std::string& filter) {
@@ -167,7 +215,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const 
 }
 
 std::string QtDialogs::runFileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(QApplication::activeWindow(), toDisplay(request.title));
+    FileDialog dialog(QApplication::activeWindow(), toDisplay(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
     if (request.programs) {
         offerProgramsFirst(dialog);

@@ -33,4 +33,21 @@ void BackplayStepper::tick(platform::MediaPlayer* player, platform::Dialogs& dia
     stepping_ = false;
 }
 
+void FrameBackStepper::start(platform::MediaPlayer& player) {
+    player.pause();
+    running_ = true;
+}
+
+void FrameBackStepper::tick(platform::MediaPlayer& player) {
+    if (!running_) {
+        return;
+    }
+    running_ = attempt([&] {
+        if (player.state() == platform::PlayerState::Playing || player.framePosition() <= 0) {
+            throw textfile::RunError(textfile::kInvalidArgument);
+        }
+        player.previousFrame();
+    });
+}
+
 } // namespace vc

@@ -22,4 +22,19 @@ private:
     bool stepping_ = false;
 };
 
+// Backwards play where the player refuses to play backwards (libmpv plays no DVD backwards):
+// the window's display timer steps it one frame back per tick, paused between steps, until
+// the first frame, a failing step, or play from elsewhere ends it.
+class FrameBackStepper {
+public:
+    // Pauses the player; the steps start with the next tick.
+    void start(platform::MediaPlayer& player);
+    void stop() { running_ = false; }
+    bool running() const { return running_; }
+    void tick(platform::MediaPlayer& player);
+
+private:
+    bool running_ = false;
+};
+
 } // namespace vc

@@ -12,7 +12,7 @@ using platform::Icon;
 std::string askForMediaFile(platform::Dialogs& dialogs, const std::string& kept) {
     platform::FileDialogRequest request;
     request.title = kMediaFileTitle;
-    request.filter = kPlayerMediaFilter;
+    request.filter = kMediaFilter;
     request.flags = kMediaDialogFlags;
     const std::string chosen = dialogs.openFile(request);
     return isBlank(chosen) ? kept : chosen;

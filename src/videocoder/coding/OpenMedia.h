@@ -7,10 +7,6 @@
 namespace vc {
 
 inline const std::string kMediaFileTitle = "Select the media file to open";
-// The players' own "Open..." item.
-inline const std::string kPlayerMediaFilter =
-    "Movie Files (*.mpg;*.mpeg;*.avi;*.wmv)|*.mpg;*.mpeg;*.avi;*.wmv|All Files (*.*)|*.*"
-    "|Media Files (*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav)|*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav";
 inline constexpr int kMediaDialogFlags = platform::kFileMustExist | platform::kHideReadOnly;
 
 // A player's "Open...": the chosen file, or the kept name when the choice is blank.

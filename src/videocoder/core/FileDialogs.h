@@ -16,6 +16,15 @@ inline constexpr int kSaveDialogFlags = platform::kOverwritePrompt | platform::k
 
 inline const std::string kErrorTitle = "VTRS Error";
 
+// The media dialogs (the main window's and the players' own "Open..."): what the player plays
+// first, then every file, so a file of a kind not listed can still be chosen.
+inline const std::string kMediaFilter =
+    "Media Files (*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi;*.mpg;*.mpeg;*.m2v;*.vob;*.ts;*.m2ts;*.mts;"
+    "*.wmv;*.asf;*.ogv;*.ogg;*.flv;*.3gp;*.dv;*.mp3;*.wav;*.m4a;*.aac;*.flac;*.opus;*.wma)"
+    "|*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi;*.mpg;*.mpeg;*.m2v;*.vob;*.ts;*.m2ts;*.mts;"
+    "*.wmv;*.asf;*.ogv;*.ogg;*.flv;*.3gp;*.dv;*.mp3;*.wav;*.m4a;*.aac;*.flac;*.opus;*.wma"
+    "|All Files (*.*)|*.*";
+
 // A failure's description, then the file and what the system or the input said of it.
 inline std::string failureText(const std::string& stage, const textfile::RunError& e,
                                const std::string& path) {

@@ -4,6 +4,7 @@
 #include "videocoder/core/CodingWindowClose.h"
 #include "videocoder/core/ConvertTimeText.h"
 #include "videocoder/core/DataFile.h"
+#include "videocoder/core/FileDialogs.h"
 #include "videocoder/core/FileNames.h"
 #include "videocoder/core/FileTypeRegistration.h"
 #include "videocoder/core/ImportData.h"
@@ -16,10 +17,6 @@ namespace {
 
 using platform::Buttons;
 using platform::Icon;
-
-const std::string kMediaFilter =
-    "Movie Files (*.mpg;*.mpeg;*.avi;*.wmv;*.ifo)|*.mpg;*.mpeg;*.avi;*.wmv;*.ifo|All Files (*.*)|*.*"
-    "|Media Files (*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav;*.ifo)|*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav;*.ifo";
 
 bool on(std::int16_t flag) {
     return flag != 0;

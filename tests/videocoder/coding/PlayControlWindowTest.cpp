@@ -3,9 +3,13 @@
 #include "PlayerRigs.h"
 #include "textfile/RunError.h"
 #include "videocoder/coding/windows/PlayerWindows.h"
+#include "videocoder/core/FileDialogs.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSlider>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -107,11 +111,37 @@ TEST_F(PlayControl, SpeedItemsOnTheDvdPlayForwardsOrBackwards) {
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(window.spdmenu[i]->isChecked(), i == 3) << i;
     }
+}
+
+TEST_F(PlayControl, BackwardsThatThePlayerRefusesStepsBackAFramePerTickToTheStart) {
+    vc::PlayControlWindow& window = openDvd();
     player().refuseBackwards = true;
+    const auto boxes = rig.scripted.dialogs.boxes.size();
+    player().setFramePosition(3);
+    window.btnPlay_Click();
     window.spdmenu_Click(5);
-    EXPECT_EQ(lastBox().text, "Rate changes not supported with this file format");
-    EXPECT_TRUE(window.spdmenu[3]->isChecked());
-    EXPECT_FALSE(window.spdmenu[5]->isChecked());
+    EXPECT_EQ(rig.scripted.dialogs.boxes.size(), boxes) << "no refusal: it plays backwards by steps";
+    EXPECT_TRUE(window.spdmenu[5]->isChecked());
+    EXPECT_EQ(player().state(), platform::PlayerState::Paused);
+    std::vector<int> frames;
+    for (int tick = 0; tick < 5; ++tick) {
+        window.rstTimer1_Timer();
+        frames.push_back(player().framePosition());
+    }
+    EXPECT_EQ(frames, (std::vector<int>{2, 1, 0, 0, 0}));
+    // Play, Pause or another speed ends the steps.
+    player().setFramePosition(8);
+    window.spdmenu_Click(5);
+    window.rstTimer1_Timer();
+    window.btnPause_Click();
+    window.rstTimer1_Timer();
+    EXPECT_EQ(player().framePosition(), 7);
+    window.spdmenu_Click(5);
+    window.btnPlay_Click();
+    window.btnPause_Click();
+    const int32_t playedTo = player().framePosition();
+    window.rstTimer1_Timer();
+    EXPECT_EQ(player().framePosition(), playedTo);
 }
 
 TEST_F(PlayControl, SizeItemsSetTheModeAndVidSize) {
@@ -191,6 +221,29 @@ TEST_F(PlayControl, ButtonsStepFramesAndStopAReplay) {
     EXPECT_EQ(player().volume, -1200);
 }
 
+TEST_F(PlayControl, TheVolumeSliderKeepsItsWidthInTheNarrowestWindow) {
+    vc::PlayControlWindow& window = openDvd();
+    for (const int width : {vc::kPlayControlMinimumWidth, 1000}) {
+        window.resize(width, 420);
+        QCoreApplication::processEvents();
+        const QRect volume(window.trkVolume->mapTo(&window, QPoint(0, 0)), window.trkVolume->size());
+        EXPECT_GE(volume.width(), 100) << width;
+        EXPECT_TRUE(window.rect().contains(volume)) << width;
+        // Beside the buttons where they fit, on a row of its own below them where not.
+        const int buttonsBottom = window.btnPlay->mapTo(&window, QPoint(0, window.btnPlay->height())).y();
+        EXPECT_EQ(volume.top() >= buttonsBottom, width == vc::kPlayControlMinimumWidth) << width;
+    }
+}
+
+TEST_F(PlayControl, TheDvdWindowComesUpWhollyOnTheScreen) {
+    rig.g.settings.gVidLeft = 30 * 15;
+    rig.g.settings.gVidTop = 5000 * 15; // stored on a taller screen, or placed low by the window manager
+    vc::PlayControlWindow& window = openDvd();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window.geometry())) << "controls below the screen's edge";
+    EXPECT_EQ(window.x(), 30);
+}
+
 TEST_F(PlayControl, CloseKeepsTheWindowAndUnloadStoresThePosition) {
     vc::PlayControlWindow& window = openFile();
     window.CloseMnu_Click();
@@ -209,9 +262,7 @@ TEST_F(PlayControl, OpenInTheFileWindowStoresThePositionAndLoadsTheNewFile) {
     window.resize(520, 400);
     rig.scripted.dialogs.files.push_back("/media/two.mpg");
     window.OpenMnu_Click();
-    EXPECT_EQ(rig.scripted.dialogs.openRequests.back().filter,
-              "Movie Files (*.mpg;*.mpeg;*.avi;*.wmv)|*.mpg;*.mpeg;*.avi;*.wmv|All Files (*.*)|*.*"
-              "|Media Files (*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav)|*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav");
+    EXPECT_EQ(rig.scripted.dialogs.openRequests.back().filter, vc::kMediaFilter);
     EXPECT_EQ(window.windowTitle(), "Media: two.mpg");
     EXPECT_EQ(rig.g.settings.gVidWidth, 520 * 15);
     rig.scripted.dialogs.files.push_back("  ");

@@ -289,11 +289,11 @@ TEST(MainFrmMedia, ChosenFileOpensInThePlayerOfTheSettings) {
     ASSERT_EQ(c.dialogs.openRequests.size(), 2u);
     const platform::FileDialogRequest& request = c.dialogs.openRequests[0];
     EXPECT_EQ(request.title, "Select the media file to open");
-    EXPECT_EQ(
-        request.filter,
-        "Movie Files (*.mpg;*.mpeg;*.avi;*.wmv;*.ifo)|*.mpg;*.mpeg;*.avi;*.wmv;*.ifo|All Files (*.*)|*.*"
-        "|Media Files "
-        "(*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav;*.ifo)|*.mpg;*.mpeg;*.avi;*.wmv;*.mp3;*.wav;*.ifo");
+    EXPECT_EQ(request.filter.rfind("Media Files (*.mp4;*.m4v;*.mov;*.mkv;*.webm;*.avi;*.mpg;*.mpeg;", 0), 0u);
+    EXPECT_NE(request.filter.find(";*.vob;"), std::string::npos);
+    EXPECT_NE(request.filter.find(";*.ogv;"), std::string::npos);
+    EXPECT_EQ(request.filter.substr(request.filter.rfind('|', request.filter.size() - 5)),
+              "|All Files (*.*)|*.*");
     EXPECT_EQ(request.fileName, "");
     EXPECT_EQ(request.flags, 4100);
 }

@@ -4,6 +4,7 @@
 #include "support/ShownFrame.h"
 #include "support/TestMedia.h"
 #include "support/players/PlayerWindowRig.h"
+#include "videocoder/coding/windows/Backplay.h"
 #include "videocoder/coding/windows/PlayControlWindow.h"
 #include "videocoder/coding/windows/PlayerWindows.h"
 #include "videocoder/coding/windows/VideoFrm3.h"
@@ -61,10 +62,59 @@ TEST(LibmpvWindows, DvdWindowOpensTheVideoTsFolderAndPlays) {
     EXPECT_NEAR(rig->duration(), 4.0, 0.5);
     window.btnPlay_Click();
     EXPECT_TRUE(testsupport::pumpUntil([&] { return rig->position() > 0.5; }, 5));
-    window.spdmenu_Click(5); // backwards: refused on a DVD
-    EXPECT_EQ(rig->scripted().dialogs.boxes.back().text, "Rate changes not supported with this file format");
-    EXPECT_TRUE(window.spdmenu[3]->isChecked());
+    // Backwards, which libmpv refuses on a DVD, steps back a frame per tick of the window's timer.
+    window.btnPause_Click();
+    rig->seek(2.0);
+    const auto from = rig->shown();
+    ASSERT_TRUE(from);
+    window.spdmenu_Click(5);
+    EXPECT_TRUE(rig->scripted().dialogs.boxes.empty());
+    EXPECT_TRUE(testsupport::pumpUntil([&] { return rig->reported() <= *from - 10; }, 5));
+    window.btnPause_Click(); // ends the steps
+    const int stoppedAt = rig->reported();
+    const auto back = rig->shown();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, stoppedAt);
+    EXPECT_LE(*back, *from - 10);
+    testsupport::pumpUntil([] { return false; }, 0.3);
+    EXPECT_EQ(rig->reported(), stoppedAt) << "Pause ends the backwards steps";
+    window.spdmenu_Click(3);
 }
+
+// "Jump Backwards" steps the chosen player's window 0.1 s back a tick, whichever it is.
+class BackplayInEveryWindow : public ::testing::TestWithParam<std::pair<std::size_t, vc::PlayerKind>> {};
+
+TEST_P(BackplayInEveryWindow, EachTickShowsThePictureATenthEarlier) {
+    const auto [clip, kind] = GetParam();
+    const auto rig = openIn(clip, kind);
+    if (!rig) {
+        GTEST_SKIP() << "needs a display (xvfb-run), ffmpeg and dvdauthor";
+    }
+    ASSERT_EQ(rig->failure(), "");
+    rig->globals().settings.PlayerSelection = static_cast<std::int16_t>(kind);
+    rig->seek(2.0);
+    const double from = rig->position();
+    rig->scripted().dialogs.modalHandlers.push_back([](QDialog& dialog) {
+        auto& window = static_cast<vc::Backplay&>(dialog);
+        for (int tick = 0; tick < 3; ++tick) {
+            window.Timer1_Timer();
+        }
+        window.Command1_Click();
+    });
+    rig->windows().showBackplay();
+    const auto shown = rig->shown();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(*shown, rig->reported());
+    // Three steps of 0.1 s, less what each short play moved on before its pause.
+    EXPECT_LT(rig->position(), from - 0.15);
+    EXPECT_GT(rig->position(), from - 0.35);
+    EXPECT_EQ(rig->player().state(), platform::PlayerState::Paused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, BackplayInEveryWindow,
+                         ::testing::Values(std::make_pair(kH264, vc::PlayerKind::MediaWindow),
+                                           std::make_pair(std::size_t{1}, vc::PlayerKind::FileWindow),
+                                           std::make_pair(kDvd, vc::PlayerKind::DvdWindow)));
 
 // Per clip and window, read from the picture: a seek, a step each way, the last frame and
 // the first; the frame the player reports is the one shown every time.

@@ -6,6 +6,7 @@
 #include "videocoder/coding/OpenMedia.h"
 #include "videocoder/coding/PlayControl.h"
 #include "videocoder/coding/PlayerWait.h"
+#include "videocoder/coding/windows/ControlStrip.h"
 #include "videocoder/coding/windows/SeekSlider.h"
 #include "videocoder/coding/windows/WindowPosition.h"
 #include "videocoder/core/FileNames.h"
@@ -33,6 +34,8 @@ const char* const kSpeedCaptions[] = {"Quarter", "Half", "Three Quarter", "Norma
 constexpr int kDisplayMs = 33;
 constexpr int kButtonWidth = 435 / 15;
 constexpr int kButtonHeight = 375 / 15;
+// Wide enough to set the volume by hand in steps a person can tell apart.
+constexpr int kVolumeSliderMinimum = 100;
 } // namespace
 
 PlayControlWindow::PlayControlWindow(PlayControlKind kind, Globals& g, platform::Platform& p,
@@ -132,15 +135,14 @@ QWidget* PlayControlWindow::buildControls() {
             [this] { QTimer::singleShot(0, this, [this] { PosSlider_Change(); }); });
     column->addWidget(PosSlider);
 
-    auto* strip = new QWidget(panel);
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(0, 0, 0, 0);
-    btnPlay = addButton(strip, "Play", &PlayControlWindow::btnPlay_Click);
-    btnPause = addButton(strip, "Pause", &PlayControlWindow::btnPause_Click);
-    btnStart = addButton(strip, "Seek Start", &PlayControlWindow::btnStart_Click);
-    btnPrev = addButton(strip, "Previous Frame", &PlayControlWindow::btnPrev_Click);
-    btnNext = addButton(strip, "Next Frame", &PlayControlWindow::btnNext_Click);
-    btnEnd = addButton(strip, "Seek End", &PlayControlWindow::btnEnd_Click);
+    auto* strip = new ControlStrip(panel);
+    QWidget* buttons = strip->buttons();
+    btnPlay = addButton(buttons, "Play", &PlayControlWindow::btnPlay_Click);
+    btnPause = addButton(buttons, "Pause", &PlayControlWindow::btnPause_Click);
+    btnStart = addButton(buttons, "Seek Start", &PlayControlWindow::btnStart_Click);
+    btnPrev = addButton(buttons, "Previous Frame", &PlayControlWindow::btnPrev_Click);
+    btnNext = addButton(buttons, "Next Frame", &PlayControlWindow::btnNext_Click);
+    btnEnd = addButton(buttons, "Seek End", &PlayControlWindow::btnEnd_Click);
     btnPlay->setText("\u25B6");
     btnPause->setText("\u2016");
     btnStart->setText("|\u25C0");
@@ -153,6 +155,7 @@ QWidget* PlayControlWindow::buildControls() {
     volumeRow->setContentsMargins(4, 0, 4, 0);
     trkVolume = new QSlider(Qt::Horizontal, volume);
     trkVolume->setToolTip("Adjust Volume");
+    trkVolume->setMinimumWidth(kVolumeSliderMinimum);
     trkVolume->setRange(-4000, 0);
     trkVolume->setSingleStep(100);
     trkVolume->setPageStep(400);
@@ -166,7 +169,7 @@ QWidget* PlayControlWindow::buildControls() {
             volumeRow->addWidget(trkVolume, 1);
         }
     }
-    row->addWidget(volume, 1);
+    strip->setSide(volume);
     column->addWidget(strip);
     return panel;
 }
@@ -257,11 +260,16 @@ void PlayControlWindow::PercentMenu_Click(int index) {
 
 void PlayControlWindow::spdmenu_Click(int index) {
     checkOnly(spdmenu, index);
+    frameBack_.stop();
     try {
         if (kind_ == PlayControlKind::File) {
             player_->setRate(kPlayControlSpeeds[static_cast<std::size_t>(index)]);
         } else if (index == kBackwardsItem) {
-            player_->playBackwards(1.0);
+            try {
+                player_->playBackwards(1.0);
+            } catch (const textfile::RunError&) {
+                frameBack_.start(*player_);
+            }
         } else {
             player_->playForwards(kPlayControlSpeeds[static_cast<std::size_t>(index)]);
         }
@@ -279,10 +287,12 @@ void PlayControlWindow::OpenMnu_Click() {
 }
 
 void PlayControlWindow::CloseMnu_Click() {
+    frameBack_.stop();
     closeMedia("Media: ");
 }
 
 void PlayControlWindow::StopMnu_Click() {
+    frameBack_.stop();
     if (kind_ == PlayControlKind::Dvd) {
         ignored([this] { player_->pause(); });
     } else {
@@ -296,10 +306,12 @@ void PlayControlWindow::MuteMnu_Click() {
 }
 
 void PlayControlWindow::btnPlay_Click() {
+    frameBack_.stop();
     Transport{*player_, g_, p_.dialogs}.btnPlay_Click();
 }
 
 void PlayControlWindow::btnPause_Click() {
+    frameBack_.stop();
     if (kind_ == PlayControlKind::Dvd) {
         ignored([this] { Transport{*player_, g_, p_.dialogs}.btnPause_Click(); });
     } else {
@@ -354,6 +366,7 @@ void PlayControlWindow::showPosition() {
 }
 
 void PlayControlWindow::rstTimer1_Timer() {
+    frameBack_.tick(*player_);
     ignored([this] { showPosition(); });
 }
 

@@ -2,6 +2,7 @@
 // The two play-control windows, one design: VideoFrm2 plays the media file named by
 // gVideoFileName, VideoFrmDVD the DVD in DVDDrive. Where they differ is the Kind.
 
+#include "videocoder/coding/BackplayStepper.h"
 #include "videocoder/coding/windows/PlayerWindow.h"
 
 #include <QTimer>
@@ -80,6 +81,7 @@ private:
 
     PlayControlKind kind_;
     bool inStateChanged_ = false;
+    FrameBackStepper frameBack_; // backwards play where the player refuses it
 };
 
 } // namespace vc

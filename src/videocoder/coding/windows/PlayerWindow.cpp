@@ -1,5 +1,6 @@
 #include "videocoder/coding/windows/PlayerWindow.h"
 
+#include "platform/qt/OnScreen.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/RunError.h"
 #include "videocoder/coding/OpenMedia.h"
@@ -38,6 +39,8 @@ void PlayerWindow::placeSurface(QWidget* controls) {
 
 void PlayerWindow::showWindow() {
     show();
+    // Where the window manager first puts a tall window, its controls may fall below the screen.
+    platform::qt::keepOnScreen(*this);
     raise();
     activateWindow();
     if (!loaded_) {

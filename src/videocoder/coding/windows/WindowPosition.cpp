@@ -1,5 +1,7 @@
 #include "videocoder/coding/windows/WindowPosition.h"
 
+#include "platform/qt/OnScreen.h"
+
 #include <QWidget>
 
 #include <cmath>
@@ -43,6 +45,8 @@ void applyStoredPosition(QWidget& window, const VideoSettings& s) {
     if (s.gVidWidth != 0) {
         setWidthTwips(window, s.gVidWidth);
     }
+    // A position stored on a larger or a second screen still shows the whole window.
+    platform::qt::keepOnScreen(window);
 }
 
 void storePosition(const QWidget& window, VideoSettings& s) {

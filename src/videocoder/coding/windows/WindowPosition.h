@@ -17,7 +17,8 @@ void setTopTwips(QWidget& window, double twips);
 void setHeightTwips(QWidget& window, double twips);
 void setWidthTwips(QWidget& window, double twips);
 
-// Each stored value that is not 0 becomes the window's left, top, height, width, in that order.
+// Each stored value that is not 0 becomes the window's left, top, height, width, in that order;
+// then the window is brought into full view on its screen.
 void applyStoredPosition(QWidget& window, const VideoSettings& s);
 void storePosition(const QWidget& window, VideoSettings& s);
 

@@ -1,6 +1,7 @@
 #include "workstation/core/windows/Talvor.h"
 
 #include "platform/HandlerGuard.h"
+#include "platform/qt/OnScreen.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
@@ -236,28 +237,6 @@ void Talvor::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-namespace {
-
-PixelRect pixelRectOf(const QRect& rect) {
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
-// The primary screen first: a window off every screen comes back onto it.
-std::vector<PixelRect> availableScreens() {
-    std::vector<PixelRect> screens;
-    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        screens.push_back(pixelRectOf(primary->availableGeometry()));
-    }
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen != QGuiApplication::primaryScreen()) {
-            screens.push_back(pixelRectOf(screen->availableGeometry()));
-        }
-    }
-    return screens;
-}
-
-} // namespace
-
 // The client rectangle, the same one applyPlacement sets: storing the frame's corner and
 // applying it to the client area would move the window by the frame on every restart.
 WindowPlacement Talvor::placement() const {
@@ -275,18 +254,6 @@ WindowPlacement Talvor::placement() const {
     return current;
 }
 
-FrameMargins Talvor::frameMargins() const {
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    if (frame == client) {
-        FrameMargins unframed;
-        unframed.top = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        return unframed;
-    }
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
-}
-
 void Talvor::applyPlacement(const WindowPlacement& placement) {
     if (placement.state < 0 || placement.state > 2) {
         return; // a state the window does not have: keep the window as it is
@@ -298,7 +265,8 @@ void Talvor::applyPlacement(const WindowPlacement& placement) {
         const PixelRect stored{toPixels(placement.left), toPixels(placement.top),
                                std::max(1, toPixels(placement.width)),
                                std::max(1, toPixels(placement.height))};
-        const PixelRect shown = keepOnScreen(stored, availableScreens(), frameMargins());
+        const PixelRect shown =
+            keepOnScreen(stored, platform::qt::availableScreens(), platform::qt::frameMarginsOf(*this));
         setGeometry(shown.left, shown.top, shown.width, shown.height);
     }
     if (placement.state == 1) {

@@ -67,7 +67,6 @@ private:
     void centreOnScreen();
     // What the window manager draws around the client area; before it has framed the
     // window, a title bar of the style's height.
-    FrameMargins frameMargins() const;
     void showWelcome();
     bool runAnalysis(const std::string& title);
     void callLink(const std::function<void()>& link);
