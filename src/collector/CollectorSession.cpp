@@ -1,8 +1,8 @@
 #include "collector/CollectorSession.h"
-#include "platform/SavedFile.h"
 
 #include "collector/EventFileText.h"
 #include "collector/SessionClock.h"
+#include "platform/SavedFile.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"

@@ -1,6 +1,6 @@
 #include "videocoder/core/DataFile.h"
-#include "platform/SavedFile.h"
 
+#include "platform/SavedFile.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"

@@ -1,6 +1,6 @@
 #include "workstation/core/CodeSetFile.h"
-#include "platform/SavedFile.h"
 
+#include "platform/SavedFile.h"
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"

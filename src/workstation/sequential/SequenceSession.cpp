@@ -1,6 +1,6 @@
 #include "workstation/sequential/SequenceSession.h"
-#include "platform/SavedFile.h"
 
+#include "platform/SavedFile.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"

@@ -1,6 +1,6 @@
 #include "workstation/tools/ListEditSession.h"
-#include "platform/SavedFile.h"
 
+#include "platform/SavedFile.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/core/ListFile.h"

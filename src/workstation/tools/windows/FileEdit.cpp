@@ -1,6 +1,6 @@
 #include "workstation/tools/windows/FileEdit.h"
-#include "platform/SavedFile.h"
 
+#include "platform/SavedFile.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
