@@ -50,6 +50,9 @@ public:
     virtual int showModal(QDialog& dialog) = 0;
     // Lets pending window events run.
     virtual void yieldToUi() = 0;
+    // Sleeps until the next window event arrives, or at most this long, and lets it run: a
+    // wait that polls without spinning.
+    virtual void waitForEvents(int maxMilliseconds) = 0;
     virtual void beep() = 0;
 };
 

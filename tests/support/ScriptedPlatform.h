@@ -41,6 +41,7 @@ public:
     std::vector<platform::FileDialogRequest> saveRequests;
     std::vector<std::string> modalShown; // object names of windows shown modally
     int yields = 0;
+    int waits = 0; // bounded waits for events; each also runs onYield
     int beeps = 0;
     std::function<void()> onYield;
 
@@ -56,6 +57,12 @@ public:
     }
     int showModal(QDialog& dialog) override;
     void yieldToUi() override;
+    void waitForEvents(int /*maxMilliseconds*/) override {
+        ++waits;
+        if (onYield) {
+            onYield();
+        }
+    }
     void beep() override { ++beeps; }
 };
 

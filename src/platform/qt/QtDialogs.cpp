@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QSortFilterProxyModel>
 #include <QStringList>
+#include <QTimer>
 
 namespace platform::qt {
 
@@ -276,6 +277,14 @@ int QtDialogs::showModal(QDialog& dialog) {
 
 void QtDialogs::yieldToUi() {
     QApplication::processEvents();
+}
+
+void QtDialogs::waitForEvents(int maxMilliseconds) {
+    // The timer is an event of its own, so the wait ends at the first event or at it.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(maxMilliseconds);
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void QtDialogs::beep() {

@@ -22,6 +22,7 @@ public:
     bool printerSetup() override;
     int showModal(QDialog& dialog) override;
     void yieldToUi() override;
+    void waitForEvents(int maxMilliseconds) override;
     void beep() override;
 
 private:

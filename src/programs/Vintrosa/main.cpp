@@ -89,9 +89,7 @@ int main(int argc, char** argv) {
     vc::CommandLinks commandLinks;
     commandLinks.OpenMovieMnu_Click = [&] { mainFrmWindow->controller().OpenMovieMnu_Click(); };
     commandLinks.showBackplay = [&] { players.showBackplay(); };
-    commandLinks.InstantReplay = [&] {
-        dataFrmController.later().run(vc::LaterItem::InstantReplay, dialogs);
-    };
+    commandLinks.InstantReplay = [&] { dataFrmController.InstantReplay(); };
     commandLinks.ExportData = [&] { dataFrmController.later().run(vc::LaterItem::ExportData, dialogs); };
     commandLinks.TimeOuttaRange = [&](double seconds, std::optional<std::int32_t> frame) {
         return dataFrmController.TimeOuttaRange(seconds, frame);

@@ -4,6 +4,7 @@
 #include "textfile/RunError.h"
 #include "videocoder/coding/CommandCodes.h"
 #include "videocoder/coding/DataFrmLayout.h"
+#include "videocoder/coding/InstantReplay.h"
 #include "videocoder/coding/TimeRange.h"
 #include "videocoder/core/CodeSetFile.h"
 #include "videocoder/core/CodingWindowClose.h"
@@ -64,6 +65,7 @@ public:
     bool printerSetup() override { return inner_.printerSetup(); }
     int showModal(QDialog& dialog) override { return inner_.showModal(dialog); }
     void yieldToUi() override { inner_.yieldToUi(); }
+    void waitForEvents(int maxMilliseconds) override { inner_.waitForEvents(maxMilliseconds); }
     void beep() override { inner_.beep(); }
 
 private:
@@ -82,6 +84,18 @@ void DataFrm::attach(CoderLinks& links, CommandLinks commandLinks) {
     commands_ = std::make_unique<CodingCommands>(g_, links.dataFrm, links, players_,
                                                  CommandServices{p_.dialogs, p_.clock}, *this,
                                                  std::move(commandLinks));
+    keys_ = std::make_unique<GridKeys>(
+        g_, *this, p_.dialogs, p_.clipboard,
+        KeyCommands{[this](int code) { ControlSub(code); }, [this] { return commands().currentTimeText(); }});
+}
+
+GridKeyEvents& DataFrm::gridKeys() {
+    links();
+    return *keys_;
+}
+
+void DataFrm::InstantReplay() {
+    vc::InstantReplay({g_, players_, *this, model(), p_.dialogs, p_.clock});
 }
 
 CoderLinks& DataFrm::links() {
@@ -430,6 +444,22 @@ void DataFrm::FG1_MouseUp(int button, int shift) {
 }
 
 void DataFrm::FG1_CellEdited(int, int col) {
+    AutoSize(col);
+}
+
+int DataFrm::Rows() const {
+    return g_.data.gData.rows() + 1;
+}
+
+void DataFrm::Select(int row, int col) {
+    view_.select(row, col);
+}
+
+GridRange DataFrm::GetSelection() const {
+    return view_.selection();
+}
+
+void DataFrm::AutoSize(int col) {
     view_.autoSize(col, col);
 }
 

@@ -7,8 +7,9 @@
 
 #include "platform/Platform.h"
 #include "videocoder/coding/CodingCommands.h"
-#include "videocoder/coding/CommandGrid.h"
 #include "videocoder/coding/DataFrmView.h"
+#include "videocoder/coding/GridKeys.h"
+#include "videocoder/coding/KeyGrid.h"
 #include "videocoder/coding/LaterItems.h"
 #include "videocoder/coding/PlayerLinks.h"
 #include "videocoder/core/CoderLinks.h"
@@ -33,7 +34,7 @@ inline constexpr int kCtrlKey = 2;
 inline constexpr int kAltKey = 4;
 inline constexpr int kLeftButton = 1;
 
-class DataFrm : public CodingWindowPort, public CommandGrid {
+class DataFrm : public CodingWindowPort, public KeyGrid {
 public:
     DataFrm(Globals& g, platform::Platform& p, const PlayerLinks& players, DataFrmView& view);
     ~DataFrm() override;
@@ -48,6 +49,8 @@ public:
     CoderLinks& links();
     CodingCommands& commands();
     LaterItems& later() { return later_; }
+    // The grid's keys: quick keys, copy, paste, erase, Enter in transcripts.
+    GridKeyEvents& gridKeys();
     DataFrmView& view() { return view_; }
 
     // Told of every numbered command the window sends, before it runs (a trace for tests).
@@ -69,13 +72,20 @@ public:
     void storePosition() override;
     bool exitWithoutSaving() const override { return exitWithoutSaving_; }
 
-    // The command set's grid.
+    // The grid as the commands and the keys see it.
     int Row() const override;
     void setRow(int row) override;
     int Col() const override;
     void setCol(int col) override;
     std::vector<int> selectedRows() const override;
     void refreshRow(int row) override;
+    int Rows() const override;
+    void Select(int row, int col) override;
+    GridRange GetSelection() const override;
+    void AutoSize(int col) override;
+
+    // Replays the stretch around the current row on the chosen player (commands 5, 108).
+    void InstantReplay();
 
     // File menu.
     void SaveMnu_Click();
@@ -151,6 +161,7 @@ private:
     DataFrmView& view_;
     CoderLinks* links_ = nullptr;
     std::unique_ptr<CodingCommands> commands_;
+    std::unique_ptr<GridKeys> keys_;
     LaterItems later_;
     int currentPanel_ = 0;
     bool exitWithoutSaving_ = false;

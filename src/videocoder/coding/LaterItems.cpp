@@ -19,7 +19,6 @@ std::string laterItemName(LaterItem item) {
         "Fill in Initial Codes",
         "Convert All Times to Current Time Format",
         "Hide Selected Columns",
-        "Replay",
     };
     return names.at(static_cast<std::size_t>(item));
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The coding window's items whose work is built elsewhere, in one place: each runs the
-// handler the program wires for it, and one with no handler yet says so in a box. The grid's
-// key handlers are here too; with none wired a key edits the grid as usual.
+// handler the program wires for it, and one with no handler yet says so in a box.
 
 #include "platform/Dialogs.h"
 
@@ -26,22 +25,14 @@ enum class LaterItem {
     FillInMnu,
     Cnvrtmnu,
     HideColsMnu,
-    InstantReplay,
 };
-inline constexpr std::size_t kLaterItems = static_cast<std::size_t>(LaterItem::InstantReplay) + 1;
+inline constexpr std::size_t kLaterItems = static_cast<std::size_t>(LaterItem::HideColsMnu) + 1;
 
 // What the item is called in its box: "Revert to Saved".
 std::string laterItemName(LaterItem item);
 
 class LaterItems {
 public:
-    // Key press on the grid: true when handled; a keyAscii left at 0 swallows the key.
-    std::function<bool(std::int16_t& keyAscii)> FG1_KeyPress;
-    // Key down and up on the grid, with the key code and the shift state (1 Shift, 2 Ctrl,
-    // 4 Alt, added): true when handled, and the grid then leaves the key alone.
-    std::function<bool(int keyCode, int shift)> FG1_KeyDown;
-    std::function<bool(int keyCode, int shift)> FG1_KeyUp;
-
     void set(LaterItem item, std::function<void()> handler) {
         handlers_.at(index(item)) = std::move(handler);
     }

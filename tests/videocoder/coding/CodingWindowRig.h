@@ -61,7 +61,7 @@ struct CodingWindowRig {
     CodingWindowRig() {
         links.RefreshDataGrid = [this] { vc::RefreshDataGrid(g, links); };
         vc::CommandLinks commandLinks;
-        commandLinks.InstantReplay = [this] { dataFrm.later().run(vc::LaterItem::InstantReplay, dialogs); };
+        commandLinks.InstantReplay = [this] { dataFrm.InstantReplay(); };
         commandLinks.ExportData = [this] { dataFrm.later().run(vc::LaterItem::ExportData, dialogs); };
         commandLinks.showBackplay = [this] { commands.push_back("backwards play"); };
         commandLinks.OpenMovieMnu_Click = [this] { commands.push_back("media asked"); };

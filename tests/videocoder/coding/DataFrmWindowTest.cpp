@@ -55,7 +55,7 @@ const std::vector<ItemCase>& itemCases() {
         {"Command(4)", {}, {"command 104"}},
         {"Command(6)", {}, {"command 106"}},
         {"Command(7)", {}, {"command 107"}},
-        {"Command(8)", {}, {"command 108", unavailable("Replay")}},
+        {"Command(8)", {}, {"command 108"}},
         {"ReverseMnu", {"command 99"}, {}},
         {"ADdMarkStopMnu", {"command 105"}, {}},
         {"HalfSpeedMnu", {"command 22"}, {}},
@@ -308,31 +308,28 @@ TEST(DataFrmWindow, ItemsBuiltElsewhereRunTheirWiredHandlerInPlaceOfTheBox) {
     run.rig.window.menuItem("PrintMnu")->trigger();
     EXPECT_EQ(reverts, 1);
     EXPECT_EQ(run.rig.trace(), Trace{unavailable("Print")});
+}
 
-    // Grid keys go to their handlers when wired, and to the grid when not.
-    std::vector<std::string> keys;
+TEST(DataFrmWindow, GridKeysReachTheirHandlersThroughTheKeyAdapter) {
+    ItemRun run(false);
     run.rig.dataFrm.TS1_Click(2);
     run.rig.window.show();
-    QTest::keyClick(run.rig.window.FG1(), Qt::Key_Escape);
-    run.rig.dataFrm.later().FG1_KeyDown = [&](int code, int shift) {
-        keys.push_back("down " + std::to_string(code) + " " + std::to_string(shift));
-        return false;
-    };
-    run.rig.dataFrm.later().FG1_KeyPress = [&](std::int16_t& ascii) {
-        keys.push_back("press " + std::to_string(ascii));
-        ascii = 0;
-        return true;
-    };
-    run.rig.dataFrm.later().FG1_KeyUp = [&](int code, int shift) {
-        keys.push_back("up " + std::to_string(code) + " " + std::to_string(shift));
-        return true;
-    };
-    QTest::keyClick(run.rig.window.FG1(), 'A');
-    QTest::keyClick(run.rig.window.FG1(), Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(keys, (std::vector<std::string>{"down 65 0", "press 65", "up 65 0", "down 17 2", "down 46 2",
-                                              "up 46 2", "up 17 0"}));
-    // The swallowed key opened no editor.
-    EXPECT_EQ(run.rig.window.FG1()->findChild<QLineEdit*>(), nullptr); // the swallowed key opened no editor
+    QTableView* grid = run.rig.window.FG1();
+    grid->setFocus();
+    grid->setCurrentIndex(run.rig.window.gridModel()->index(0, 1));
+    // Delete asks before it erases; No keeps the cell.
+    run.rig.dialogs.answers = {platform::Answer::No};
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(run.rig.trace(), Trace{"box Really Erase Selection?  Can't be undone..."});
+    EXPECT_EQ(run.rig.g.data.gData.at(2, 1).asText(), "L");
+    // Ctrl+C copies the grid's selection, though the Edit menu holds the same shortcut.
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(run.rig.sim.scripted.clipboard.held, "L");
+    // Quick keys on without a video: the key edits the cell.
+    run.rig.g.settings.gQKMode = vc::kTrue;
+    grid->setCurrentIndex(run.rig.window.gridModel()->index(0, 0));
+    QTest::keyClick(grid, Qt::Key_A, Qt::NoModifier);
+    EXPECT_NE(grid->findChild<QLineEdit*>(), nullptr);
 }
 
 TEST(DataFrmWindow, GroupColumnsEditThroughTheirPickLists) {

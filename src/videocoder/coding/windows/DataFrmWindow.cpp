@@ -2,6 +2,8 @@
 
 #include "platform/qt/TextBridge.h"
 #include "videocoder/coding/DataFrmMenus.h"
+#include "videocoder/coding/windows/CoderKeyCodes.h"
+#include "videocoder/coding/windows/GridKeyAdapter.h"
 #include "videocoder/coding/windows/HeaderPanel.h"
 #include "videocoder/coding/windows/PickListDelegate.h"
 #include "videocoder/coding/windows/ToolbarIcons.h"
@@ -34,21 +36,6 @@ namespace {
 
 inline constexpr int kHeaderPanel = 0;
 
-// The shift state of the mouse and key events: 1 Shift, 2 Ctrl, 4 Alt, added.
-int shiftOf(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        shift += kShiftKey;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        shift += kCtrlKey;
-    }
-    if (modifiers & Qt::AltModifier) {
-        shift += kAltKey;
-    }
-    return shift;
-}
-
 // Mouse buttons: 1 left, 2 right, 4 middle.
 int buttonOf(Qt::MouseButton button) {
     switch (button) {
@@ -60,48 +47,6 @@ int buttonOf(Qt::MouseButton button) {
         return 4;
     default:
         return 0;
-    }
-}
-
-// The classic key code of a key: letters upper case, the keypad's digits 96 to 105.
-int keyCodeOf(const QKeyEvent& key) {
-    const int k = key.key();
-    if (k >= Qt::Key_0 && k <= Qt::Key_9 && (key.modifiers() & Qt::KeypadModifier)) {
-        return 96 + (k - Qt::Key_0);
-    }
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F12) {
-        return 112 + (k - Qt::Key_F1);
-    }
-    switch (k) {
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return k > 0 && k < 256 ? k : 0;
     }
 }
 
@@ -134,6 +79,7 @@ DataFrmWindow::~DataFrmWindow() {
 
 void DataFrmWindow::attach(CoderLinks& links, CommandLinks commandLinks) {
     controller_.attach(links, std::move(commandLinks));
+    new GridKeyAdapter(*grid_, *this);
     delegate_ = new PickListDelegate(links.dataFrm.FG1, grid_);
     grid_->setItemDelegate(delegate_);
     connect(delegate_, &QAbstractItemDelegate::closeEditor, this,
@@ -281,22 +227,26 @@ bool DataFrmWindow::mayOverrideShortcut(QObject* watched, QEvent* event) const {
 
 bool DataFrmWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (watched == grid_ && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        return false; // the grid's key adapter has them
+    }
     if (type == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == grid_ && isClipboardKey(classicKeyCode(*key), shiftState(key->modifiers()))) {
+            return false; // the grid copies and pastes itself, ahead of the Edit menu's shortcuts
+        }
         if (mayOverrideShortcut(watched, event)) {
             event->ignore();
             return true;
         }
         return false;
     }
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-        return watched == grid_ && gridEvent(event);
-    }
     if (type != QEvent::MouseButtonRelease) {
         return false;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int button = buttonOf(mouse->button());
-    const int shift = shiftOf(mouse->modifiers());
+    const int shift = shiftState(mouse->modifiers());
     if (watched == grid_->viewport()) {
         run([this, button, shift] { controller_.FG1_MouseUp(button, shift); });
     } else if (watched == header_->Label2()) {
@@ -311,30 +261,16 @@ bool DataFrmWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// The grid's keys go to the key handlers wired for them; a key they swallow or handle does
-// not reach the grid.
-bool DataFrmWindow::gridEvent(QEvent* event) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    LaterItems& later = controller_.later();
-    const int code = keyCodeOf(*key);
-    const int shift = shiftOf(key->modifiers());
-    bool swallowed = false;
-    if (event->type() == QEvent::KeyRelease) {
-        if (later.FG1_KeyUp && !key->isAutoRepeat()) {
-            run([&] { swallowed = later.FG1_KeyUp(code, shift); });
-        }
-        return swallowed;
-    }
-    if (later.FG1_KeyDown && code != 0) {
-        run([&] { swallowed = later.FG1_KeyDown(code, shift); });
-    }
-    const QString text = key->text();
-    if (!swallowed && later.FG1_KeyPress && text.size() == 1 && text.at(0).unicode() < 256) {
-        auto keyAscii = static_cast<std::int16_t>(text.at(0).unicode());
-        run([&] { later.FG1_KeyPress(keyAscii); });
-        swallowed = keyAscii == 0;
-    }
-    return swallowed;
+void DataFrmWindow::FG1_KeyDown(int keyCode, int shift) {
+    run([&] { controller_.gridKeys().FG1_KeyDown(keyCode, shift); });
+}
+
+void DataFrmWindow::FG1_KeyPress(int& keyAscii) {
+    run([&] { controller_.gridKeys().FG1_KeyPress(keyAscii); });
+}
+
+void DataFrmWindow::FG1_KeyUp(int keyCode, int shift) {
+    run([&] { controller_.gridKeys().FG1_KeyUp(keyCode, shift); });
 }
 
 void DataFrmWindow::closeEvent(QCloseEvent* event) {

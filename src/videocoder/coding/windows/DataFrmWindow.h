@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "videocoder/coding/DataFrm.h"
 #include "videocoder/coding/DataFrmView.h"
+#include "videocoder/coding/GridKeyEvents.h"
 #include "videocoder/coding/PlayerLinks.h"
 #include "videocoder/coding/windows/DataGridModel.h"
 #include "videocoder/core/CoderLinks.h"
@@ -33,7 +34,7 @@ namespace vc {
 class HeaderPanel;
 class PickListDelegate;
 
-class DataFrmWindow : public QMainWindow, public DataFrmView {
+class DataFrmWindow : public QMainWindow, public DataFrmView, private GridKeyEvents {
     Q_OBJECT
 
 public:
@@ -114,8 +115,11 @@ private:
     void wireHeader();
     void run(const std::function<void()>& handler);
     QWidget* widgetOf(DataFrmControl control) const;
-    bool gridEvent(QEvent* event);
     bool mayOverrideShortcut(QObject* watched, QEvent* event) const;
+    // The grid's keys, from its key adapter to the controller behind the guard.
+    void FG1_KeyDown(int keyCode, int shift) override;
+    void FG1_KeyPress(int& keyAscii) override;
+    void FG1_KeyUp(int keyCode, int shift) override;
 
     Globals& g_;
     DataFrm controller_;
