@@ -80,6 +80,7 @@ TEST(FilterFrm, OkTakesTheStringAndModeCancelEmptiesTheString) {
     dialogs.modalHandlers.push_back([](QDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "Filter Data");
         EXPECT_EQ(child<QGroupBox>(shown, "Frame1")->title(), "Rows with string");
+        EXPECT_EQ(shown.focusWidget(), child<QLineEdit>(shown, "Text1"));
         child<QLineEdit>(shown, "Text1")->setText("xy");
         child<QRadioButton>(shown, "Option1_1")->setChecked(true);
         child<QPushButton>(shown, "Command1")->click();

@@ -22,6 +22,8 @@ FilterFrm::FilterFrm(CodingState& coding, QWidget* parent)
     Option1[1] = new QRadioButton(QStringLiteral("Are not shown"), frame);
     Option1[1]->setObjectName(QStringLiteral("Option1_1"));
     Option1[0]->setChecked(true);
+    // The person types the string at once, as the dialog opens.
+    Text1->setFocus();
     inFrame->addWidget(Text1);
     inFrame->addWidget(Option1[0]);
     inFrame->addWidget(Option1[1]);
