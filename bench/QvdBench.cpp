@@ -3,7 +3,6 @@
 // per_atomic_write of the open-and-save is its time over the plain write's; target: at most 2.
 // The same file naming a code set is also opened, its grid dressed (RefreshDataGrid) and the
 // grid model's first screen read, then saved: per_atomic_write again, target at most 2.
-#include "SilentCodingWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/SilentCodingWindow.h"
 #include "textfile/Files.h"

@@ -1,27 +1,13 @@
 #pragma once
-// The coding window's port and grid as the benchmarks need them: they draw nothing, and the
-// grid's current cell is row 1 (or the last row a quick key selected), column 1.
+// The coding grid as the benchmarks need it beside the silent window of the test support: it
+// draws nothing, and its current cell is row 1 (or the last row a quick key selected), column 1.
 #include "videocoder/coding/KeyGrid.h"
-#include "videocoder/core/CodingWindow.h"
 #include "videocoder/core/Globals.h"
 
 #include <string>
 #include <vector>
 
 namespace bench {
-
-class SilentCodingWindow : public vc::CodingWindowPort {
-public:
-    void load() override {}
-    void refresh() override {}
-    void autoSize(int, int) override {}
-    void setCodeList(const std::vector<std::string>&) override {}
-    void setAutoSave(bool, int) override {}
-    void ControlSub(int) override {}
-    void setCaption(const std::string&) override {}
-    void show() override {}
-    void unload() override {}
-};
 
 class SilentGrid : public vc::KeyGrid {
 public:

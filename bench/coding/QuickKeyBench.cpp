@@ -7,6 +7,7 @@
 // Arguments: the keys per window and form (250, so 1,250 in all).
 #include "../SilentCodingWindow.h"
 #include "support/ShownFrame.h"
+#include "support/SilentCodingWindow.h"
 #include "support/players/PlayerWindowRig.h"
 #include "videocoder/coding/CodingCommands.h"
 #include "videocoder/coding/QuickKeys.h"
@@ -56,7 +57,7 @@ Tally run(PlayerWindowRig& rig, vc::PlayerKind kind, double frameDisplay, int ke
     g.data.gData.reset(vc::kDataColumns, 1);
     g.data.gRowCount = textfile::Value::ofNumber(1);
 
-    bench::SilentCodingWindow view;
+    testsupport::SilentCodingWindow view;
     vc::CodingWindowModel dataFrm(view);
     dataFrm.ensureLoaded(g);
     vc::GroupDescriptions groups;

@@ -9,6 +9,7 @@
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/SystemClock.h"
 #include "support/ShownFrame.h"
+#include "support/SilentCodingWindow.h"
 #include "support/TestMedia.h"
 #include "videocoder/coding/InstantReplay.h"
 #include "videocoder/coding/PlayerWait.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     links.loadedPlayer = [&](vc::PlayerKind kind) -> platform::MediaPlayer* {
         return kind == vc::PlayerKind::MediaWindow ? &player : nullptr;
     };
-    bench::SilentCodingWindow view;
+    testsupport::SilentCodingWindow view;
     vc::CodingWindowModel dataFrm(view);
     dataFrm.ensureLoaded(g);
     bench::SilentGrid grid(g);
