@@ -1,15 +1,21 @@
-// One main for every benchmark of the suite. It prints the table of timings with each
-// benchmark's ratios to a plain read, and nothing else: the machine's description that the
-// library writes first is left out, so the output can be compared run against run.
+// One main for every benchmark of the suite. Each contest (an operation against its baseline,
+// timed round by round in one process) is printed as one line in one form:
+//   operation | rounds | ratio median | ratio min | operation median | baseline median |
+//   operation's time per item | baseline
+// Other benchmarks keep the library's table. The machine's description that the library
+// writes first is left out, so the output can be compared run against run.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
-class TableOnlyReporter : public benchmark::ConsoleReporter {
+class ContestReporter : public benchmark::ConsoleReporter {
 public:
-    TableOnlyReporter() : ConsoleReporter(OO_None) {}
+    ContestReporter() : ConsoleReporter(OO_None) {}
 
     bool ReportContext(const Context& context) override {
         std::ostream& errors = GetErrorStream();
@@ -19,6 +25,64 @@ public:
         SetErrorStream(&errors);
         return go;
     }
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        std::vector<Run> others;
+        for (const Run& run : runs) {
+            if (!run.error_occurred && run.counters.count("ratio_median") != 0) {
+                printContest(run);
+            } else {
+                others.push_back(run);
+            }
+        }
+        if (!others.empty()) {
+            ConsoleReporter::ReportRuns(others);
+        }
+    }
+
+private:
+    void printContest(const Run& run) {
+        std::ostream& out = GetOutputStream();
+        if (!headerShown_) {
+            out << line("contest", "rounds", "median", "min", "op ms", "base ms", "ns/item", "baseline")
+                << '\n'
+                << std::string(160, '-') << '\n';
+            headerShown_ = true;
+        }
+        const auto counter = [&run](const char* name) { return run.counters.at(name).value; };
+        out << line(shownName(run), number("%.0f", counter("rounds")),
+                    number("%.2f", counter("ratio_median")), number("%.2f", counter("ratio_min")),
+                    number("%.2f", counter("op_ms")), number("%.2f", counter("base_ms")),
+                    number("%.1f", counter("ns_per_item")), run.report_label)
+            << std::endl;
+    }
+
+    // The benchmark's name without the rounds it was given, which have their own column.
+    static std::string shownName(const Run& run) {
+        std::string name = run.benchmark_name();
+        const auto rounds = name.find("/iterations:");
+        if (rounds != std::string::npos) {
+            name.erase(rounds, name.find('/', rounds + 1) - rounds);
+        }
+        return name;
+    }
+
+    static std::string number(const char* form, double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, form, value);
+        return text;
+    }
+
+    static std::string line(const std::string& name, const std::string& rounds, const std::string& median,
+                            const std::string& min, const std::string& op, const std::string& base,
+                            const std::string& perItem, const std::string& baseline) {
+        char text[200];
+        std::snprintf(text, sizeof text, "%-48s %6s %8s %8s %10s %10s %10s  ", name.c_str(), rounds.c_str(),
+                      median.c_str(), min.c_str(), op.c_str(), base.c_str(), perItem.c_str());
+        return text + baseline;
+    }
+
+    bool headerShown_ = false;
 };
 
 } // namespace
@@ -28,7 +92,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    TableOnlyReporter table;
+    ContestReporter table;
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
     return 0;

@@ -1,21 +1,18 @@
 // Reading lists of 200 generated sessions of 5,000 events each as video-coder data files (.qvd),
-// ODF text and DORU transcripts (translated to the same codes), beside reading the same
-// sessions as event files. Each import's counter per_eve_read is its time over the event-file
-// read's; target: at most 2.
+// ODF text and DORU transcripts (translated to the same codes), and as event files, each
+// against one read() of the files it reads (a transcript's translation file counted once).
+#include "BenchFiles.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
 #include "workstation/core/EventFile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -23,7 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr int kFiles = 200;
 constexpr int kEventsPerFile = 5000;
-constexpr int kRounds = 5;
+constexpr int kRounds = 7;
 const char* const kCodes[] = {"A", "B", "C", "D", "E", "F"};
 const char* const kDescriptions[] = {"Look Away", "Babble", "Cry", "Down", "Eat", "Fuss"};
 
@@ -84,8 +81,7 @@ std::string asDoru(const Session& s) {
 
 class BenchData {
 public:
-    BenchData() : folder_(fs::temp_directory_path() / ("import-bench-" + std::to_string(::getpid()))) {
-        fs::create_directories(folder_);
+    BenchData() {
         std::mt19937 random(11);
         std::string translation;
         for (const char* code : kCodes) {
@@ -121,28 +117,19 @@ public:
         g.gDORUUseTranslation = 1;
         g.gDORUTransFile = (folder_ / "trans.txt").string();
     }
-    ~BenchData() {
-        if (std::getenv("KEEP"))
-            return;
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    // Seconds to read every file of the list; an unclean read stops the benchmark.
-    double readAll(benchmark::State& state, const std::vector<std::string>& files, int format) {
+    // Reads every file of the list; false when one was not read cleanly.
+    bool readAll(const std::vector<std::string>& files, int format) {
         g.gFileFormat = static_cast<std::int16_t>(format);
-        const auto start = std::chrono::steady_clock::now();
+        bool clean = true;
         for (const std::string& file : files) {
             std::string header;
             g.DataFileName = file;
-            if (!ws::ReadEventFile(g, sp.platform, file, 1, header) ||
-                g.EventTimes[0] != kEventsPerFile + 1) {
-                state.SkipWithError(("not read cleanly: " + file).c_str());
-                break;
-            }
+            clean = clean && ws::ReadEventFile(g, sp.platform, file, 1, header) &&
+                    g.EventTimes[0] == kEventsPerFile + 1;
         }
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return clean;
     }
+    std::string translation() const { return (folder_ / "trans.txt").string(); }
 
     std::vector<std::string> eve_, odf_, qvd_, doru_;
 
@@ -152,7 +139,7 @@ private:
         list.push_back(path);
     }
 
-    fs::path folder_;
+    bench::ScratchFolder folder_{"import-bench"};
     ws::Global g;
     testsupport::ScriptedPlatform sp;
 };
@@ -162,26 +149,22 @@ BenchData& data() {
     return d;
 }
 
-double eveSeconds = 0;
+void importList(benchmark::State& state, const std::vector<std::string>& files, int format,
+                std::vector<std::string> alsoRead = {}) {
+    bench::Baseline baseline;
+    baseline.reads(files).reads(std::move(alsoRead));
+    bool clean = true;
+    bench::contest(
+        state, kFiles * kEventsPerFile, [] {}, [&] { clean = data().readAll(files, format) && clean; },
+        baseline);
+    if (!clean) {
+        state.SkipWithError("a file was not read cleanly");
+    }
+}
 
 void BM_ReadEventFiles(benchmark::State& state) {
-    double total = 0;
-    for (auto _ : state) {
-        total += data().readAll(state, data().eve_, 0);
-    }
-    eveSeconds = total / static_cast<double>(state.iterations());
+    importList(state, data().eve_, 0);
 }
-
-void importList(benchmark::State& state, const std::vector<std::string>& files, int format) {
-    double total = 0;
-    for (auto _ : state) {
-        total += data().readAll(state, files, format);
-    }
-    if (eveSeconds > 0) {
-        state.counters["per_eve_read"] = total / static_cast<double>(state.iterations()) / eveSeconds;
-    }
-}
-
 void BM_ImportDataFiles(benchmark::State& state) {
     importList(state, data().qvd_, 1);
 }
@@ -189,7 +172,7 @@ void BM_ImportOdfFiles(benchmark::State& state) {
     importList(state, data().odf_, 2);
 }
 void BM_ImportDoruFiles(benchmark::State& state) {
-    importList(state, data().doru_, 3);
+    importList(state, data().doru_, 3, {data().translation()});
 }
 
 BENCHMARK(BM_ReadEventFiles)->Unit(benchmark::kMillisecond)->Iterations(kRounds);

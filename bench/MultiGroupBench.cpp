@@ -1,7 +1,8 @@
 // The multi-group analysis over a list of 20 generated event files of 3600 s in tenths
-// (36000 units each), five groups chosen, with "Keep Matrix" off and on. Its counter
-// run_per_baseline is the run's time over a baseline taken in the same process: one plain
-// read of the event files, plus writing the second-by-second bytes that the run keeps.
+// (36000 units each), five groups chosen, with "Keep Matrix" off and on, against one read() of
+// the list and its files plus one write() of as many bytes as the report, and, with the matrix
+// kept, one new file beside each kept second-by-second file of its size, synced as the run's
+// save syncs it.
 #include "BenchFiles.h"
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalysisStatus.h"
@@ -12,13 +13,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -29,16 +26,9 @@ constexpr int kUnits = 36000;
 constexpr int kGroups = 5;
 constexpr int kCodesPerGroup = 4;
 
-std::string wholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class MultiGroupData {
 public:
-    MultiGroupData()
-        : folder_(fs::temp_directory_path() / ("multigroup-bench-" + std::to_string(::getpid()))) {
-        fs::create_directories(folder_);
+    MultiGroupData() {
         std::string codes = " " + std::to_string(kGroups * kCodesPerGroup) + " \r\n";
         for (int group = 1; group <= kGroups; ++group) {
             for (int k = 1; k <= kCodesPerGroup; ++k) {
@@ -77,23 +67,20 @@ public:
         }
         tree.options.Check8 = 1;
     }
-    ~MultiGroupData() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
 
     // One run over the list; the report is written afresh.
     void run() {
-        g.DataFileName = (folder_ / "study.lst").string();
+        g.DataFileName = list();
         g.InputMode = 4;
         g.OutputKind = 1;
-        g.OutputFileName = (folder_ / "report.txt").string();
-        std::remove(g.OutputFileName.c_str());
+        g.OutputFileName = report();
         ws::MultiGroupFreqDur(g, doubles.platform, status, tree, {});
     }
+    std::string list() const { return (folder_ / "study.lst").string(); }
+    std::string report() const { return (folder_ / "report.txt").string(); }
 
+    bench::ScratchFolder folder_{"multigroup-bench"};
     std::vector<std::string> files_;
-    fs::path folder_;
     testsupport::ScriptedPlatform doubles;
     ws::Global g;
     ws::MultilevModel tree;
@@ -105,44 +92,34 @@ MultiGroupData& data() {
     return instance;
 }
 
-// The plain read of every event file, and the writing of the given second-by-second bytes.
-double baselineSeconds(const MultiGroupData& d, const std::vector<std::string>& keptBytes) {
-    return bench::timedPass([&] {
-        for (const std::string& file : d.files_) {
-            const std::string bytes = wholeFile(file);
-            benchmark::DoNotOptimize(bytes.data());
-        }
-        for (std::size_t f = 0; f < keptBytes.size(); ++f) {
-            bench::writeFile(d.folder_ / ("baseline" + std::to_string(f) + ".SBS"), keptBytes[f]);
-        }
-    });
-}
-
 void BM_MultiGroupFreqDur(benchmark::State& state) {
     MultiGroupData& d = data();
+    const bool keepMatrix = state.range(0) != 0;
     d.tree.options.Check3 = static_cast<std::int16_t>(state.range(0));
-    double runTotal = 0;
-    double baselineTotal = 0;
-    for (auto _ : state) {
-        runTotal += bench::timedPass([&] { d.run(); });
-        state.PauseTiming();
-        std::vector<std::string> kept;
-        for (const std::string& file : d.files_) {
-            const fs::path sbs = fs::path(file).replace_extension(".SBS");
-            if (fs::exists(sbs)) {
-                kept.push_back(wholeFile(sbs));
-            }
-        }
-        baselineTotal += baselineSeconds(d, kept);
-        state.ResumeTiming();
+    bench::Baseline baseline;
+    baseline.reads({d.list()}).reads(d.files_).writesAsMuchAs(d.folder_ / "baseline.txt", [&] {
+        return std::vector<std::string>{d.report()};
+    });
+    for (std::size_t f = 0; keepMatrix && f < d.files_.size(); ++f) {
+        const std::string kept = fs::path(d.files_[f]).replace_extension(".SBS").string();
+        baseline.writesAsMuchAs(
+            d.folder_ / ("baseline" + std::to_string(f) + ".SBS"), [kept] { return std::vector{kept}; },
+            bench::Sync::AsASave);
     }
+    bench::contest(
+        state, kFiles * kUnits, [&] { std::remove(d.report().c_str()); }, [&] { d.run(); }, baseline);
     if (!d.doubles.dialogs.boxes.empty()) {
         const std::string why = "the run showed a box: " + d.doubles.dialogs.boxes.front().text;
         state.SkipWithError(why.c_str());
-        return;
+    } else if (keepMatrix != fs::exists(fs::path(d.files_.front()).replace_extension(".SBS"))) {
+        state.SkipWithError("the second-by-second file was not kept as asked");
     }
-    state.counters["run_per_baseline"] = runTotal / baselineTotal;
 }
-BENCHMARK(BM_MultiGroupFreqDur)->ArgName("keep_matrix")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MultiGroupFreqDur)
+    ->ArgName("keep_matrix")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,5 @@
-// Presses of the sequential window's start button over generated lists, each beside a plain
-// read of the same bytes; a press's counter press_per_plain_read is its time over the read's.
+// Presses of the sequential window's start button over generated lists, each against one
+// read() of the list and its files plus one write() of as many bytes as the press's report.
 // - By event lags: 5 givens by 5 targets, lag 1, 50 files of 19999 events and the end record
 //   each (a full event slot).
 // - By time windows: 3 givens by 3 targets, window type 1 of five seconds, scrap files killed,
@@ -20,8 +20,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -47,10 +45,7 @@ std::string codeName(int k) {
 // Generated once per process in a scratch folder, removed when the process ends.
 class Study {
 public:
-    explicit Study(const StudyShape& shape)
-        : folder_(fs::temp_directory_path() /
-                  (std::string(shape.name) + "-bench-" + std::to_string(::getpid()))) {
-        fs::create_directories(folder_);
+    explicit Study(const StudyShape& shape) : folder_(std::string(shape.name) + "-bench") {
         std::string codes = " " + std::to_string(shape.codes) + " \r\n";
         for (int k = 1; k <= shape.codes; ++k) {
             codes += "\"" + codeName(k) + "\",\"Behaviour " + std::to_string(k) + "\"," +
@@ -86,15 +81,11 @@ public:
         g.OutputFileName = (folder_ / "study.lst.txt").string();
         g.OutputKind = ws::kTextOutput;
     }
-    ~Study() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
     const std::vector<std::string>& files() const { return files_; }
     std::string list() const { return (folder_ / "study.lst").string(); }
+    fs::path folder() const { return folder_.path(); }
     bool scratchFilesLeft() const {
-        for (const auto& entry : fs::directory_iterator(folder_)) {
+        for (const auto& entry : fs::directory_iterator(folder_.path())) {
             if (entry.path().extension() == ".SBS" || entry.path().extension() == ".YNF") {
                 return true;
             }
@@ -106,7 +97,7 @@ public:
     ws::Global g;
 
 private:
-    fs::path folder_;
+    bench::ScratchFolder folder_;
     std::vector<std::string> files_;
 };
 
@@ -120,25 +111,22 @@ Study& windowStudy() {
     return instance;
 }
 
-double lagPlainReadSeconds = 0;
-double windowPlainReadSeconds = 0;
-
 // What the start button does for one press: every pairing of one given and one target,
 // the driver once for each, the files of the press read once. run holds all but the codes.
-void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int codesPerSide,
-               double plainReadSeconds, const char* what) {
+void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int codesPerSide) {
     ws::QuietStatus status;
     platform::FixedRandom random;
     run.gGivens.resize(2);
     run.gTargets.resize(2);
     run.gGivenCount = 1;
     run.gTargetCount = 1;
-    double total = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::remove(study.g.OutputFileName.c_str());
-        state.ResumeTiming();
-        total += bench::timedPass([&] {
+    bench::Baseline baseline;
+    baseline.reads({study.list()}).reads(study.files()).writesAsMuchAs(study.folder() / "baseline.txt", [&] {
+        return std::vector<std::string>{study.g.OutputFileName};
+    });
+    bench::contest(
+        state, codesPerSide * codesPerSide, [&] { std::remove(study.g.OutputFileName.c_str()); },
+        [&] {
             ws::LagPairFiles reuse(study.g);
             for (int given = 1; given <= codesPerSide; ++given) {
                 for (int target = codesPerSide + 1; target <= 2 * codesPerSide; ++target) {
@@ -150,30 +138,15 @@ void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int
                                        study.g.DataFileName, study.g.InputMode, &reuse);
                 }
             }
-        });
-    }
+        },
+        baseline);
     if (!study.doubles.dialogs.boxes.empty() || study.scratchFilesLeft()) {
         state.SkipWithError("the run took its failure path or left scratch files");
-        return;
     }
-    if (plainReadSeconds > 0) {
-        const double ratio = total / static_cast<double>(state.iterations()) / plainReadSeconds;
-        state.counters["press_per_plain_read"] = ratio;
-        std::fprintf(stderr, "%s / plain read: %.2f\n", what, ratio);
-    }
-}
-
-void BM_SequentialPlainRead(benchmark::State& state) {
-    lagPlainReadSeconds = bench::plainReadSeconds(state, lagStudy().files());
 }
 
 void BM_SequentialPress(benchmark::State& state) {
-    timePress(state, lagStudy(), ws::SequentialRun{}, 5, lagPlainReadSeconds,
-              "sequential press (25 pairings)");
-}
-
-void BM_TimeWindowPlainRead(benchmark::State& state) {
-    windowPlainReadSeconds = bench::plainReadSeconds(state, windowStudy().files());
+    timePress(state, lagStudy(), ws::SequentialRun{}, 5);
 }
 
 void BM_TimeWindowPress(benchmark::State& state) {
@@ -181,13 +154,10 @@ void BM_TimeWindowPress(benchmark::State& state) {
     run.gEventLags = 0;
     run.gLagCount = 50; // five seconds
     run.gWindowRules = {ws::kWindowFromOnset, 1, 0, 0, 1, 0, 1};
-    timePress(state, windowStudy(), run, 3, windowPlainReadSeconds,
-              "time-window press (9 pairings, 20 one-hour files)");
+    timePress(state, windowStudy(), run, 3);
 }
 
 } // namespace
 
-BENCHMARK(BM_SequentialPlainRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SequentialPress)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TimeWindowPlainRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TimeWindowPress)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SequentialPress)->Iterations(7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeWindowPress)->Iterations(7)->Unit(benchmark::kMillisecond);
