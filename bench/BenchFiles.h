@@ -138,9 +138,14 @@ inline std::size_t sizeOf(const std::vector<std::string>& files) {
     return total;
 }
 
-inline std::string megabytes(std::size_t bytes) {
+// A size in plain words: kB below a megabyte, MB from there.
+inline std::string sizeText(std::size_t bytes) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
+    if (bytes < 1'000'000) {
+        std::snprintf(text, sizeof text, "%.0f kB", static_cast<double>(bytes) / 1e3);
+    } else {
+        std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
+    }
     return text;
 }
 
@@ -194,7 +199,7 @@ public:
     std::string describe() const {
         std::vector<std::string> parts;
         if (!inputs_.empty()) {
-            parts.push_back("read() of " + count(inputs_.size(), "file") + " (" + megabytes(sizeOf(inputs_)) +
+            parts.push_back("read() of " + count(inputs_.size(), "file") + " (" + sizeText(sizeOf(inputs_)) +
                             ")");
         }
         for (const Sync sync : {Sync::No, Sync::AsASave}) {
@@ -207,7 +212,7 @@ public:
                 }
             }
             if (files > 0) {
-                parts.push_back("write() of " + count(files, "new file") + " (" + megabytes(bytes) + ")" +
+                parts.push_back("write() of " + count(files, "new file") + " (" + sizeText(bytes) + ")" +
                                 (sync == Sync::AsASave ? " synced with the folder" : ""));
             }
         }

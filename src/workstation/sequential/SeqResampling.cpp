@@ -44,7 +44,7 @@ public:
     explicit TestStatus(ResampleServices& s) : s_(s) {}
 
     void show(int i, int total) {
-        s_.status.setLabel(kResampleCaption);
+        s_.status.setLabel(caption_);
         const float percent = static_cast<float>(i) / static_cast<float>(total) * 100.0f;
         s_.status.setProgress(static_cast<int>(std::nearbyint(percent)));
         const double now = s_.clock.monotonicSeconds();
@@ -63,23 +63,27 @@ public:
 
 private:
     ResampleServices& s_;
+    const std::string caption_{kResampleCaption}; // made once, not once per resample
     bool painted_ = false;
     double lastPaint_ = 0;
 };
 
 } // namespace
 
-ResampleLaw::ResampleLaw(const SeqTable& table) {
+void ResampleLaw::prepare(const SeqTable& table) {
     const std::int64_t n = table[0][0];
     const std::int64_t givens = table[kYes][0];
     const std::int64_t targets = table[0][kYes];
+    if (margins_ == std::array<std::int64_t, 3>{n, givens, targets}) {
+        return;
+    }
+    margins_ = {n, givens, targets};
     lowest_ = std::max<std::int64_t>(0, givens + targets - n);
-    const std::int64_t highest = std::max(lowest_, std::min(givens, targets));
-    const auto size = static_cast<std::size_t>(highest - lowest_ + 1);
+    highest_ = std::max(lowest_, std::min(givens, targets));
 
     // Probabilities relative to the most likely count, by the ratio of neighbours, so that
-    // none overflows however large the margins.
-    std::vector<double> weight(size, 0.0);
+    // none overflows however large the margins. Once one is 0 every one beyond it is, so
+    // each side stops there.
     const auto ratioUp = [&](std::int64_t k) { // p(k + 1) / p(k)
         const double above = static_cast<double>(givens - k) * static_cast<double>(targets - k);
         const double below = static_cast<double>(k + 1) * static_cast<double>(n - givens - targets + k + 1);
@@ -87,21 +91,35 @@ ResampleLaw::ResampleLaw(const SeqTable& table) {
     };
     const double modeGuess =
         (static_cast<double>(givens) + 1) * (static_cast<double>(targets) + 1) / (static_cast<double>(n) + 2);
-    const std::int64_t mode = std::clamp(static_cast<std::int64_t>(modeGuess), lowest_, highest);
-    const auto at = [&](std::int64_t k) -> double& { return weight[static_cast<std::size_t>(k - lowest_)]; };
-    at(mode) = 1.0;
-    for (std::int64_t k = mode; k < highest; ++k) {
-        at(k + 1) = at(k) * ratioUp(k);
-    }
+    const std::int64_t mode = std::clamp(static_cast<std::int64_t>(modeGuess), lowest_, highest_);
+    below_.clear();
+    double weight = 1.0;
     for (std::int64_t k = mode; k > lowest_; --k) {
         const double up = ratioUp(k - 1);
-        at(k - 1) = up > 0 ? at(k) / up : 0.0;
+        weight = up > 0 ? weight / up : 0.0;
+        if (weight == 0) {
+            break;
+        }
+        below_.push_back(weight);
     }
-    cumulative_.resize(size);
+    bandLowest_ = mode - static_cast<std::int64_t>(below_.size());
+    cumulative_.clear();
+    cumulative_.insert(cumulative_.end(), below_.rbegin(), below_.rend());
+    cumulative_.push_back(1.0);
+    weight = 1.0;
+    for (std::int64_t k = mode; k < highest_; ++k) {
+        weight *= ratioUp(k);
+        if (weight == 0) {
+            break;
+        }
+        cumulative_.push_back(weight);
+    }
+    // Summed from the least count up, as over the whole range: the zeros outside the band
+    // add nothing, so every sum is the one the whole table gives.
     double sum = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        sum += weight[i];
-        cumulative_[i] = sum;
+    for (double& c : cumulative_) {
+        sum += c;
+        c = sum;
     }
     for (double& c : cumulative_) {
         c /= sum;
@@ -109,10 +127,16 @@ ResampleLaw::ResampleLaw(const SeqTable& table) {
 }
 
 std::int64_t ResampleLaw::draw(float u) const {
+    // Below the band the cumulative law is 0 and above it 1: only a u outside [0, 1) lands
+    // there, at the range's ends as the whole table's search would.
+    if (u < 0) {
+        return lowest_;
+    }
     const auto found = std::upper_bound(cumulative_.begin(), cumulative_.end(), static_cast<double>(u));
-    const auto index = std::min<std::ptrdiff_t>(found - cumulative_.begin(),
-                                                static_cast<std::ptrdiff_t>(cumulative_.size()) - 1);
-    return lowest_ + index;
+    if (found == cumulative_.end()) {
+        return highest_;
+    }
+    return bandLowest_ + (found - cumulative_.begin());
 }
 
 void ResampleTable(SeqTable& table, const ResampleLaw& law, platform::Random& random) {
@@ -159,7 +183,8 @@ ResampleOutcome ResamplingTest(SequentialRun& run, const SeqTable& observed, flo
                                ResampleServices& services) {
     std::array<std::array<int, 4>, 4> counts{};
     storeCounts(run, pooled, counts);
-    const ResampleLaw law(observed);
+    ResampleLaw& law = services.law;
+    law.prepare(observed);
     SeqTable working = observed;
     const std::int32_t observedA = observed[kYes][kYes];
     TestStatus status(services);

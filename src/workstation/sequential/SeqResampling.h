@@ -22,17 +22,27 @@ inline constexpr int ResampleDrawLimit = 1000;
 inline constexpr const char* ResampleUnfinishedLine = " Not enough data for resampling testing";
 
 // The law of the resampled (Y,Y) count: placing nG givens uniformly among N units, nT of
-// which carry the target, gives a hypergeometric count. Built once per test, so a draw
-// costs a search over the cumulative probabilities, not a pass over the units.
+// which carry the target, gives a hypergeometric count. Made once per margins, so a draw
+// costs a search over the cumulative probabilities, not a pass over the units. Only the
+// counts whose probability is not 0 in double precision are held (a band of a few standard
+// deviations either side of the mode), which draws exactly what the whole table would.
 class ResampleLaw {
 public:
-    explicit ResampleLaw(const SeqTable& table);
+    ResampleLaw() = default;
+    explicit ResampleLaw(const SeqTable& table) { prepare(table); }
+    // Makes this the law of the table's margins. The law of the same margins is kept as it
+    // is, and its buffers keep their size for other margins.
+    void prepare(const SeqTable& table);
     // The count for a uniform value u in [0, 1): inversion of the cumulative law.
     std::int64_t draw(float u) const;
 
 private:
-    std::int64_t lowest_ = 0;
-    std::vector<double> cumulative_;
+    std::array<std::int64_t, 3> margins_{-1, -1, -1}; // N, givens, targets of the law held
+    std::int64_t lowest_ = 0;                         // the least count the margins allow
+    std::int64_t highest_ = 0;                        // the greatest
+    std::int64_t bandLowest_ = 0;                     // the count of cumulative_[0]
+    std::vector<double> cumulative_;                  // over the band, the last one 1
+    std::vector<double> below_;                       // the weights below the mode, mode first
 };
 
 // Replaces the four counts by a random table of the same margins, totals recomputed.
@@ -49,6 +59,9 @@ struct ResampleServices {
     platform::Random& random;
     AnalysisStatus& status; // the analysis dialog's label and progress bar
     platform::Clock& clock; // paces the repaints
+    // Kept across the tests of one run: tests of the same margins share its table, and
+    // the others reuse its buffers.
+    ResampleLaw law{};
 };
 
 enum class ResampleOutcome {

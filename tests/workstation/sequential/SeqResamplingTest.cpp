@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -134,6 +137,92 @@ TEST(ResampleTable, FitsTheHypergeometricAtAThousandUnits) {
     ASSERT_GT(cells, 30);
     // 99.9th percentile of chi-square with about 40 degrees of freedom.
     EXPECT_LT(chi, 73.4) << cells << " cells";
+}
+
+// The law over the whole range of counts, every one weighed: what ResampleLaw must draw
+// exactly, though it keeps only the counts whose weight is not 0.
+class WholeRangeLaw {
+public:
+    explicit WholeRangeLaw(const SeqTable& table) {
+        const std::int64_t n = table[0][0];
+        const std::int64_t givens = table[1][0];
+        const std::int64_t targets = table[0][1];
+        lowest_ = std::max<std::int64_t>(0, givens + targets - n);
+        const std::int64_t highest = std::max(lowest_, std::min(givens, targets));
+        std::vector<double> weight(static_cast<std::size_t>(highest - lowest_ + 1), 0.0);
+        const auto ratioUp = [&](std::int64_t k) {
+            const double above = static_cast<double>(givens - k) * static_cast<double>(targets - k);
+            const double below =
+                static_cast<double>(k + 1) * static_cast<double>(n - givens - targets + k + 1);
+            return below <= 0 ? 0.0 : above / below;
+        };
+        const double modeGuess = (static_cast<double>(givens) + 1) * (static_cast<double>(targets) + 1) /
+                                 (static_cast<double>(n) + 2);
+        const std::int64_t mode = std::clamp(static_cast<std::int64_t>(modeGuess), lowest_, highest);
+        const auto at = [&](std::int64_t k) -> double& {
+            return weight[static_cast<std::size_t>(k - lowest_)];
+        };
+        at(mode) = 1.0;
+        for (std::int64_t k = mode; k < highest; ++k) {
+            at(k + 1) = at(k) * ratioUp(k);
+        }
+        for (std::int64_t k = mode; k > lowest_; --k) {
+            const double up = ratioUp(k - 1);
+            at(k - 1) = up > 0 ? at(k) / up : 0.0;
+        }
+        double sum = 0;
+        for (const double w : weight) {
+            sum += w;
+            cumulative.push_back(sum);
+        }
+        for (double& c : cumulative) {
+            c /= sum;
+        }
+    }
+    std::int64_t draw(float u) const {
+        const auto found = std::upper_bound(cumulative.begin(), cumulative.end(), static_cast<double>(u));
+        return lowest_ + std::min<std::ptrdiff_t>(found - cumulative.begin(),
+                                                  static_cast<std::ptrdiff_t>(cumulative.size()) - 1);
+    }
+    std::vector<double> cumulative;
+
+private:
+    std::int64_t lowest_ = 0;
+};
+
+// Margins drawn at random, from a handful of units to millions, and u both at random and
+// at each side of the cumulative steps (where a search that starts in the wrong place
+// would show), the law made afresh and the one law made again for margins in turn.
+TEST(ResampleLaw, DrawsWhatTheWholeRangeDrawsForAnyMargins) {
+    std::mt19937_64 pick(33);
+    ws::ResampleLaw reused;
+    for (int trial = 0; trial < 60; ++trial) {
+        const std::int32_t n = std::uniform_int_distribution<std::int32_t>(
+            1, trial % 3 == 0 ? 50 : (trial % 3 == 1 ? 20000 : 3'000'000))(pick);
+        std::uniform_int_distribution<std::int32_t> margin(0, n);
+        const std::int32_t givens = margin(pick);
+        const std::int32_t targets = margin(pick);
+        const std::int32_t a = std::max(0, givens + targets - n);
+        const SeqTable observed = tableOf(a, givens - a, targets - a, n - givens - targets + a);
+        const WholeRangeLaw whole(observed);
+        const ws::ResampleLaw fresh(observed);
+        reused.prepare(observed);
+        std::vector<float> us{0.0f, 0x1p-24f, 0.5f, 1.0f - 0x1p-24f};
+        for (int i = 0; i < 500; ++i) {
+            us.push_back(static_cast<float>(pick() >> 40) * 0x1p-24f);
+        }
+        for (std::size_t i = 0; i < whole.cumulative.size(); i += 1 + whole.cumulative.size() / 300) {
+            const auto step = static_cast<float>(whole.cumulative[i]);
+            us.insert(us.end(), {std::nextafter(step, 0.0f), step, std::nextafter(step, 1.0f)});
+        }
+        for (const float u : us) {
+            if (u >= 0 && u < 1) {
+                ASSERT_EQ(fresh.draw(u), whole.draw(u)) << n << " " << givens << " " << targets << " u " << u;
+                ASSERT_EQ(reused.draw(u), whole.draw(u))
+                    << n << " " << givens << " " << targets << " u " << u;
+            }
+        }
+    }
 }
 
 TEST(ResamplingTest, CountsBothRowsAndLeavesTheObservedTable) {
