@@ -2,7 +2,9 @@
 
 #include "videocoder/core/TimeConversion.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vc {
 namespace {
@@ -10,8 +12,28 @@ namespace {
 constexpr double kHundredth = 0.01;
 // Keeps a start that is a hundredth already, written as seconds, on that hundredth.
 constexpr double kRoundingGuard = 1e-6;
-// Hundredths tried past a frame's start before the frame's own time is written as it is.
-constexpr int kHundredthsTried = 4;
+// A seek shows the first frame starting at most 5 ms before its target, so the texts that
+// read back to a frame lie from just after the frame before it to 5 ms past its start: at
+// 25 frames a second and faster, up to this many hundredths below the start's own
+// hundredth, and one above.
+constexpr int kHundredthsBelow = 3;
+// How far a text's time must sit inside its frame's span on both sides: a text right on
+// the edge would show one frame or the other on the last bit of its reading.
+constexpr double kSeekMargin = 0.001;
+
+// The hundredths that may read back to the frame starting at `start`, nearest first.
+std::vector<double> hundredthsNear(double start) {
+    const double own = std::floor(start / kHundredth + kRoundingGuard);
+    std::vector<double> near;
+    for (double h = own - kHundredthsBelow; h <= own + 1; ++h) {
+        if (h >= 0) {
+            near.push_back(h * kHundredth);
+        }
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [start](double a, double b) { return std::abs(a - start) < std::abs(b - start); });
+    return near;
+}
 
 } // namespace
 
@@ -34,16 +56,20 @@ std::string markText(platform::MediaPlayer& player, const MarkReading& reading, 
     if (!reading.frame) {
         return exact;
     }
-    // The text keeps hundredths: the first hundredth at or after the frame's start, so the
-    // seek lands inside the frame rather than in the slack before it; else the first text
-    // that the seek shows as the same frame.
-    const double atOrAfter = std::ceil(reading.seconds / kHundredth - kRoundingGuard) * kHundredth;
-    for (int k = -1; k < kHundredthsTried; ++k) {
-        const std::string text = k < 0    ? SecondsToClockText(atOrAfter, s)
-                                 : k == 0 ? exact
-                                          : SecondsToClockText(reading.seconds + k * kHundredth, s);
-        if (player.frameAt(TimeTextToSeconds(text, s)) == *reading.frame) {
-            return text;
+    // The text keeps hundredths: the one nearest the frame's start that the seek shows as
+    // the same frame with a margin either side; else the nearest it shows as that frame at
+    // all (frames shorter than a hundredth and its margins).
+    const int32_t frame = *reading.frame;
+    const auto showsFrame = [&](double seconds, double margin) {
+        return player.frameAt(seconds - margin) == frame && player.frameAt(seconds + margin) == frame;
+    };
+    const std::vector<double> near = hundredthsNear(reading.seconds);
+    for (const double margin : {kSeekMargin, 0.0}) {
+        for (const double hundredth : near) {
+            const std::string text = SecondsToClockText(hundredth, s);
+            if (showsFrame(TimeTextToSeconds(text, s), margin)) {
+                return text;
+            }
         }
     }
     return exact;

@@ -22,8 +22,10 @@ struct Rate {
 
 const Rate kRates[] = {{"NTSC", 29.97, 30000 / 1001.0}, {"PAL", 25, 25}};
 // Where the mark is taken, in the clip's frames: the first frames, between two frames, late
-// in a minute (where seconds at the exact rate and at the whole rate part), past an hour.
-const double kFrames[] = {0, 1, 2.4, 100.5, 1795, 1799, 1799.7, 3597, 107890.3, 111000.6};
+// in a minute (where seconds at the exact rate and at the whole rate part), past an hour,
+// and frames that start on a half hundredth at 29.97 (5.005 s, 55.055 s), where the
+// hundredth above reads as the next frame.
+const double kFrames[] = {0, 1, 2.4, 100.5, 150, 1650, 1795, 1799, 1799.7, 3597, 107890.3, 111000.6};
 
 class Stamping : public ::testing::TestWithParam<std::tuple<PlayerKind, int, Rate>> {};
 
