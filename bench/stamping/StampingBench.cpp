@@ -186,6 +186,7 @@ MarkTally markAndSeek(PlayerWindowRig& rig, int form, int stops) {
         }
         const auto before = settled(rig);
         commands.ControlSub(vc::kCmdMark);
+        const std::string written = g.data.gData.at(1, 1).asText();
         rig.seek(anywhere(random));
         settled(rig);
         commands.ControlSub(vc::kCmdSeek);
@@ -195,6 +196,8 @@ MarkTally markAndSeek(PlayerWindowRig& rig, int form, int stops) {
             ++tally.unread;
         } else if (*before % 1024 != *after % 1024) {
             ++tally.off;
+            std::printf("  off: frame %d on screen at the mark, written \"%s\", the seek showed %d\n",
+                        *before, written.c_str(), *after);
         }
     }
     return tally;
