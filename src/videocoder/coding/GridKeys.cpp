@@ -69,6 +69,10 @@ void GridKeys::FG1_KeyUp(int keyCode, int /*shift*/) {
     }
 }
 
+void GridKeys::keepKeyUpMoment(bool keep) {
+    quickKeys_.keepTime(keep && upDownCoding());
+}
+
 void GridKeys::enterInTranscript() {
     if (grid_.Col() != kTranscriptionColumn) {
         grid_.setCol(grid_.Col() + 1);

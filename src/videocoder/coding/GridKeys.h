@@ -39,6 +39,7 @@ public:
     // A zero left in keyAscii cancels the key.
     void FG1_KeyPress(int& keyAscii) override;
     void FG1_KeyUp(int keyCode, int shift) override;
+    void keepKeyUpMoment(bool keep) override;
 
     QuickKeys& quickKeys() { return quickKeys_; }
 

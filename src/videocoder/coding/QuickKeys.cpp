@@ -120,7 +120,14 @@ void QuickKeys::insertRow(int column, const std::string& entry) {
     }
 }
 
+void QuickKeys::keepTime(bool keep) {
+    keptTime_ = keep ? commands_.markText() : std::nullopt;
+}
+
 std::string QuickKeys::timeText() {
+    if (keptTime_) {
+        return *keptTime_;
+    }
     std::optional<std::string> text = commands_.markText();
     if (!text) {
         throw RunError(textfile::kInvalidArgument, "No video file is open");

@@ -38,6 +38,9 @@ public:
     // keyAscii is the key's character (a code point); set to 0 the key is swallowed and the
     // grid does not see it. Onset false writes offset entries.
     void GridKeyPress(int& keyAscii, bool onset);
+    // True: later rows are stamped with the time a mark would write now (a key's release,
+    // whose key-up comes a little later); false: with the time when they are written.
+    void keepTime(bool keep);
 
 private:
     void codeKey(int& keyAscii, bool onset);
@@ -50,6 +53,7 @@ private:
     KeyGrid& grid_;
     platform::Dialogs& dialogs_;
     KeyCommands commands_;
+    std::optional<std::string> keptTime_;
 };
 
 } // namespace vc

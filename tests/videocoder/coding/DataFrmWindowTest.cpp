@@ -1,6 +1,7 @@
 // The coding window offscreen: its menus, shortcuts, toolbar and grid gestures, and what each
 // runs, with and without a media window open.
 #include "CodingWindowRig.h"
+#include "KeyUpGap.h"
 #include "videocoder/coding/DataFrmMenus.h"
 #include "videocoder/coding/windows/HeaderPanel.h"
 
@@ -320,6 +321,7 @@ TEST(DataFrmWindow, GridKeysReachTheirHandlersThroughTheKeyAdapter) {
     // Delete asks before it erases; No keeps the cell.
     run.rig.dialogs.answers = {platform::Answer::No};
     QTest::keyClick(grid, Qt::Key_Delete);
+    vctest::waitOutKeyUpGap(); // the erase runs at the key-up
     EXPECT_EQ(run.rig.trace(), Trace{"box Really Erase Selection?  Can't be undone..."});
     EXPECT_EQ(run.rig.g.data.gData.at(2, 1).asText(), "L");
     // Ctrl+C copies the grid's selection, though the Edit menu holds the same shortcut.

@@ -1,6 +1,8 @@
 // Qt key events on the coding grid's view become the grid's key events.
 #include "videocoder/coding/windows/GridKeyAdapter.h"
 
+#include "KeyUpGap.h"
+
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,6 +20,7 @@ namespace {
 struct RecordingKeys : vc::GridKeyEvents {
     std::vector<std::string> events;
     bool swallowPresses = false;
+    bool recordMoments = false; // whether to record the stamp kept for a held key-up
     std::function<void()> onKeyDown;
     void FG1_KeyDown(int keyCode, int shift) override {
         events.push_back("down " + std::to_string(keyCode) + " " + std::to_string(shift));
@@ -33,6 +36,11 @@ struct RecordingKeys : vc::GridKeyEvents {
     }
     void FG1_KeyUp(int keyCode, int shift) override {
         events.push_back("up " + std::to_string(keyCode) + " " + std::to_string(shift));
+    }
+    void keepKeyUpMoment(bool keep) override {
+        if (recordMoments) {
+            events.push_back(keep ? "keep" : "drop");
+        }
     }
 };
 
@@ -53,15 +61,22 @@ struct Grid {
     }
     // True when the view saw the event (the adapter let it through).
     bool send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text,
-              bool autoRepeat = false) {
+              bool autoRepeat = false, quint64 timestamp = 0) {
         QKeyEvent event(type, key, modifiers, text, autoRepeat);
+        event.setTimestamp(timestamp);
         return !adapter.eventFilter(&view, &event);
+    }
+    void loseFocus() {
+        QFocusEvent focusOut(QEvent::FocusOut);
+        adapter.eventFilter(&view, &focusOut);
     }
     bool press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
         return send(QEvent::KeyPress, key, modifiers, text);
     }
+    // The key-up comes once the release is known to be no auto-repeat's.
     void release(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
         send(QEvent::KeyRelease, key, modifiers, text);
+        vctest::waitOutKeyUpGap();
     }
 };
 
@@ -140,6 +155,96 @@ TEST(GridKeyAdapter, AutoRepeatRaisesNothingBetweenTheDownAndTheUp) {
     EXPECT_EQ(grid.keys.events, (std::vector<std::string>{"down 65 0", "press 97", "up 65 0"}));
 }
 
+// X sends an auto-repeat as a release and a press with one timestamp, and Qt marks the pair
+// only when it happens to have read both at once.
+struct Step {
+    char kind; // 'p' press, 'r' release, 'w' wait out the key-up's gap, 'f' focus lost
+    int key = 0;
+    quint64 timestamp = 0;
+};
+
+struct RepeatCase {
+    const char* name;
+    std::vector<Step> steps;
+    std::vector<std::string> events; // "view": that press went on to the view
+};
+
+class UnmarkedRepeats : public ::testing::TestWithParam<RepeatCase> {};
+
+TEST_P(UnmarkedRepeats, AreToldFromRealReleasesAndPresses) {
+    Grid grid;
+    grid.keys.recordMoments = true;
+    grid.keys.swallowPresses = true; // letters: coded keys, which never reach the view
+    for (const Step& step : GetParam().steps) {
+        const QString text = step.key == Qt::Key_Down ? QString() : QString(QChar(step.key).toLower());
+        switch (step.kind) {
+        case 'p':
+            if (grid.send(QEvent::KeyPress, step.key, kNone, text, false, step.timestamp)) {
+                grid.keys.events.push_back("view");
+            }
+            break;
+        case 'r':
+            grid.send(QEvent::KeyRelease, step.key, kNone, text, false, step.timestamp);
+            break;
+        case 'w':
+            vctest::waitOutKeyUpGap();
+            break;
+        default:
+            grid.loseFocus();
+        }
+    }
+    EXPECT_EQ(grid.keys.events, GetParam().events);
+}
+
+const std::vector<std::string> kHeldA{"down 65 0", "press 97", "keep",    "drop", "keep",
+                                      "drop",      "keep",     "up 65 0", "drop"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnmarkedRepeats,
+    ::testing::Values(RepeatCase{"AReleaseAndPressAtOneMomentAreARepeat",
+                                 {{'p', 'A', 100},
+                                  {'r', 'A', 760},
+                                  {'p', 'A', 760},
+                                  {'r', 'A', 800},
+                                  {'p', 'A', 800},
+                                  {'r', 'A', 2100},
+                                  {'w'}},
+                                 kHeldA},
+                      RepeatCase{"APressOfAKeyStillDownIsARepeat",
+                                 {{'p', 'A', 100}, {'p', 'A', 760}, {'p', 'A', 800}, {'r', 'A', 2100}, {'w'}},
+                                 {"down 65 0", "press 97", "keep", "up 65 0", "drop"}},
+                      RepeatCase{"APressAtAnotherMomentIsANewPress",
+                                 {{'p', 'A', 100}, {'r', 'A', 200}, {'p', 'A', 230}, {'r', 'A', 300}, {'w'}},
+                                 {"down 65 0", "press 97", "keep", "up 65 0", "drop", "down 65 0", "press 97",
+                                  "keep", "up 65 0", "drop"}},
+                      RepeatCase{"AnotherKeyAtTheMomentLetsTheUpGoFirst",
+                                 {{'p', 'A', 100}, {'r', 'A', 200}, {'p', 'B', 200}, {'r', 'B', 300}, {'w'}},
+                                 {"down 65 0", "press 97", "keep", "up 65 0", "drop", "down 66 0", "press 98",
+                                  "keep", "up 66 0", "drop"}},
+                      RepeatCase{"AnotherKeysReleaseLetsTheUpGoFirst",
+                                 {{'p', 'A', 100}, {'p', 'B', 150}, {'r', 'A', 200}, {'r', 'B', 200}, {'w'}},
+                                 {"down 65 0", "press 97", "down 66 0", "press 98", "keep", "up 65 0", "drop",
+                                  "keep", "up 66 0", "drop"}},
+                      RepeatCase{"EventsWithoutATimestampAreNeverARepeat",
+                                 {{'p', 'A'}, {'r', 'A'}, {'p', 'A'}, {'r', 'A'}, {'w'}},
+                                 {"down 65 0", "press 97", "keep", "up 65 0", "drop", "down 65 0", "press 97",
+                                  "keep", "up 65 0", "drop"}},
+                      RepeatCase{"TheUpWaitsUntilTheGapIsOut",
+                                 {{'p', 'A', 100}, {'r', 'A', 200}},
+                                 {"down 65 0", "press 97", "keep"}},
+                      RepeatCase{"TheFocusGoingLetsTheUpGoAtOnce",
+                                 {{'p', 'A', 100}, {'r', 'A', 200}, {'f'}, {'p', 'A', 200}, {'r', 'A', 300}},
+                                 {"down 65 0", "press 97", "keep", "up 65 0", "drop", "down 65 0", "press 97",
+                                  "keep"}},
+                      RepeatCase{"AHeldArrowKeepsMovingTheView",
+                                 {{'p', Qt::Key_Down, 100},
+                                  {'r', Qt::Key_Down, 760},
+                                  {'p', Qt::Key_Down, 760},
+                                  {'r', Qt::Key_Down, 900},
+                                  {'w'}},
+                                 {"down 40 0", "view", "keep", "drop", "view", "keep", "up 40 0", "drop"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(GridKeyAdapter, AKeyTheViewSawRepeatsOnTheView) {
     Grid grid;
     EXPECT_TRUE(grid.press(Qt::Key_Down));
@@ -151,8 +256,7 @@ TEST(GridKeyAdapter, AKeyTheViewSawRepeatsOnTheView) {
 TEST(GridKeyAdapter, AKeyHeldWhenTheFocusGoesGetsItsUpThen) {
     Grid grid;
     grid.press(Qt::Key_A, kNone, "a");
-    QFocusEvent focusOut(QEvent::FocusOut);
-    grid.adapter.eventFilter(&grid.view, &focusOut);
+    grid.loseFocus();
     EXPECT_EQ(grid.keys.events.back(), "up 65 0");
     grid.release(Qt::Key_A, kNone, "a");
     EXPECT_EQ(grid.keys.events.size(), 3u) << "the late release is dropped";
@@ -161,8 +265,7 @@ TEST(GridKeyAdapter, AKeyHeldWhenTheFocusGoesGetsItsUpThen) {
 TEST(GridKeyAdapter, AFocusLostToABoxOfTheKeyDownGivesTheUpAfterTheHandler) {
     Grid grid;
     grid.keys.onKeyDown = [&] {
-        QFocusEvent focusOut(QEvent::FocusOut); // a box shows and takes the focus
-        grid.adapter.eventFilter(&grid.view, &focusOut);
+        grid.loseFocus(); // a box shows and takes the focus
         grid.keys.events.push_back("box");
     };
     grid.press(Qt::Key_A, kNone, "a");

@@ -75,11 +75,14 @@ DataFrmWindow::DataFrmWindow(Globals& g, platform::Platform& p, const PlayerLink
 
 DataFrmWindow::~DataFrmWindow() {
     qApp->removeEventFilter(this);
+    // The grid outlives this part of the window and loses the focus as it goes: no key-up
+    // may then reach handlers already gone.
+    delete keyAdapter_;
 }
 
 void DataFrmWindow::attach(CoderLinks& links, CommandLinks commandLinks) {
     controller_.attach(links, std::move(commandLinks));
-    new GridKeyAdapter(*grid_, *this);
+    keyAdapter_ = new GridKeyAdapter(*grid_, *this);
     delegate_ = new PickListDelegate(links.dataFrm.FG1, grid_);
     grid_->setItemDelegate(delegate_);
     connect(delegate_, &QAbstractItemDelegate::closeEditor, this,
@@ -271,6 +274,10 @@ void DataFrmWindow::FG1_KeyPress(int& keyAscii) {
 
 void DataFrmWindow::FG1_KeyUp(int keyCode, int shift) {
     run([&] { controller_.gridKeys().FG1_KeyUp(keyCode, shift); });
+}
+
+void DataFrmWindow::keepKeyUpMoment(bool keep) {
+    run([&] { controller_.gridKeys().keepKeyUpMoment(keep); });
 }
 
 void DataFrmWindow::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,7 @@ class QToolBar;
 
 namespace vc {
 
+class GridKeyAdapter;
 class HeaderPanel;
 class PickListDelegate;
 
@@ -120,6 +121,7 @@ private:
     void FG1_KeyDown(int keyCode, int shift) override;
     void FG1_KeyPress(int& keyAscii) override;
     void FG1_KeyUp(int keyCode, int shift) override;
+    void keepKeyUpMoment(bool keep) override;
 
     Globals& g_;
     DataFrm controller_;
@@ -136,6 +138,7 @@ private:
     QTimer* autoSaveTimer_ = nullptr;
     DataGridModel* model_ = nullptr;
     PickListDelegate* delegate_ = nullptr;
+    GridKeyAdapter* keyAdapter_ = nullptr;
     int selectionMode_ = 0;
     bool closing_ = false;
 };

@@ -24,6 +24,10 @@ quint32 identityOf(const QKeyEvent& event) {
 GridKeyAdapter::GridKeyAdapter(QAbstractItemView& view, GridKeyEvents& handlers)
     : QObject(&view), view_(view), handlers_(handlers) {
     view.installEventFilter(this);
+    releaseGap_.setSingleShot(true);
+    releaseGap_.setTimerType(Qt::PreciseTimer);
+    releaseGap_.setInterval(kRepeatGap);
+    connect(&releaseGap_, &QTimer::timeout, this, [this] { raiseHeldRelease(); });
 }
 
 bool GridKeyAdapter::eventFilter(QObject* watched, QEvent* event) {
@@ -58,7 +62,14 @@ bool GridKeyAdapter::eventFilter(QObject* watched, QEvent* event) {
 
 bool GridKeyAdapter::keyPressed(const QKeyEvent& event) {
     const quint32 identity = identityOf(event);
-    if (event.isAutoRepeat()) {
+    if (repeatOfHeldRelease(identity, event)) {
+        releaseGap_.stop();
+        release_.reset();
+        handlers_.keepKeyUpMoment(false);
+        return !reachedView_.contains(identity);
+    }
+    raiseHeldRelease();
+    if (event.isAutoRepeat() || held_.contains(identity)) {
         return !reachedView_.contains(identity);
     }
     const int keyCode = classicKeyCode(event);
@@ -86,19 +97,44 @@ bool GridKeyAdapter::keyReleased(const QKeyEvent& event) {
     if (event.isAutoRepeat()) {
         return true;
     }
+    raiseHeldRelease();
     const quint32 identity = identityOf(event);
-    reachedView_.erase(identity);
-    const auto held = held_.find(identity);
-    if (held == held_.end()) {
+    if (!held_.contains(identity)) {
         return true; // its key-up was raised when the focus went
+    }
+    release_ = HeldRelease{identity, event.timestamp(), shiftState(event.modifiers())};
+    handlers_.keepKeyUpMoment(true);
+    releaseGap_.start();
+    return false;
+}
+
+// A repeat the system left unmarked: the held release's key pressed at the release's own
+// timestamp. Events made up without a timestamp are never taken for one.
+bool GridKeyAdapter::repeatOfHeldRelease(quint32 identity, const QKeyEvent& event) const {
+    return release_ && release_->identity == identity &&
+           (event.isAutoRepeat() || (event.timestamp() != 0 && event.timestamp() == release_->timestamp));
+}
+
+void GridKeyAdapter::raiseHeldRelease() {
+    if (!release_) {
+        return;
+    }
+    releaseGap_.stop();
+    const HeldRelease release = *release_;
+    release_.reset();
+    reachedView_.erase(release.identity);
+    const auto held = held_.find(release.identity);
+    if (held == held_.end()) {
+        handlers_.keepKeyUpMoment(false);
+        return;
     }
     const int keyCode = held->second.keyCode;
     held_.erase(held);
     ++handling_;
-    handlers_.FG1_KeyUp(keyCode, shiftState(event.modifiers()));
+    handlers_.FG1_KeyUp(keyCode, release.shift);
+    handlers_.keepKeyUpMoment(false);
     --handling_;
     releaseIfFocusWent();
-    return false;
 }
 
 // A box shown by a handler took the focus: a key released while it was up never comes
@@ -111,6 +147,7 @@ void GridKeyAdapter::releaseIfFocusWent() {
 }
 
 void GridKeyAdapter::releaseHeldKeys() {
+    raiseHeldRelease();
     while (!held_.empty()) {
         const auto first = held_.begin();
         const HeldKey key = first->second;
