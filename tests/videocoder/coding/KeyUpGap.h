@@ -4,12 +4,15 @@
 
 #include "videocoder/coding/windows/GridKeyAdapter.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 namespace vctest {
 
 inline void waitOutKeyUpGap() {
-    QTest::qWait(static_cast<int>(vc::GridKeyAdapter::kRepeatGap.count()) + 15);
+    QTest::qWait(static_cast<int>(vc::GridKeyAdapter::kRepeatGap.count()) + 5);
+    // The wait may end right after a sleep in which the key-up fell due.
+    QCoreApplication::processEvents();
 }
 
 } // namespace vctest
