@@ -77,7 +77,7 @@ void SimulatedPlayer::requireOpen() const {
 
 void SimulatedPlayer::requireFrames() const {
     requireOpen();
-    if (frameRate <= 0) {
+    if (loading || frameRate <= 0) {
         throw RunError(textfile::kInvalidArgument, "This media has no frame numbers");
     }
 }
@@ -113,7 +113,7 @@ PlayerState SimulatedPlayer::state() {
     if (failed_) {
         throw RunError(textfile::kInvalidArgument, openFailure);
     }
-    if (opened.empty()) {
+    if (opened.empty() || loading) {
         return PlayerState::NotReady;
     }
     position(); // reaching the end pauses

@@ -24,6 +24,9 @@ public:
     int capabilities = platform::kAllSeeking;
     // Seconds of the clock from play() until the state reads Playing.
     double startLatency = 0;
+    // True while the media is still loading after an opening, as a real player's is for a
+    // moment: the state reads NotReady and there are no frame numbers yet.
+    bool loading = false;
     bool refuseRates = false;
     bool refuseBackwards = false;
     // Paths that fail to open, with this description.

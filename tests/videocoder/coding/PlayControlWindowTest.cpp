@@ -200,6 +200,20 @@ TEST_F(PlayControl, MediaWithoutFramesFallsBackToSecondsOnceAtTheEvent) {
     EXPECT_EQ(window.StatusPanel->text(), "3.50");
 }
 
+TEST_F(PlayControl, AStateChangeWhileTheMediaLoadsKeepsTheFrameForm) {
+    rig.g.settings.FrameDisplay = 2;
+    vc::PlayControlWindow& window = openFile();
+    player().loading = true; // the real player's pause is set before its media is there
+    player().raiseStateChanged();
+    EXPECT_TRUE(rig.scripted.dialogs.boxes.empty()) << lastBox().text;
+    EXPECT_EQ(rig.g.settings.FrameDisplay, 2);
+    player().loading = false;
+    player().setFramePosition(150);
+    player().raiseStateChanged();
+    EXPECT_EQ(window.StatusPanel->text(), "150");
+    EXPECT_TRUE(rig.scripted.dialogs.boxes.empty());
+}
+
 TEST_F(PlayControl, ButtonsStepFramesAndStopAReplay) {
     vc::PlayControlWindow& window = openFile();
     player().setFramePosition(10);

@@ -376,7 +376,11 @@ void PlayControlWindow::mmPlay_StateChanged() {
     }
     inStateChanged_ = true;
     try {
-        showPosition();
+        // A player still loading its media (its pause is set before the media is there) has
+        // nothing to show yet, and no frame numbers to judge the file by.
+        if (player_->state() != platform::PlayerState::NotReady) {
+            showPosition();
+        }
     } catch (const textfile::RunError&) {
         if (fallBackToSeconds(g_.settings)) {
             SaveSettings(g_.settings, p_.settings, p_.dialogs);
