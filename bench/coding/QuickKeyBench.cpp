@@ -100,6 +100,8 @@ Tally run(PlayerWindowRig& rig, vc::PlayerKind kind, double frameDisplay, int ke
         const int reported = rig.reported();
         if (reported != before && reported != after) {
             ++tally.reportedOff;
+            std::printf("  row %d \"%s\": frame %d at the key, %d sought back\n", r,
+                        g.data.gData.at(1, r).asText().c_str(), before, reported);
         }
         if (!shown) {
             ++tally.unread;
