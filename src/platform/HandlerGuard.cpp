@@ -3,6 +3,7 @@
 #include "textfile/RunError.h"
 
 #include <exception>
+#include <new>
 
 namespace platform {
 
@@ -11,6 +12,8 @@ std::string failureWords(std::exception_ptr failure, bool numbered) {
         std::rethrow_exception(failure);
     } catch (const textfile::RunError& e) {
         return numbered ? "Error " + std::to_string(e.number()) + ": " + e.description() : e.description();
+    } catch (const std::bad_alloc&) {
+        return "Out of memory";
     } catch (const std::exception& e) {
         return e.what();
     } catch (...) {

@@ -21,8 +21,8 @@ struct FailureBox {
     bool numbered;    // a run-time error shows "Error N: " before its words
 };
 
-// The failure's own words: a run-time error's description, another failure's text, or
-// "Unknown error"; `numbered` as FailureBox says.
+// The failure's own words: a run-time error's description, "Out of memory", another failure's
+// text, or "Unknown error"; `numbered` as FailureBox says.
 std::string failureWords(std::exception_ptr failure, bool numbered = false);
 
 void guardHandler(Dialogs& dialogs, const FailureBox& box, const std::function<void()>& handler);

@@ -1,5 +1,6 @@
 #include "videocoder/coding/DataFrm.h"
 
+#include "platform/HandlerGuard.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "videocoder/coding/CommandCodes.h"
@@ -115,15 +116,7 @@ void DataFrm::say(const std::string& text, const std::string& title) {
 }
 
 void DataFrm::handle(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const textfile::RunError& e) {
-        p_.dialogs.messageBox(e.description(), kErrorTitle, Buttons::OK, Icon::Critical);
-    } catch (const std::bad_alloc&) {
-        p_.dialogs.messageBox("Out of memory", kErrorTitle, Buttons::OK, Icon::Critical);
-    } catch (const std::exception& e) {
-        p_.dialogs.messageBox(e.what(), kErrorTitle, Buttons::OK, Icon::Critical);
-    }
+    platform::guardHandler(p_.dialogs, {kErrorTitle}, handler);
 }
 
 void DataFrm::runLater(LaterItem item) {

@@ -19,7 +19,7 @@ std::string askForMediaFile(platform::Dialogs& dialogs, const std::string& kept)
 }
 
 void showVideoControlError(platform::Dialogs& dialogs, const std::string& description) {
-    dialogs.messageBox("Error in video control:" + description, kErrorTitle, Buttons::OK, Icon::Critical);
+    dialogs.messageBox(kVideoControlErrorLead + description, kErrorTitle, Buttons::OK, Icon::Critical);
 }
 
 void openPlayer(const PlayerLinks& players, PlayerKind kind, platform::Dialogs& dialogs) {

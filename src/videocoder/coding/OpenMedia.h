@@ -14,7 +14,8 @@ std::string askForMediaFile(platform::Dialogs& dialogs, const std::string& kept)
 
 // Shows the player window; a failure of its load is reported here.
 void openPlayer(const PlayerLinks& players, PlayerKind kind, platform::Dialogs& dialogs);
-// "Error in video control:" and the description, as every player command reports a failure.
+// Every player command reports a failure as this lead and the failure's description.
+inline const std::string kVideoControlErrorLead = "Error in video control:";
 void showVideoControlError(platform::Dialogs& dialogs, const std::string& description);
 
 } // namespace vc

@@ -33,8 +33,8 @@ struct Row {
     const char* section;
     const char* name;
     Kind kind;
-    const char* defaultText; // nullptr: never read
-    const char* resetText;   // nullptr: a reset keeps the value
+    bool read;             // false: never read; absent or unreadable, a fresh VideoSettings' value
+    const char* resetText; // kKept: a reset keeps the value; kFresh: a fresh VideoSettings' value
     SlotOf slot;
     bool written = true;
 };
@@ -45,79 +45,95 @@ constexpr const char* kData = "Data Settings";
 constexpr const char* kExport = "Export Settings";
 constexpr const char* kBacd = "bacd";
 constexpr const char* kKept = nullptr;
-constexpr const char* kNeverRead = nullptr;
-// The helper that opens an exported file with the person's own program.
-constexpr const char* kHelperProgram = "xdg-open";
+// Told apart by its address, not its text ("" is a reset value of its own).
+constexpr char kFresh[] = "";
+constexpr bool kRead = true;
+constexpr bool kNeverRead = false;
 
 using V = VideoSettings;
 
 // Every setting in the order SaveSettings writes them.
 const Row kRows[] = {
-    {kVideo, "FrameDisplay", Kind::Number, "1", "1", member<&V::FrameDisplay>},
-    {kVideo, "FrameRate", Kind::Number, "29.97", "29.97", member<&V::FrameRate>},
-    {kVideo, "PreRoll", Kind::Number, "3", "30", member<&V::PreRoll>},
-    {kVideo, "PostRoll", Kind::Number, "3", "30", member<&V::PostRoll>},
+    {kVideo, "FrameDisplay", Kind::Number, kRead, kFresh, member<&V::FrameDisplay>},
+    {kVideo, "FrameRate", Kind::Number, kRead, kFresh, member<&V::FrameRate>},
+    {kVideo, "PreRoll", Kind::Number, kRead, "30", member<&V::PreRoll>},
+    {kVideo, "PostRoll", Kind::Number, kRead, "30", member<&V::PostRoll>},
     {kVideo, "SliderSmall", Kind::Number, kNeverRead, "1", member<&V::SliderSmall>},
     {kVideo, "SliderLarge", Kind::Number, kNeverRead, "30", member<&V::SliderLarge>},
     {kVideo, "SliderTicks", Kind::Number, kNeverRead, "150", member<&V::SliderTicks>},
-    {kVideo, "VidSize", Kind::Number, "1", "1", member<&V::VidSize>},
-    {kVideo, "gConvertTimes", Kind::Flag, "0", kKept, member<&V::gConvertTimes>},
-    {kVideo, "PlayerSelection", Kind::Number, "0", kKept, member<&V::PlayerSelection>},
-    {kVideo, "DVDDrive", Kind::Text, "D:", kKept, member<&V::DVDDrive>},
+    {kVideo, "VidSize", Kind::Number, kRead, kFresh, member<&V::VidSize>},
+    {kVideo, "gConvertTimes", Kind::Flag, kRead, kKept, member<&V::gConvertTimes>},
+    {kVideo, "PlayerSelection", Kind::Number, kRead, kKept, member<&V::PlayerSelection>},
+    {kVideo, "DVDDrive", Kind::Text, kRead, kKept, member<&V::DVDDrive>},
 
-    {kWindows, "gVidLeft", Kind::Number, "0", "0", member<&V::gVidLeft>},
-    {kWindows, "gVidTop", Kind::Number, "0", "0", member<&V::gVidTop>},
-    {kWindows, "gVidWidth", Kind::Number, "0", "0", member<&V::gVidWidth>},
-    {kWindows, "gVidHeight", Kind::Number, "0", "0", member<&V::gVidHeight>},
-    {kWindows, "gDataLeft", Kind::Number, "0", "0", member<&V::gDataLeft>},
-    {kWindows, "gDataTop", Kind::Number, "0", "0", member<&V::gDataTop>},
-    {kWindows, "gDataWidth", Kind::Number, "0", "0", member<&V::gDataWidth>},
-    {kWindows, "gDataHeight", Kind::Number, "0", "0", member<&V::gDataHeight>},
-    {kWindows, "gMainLeft", Kind::Number, "0", "0", member<&V::gMainLeft>},
-    {kWindows, "gMainTop", Kind::Number, "0", "0", member<&V::gMainTop>},
-    {kWindows, "gMainWidth", Kind::Number, "0", "0", member<&V::gMainWidth>},
-    {kWindows, "gMainHeight", Kind::Number, "0", "0", member<&V::gMainHeight>},
-    {kWindows, "gCodeLeft", Kind::Number, "0", "0", member<&V::gCodeLeft>},
-    {kWindows, "gCodeTop", Kind::Number, "0", "0", member<&V::gCodeTop>},
-    {kWindows, "gCodeWidth", Kind::Number, "0", "0", member<&V::gCodeWidth>},
-    {kWindows, "gCodeHeight", Kind::Number, "0", "0", member<&V::gCodeHeight>},
+    {kWindows, "gVidLeft", Kind::Number, kRead, kFresh, member<&V::gVidLeft>},
+    {kWindows, "gVidTop", Kind::Number, kRead, kFresh, member<&V::gVidTop>},
+    {kWindows, "gVidWidth", Kind::Number, kRead, kFresh, member<&V::gVidWidth>},
+    {kWindows, "gVidHeight", Kind::Number, kRead, kFresh, member<&V::gVidHeight>},
+    {kWindows, "gDataLeft", Kind::Number, kRead, kFresh, member<&V::gDataLeft>},
+    {kWindows, "gDataTop", Kind::Number, kRead, kFresh, member<&V::gDataTop>},
+    {kWindows, "gDataWidth", Kind::Number, kRead, kFresh, member<&V::gDataWidth>},
+    {kWindows, "gDataHeight", Kind::Number, kRead, kFresh, member<&V::gDataHeight>},
+    {kWindows, "gMainLeft", Kind::Number, kRead, kFresh, member<&V::gMainLeft>},
+    {kWindows, "gMainTop", Kind::Number, kRead, kFresh, member<&V::gMainTop>},
+    {kWindows, "gMainWidth", Kind::Number, kRead, kFresh, member<&V::gMainWidth>},
+    {kWindows, "gMainHeight", Kind::Number, kRead, kFresh, member<&V::gMainHeight>},
+    {kWindows, "gCodeLeft", Kind::Number, kRead, kFresh, member<&V::gCodeLeft>},
+    {kWindows, "gCodeTop", Kind::Number, kRead, kFresh, member<&V::gCodeTop>},
+    {kWindows, "gCodeWidth", Kind::Number, kRead, kFresh, member<&V::gCodeWidth>},
+    {kWindows, "gCodeHeight", Kind::Number, kRead, kFresh, member<&V::gCodeHeight>},
 
-    {kData, "gAutoSave", Kind::Flag, "0", kKept, member<&V::gAutoSave>},
-    {kData, "gSaveTimerDuration", Kind::Single, "60", kKept, member<&V::gSaveTimerDuration>},
-    {kData, "gEditInCell", Kind::Whole, "0", "1", member<&V::gEditInCell>},
-    {kData, "gIntMode", Kind::Flag, "0", "False", member<&V::gIntMode>},
-    {kData, "gIntTimeFix", Kind::Flag, "0", "False", member<&V::gIntTimeFix>},
-    {kData, "gCommentField", Kind::Flag, "0", kKept, member<&V::gCommentField>},
-    {kData, "gIntSeconds", Kind::Number, "150", "150", member<&V::gIntSeconds>},
-    {kData, "gQKGroup", Kind::Whole, "0", "0", member<&V::gQKGroup>},
-    {kData, "gQKMode", Kind::Flag, "0", "False", member<&V::gQKMode>},
-    {kData, "gQKInsert", Kind::Flag, "0", kKept, member<&V::gQKInsert>},
-    {kData, "gQKUpDown", Kind::Flag, "0", "False", member<&V::gQKUpDown>},
-    {kData, "gMarkMoves", Kind::Flag, "0", kKept, member<&V::gMarkMoves>},
-    {kData, "gQKPause", Kind::Flag, "0", "False", member<&V::gQKPause>},
-    {kData, "gRangeWarning", Kind::Flag, "0", kKept, member<&V::gRangeWarning>},
-    {kData, "gReplayMode", Kind::Number, "0", "0", member<&V::gReplayMode>},
-    {kData, "gReplayInGroup", Kind::Number, "0", "0", member<&V::gReplayInGroup>},
-    {kData, "gSelectionMode", Kind::Number, "2", "2", member<&V::gSelectionMode>},
-    {kData, "recent1", Kind::Text, "", "", recent<1>},
-    {kData, "recent2", Kind::Text, "", "", recent<2>},
-    {kData, "recent3", Kind::Text, "", "", recent<3>},
-    {kData, "recent4", Kind::Text, "", "", recent<4>},
+    {kData, "gAutoSave", Kind::Flag, kRead, kKept, member<&V::gAutoSave>},
+    {kData, "gSaveTimerDuration", Kind::Single, kRead, kKept, member<&V::gSaveTimerDuration>},
+    {kData, "gEditInCell", Kind::Whole, kRead, "1", member<&V::gEditInCell>},
+    {kData, "gIntMode", Kind::Flag, kRead, kFresh, member<&V::gIntMode>},
+    {kData, "gIntTimeFix", Kind::Flag, kRead, kFresh, member<&V::gIntTimeFix>},
+    {kData, "gCommentField", Kind::Flag, kRead, kKept, member<&V::gCommentField>},
+    {kData, "gIntSeconds", Kind::Number, kRead, kFresh, member<&V::gIntSeconds>},
+    {kData, "gQKGroup", Kind::Whole, kRead, kFresh, member<&V::gQKGroup>},
+    {kData, "gQKMode", Kind::Flag, kRead, kFresh, member<&V::gQKMode>},
+    {kData, "gQKInsert", Kind::Flag, kRead, kKept, member<&V::gQKInsert>},
+    {kData, "gQKUpDown", Kind::Flag, kRead, kFresh, member<&V::gQKUpDown>},
+    {kData, "gMarkMoves", Kind::Flag, kRead, kKept, member<&V::gMarkMoves>},
+    {kData, "gQKPause", Kind::Flag, kRead, kFresh, member<&V::gQKPause>},
+    {kData, "gRangeWarning", Kind::Flag, kRead, kKept, member<&V::gRangeWarning>},
+    {kData, "gReplayMode", Kind::Number, kRead, kFresh, member<&V::gReplayMode>},
+    {kData, "gReplayInGroup", Kind::Number, kRead, kFresh, member<&V::gReplayInGroup>},
+    {kData, "gSelectionMode", Kind::Number, kRead, kFresh, member<&V::gSelectionMode>},
+    {kData, "recent1", Kind::Text, kRead, kFresh, recent<1>},
+    {kData, "recent2", Kind::Text, kRead, kFresh, recent<2>},
+    {kData, "recent3", Kind::Text, kRead, kFresh, recent<3>},
+    {kData, "recent4", Kind::Text, kRead, kFresh, recent<4>},
 
-    {kExport, "gExportHeader", Kind::Flag, "True", "False", member<&V::gExportHeader>},
-    {kExport, "gOpenCsv", Kind::Flag, "False", "False", member<&V::gOpenCsv>},
-    {kExport, "gTimeConvert", Kind::Flag, "False", "True", member<&V::gTimeConvert>},
-    {kExport, "gDoruEXTimes", Kind::Flag, "False", "False", member<&V::gDoruEXTimes>},
-    {kExport, "gHelperApp", Kind::Text, kHelperProgram, kHelperProgram, member<&V::gHelperApp>},
-    {kExport, "gDoruActor", Kind::Whole, "0", "0", member<&V::gDoruActor>},
-    {kExport, "gDoruFirstLine", Kind::Text, "$ Child, Adult", "$ Child, Adult", member<&V::gDoruFirstLine>},
-    {kExport, "gDoruActorCode", Kind::Text, "C", kKept, member<&V::gDoruActorCode>},
+    {kExport, "gExportHeader", Kind::Flag, kRead, "False", member<&V::gExportHeader>},
+    {kExport, "gOpenCsv", Kind::Flag, kRead, kFresh, member<&V::gOpenCsv>},
+    {kExport, "gTimeConvert", Kind::Flag, kRead, "True", member<&V::gTimeConvert>},
+    {kExport, "gDoruEXTimes", Kind::Flag, kRead, kFresh, member<&V::gDoruEXTimes>},
+    {kExport, "gHelperApp", Kind::Text, kRead, kFresh, member<&V::gHelperApp>},
+    {kExport, "gDoruActor", Kind::Whole, kRead, kFresh, member<&V::gDoruActor>},
+    {kExport, "gDoruFirstLine", Kind::Text, kRead, kFresh, member<&V::gDoruFirstLine>},
+    {kExport, "gDoruActorCode", Kind::Text, kRead, kKept, member<&V::gDoruActorCode>},
 
-    {kBacd, "gFirstRun", Kind::Flag, "True", kKept, member<&V::gFirstRun>, false},
+    {kBacd, "gFirstRun", Kind::Flag, kRead, kKept, member<&V::gFirstRun>, false},
 };
 
+const VideoSettings& fresh() {
+    static const VideoSettings values;
+    return values;
+}
+
+// The row's member as a fresh VideoSettings holds it (the slot is only read).
+Slot freshSlot(const Row& row) {
+    return row.slot(const_cast<VideoSettings&>(fresh()));
+}
+
+void takeFresh(const Row& row, VideoSettings& s) {
+    const Slot to = row.slot(s);
+    std::visit([&to](auto* from) { *std::get<decltype(from)>(to) = *from; }, freshSlot(row));
+}
+
 // The stored text as the row's kind holds it. Reading never fails: a number too large for
-// its kind takes the row's default, so one bad value never stops the load.
+// its kind takes a fresh VideoSettings' value, so one bad value never stops the load.
 void assign(const Row& row, VideoSettings& s, const std::string& stored) {
     const Slot slot = row.slot(s);
     try {
@@ -139,14 +155,11 @@ void assign(const Row& row, VideoSettings& s, const std::string& stored) {
             return;
         }
     } catch (const textfile::RunError&) {
-        if (row.defaultText != nullptr && stored != row.defaultText) {
-            assign(row, s, row.defaultText);
-        }
+        takeFresh(row, s);
     }
 }
 
-std::string storedText(const Row& row, const VideoSettings& s) {
-    const Slot slot = row.slot(const_cast<VideoSettings&>(s));
+std::string storedText(const Row& row, const Slot slot) {
     switch (row.kind) {
     case Kind::Number:
         return textfile::doubleText(*std::get<double*>(slot));
@@ -166,10 +179,10 @@ std::string storedText(const Row& row, const VideoSettings& s) {
 
 void LoadSettings(VideoSettings& s, platform::SettingsStore& store) {
     for (const Row& row : kRows) {
-        if (row.defaultText == nullptr) {
+        if (!row.read) {
             continue;
         }
-        assign(row, s, store.get(kSettingsApp, row.section, row.name, row.defaultText));
+        assign(row, s, store.get(kSettingsApp, row.section, row.name, storedText(row, freshSlot(row))));
         if (row.slot == member<&V::FrameDisplay> && s.FrameDisplay > 1) {
             s.FrameDisplay -= 2;
         }
@@ -179,7 +192,8 @@ void LoadSettings(VideoSettings& s, platform::SettingsStore& store) {
 bool SaveSettings(const VideoSettings& s, platform::SettingsStore& store) {
     for (const Row& row : kRows) {
         if (row.written) {
-            store.set(kSettingsApp, row.section, row.name, storedText(row, s));
+            store.set(kSettingsApp, row.section, row.name,
+                      storedText(row, row.slot(const_cast<VideoSettings&>(s))));
         }
     }
     return store.save(kSettingsApp);
@@ -195,7 +209,9 @@ void SaveSettings(const VideoSettings& s, platform::SettingsStore& store, platfo
 
 void ResetDefaults(VideoSettings& s, platform::FileTypes& fileTypes, const std::string& programPath) {
     for (const Row& row : kRows) {
-        if (row.resetText != nullptr) {
+        if (row.resetText == kFresh) {
+            takeFresh(row, s);
+        } else if (row.resetText != kKept) {
             assign(row, s, row.resetText);
         }
     }

@@ -41,16 +41,6 @@ platform::FileDialogRequest inputFileRequest(bool listFile) {
     return request;
 }
 
-// A list whose type line cannot be read is simply not a list of lists; the analysis
-// itself then refuses it as a list.
-std::string listTypeOrNothing(const std::string& path) {
-    try {
-        return readListType(path);
-    } catch (const textfile::RunError&) {
-        return {};
-    }
-}
-
 // Whether the analysis the title names can be started at all in this program.
 bool routeReady(AnalysisKind kind, const AnalysisRoutes& routes) {
     switch (kind) {

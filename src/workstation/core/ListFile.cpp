@@ -38,6 +38,14 @@ std::string readListType(const std::string& path) {
     return ListFileReader(path).type();
 }
 
+std::string listTypeOrNothing(const std::string& path) {
+    try {
+        return readListType(path);
+    } catch (const textfile::RunError&) {
+        return {};
+    }
+}
+
 std::string listFileBytes(const std::string& type, const std::vector<std::string>& entries) {
     std::string bytes = type;
     bytes += textfile::kLineEnd;

@@ -39,6 +39,9 @@ private:
 
 // Just the type line of a list file (throws textfile::RunError when it cannot be read).
 std::string readListType(const std::string& path);
+// The type line, or "" when the file cannot be read as a list: a caller asking whether a
+// file is a list of some type takes "cannot be read" as "not that type".
+std::string listTypeOrNothing(const std::string& path);
 
 // The bytes of a list file: the type and the count in print form, then each entry as it
 // stands, every line ended with CR LF.

@@ -1,10 +1,10 @@
 #include "videocoder/coding/windows/Backplay.h"
 
-#include <QGuiApplication>
+#include "platform/qt/CentreOnScreen.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace vc {
@@ -44,11 +44,7 @@ void Backplay::run() {
 }
 
 void Backplay::Form_Load() {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(*this);
     Timer1.start();
 }
 

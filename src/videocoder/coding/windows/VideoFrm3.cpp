@@ -1,5 +1,6 @@
 #include "videocoder/coding/windows/VideoFrm3.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/RunError.h"
 #include "videocoder/coding/MediaWindowItems.h"
@@ -7,6 +8,7 @@
 #include "videocoder/coding/PlayerWait.h"
 #include "videocoder/coding/windows/SeekSlider.h"
 #include "videocoder/coding/windows/WindowPosition.h"
+#include "videocoder/core/FileDialogs.h"
 #include "videocoder/core/FileNames.h"
 #include "videocoder/core/Settings.h"
 #include "videocoder/core/TimeConversion.h"
@@ -137,11 +139,8 @@ QWidget* VideoFrm3::buildTransportBar() {
 
 // Menu handlers report what fails; the load's failures go to whoever showed the window.
 template <class Handler> void VideoFrm3::guarded(Handler&& handler) {
-    try {
-        handler();
-    } catch (const textfile::RunError& e) {
-        showVideoControlError(p_.dialogs, e.description());
-    }
+    platform::guardHandler(p_.dialogs, {kErrorTitle, platform::Icon::Critical, kVideoControlErrorLead},
+                           handler);
 }
 
 void VideoFrm3::setStretch(bool stretch) {

@@ -1,10 +1,10 @@
 #include "videocoder/coding/windows/Warningbox.h"
 
+#include "platform/qt/CentreOnScreen.h"
+
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace vc {
@@ -23,11 +23,7 @@ Warningbox::Warningbox(CodingState& coding, QWidget* parent) : QDialog(parent), 
 }
 
 void Warningbox::Form_Load() {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(*this);
 }
 
 void Warningbox::Command1_Click() {

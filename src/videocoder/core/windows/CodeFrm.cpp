@@ -1,18 +1,17 @@
 #include "videocoder/core/windows/CodeFrm.h"
 
+#include "platform/HandlerGuard.h"
+#include "platform/qt/CentreOnScreen.h"
 #include "platform/qt/TextBridge.h"
 #include "videocoder/core/windows/CodeFrmIcons.h"
 #include "videocoder/core/windows/CodeFrmModels.h"
-#include "videocoder/core/windows/HandlerGuard.h"
 
 #include <QAbstractItemDelegate>
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -164,7 +163,7 @@ void CodeFrm::buildToolbar() {
 }
 
 void CodeFrm::guarded(const std::function<void()>& handler) {
-    runGuarded(dialogs_, "Error!", handler);
+    platform::guardHandler(dialogs_, {"Error!"}, handler);
     // Whatever the handler did to the table, the grid shows it.
     refreshCodes();
 }
@@ -237,12 +236,7 @@ void CodeFrm::place(const EditorGeometry& g) {
 }
 
 void CodeFrm::centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
+    platform::centreOnScreen(*this);
 }
 
 EditorGeometry CodeFrm::geometry() const {

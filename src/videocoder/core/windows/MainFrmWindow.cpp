@@ -1,7 +1,7 @@
 #include "videocoder/core/windows/MainFrmWindow.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
-#include "textfile/RunError.h"
 #include "videocoder/core/FileDialogs.h"
 #include "videocoder/core/windows/FrmSplash.h"
 
@@ -101,13 +101,7 @@ void MainFrmWindow::startUp(const std::string& commandLine) {
 }
 
 void MainFrmWindow::guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const textfile::RunError& e) {
-        dialogs_.messageBox(e.description(), kErrorTitle, platform::Buttons::OK, platform::Icon::Critical);
-    } catch (const std::exception& e) {
-        dialogs_.messageBox(e.what(), kErrorTitle, platform::Buttons::OK, platform::Icon::Critical);
-    }
+    platform::guardHandler(dialogs_, {kErrorTitle}, handler);
 }
 
 void MainFrmWindow::showSplash() {

@@ -1,7 +1,8 @@
 #include "videocoder/core/windows/frmOptions.h"
 
+#include "platform/HandlerGuard.h"
+#include "platform/qt/CentreOnScreen.h"
 #include "platform/qt/TextBridge.h"
-#include "videocoder/core/windows/HandlerGuard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,14 +10,12 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -199,17 +198,14 @@ void frmOptions::build() {
 }
 
 void frmOptions::guarded(const std::function<void()>& handler) {
-    runGuarded(dialogs_, "VTRS Error", handler);
+    platform::guardHandler(dialogs_, {"VTRS Error"}, handler);
 }
 
 void frmOptions::Form_Load() {
     guarded([this] { form_.Form_Load(); });
     showControls();
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
-        const QRect area = screen->geometry();
-        move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
-    }
+    adjustSize(); // the pages' shown controls decide the size
+    platform::centreOnScreen(*this);
 }
 
 void frmOptions::showControls() {

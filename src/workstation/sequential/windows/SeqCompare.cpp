@@ -1,6 +1,7 @@
 #include "workstation/sequential/windows/SeqCompare.h"
 
 #include "platform/HandlerGuard.h"
+#include "platform/qt/CentreOnScreen.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
@@ -12,13 +13,11 @@
 #include "platform/qt/NamedWidget.h"
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -121,11 +120,7 @@ void SeqCompare::buildControls() {
 }
 
 void SeqCompare::SeqCompare_Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        adjustSize();
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(*this);
     statistics_.clear();
     Label4->clear();
 }

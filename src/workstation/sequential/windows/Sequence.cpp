@@ -1,6 +1,7 @@
 #include "workstation/sequential/windows/Sequence.h"
 
 #include "platform/HandlerGuard.h"
+#include "platform/qt/CentreOnScreen.h"
 #include "platform/qt/TextBridge.h"
 #include "workstation/analyses/RunAnalysis.h"
 
@@ -12,7 +13,6 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +20,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -280,14 +279,6 @@ void Sequence::resetControls() {
     DragLabel->hide();
 }
 
-void Sequence::centreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        adjustSize(); // the size it will show at, before it first shows
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
-}
-
 void Sequence::showForRun() {
     guarded([this] {
         if (!loaded_) {
@@ -322,7 +313,7 @@ void Sequence::unload() {
 }
 
 bool Sequence::Form_Load() {
-    centreOnScreen();
+    platform::centreOnScreen(*this);
     if (!session_.load()) {
         // A refused list ends the whole analysis: the dialog under this window goes too.
         if (unloadAnal_) {

@@ -84,7 +84,6 @@ private:
     void buildControls();
     QMenuBar* buildFileMenu();
     void resetControls();
-    void centreOnScreen();
     void addTo(QListWidget& destination);
     void removeFrom(QListWidget& destination);
     // SequenceView

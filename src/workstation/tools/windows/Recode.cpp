@@ -1,7 +1,6 @@
 #include "workstation/tools/windows/Recode.h"
 
 #include "platform/qt/TextBridge.h"
-#include "textfile/RunError.h"
 #include "workstation/core/ListFile.h"
 #include "workstation/tools/FileRecode.h"
 #include "workstation/tools/windows/ToolWindowSupport.h"
@@ -26,14 +25,6 @@ std::vector<std::string> itemsOf(const QListWidget& list) {
         items.push_back(platform::fromDisplay(list.item(i)->text()));
     }
     return items;
-}
-
-std::string listTypeOrNothing(const std::string& path) {
-    try {
-        return readListType(path);
-    } catch (const textfile::RunError&) {
-        return {};
-    }
 }
 
 } // namespace
