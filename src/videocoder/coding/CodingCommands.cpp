@@ -1,5 +1,6 @@
 #include "videocoder/coding/CodingCommands.h"
 
+#include "platform/NotAvailable.h"
 #include "textfile/RunError.h"
 #include "videocoder/coding/MediaFileName.h"
 #include "videocoder/coding/OpenMedia.h"
@@ -224,8 +225,7 @@ void CodingCommands::seekToTime(const std::string& time) {
 }
 
 void CodingCommands::notAvailable(const std::string& what) {
-    services_.dialogs.messageBox("The " + what + " is not available yet.", kProgramTitle, Buttons::OK,
-                                 Icon::Information);
+    platform::sayNotAvailable(services_.dialogs, "The " + what, kProgramTitle);
 }
 
 } // namespace vc

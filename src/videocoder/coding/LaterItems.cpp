@@ -1,5 +1,6 @@
 #include "videocoder/coding/LaterItems.h"
 
+#include "platform/NotAvailable.h"
 #include "videocoder/core/Globals.h"
 
 namespace vc {
@@ -28,8 +29,7 @@ void LaterItems::run(LaterItem item, platform::Dialogs& dialogs) const {
         handler();
         return;
     }
-    dialogs.messageBox(laterItemName(item) + " is not available yet.", kProgramTitle, platform::Buttons::OK,
-                       platform::Icon::Information);
+    platform::sayNotAvailable(dialogs, laterItemName(item), kProgramTitle);
 }
 
 } // namespace vc

@@ -1,5 +1,6 @@
 #include "videocoder/core/MainFrm.h"
 
+#include "platform/NotAvailable.h"
 #include "videocoder/core/CodeSetFile.h"
 #include "videocoder/core/CodingWindowClose.h"
 #include "videocoder/core/ConvertTimeText.h"
@@ -144,8 +145,7 @@ void MainFrm::show(const std::function<void()>& window, const std::string& name)
         window();
         return;
     }
-    links_.dialogs.messageBox("The " + name + " is not available yet.", kProgramTitle, Buttons::OK,
-                              Icon::Information);
+    platform::sayNotAvailable(links_.dialogs, "The " + name, kProgramTitle);
 }
 
 void MainFrm::showDataFrm(bool withCaption) {

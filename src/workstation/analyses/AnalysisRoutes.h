@@ -1,7 +1,8 @@
 #pragma once
 // The steps of an analysis that lie above the analyses library: the windows it shows and
-// the tools' recoder. The program fills these in; an unset route ends the run without
-// touching the report.
+// the tools' recoder. The program fills these in; an analysis whose route is unset says it
+// is not available yet and ends the run without touching the report (newAnalysis, a notice
+// to whoever keeps state across analyses, may stay unset).
 
 #include <cstdint>
 #include <functional>

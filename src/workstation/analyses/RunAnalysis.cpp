@@ -1,8 +1,10 @@
 #include "workstation/analyses/RunAnalysis.h"
 
+#include "platform/NotAvailable.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
+#include "textfile/TextCase.h"
 #include "workstation/analyses/AnalysisKind.h"
 #include "workstation/analyses/CheckDataFiles.h"
 #include "workstation/analyses/FreqDurReport.h"
@@ -176,6 +178,7 @@ void RunAnalysis(const AnalysisChoices& choices, Global& g, platform::Platform& 
     g.AbortRun = kFalse;
     const AnalysisKind kind = analysisKindOf(status.label());
     if (!routeReady(kind, routes)) {
+        platform::sayNotAvailable(p.dialogs, "The " + textfile::trimBlanks(status.label()), kProgramTitle);
         g.AbortRun = kTrue; // nothing ran, so there is no report to show
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The windows the main window opens but does not own: the program wires them in.
-// An unset link does nothing.
+// An unset link says in a box that its item is not available yet.
 
 #include "workstation/core/Settings.h"
 

@@ -179,6 +179,39 @@ TEST(CodeFrm, CtrlLShowsTheSetAndCtrlJTakesItsEditsIntoTheCodingGrid) {
 
 // Closed by the program (the coding window's close), the editor's window goes with it; a set
 // whose save was cancelled keeps it open with its codes.
+// The testers watch every signal the grids' models send while the toolbar reshapes the set,
+// the cells take edits and the editor unloads.
+TEST(CodeFrm, BothGridsKeepTheItemModelRulesThroughEveryEdit) {
+    Coder c;
+    c.openSample();
+    c.codeFrm.show();
+    QAbstractItemModel* codes = c.grid("Fg2")->model();
+    QAbstractItemModel* groups = c.grid("Fg3")->model();
+    QAbstractItemModelTester codesTester(codes, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester groupsTester(groups, QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    c.grid("Fg2")->setCurrentIndex(codes->index(1, 0));
+    for (int action :
+         {vc::kAddAction, vc::kInsertAction, vc::kMoveUpAction, vc::kMoveDownAction, vc::kDeleteAction}) {
+        c.codeFrm.editor().Toolbar1_ButtonClick(action);
+    }
+    EXPECT_EQ(codes->rowCount(), 4);
+    EXPECT_TRUE(codes->setData(codes->index(0, 1), QStringLiteral("Chats"), Qt::EditRole));
+    EXPECT_EQ(c.cell("Fg2", 0, 1), "Chats");
+    EXPECT_FALSE(
+        codes->setData(codes->index(codes->rowCount(), 1), QStringLiteral("past the end"), Qt::EditRole));
+    EXPECT_FALSE(groups->setData(groups->index(3, 0), QStringLiteral("Group 9"), Qt::EditRole));
+    EXPECT_FALSE(groups->flags(groups->index(3, 0)).testFlag(Qt::ItemIsEditable));
+    EXPECT_TRUE(groups->setData(groups->index(3, 1), QStringLiteral("Gesture"), Qt::EditRole));
+    EXPECT_EQ(c.cell("Fg3", 3, 1), "Gesture");
+    EXPECT_EQ(c.cell("Fg3", 3, 0), "Group 3");
+
+    c.codeFrm.editor().Toolbar1_ButtonClick(vc::kEraseAllAction);
+    c.dialogs.files = {c.scratch.file("new.cod")};
+    EXPECT_EQ(vc::unloadCodeEditor(c.g, c.links), vc::CodeEditorUnload::Unloaded);
+    EXPECT_EQ(codes->rowCount(), 0);
+}
+
 TEST(CodeFrm, ClosesWithTheProgramsUnloadAndStaysWhenTheSaveDidNotHappen) {
     Coder c;
     c.openSample();

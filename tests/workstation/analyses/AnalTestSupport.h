@@ -3,6 +3,7 @@
 // that can stand in as the current folder, small file writers, and the code set.
 
 #include "platform/Platform.h"
+#include "support/RecordingStatus.h"
 #include "support/ScratchFolder.h"
 #include "support/TestFiles.h"
 #include "workstation/analyses/AnalysisStatus.h"
@@ -17,6 +18,7 @@ namespace analtest {
 
 namespace fs = std::filesystem;
 
+using testsupport::RecordingStatus;
 using testsupport::ScratchFolder;
 
 using testsupport::crlfLines;
@@ -33,24 +35,5 @@ struct CodeRow {
     int group = 0;
 };
 void useCodeTable(ws::Global& g, const std::vector<CodeRow>& rows, const std::string& codeFile = "code.cod");
-
-// A status that keeps what the analysis told it.
-class RecordingStatus : public ws::AnalysisStatus {
-public:
-    std::vector<std::string> labels;
-    std::vector<int> progress;
-    std::vector<bool> progressShown;
-    std::vector<bool> pickEnabled;
-    bool busy = false;
-
-    explicit RecordingStatus(std::string title = {}) { labels.push_back(std::move(title)); }
-    void setLabel(const std::string& text) override { labels.push_back(text); }
-    std::string label() const override { return labels.back(); }
-    void redraw() override {}
-    void showProgress(bool visible) override { progressShown.push_back(visible); }
-    void setProgress(int percent) override { progress.push_back(percent); }
-    void enablePick(bool enabled) override { pickEnabled.push_back(enabled); }
-    void setBusy(bool b) override { busy = b; }
-};
 
 } // namespace analtest

@@ -1,6 +1,7 @@
 // The run around the pairs: where pairs come from, progress, and the ways a run ends.
 #include "workstation/analyses/InterObserverAgreement.h"
 
+#include "support/RecordingStatus.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
@@ -16,23 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kFatalText = "Fatal error in IOA Routine\rCall Pell Dask and Report IOA Error #";
+using testsupport::RecordingStatus;
 
-class RecordingStatus : public AnalysisStatus {
-public:
-    std::vector<std::string> labels;
-    std::vector<int> progress;
-    bool progressShown = false;
-    bool pickEnabled = true;
-    bool busy = false;
-    void setLabel(const std::string& text) override { labels.push_back(text); }
-    std::string label() const override { return labels.empty() ? std::string() : labels.back(); }
-    void redraw() override {}
-    void showProgress(bool visible) override { progressShown = visible; }
-    void setProgress(int percent) override { progress.push_back(percent); }
-    void enablePick(bool enabled) override { pickEnabled = enabled; }
-    void setBusy(bool b) override { busy = b; }
-};
+const std::string kFatalText = "Fatal error in IOA Routine\rCall Pell Dask and Report IOA Error #";
 
 std::string lines(const std::vector<std::string>& each) {
     std::string bytes;
@@ -112,9 +99,9 @@ TEST_F(InterObserverRun, ListShowsEachPairAndItsProgress) {
     EXPECT_EQ(status.labels, (std::vector<std::string>{"Processing file(s):three.lst",
                                                        "Processing file(s): |ok.eve|ok.eve-1",
                                                        "Processing file(s): |ok.eve|ok.eve-2"}));
-    EXPECT_TRUE(status.progressShown);
+    EXPECT_TRUE(status.progressVisible());
     EXPECT_EQ(status.progress, (std::vector<int>{50, 100}));
-    EXPECT_FALSE(status.pickEnabled);
+    EXPECT_FALSE(status.pickOn());
     EXPECT_FALSE(status.busy);
 }
 

@@ -15,6 +15,7 @@ namespace {
 using namespace analtest;
 using platform::Answer;
 using platform::Buttons;
+using platform::Icon;
 using textfile::kFalse;
 using textfile::kTrue;
 
@@ -294,13 +295,17 @@ TEST_F(RunAnalysisTest, SecondAgreementFileRunsOnBothFilesAndOwnsTheReport) {
     EXPECT_EQ(status.labels.at(1), " Inter-observer Agreement Report"); // then the agreement's own
 }
 
-TEST_F(RunAnalysisTest, AnalysisThatIsNotWiredEndsTheRunWithoutTouchingTheReport) {
+TEST_F(RunAnalysisTest, AnalysisThatIsNotWiredSaysSoAndEndsTheRunWithoutTouchingTheReport) {
     routes = AnalysisRoutes{};
     writeBytes(scratch.file("a.eve.txt"), "old\r\n");
     pick(scratch.file("a.eve"));
     run(kRecoding);
 
     EXPECT_TRUE(sp.dialogs.openRequests.empty());
+    ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(sp.dialogs.boxes[0].text, "The Data File Recoding is not available yet.");
+    EXPECT_EQ(sp.dialogs.boxes[0].title, "TALVOR");
+    EXPECT_EQ(sp.dialogs.boxes[0].icon, Icon::Information);
     EXPECT_EQ(g.AbortRun, kTrue);
     EXPECT_EQ(readBytes(scratch.file("a.eve.txt")), "old\r\n");
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColor>
@@ -208,6 +209,24 @@ TEST(frmOptions, ARefusedCodeSetIsNeverStoredAndAStartAsksForAnother) {
     EXPECT_EQ(rig.sp.dialogs.openRequests[0].title, "Open the Code file...");
     EXPECT_EQ(started.Code_File, kids);
     EXPECT_EQ(started.NumCodes, 1);
+}
+
+// The rule grid's model keeps the item-model rules through a load and edits, and takes no
+// edit outside its 99 rows and 4 columns.
+TEST(FGCont, ModelKeepsTheItemModelRulesThroughLoadsAndEdits) {
+    ws::FGCont grid;
+    ws::ContGridModel& model = grid.model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    ws::ContGridData rules;
+    rules.cells[1] = {"2", "0", "60", "LOW"};
+    model.setCells(rules);
+    EXPECT_EQ(model.index(0, 3).data().toString(), "LOW");
+    EXPECT_TRUE(model.setData(model.index(98, 0), QStringLiteral("3"), Qt::EditRole));
+    EXPECT_EQ(model.cells().cells[99][ws::ContGridData::CsvColumn], "3");
+    EXPECT_FALSE(model.setData(model.index(99, 0), QStringLiteral("4"), Qt::EditRole));
+    EXPECT_FALSE(model.setData(model.index(0, 4), QStringLiteral("4"), Qt::EditRole));
+    EXPECT_TRUE(model.cells().cells[100][ws::ContGridData::CsvColumn].empty());
+    EXPECT_TRUE(model.flags(model.index(5, 2)).testFlag(Qt::ItemIsEditable));
 }
 
 TEST(frmOptions, RulesGridShowsTheFileAndOkSavesItOnlyWhenReadingMeasures) {

@@ -81,15 +81,21 @@ TEST_F(TalvorAnalysisItems, EachItemWritesItsTitleAndShowsTheReportAfterwards) {
     EXPECT_TRUE(doubles.dialogs.boxes.empty());
 }
 
-TEST_F(TalvorAnalysisItems, WithoutAnAnalysisDialogTheItemsDoNothing) {
+// Not even the recoder's warning comes first: the item only says it is not there.
+TEST_F(TalvorAnalysisItems, WithoutAnAnalysisDialogTheItemsSaySoAndShowNoReport) {
     links.showAnalysis = nullptr;
     g.OutputFileName = report;
     g.gFileFormat = 2;
     for (const char* item : {"DataCheck", "RecodeData", "FreqDurMenu", "IOAMenu", "MultiLevel", "SeqMenu"}) {
         trigger(item);
+        ASSERT_EQ(doubles.dialogs.boxes.size(), 1u) << item;
+        EXPECT_EQ(doubles.dialogs.boxes[0].text, "The analysis window is not available yet.") << item;
+        EXPECT_EQ(doubles.dialogs.boxes[0].title, "TALVOR") << item;
+        EXPECT_EQ(doubles.dialogs.boxes[0].icon, platform::Icon::Information) << item;
+        doubles.dialogs.boxes.clear();
     }
     EXPECT_TRUE(doubles.launcher.started.empty());
-    EXPECT_TRUE(doubles.dialogs.boxes.empty());
+    EXPECT_EQ(doubles.dialogs.beeps, 0);
 }
 
 TEST_F(TalvorAnalysisItems, AgreementAsksForTheSecondFileOnlyWhenTheRunnerTookAFirst) {

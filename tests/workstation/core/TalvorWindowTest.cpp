@@ -126,7 +126,7 @@ TEST_F(TalvorWindow, MenuTreeHasTheItemsInOrderWithCaptionsAndShortcuts) {
     }
 }
 
-TEST_F(TalvorWindow, ItemsThatOpenAWindowCallTheirLinkAndAnUnsetLinkDoesNothing) {
+TEST_F(TalvorWindow, ItemsThatOpenAWindowCallTheirLinkAndAnUnsetLinkSaysSo) {
     const std::vector<std::pair<const char*, std::function<void()> ws::MainWindowLinks::*>> items = {
         {"CollectData", &ws::MainWindowLinks::showCollector},
         {"CodeEditor", &ws::MainWindowLinks::showCodeEditor},
@@ -143,7 +143,12 @@ TEST_F(TalvorWindow, ItemsThatOpenAWindowCallTheirLinkAndAnUnsetLinkDoesNothing)
     for (const auto& [name, link] : items) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
-        action->trigger(); // unset: nothing happens
+        action->trigger(); // unset: a box says so
+        ASSERT_EQ(doubles.dialogs.boxes.size(), 1u) << name;
+        EXPECT_TRUE(doubles.dialogs.boxes[0].text.ends_with(" is not available yet.")) << name;
+        EXPECT_EQ(doubles.dialogs.boxes[0].title, "TALVOR") << name;
+        EXPECT_EQ(doubles.dialogs.boxes[0].icon, platform::Icon::Information) << name;
+        doubles.dialogs.boxes.clear();
         std::string called;
         links.*link = [&called, item = std::string(name)] { called += item; };
         action->trigger();

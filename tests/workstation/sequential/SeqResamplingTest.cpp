@@ -1,5 +1,6 @@
 #include "workstation/sequential/SeqResampling.h"
 #include "SeqTestSupport.h"
+#include "support/RecordingStatus.h"
 #include "support/ScriptedPlatform.h"
 #include "support/ScriptedRandom.h"
 #include "workstation/sequential/SeqStatistics.h"
@@ -17,19 +18,7 @@ namespace {
 using ws::SeqTable;
 
 using seqtest::tableOf;
-
-class RecordingStatus : public ws::QuietStatus {
-public:
-    std::vector<std::string> labels;
-    std::vector<int> progress;
-    int redraws = 0;
-    void setLabel(const std::string& t) override {
-        QuietStatus::setLabel(t);
-        labels.push_back(t);
-    }
-    void setProgress(int p) override { progress.push_back(p); }
-    void redraw() override { ++redraws; }
-};
+using testsupport::RecordingStatus;
 
 struct Fixture {
     testsupport::ScriptedRandom random;

@@ -13,94 +13,40 @@ void CodeTableModel::setHeaders(const std::array<std::string, 3>& headers) {
     emit headerDataChanged(Qt::Horizontal, 0, 2);
 }
 
-void CodeTableModel::reload() {
-    beginResetModel();
-    endResetModel();
+int CodeTableModel::rows() const {
+    return editor_.loaded() ? editor_.table().rows() : 0;
 }
 
-int CodeTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !editor_.loaded() ? 0 : editor_.table().rows();
+std::string CodeTableModel::text(int row, int column) const {
+    return editor_.table().cell(column + 1, row + 1).asText();
 }
 
-int CodeTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 3;
+void CodeTableModel::setText(int row, int column, const std::string& text) {
+    editor_.table().cell(column + 1, row + 1) = textfile::Value::ofText(text);
 }
 
-QVariant CodeTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) || index.row() >= rowCount()) {
-        return {};
-    }
-    return platform::toDisplay(editor_.table().cell(index.column() + 1, index.row() + 1).asText());
+QVariant CodeTableModel::columnTitle(int column) const {
+    return headers_[static_cast<std::size_t>(column)];
 }
 
-bool CodeTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole || index.row() >= rowCount()) {
-        return false;
-    }
-    editor_.table().cell(index.column() + 1, index.row() + 1) =
-        textfile::Value::ofText(platform::fromDisplay(value.toString()));
-    emit dataChanged(index, index);
-    return true;
+std::string GroupGridModel::text(int row, int column) const {
+    return column == 0 ? "Group " + std::to_string(row) : editor_.groupDescription(row);
 }
 
-QVariant CodeTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) {
-        return {};
-    }
-    if (orientation == Qt::Horizontal) {
-        return section >= 0 && section < 3 ? QVariant(headers_[static_cast<std::size_t>(section)])
-                                           : QVariant();
-    }
-    return section + 1;
+void GroupGridModel::setText(int row, int, const std::string& text) {
+    editor_.setGroupDescription(row, text);
 }
 
-Qt::ItemFlags CodeTableModel::flags(const QModelIndex& index) const {
-    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
-    return index.isValid() ? base | Qt::ItemIsEditable : base;
+bool GroupGridModel::editable(int, int column) const {
+    return column == 1;
 }
 
-void GroupGridModel::reload() {
-    beginResetModel();
-    endResetModel();
+QVariant GroupGridModel::columnTitle(int column) const {
+    return column == 0 ? QStringLiteral("Column") : QStringLiteral("Description (optional)");
 }
 
-int GroupGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kBoundGroupNames;
-}
-
-int GroupGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
-}
-
-QVariant GroupGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
-        return {};
-    }
-    if (index.column() == 0) {
-        return QStringLiteral("Group %1").arg(index.row());
-    }
-    return platform::toDisplay(editor_.groupDescription(index.row()));
-}
-
-bool GroupGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || index.column() != 1 || role != Qt::EditRole) {
-        return false;
-    }
-    editor_.setGroupDescription(index.row(), platform::fromDisplay(value.toString()));
-    emit dataChanged(index, index);
-    return true;
-}
-
-QVariant GroupGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
-        return {};
-    }
-    return section == 0 ? QStringLiteral("Column") : QStringLiteral("Description (optional)");
-}
-
-Qt::ItemFlags GroupGridModel::flags(const QModelIndex& index) const {
-    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
-    return index.isValid() && index.column() == 1 ? base | Qt::ItemIsEditable : base;
+QVariant GroupGridModel::rowTitle(int) const {
+    return {};
 }
 
 QWidget* GroupListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

@@ -3,9 +3,9 @@
 // bound table, three columns, every value typed or picked kept as text) and the group
 // descriptions (49 rows, "Group n" and its description).
 
+#include "platform/qt/TextTableModel.h"
 #include "videocoder/core/CodeEditor.h"
 
-#include <QAbstractTableModel>
 #include <QStringList>
 #include <QStyledItemDelegate>
 
@@ -13,44 +13,40 @@
 
 namespace vc {
 
-class CodeTableModel : public QAbstractTableModel {
+class CodeTableModel : public platform::qt::TextTableModel {
     Q_OBJECT
 public:
     explicit CodeTableModel(CodeEditor& editor, QObject* parent = nullptr)
-        : QAbstractTableModel(parent), editor_(editor) {}
+        : TextTableModel(parent), editor_(editor) {}
 
     void setHeaders(const std::array<std::string, 3>& headers);
-    // The table's rows may have been replaced or resized.
-    void reload();
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    int rows() const override;
+    int columns() const override { return 3; }
+    std::string text(int row, int column) const override;
+    void setText(int row, int column, const std::string& text) override;
+    QVariant columnTitle(int column) const override;
+
     CodeEditor& editor_;
     std::array<QString, 3> headers_;
 };
 
-class GroupGridModel : public QAbstractTableModel {
+class GroupGridModel : public platform::qt::TextTableModel {
     Q_OBJECT
 public:
     explicit GroupGridModel(CodeEditor& editor, QObject* parent = nullptr)
-        : QAbstractTableModel(parent), editor_(editor) {}
-
-    void reload();
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
+        : TextTableModel(parent), editor_(editor) {}
 
 private:
+    int rows() const override { return kBoundGroupNames; }
+    int columns() const override { return 2; }
+    std::string text(int row, int column) const override;
+    void setText(int row, int column, const std::string& text) override;
+    bool editable(int row, int column) const override;
+    QVariant columnTitle(int column) const override;
+    QVariant rowTitle(int row) const override;
+
     CodeEditor& editor_;
 };
 

@@ -3,14 +3,14 @@
 // rows 1 to 99 of the rule grid under the titles "CSV Column", "Min Value", "Max Value" and
 // "Talvor Code".
 
+#include "platform/qt/TextTableModel.h"
 #include "workstation/core/ContGrid.h"
 
-#include <QAbstractTableModel>
 #include <QTableView>
 
 namespace ws {
 
-class ContGridModel : public QAbstractTableModel {
+class ContGridModel : public platform::qt::TextTableModel {
     Q_OBJECT
 
 public:
@@ -20,16 +20,12 @@ public:
     const ContGridData& cells() const { return cells_; }
     void setCells(const ContGridData& cells);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-
 private:
-    std::string* cellAt(const QModelIndex& index);
-    const std::string* cellAt(const QModelIndex& index) const;
+    int rows() const override;
+    int columns() const override;
+    std::string text(int row, int column) const override;
+    void setText(int row, int column, const std::string& text) override;
+    QVariant columnTitle(int column) const override;
 
     ContGridData cells_;
 };

@@ -1,6 +1,7 @@
 #include "workstation/core/windows/Talvor.h"
 
 #include "platform/HandlerGuard.h"
+#include "platform/NotAvailable.h"
 #include "platform/qt/OnScreen.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
@@ -166,18 +167,29 @@ template <class Handler> void Talvor::guarded(Handler&& handler) {
         {kProgramTitle, Icon::Critical, "This action was stopped by an unexpected error.\r", true}, handler);
 }
 
-void Talvor::callLink(const std::function<void()>& link) {
+void Talvor::callLink(const std::function<void()>& link, const std::string& subject) {
     guarded([&] {
         if (link) {
             link();
+        } else {
+            platform::sayNotAvailable(p_.dialogs, subject, kProgramTitle);
         }
     });
+}
+
+// False, having said so, when no analysis dialog is wired in.
+bool Talvor::analysisWired() {
+    if (links_.showAnalysis) {
+        return true;
+    }
+    platform::sayNotAvailable(p_.dialogs, "The analysis window", kProgramTitle);
+    return false;
 }
 
 // Writes the title that tells the analysis dialog what to run, and waits for it to close.
 // False when no analysis dialog is wired in.
 bool Talvor::runAnalysis(const std::string& title) {
-    if (!links_.showAnalysis) {
+    if (!analysisWired()) {
         return false;
     }
     links_.showAnalysis(title);
@@ -278,37 +290,37 @@ void Talvor::applyPlacement(const WindowPlacement& placement) {
 }
 
 void Talvor::CollectData_Click() {
-    callLink(links_.showCollector);
+    callLink(links_.showCollector, "The data collector");
 }
 void Talvor::CodeEditor_Click() {
-    callLink(links_.showCodeEditor);
+    callLink(links_.showCodeEditor, "The code file editor");
 }
 void Talvor::ListEditor_Click() {
-    callLink(links_.showListEditor);
+    callLink(links_.showListEditor, "The list editor");
 }
 void Talvor::DataEditor_Click() {
-    callLink(links_.showDataEditor);
+    callLink(links_.showDataEditor, "The data file editor");
 }
 void Talvor::PrintSetup_Click() {
-    callLink(links_.printSetup);
+    callLink(links_.printSetup, "The printer set-up");
 }
 void Talvor::PrintData_Click() {
-    callLink(links_.printData);
+    callLink(links_.printData, "Printing a data file");
 }
 void Talvor::PrintListNames_Click() {
-    callLink(links_.printListNames);
+    callLink(links_.printListNames, "Printing a list's file names");
 }
 void Talvor::PrintListData_Click() {
-    callLink(links_.printListData);
+    callLink(links_.printListData, "Printing a list's data");
 }
 void Talvor::Filemerger_Click() {
-    callLink(links_.showMerger);
+    callLink(links_.showMerger, "The file merger");
 }
 void Talvor::SeqCompareMnu_Click() {
-    callLink(links_.showSeqCompare);
+    callLink(links_.showSeqCompare, "The comparison of two sequential dependencies");
 }
 void Talvor::BrondelOps_Click() {
-    callLink(links_.showOptions);
+    callLink(links_.showOptions, "The options window");
 }
 
 void Talvor::ExitTalvor_Click() {
@@ -337,7 +349,7 @@ void Talvor::DataCheck_Click() {
 
 void Talvor::RecodeData_Click() {
     guarded([&] {
-        if (!links_.showAnalysis) {
+        if (!analysisWired()) {
             return;
         }
         if (g_.gFileFormat != 0) {
@@ -361,7 +373,7 @@ void Talvor::FreqDurMenu_Click() {
 
 void Talvor::IOAMenu_Click() {
     guarded([&] {
-        if (!links_.showAnalysis) {
+        if (!analysisWired()) {
             return;
         }
         // The runner sets IOAFirstFileTaken when it holds the first file of a pair and

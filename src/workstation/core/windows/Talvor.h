@@ -68,8 +68,10 @@ private:
     // What the window manager draws around the client area; before it has framed the
     // window, a title bar of the style's height.
     void showWelcome();
+    bool analysisWired();
     bool runAnalysis(const std::string& title);
-    void callLink(const std::function<void()>& link);
+    // An unset link says "<subject> is not available yet." in a box.
+    void callLink(const std::function<void()>& link, const std::string& subject);
     template <class Handler> void guarded(Handler&& handler);
 
     Global& g_;
