@@ -13,7 +13,8 @@
 // row must show the frame that was on screen at the mark.
 // Needs a display for OpenGL: run it under xvfb-run -a. Arguments: the actions per file
 // clip (1000) and per DVD window (300), then the marks per file line (1000) and per DVD
-// line (100).
+// line (100), then which clip and window of the marks to run (from 0, in the order printed;
+// all when left out), so that several runs can share the marks.
 #include "platform/qt/SystemClock.h"
 #include "support/ShownFrame.h"
 #include "support/SilentCodingWindow.h"
@@ -285,9 +286,14 @@ int main(int argc, char** argv) {
     if (media.back().dvd) {
         marked.push_back(media.back());
     }
+    const int onlyPair = argc > 5 ? std::atoi(argv[5]) : -1;
+    int pair = -1;
     MarkTally marks;
     for (const auto& clip : marked) {
         for (const auto window : windowsOf(clip)) {
+            if (++pair != onlyPair && onlyPair >= 0) {
+                continue;
+            }
             PlayerWindowRig rig(clip, window);
             if (!opened(rig, clip, window, failures)) {
                 continue;
