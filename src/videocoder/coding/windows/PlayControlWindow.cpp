@@ -1,5 +1,6 @@
 #include "videocoder/coding/windows/PlayControlWindow.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
@@ -9,6 +10,7 @@
 #include "videocoder/coding/windows/ControlStrip.h"
 #include "videocoder/coding/windows/SeekSlider.h"
 #include "videocoder/coding/windows/WindowPosition.h"
+#include "videocoder/core/FileDialogs.h"
 #include "videocoder/core/FileNames.h"
 #include "videocoder/core/Settings.h"
 #include "videocoder/core/TimeConversion.h"
@@ -175,11 +177,8 @@ QWidget* PlayControlWindow::buildControls() {
 }
 
 template <class Handler> void PlayControlWindow::reported(Handler&& handler) {
-    try {
-        handler();
-    } catch (const textfile::RunError& e) {
-        showVideoControlError(p_.dialogs, e.description());
-    }
+    platform::guardHandler(p_.dialogs, {kErrorTitle, platform::Icon::Critical, kVideoControlErrorLead},
+                           handler);
 }
 
 template <class Handler> void PlayControlWindow::ignored(Handler&& handler) {

@@ -74,8 +74,8 @@ private:
     void loadSteps();
     void showPosition();
     void checkOnly(const std::vector<QAction*>& items, int index);
-    // A failure the Part leaves unreported in the file window is said here, so it never
-    // ends the program; the DVD window ignores the ones its design ignores.
+    // A failure the file window would leave unreported is said here, so it never ends the
+    // program; the DVD window ignores the ones its design ignores.
     template <class Handler> void reported(Handler&& handler);
     template <class Handler> void ignored(Handler&& handler);
 

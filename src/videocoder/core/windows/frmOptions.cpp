@@ -3,6 +3,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/qt/CentreOnScreen.h"
 #include "platform/qt/TextBridge.h"
+#include "videocoder/core/FileDialogs.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -198,7 +199,7 @@ void frmOptions::build() {
 }
 
 void frmOptions::guarded(const std::function<void()>& handler) {
-    platform::guardHandler(dialogs_, {"VTRS Error"}, handler);
+    platform::guardHandler(dialogs_, {kErrorTitle}, handler);
 }
 
 void frmOptions::Form_Load() {

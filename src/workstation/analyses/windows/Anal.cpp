@@ -1,6 +1,7 @@
 #include "workstation/analyses/windows/Anal.h"
 
 #include "platform/HandlerGuard.h"
+#include "platform/qt/CentreOnScreen.h"
 #include "platform/qt/TextBridge.h"
 #include "textfile/Numeric.h"
 
@@ -15,7 +16,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -167,10 +167,7 @@ AnalysisChoices Anal::choices() const {
 }
 
 void Anal::Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(*this);
     if (g_.IOAFirstFileTaken == textfile::kFalse) {
         Option1->setChecked(true);
         Option5->setChecked(true);
