@@ -1,8 +1,9 @@
 // The coding window's row commands on a 20,000-row, 50-column table beside the same on 10
 // rows, each with the grid's refresh (the model reloaded and its first screen read):
-// "Add - Mark - Stop" (105) and Insert (9) at the middle row; counter per_10_rows, target at
-// most 2. "Delete Selected Rows" (206) with every other row selected beside one copy of the
-// table: counter per_table_copy, target at most 2.
+// "Add - Mark - Stop" (105) and Insert (9) at the middle row, interleaved with the same on
+// 10 rows (ratio_median), target at most 2. "Delete Selected Rows" (206) with every other row selected beside
+// one copy of the table: counter per_table_copy, target at most 2.
+#include "BenchFiles.h"
 #include "support/ScriptedPlatform.h"
 #include "support/SilentCodingWindow.h"
 #include "support/SimulatedPlayer.h"
@@ -12,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <map>
 
 namespace {
 
@@ -85,48 +85,29 @@ struct Coding {
     }
 };
 
-std::map<std::string, double> smallSeconds;
-
-// Seconds per command; the table is put back to its size outside the timing.
-double timeCommand(benchmark::State& state, int rows, int code) {
-    Coding coding(rows);
-    double total = 0;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        coding.commands.ControlSub(code);
-        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        state.PauseTiming();
+// The command on the large table against the same on the small one, interleaved; each table
+// is put back to its size and its row before each round, outside the timing.
+void BM_RowCommand(benchmark::State& state) {
+    const int code = static_cast<int>(state.range(0));
+    Coding large(kBigRows);
+    Coding small(kSmallRows);
+    const auto putBack = [](Coding& coding, int rows) {
         coding.g.data.gData.resizeRows(rows);
         coding.g.data.gRowCount = textfile::Value::ofNumber(rows);
         coding.grid.row = rows / 2;
-        state.ResumeTiming();
-    }
-    return total / static_cast<double>(state.iterations());
+    };
+    bench::contest(
+        state, 1,
+        [&] {
+            putBack(large, kBigRows);
+            putBack(small, kSmallRows);
+        },
+        [&] { large.commands.ControlSub(code); }, [&] { small.commands.ControlSub(code); });
 }
-
-void BM_RowCommandSmall(benchmark::State& state) {
-    const int code = static_cast<int>(state.range(0));
-    smallSeconds[std::to_string(code)] = timeCommand(state, kSmallRows, code);
-}
-
-void BM_RowCommandLarge(benchmark::State& state) {
-    const int code = static_cast<int>(state.range(0));
-    const double seconds = timeCommand(state, kBigRows, code);
-    const double small = smallSeconds[std::to_string(code)];
-    if (small > 0) {
-        state.counters["per_10_rows"] = seconds / small;
-    }
-}
-
-BENCHMARK(BM_RowCommandSmall)
+BENCHMARK(BM_RowCommand)
     ->Arg(vc::kCmdAddMarkStop)
     ->Arg(vc::kCmdInsertRow)
-    ->Unit(benchmark::kMicrosecond);
-// Enough rounds that the table's growth, now and then, counts at its share.
-BENCHMARK(BM_RowCommandLarge)
-    ->Arg(vc::kCmdAddMarkStop)
-    ->Arg(vc::kCmdInsertRow)
-    ->Iterations(300)
+    ->Iterations(301)
     ->Unit(benchmark::kMicrosecond);
 
 double copySeconds = 0;

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::readAndCheck(table, [&] { vc::appendDoruRows(fuzz::bytesOf(data, size), table); });
     for (int row = 1; row <= table.gData.rows(); ++row) {
         for (int column = 4; column <= vc::kDataColumns; ++column) {
-            if (table.gData.at(column, row).kind != textfile::Value::Kind::Empty) {
+            if (table.gData.at(column, row).kind() != textfile::Value::Kind::Empty) {
                 fuzz::propertyFailed("a DORU import filled a column past the utterance");
             }
         }

@@ -54,6 +54,15 @@ public:
     std::size_t linesLeft() const;
 
     bool atEnd() const { return pos_ >= bytes_.size(); }
+    // Every byte read from, the byte-order mark included.
+    std::string_view bytes() const { return bytes_; }
+    // Every byte, handed over whole; the reader is then at its end.
+    std::string takeBytes() {
+        std::string taken = std::move(bytes_);
+        bytes_.clear();
+        pos_ = 0;
+        return taken;
+    }
     std::size_t position() const { return pos_; }
 
 private:

@@ -465,7 +465,7 @@ void DataFrm::AddCodeBtn_Click() {
         const std::string code = g_.codeSet.gCodes.at(1, item + 1).asText();
         added += code.starts_with("[") ? code : "[" + code + "] ";
     }
-    textfile::Value& cell = g_.data.gData.at(kCodesColumn, Row());
+    CellTable::CellRef cell = g_.data.gData.at(kCodesColumn, Row());
     cell = textfile::Value::ofText(cell.asText() + added);
     refresh();
 }

@@ -40,7 +40,8 @@ std::optional<int> rowsAnswer(const std::string& answer) {
 struct OpenData {
     CellTable rows;
     Value rowCount, colCount;
-    std::string type, name, unconfirmedName, baseline;
+    std::string type, name, unconfirmedName;
+    SavedText baseline;
     std::array<std::string, kHeaderFields> header;
     int chkDVD = 0;
     std::int16_t dataOpen = kFalse;
@@ -164,7 +165,7 @@ void GridEditing::Cnvrtmnu_Click() {
         window.Text1[field] = ConvertTimeText(window.Text1[field], g_.settings).text;
     }
     for (int row = 1; row <= rowCount(); ++row) {
-        Value& cell = g_.data.gData.at(1, row);
+        CellTable::CellRef cell = g_.data.gData.at(1, row);
         const ConvertedTime converted = ConvertTimeText(cell.asText(), g_.settings);
         // A time the converter cannot read stays as it was, and so does one already converted.
         if (converted.ok && converted.text != cell.asText()) {

@@ -62,7 +62,7 @@ void QuickKeys::codeKey(int& keyAscii, bool onset) {
         return;
     }
     const int key = keyAscii; // every code is matched against the key pressed
-    const CellTable& codes = g_.codeSet.gCodes;
+    const ValueTable& codes = g_.codeSet.gCodes;
     for (int i = 1; i <= g_.codeSet.gCodeCount; ++i) {
         const std::string code = codes.at(1, i).asText();
         if (code.empty() || static_cast<int>(firstShownCharacter(code)) != key) {

@@ -8,17 +8,35 @@ namespace vc {
 
 namespace {
 
-const textfile::Value kNoCell{};
+using textfile::Value;
+
+void failSubscript() {
+    throw textfile::RunError(textfile::kSubscriptOutOfRange);
+}
 
 } // namespace
 
 void CellTable::reset(int columns, int rows, int stored) {
     if (columns < 0 || rows < 0 || stored < 0) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+        failSubscript();
     }
     columns_ = columns;
     stored_ = stored == 0 ? columns : std::min(stored, columns);
-    cells_.assign(static_cast<std::size_t>(stored_) * static_cast<std::size_t>(rows), textfile::Value{});
+    order_.clear();
+    cells_.clear();
+    lines_.clear();
+    freeSlots_.clear();
+    side_.clear();
+    freeSide_.clear();
+    kept_.clear();
+    lastKept_.reset();
+    const auto count = static_cast<std::size_t>(rows);
+    cells_.assign(count * static_cast<std::size_t>(stored_), kEmpty);
+    lines_.assign(count, nullptr);
+    order_.resize(count);
+    for (std::size_t row = 0; row < count; ++row) {
+        order_[row] = static_cast<std::uint32_t>(row);
+    }
 }
 
 void CellTable::storeColumns(int stored) {
@@ -26,57 +44,242 @@ void CellTable::storeColumns(int stored) {
     if (stored <= stored_) {
         return;
     }
-    const auto rowCount = static_cast<std::size_t>(rows());
-    std::vector<textfile::Value> wider(rowCount * static_cast<std::size_t>(stored));
-    for (std::size_t row = 0; row < rowCount; ++row) {
-        std::move(cells_.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(stored_)),
-                  cells_.begin() + static_cast<std::ptrdiff_t>((row + 1) * static_cast<std::size_t>(stored_)),
-                  wider.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(stored)));
+    const std::size_t slots = lines_.size();
+    const auto from = static_cast<std::size_t>(stored_);
+    const auto to = static_cast<std::size_t>(stored);
+    std::vector<Code> wider(slots * to, kEmpty);
+    for (std::size_t slot = 0; slot < slots; ++slot) {
+        std::copy_n(cells_.begin() + static_cast<std::ptrdiff_t>(slot * from), from,
+                    wider.begin() + static_cast<std::ptrdiff_t>(slot * to));
     }
     cells_ = std::move(wider);
     stored_ = stored;
 }
 
+std::uint32_t CellTable::newSlot() {
+    if (!freeSlots_.empty()) {
+        const std::uint32_t slot = freeSlots_.back();
+        freeSlots_.pop_back();
+        return slot;
+    }
+    const auto slot = static_cast<std::uint32_t>(lines_.size());
+    cells_.resize(cells_.size() + static_cast<std::size_t>(stored_), kEmpty);
+    lines_.push_back(nullptr);
+    return slot;
+}
+
+// A slot whose row is gone: its side values are let go and its cells made Empty, so that it
+// comes back as a fresh row.
+void CellTable::releaseSlot(std::uint32_t slot) {
+    const auto width = static_cast<std::size_t>(stored_);
+    Code* cells = cells_.data() + slot * width;
+    for (std::size_t column = 0; column < width; ++column) {
+        release(cells[column]);
+        cells[column] = kEmpty;
+    }
+    lines_[slot] = nullptr;
+    freeSlots_.push_back(slot);
+}
+
+void CellTable::release(Code code) {
+    if (isSide(code)) {
+        side_[sideIndex(code)] = Value{};
+        freeSide_.push_back(sideIndex(code));
+    }
+}
+
 void CellTable::resizeRows(int rows) {
     if (rows < 0) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+        failSubscript();
     }
-    cells_.resize(static_cast<std::size_t>(stored_) * static_cast<std::size_t>(rows));
+    const auto count = static_cast<std::size_t>(rows);
+    while (order_.size() > count) {
+        releaseSlot(order_.back());
+        order_.pop_back();
+    }
+    while (order_.size() < count) {
+        order_.push_back(newSlot());
+    }
 }
 
 void CellTable::addRow() {
-    cells_.resize(cells_.size() + static_cast<std::size_t>(stored_));
+    const std::uint32_t slot = newSlot();
+    order_.push_back(slot);
 }
 
 void CellTable::insertRow(int row) {
     if (row < 1 || row > rows() + 1) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+        failSubscript();
     }
-    const auto at = cells_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row - 1) *
-                                                                 static_cast<std::size_t>(stored_));
-    cells_.insert(at, static_cast<std::size_t>(stored_), textfile::Value{});
+    const std::uint32_t slot = newSlot();
+    order_.insert(order_.begin() + (row - 1), slot);
 }
 
 void CellTable::eraseRows(const std::vector<bool>& flags) {
-    if (flags.size() != static_cast<std::size_t>(rows())) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
+    if (flags.size() != order_.size()) {
+        failSubscript();
     }
-    const auto width = static_cast<std::ptrdiff_t>(stored_);
-    auto kept = cells_.begin();
+    std::size_t kept = 0;
     for (std::size_t row = 0; row < flags.size(); ++row) {
-        const auto from = cells_.begin() + static_cast<std::ptrdiff_t>(row) * width;
-        if (!flags[row]) {
-            if (kept != from) {
-                std::move(from, from + width, kept);
-            }
-            kept += width;
+        if (flags[row]) {
+            releaseSlot(order_[row]);
+        } else {
+            order_[kept++] = order_[row];
         }
     }
-    cells_.erase(kept, cells_.end());
+    order_.resize(kept);
+}
+
+void CellTable::swapRows(int a, int b) {
+    indexOf(1, a);
+    indexOf(1, b);
+    std::swap(order_[static_cast<std::size_t>(a - 1)], order_[static_cast<std::size_t>(b - 1)]);
 }
 
 void CellTable::reserveRows(std::size_t rows) {
+    order_.reserve(rows);
+    lines_.reserve(rows);
     cells_.reserve(rows * static_cast<std::size_t>(stored_));
+}
+
+std::size_t CellTable::indexOf(int column, int row) const {
+    if (column < 1 || column > columns_ || row < 1 || row > rows()) {
+        failSubscript();
+    }
+    return static_cast<std::size_t>(order_[static_cast<std::size_t>(row - 1)]) *
+               static_cast<std::size_t>(stored_) +
+           static_cast<std::size_t>(column - 1);
+}
+
+CellTable::CellRef CellTable::at(int column, int row) {
+    indexOf(1, row);
+    if (column > stored_ && column <= columns_) {
+        storeColumns(column);
+    }
+    return CellRef(*this, indexOf(column, row));
+}
+
+Value CellTable::at(int column, int row) const {
+    if (column > stored_ && column <= columns_) {
+        indexOf(1, row);
+        return {};
+    }
+    return valueAt(indexOf(column, row));
+}
+
+Value::Kind CellTable::kind(int column, int row) const {
+    if (column > stored_ && column <= columns_) {
+        indexOf(1, row);
+        return Value::Kind::Empty;
+    }
+    return kindAt(indexOf(column, row));
+}
+
+std::string_view CellTable::text(int column, int row) const {
+    if (column > stored_ && column <= columns_) {
+        indexOf(1, row);
+        return {};
+    }
+    return textAt(indexOf(column, row));
+}
+
+Value::Kind CellTable::kindAt(std::size_t index) const {
+    const Code code = cells_[index];
+    if (isSide(code)) {
+        return side_[sideIndex(code)].kind;
+    }
+    if (isView(code)) {
+        return Value::Kind::Text;
+    }
+    return code == kNull ? Value::Kind::Null : Value::Kind::Empty;
+}
+
+std::string_view CellTable::textAt(std::size_t index) const {
+    const Code code = cells_[index];
+    if (isSide(code)) {
+        const Value& value = side_[sideIndex(code)];
+        return value.kind == Value::Kind::Text ? std::string_view(value.text) : std::string_view();
+    }
+    if (isView(code) && viewLength(code) > 0) {
+        const char* line = lines_[index / static_cast<std::size_t>(stored_)];
+        return {line + viewOffset(code), viewLength(code)};
+    }
+    return {};
+}
+
+Value CellTable::valueAt(std::size_t index) const {
+    const Code code = cells_[index];
+    if (isSide(code)) {
+        return side_[sideIndex(code)];
+    }
+    if (isView(code)) {
+        return Value::ofText(std::string(textAt(index)));
+    }
+    return code == kNull ? Value::null() : Value::empty();
+}
+
+void CellTable::store(std::size_t index, const Value& value) {
+    Code& code = cells_[index];
+    if (value.kind == Value::Kind::Empty || value.kind == Value::Kind::Null ||
+        (value.kind == Value::Kind::Text && value.text.empty())) {
+        release(code);
+        code = value.kind == Value::Kind::Empty  ? kEmpty
+               : value.kind == Value::Kind::Null ? kNull
+                                                 : kEmptyText;
+        return;
+    }
+    if (isSide(code)) {
+        side_[sideIndex(code)] = value;
+        return;
+    }
+    std::uint32_t at = 0;
+    if (!freeSide_.empty()) {
+        at = freeSide_.back();
+        side_[at] = value;
+        freeSide_.pop_back();
+    } else {
+        at = static_cast<std::uint32_t>(side_.size());
+        side_.push_back(value);
+    }
+    code = kSideBit | at;
+}
+
+std::string_view CellTable::keep(std::string bytes) {
+    lastKept_ = std::make_shared<const std::string>(std::move(bytes));
+    kept_.push_back(lastKept_);
+    return *lastKept_;
+}
+
+void CellTable::putRowTexts(int row, std::string_view line, const std::string_view* texts, int count) {
+    if (count > stored_) {
+        storeColumns(count);
+    }
+    const std::size_t first = indexOf(1, row);
+    const std::size_t slot = first / static_cast<std::size_t>(stored_);
+    if (lines_[slot] != line.data()) {
+        // Texts the row views past these columns lie in its old line: they keep their text.
+        for (std::size_t index = first + static_cast<std::size_t>(count);
+             index < first + static_cast<std::size_t>(stored_); ++index) {
+            if (isView(cells_[index]) && viewLength(cells_[index]) > 0) {
+                store(index, Value::ofText(std::string(textAt(index))));
+            }
+        }
+        lines_[slot] = line.data();
+    }
+    for (int column = 0; column < count; ++column) {
+        const std::string_view text = texts[column];
+        Code& code = cells_[first + static_cast<std::size_t>(column)];
+        const auto offset = static_cast<std::size_t>(text.data() - line.data());
+        if (text.empty()) {
+            release(code);
+            code = kEmptyText;
+        } else if (!isSide(code) && text.data() >= line.data() && offset < kViewOffsets &&
+                   text.size() < kViewLengths && offset + text.size() <= line.size()) {
+            code = kViewBit | static_cast<Code>(text.size() << 16) | static_cast<Code>(offset);
+        } else {
+            store(first + static_cast<std::size_t>(column), Value::ofText(std::string(text)));
+        }
+    }
 }
 
 bool CellTable::operator==(const CellTable& other) const {
@@ -85,36 +288,14 @@ bool CellTable::operator==(const CellTable& other) const {
     }
     for (int row = 1; row <= rows(); ++row) {
         for (int column = 1; column <= columns_; ++column) {
-            if (!(at(column, row) == other.at(column, row))) {
+            const Value::Kind k = kind(column, row);
+            if (k != other.kind(column, row) || text(column, row) != other.text(column, row) ||
+                (k == Value::Kind::Number && !(at(column, row) == other.at(column, row)))) {
                 return false;
             }
         }
     }
     return true;
-}
-
-std::size_t CellTable::indexOf(int column, int row) const {
-    if (column < 1 || column > columns_ || row < 1 || row > rows()) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
-    }
-    return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(stored_) +
-           static_cast<std::size_t>(column - 1);
-}
-
-textfile::Value& CellTable::at(int column, int row) {
-    indexOf(1, row);
-    if (column > stored_ && column <= columns_) {
-        storeColumns(column);
-    }
-    return cells_[indexOf(column, row)];
-}
-
-const textfile::Value& CellTable::at(int column, int row) const {
-    if (column > stored_ && column <= columns_) {
-        indexOf(1, row);
-        return kNoCell;
-    }
-    return cells_[indexOf(column, row)];
 }
 
 } // namespace vc

@@ -1,15 +1,48 @@
 #pragma once
-// A two-dimensional table of values indexed from 1 as (column, row): the coded rows
-// (`gData`) and the code set (`gCodes`, fields by codes) both live in one.
+// A two-dimensional table of values indexed from 1 as (column, row): the coded rows of the
+// open data file (`gData`).
+//
+// A data file holds a million cells, nearly all of them short texts, so a cell takes four
+// bytes: Empty and Null are tags, a text read from a file is a view into the file's bytes,
+// which the table keeps, and any other value (a number, a text the program made) lives in a
+// side store the cell points to. Rows are slots reached through an order of row numbers, so
+// inserting, deleting and exchanging rows moves row numbers, never cells.
 
 #include "textfile/Value.h"
 
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vc {
 
 class CellTable {
 public:
+    // One cell taken for reading and writing: it reads as the value it holds, and a value
+    // assigned to it is stored in the table. Valid until the table's rows or columns change.
+    class CellRef {
+    public:
+        CellRef(CellTable& table, std::size_t index) : table_(&table), index_(index) {}
+        CellRef& operator=(const textfile::Value& value) {
+            table_->store(index_, value);
+            return *this;
+        }
+        CellRef& operator=(const CellRef& other) { return *this = other.value(); }
+        operator textfile::Value() const { return value(); }
+        textfile::Value value() const { return table_->valueAt(index_); }
+        textfile::Value::Kind kind() const { return table_->kindAt(index_); }
+        std::string asText() const { return value().asText(); }
+        double asNumber() const { return value().asNumber(); }
+        bool isText() const { return kind() == textfile::Value::Kind::Text; }
+        bool isNumber() const { return kind() == textfile::Value::Kind::Number; }
+
+    private:
+        CellTable* table_;
+        std::size_t index_;
+    };
+
     CellTable() = default;
     CellTable(int columns, int rows) { reset(columns, rows); }
 
@@ -29,38 +62,127 @@ public:
     // Removes the rows whose flag is set (flags[0] for row 1), the others keeping their
     // order, in one pass; RunError 9 when the flags do not cover the rows.
     void eraseRows(const std::vector<bool>& flags);
+    // Rows a and b change places, every cell with them; RunError 9 outside 1..rows.
+    void swapRows(int a, int b);
     // Room for this many rows without moving the cells again; the rows stay as they are.
     void reserveRows(std::size_t rows);
-    // The rows the table can hold before its cells move.
-    std::size_t rowCapacity() const {
-        return stored_ == 0 ? 0 : cells_.capacity() / static_cast<std::size_t>(stored_);
-    }
 
     int columns() const { return columns_; }
     // The columns whose cells each row holds, 1..storedColumns().
     int storedColumns() const { return stored_; }
-    int rows() const {
-        return stored_ == 0 ? 0 : static_cast<int>(cells_.size() / static_cast<std::size_t>(stored_));
-    }
+    int rows() const { return static_cast<int>(order_.size()); }
 
     // Throws RunError 9 outside 1..columns, 1..rows. A cell past the stored columns reads as
     // Empty; taken for writing, it makes every row hold cells up to its column.
-    textfile::Value& at(int column, int row);
-    const textfile::Value& at(int column, int row) const;
-    // The stored cells of one row, columns 1..storedColumns() at [0..storedColumns()-1];
-    // RunError 9 outside 1..rows.
-    textfile::Value* row(int row) { return &cells_[indexOf(1, row)]; }
-    const textfile::Value* row(int row) const { return &cells_[indexOf(1, row)]; }
+    CellRef at(int column, int row);
+    textfile::Value at(int column, int row) const;
+    // A cell's kind and, for a Text, its text without a copy (valid until the cell or the
+    // table changes); "" for the other kinds. RunError 9 as at().
+    textfile::Value::Kind kind(int column, int row) const;
+    std::string_view text(int column, int row) const;
 
-    // Equal columns, rows and cells, however many columns each row stores.
+    // One row's cells for reading in a loop, columns counted from 0 below storedColumns();
+    // valid until the table changes.
+    class RowCells {
+    public:
+        textfile::Value::Kind kind(int column) const;
+        // A Text's text; "" for the other kinds.
+        std::string_view text(int column) const;
+        // A Number's number; 0 for the other kinds.
+        double number(int column) const;
+
+    private:
+        friend class CellTable;
+        RowCells(const CellTable& table, std::size_t first)
+            : table_(table), cells_(table.cells_.data() + first),
+              line_(table.lines_[first / static_cast<std::size_t>(table.stored_)]) {}
+        const CellTable& table_;
+        const std::uint32_t* cells_;
+        const char* line_;
+    };
+    // RunError 9 outside 1..rows.
+    RowCells rowCells(int row) const { return RowCells(*this, indexOf(1, row)); }
+
+    // Bytes the table keeps for its rows' texts; returns them where they are kept, valid
+    // as long as the table (or a copy of it) lives.
+    std::string_view keep(std::string bytes);
+    // The bytes keep() took last; null when none.
+    const std::shared_ptr<const std::string>& keptBytes() const { return lastKept_; }
+    // Puts Text cells into `row` from views into kept bytes: one call per row, with the
+    // line the views lie in (each view within it) and the texts of columns 1..count.
+    // A view that cannot be kept as one (too long, too far into the line) is copied.
+    void putRowTexts(int row, std::string_view line, const std::string_view* texts, int count);
+
+    // Equal columns, rows and cells, however each stores them.
     bool operator==(const CellTable& other) const;
 
 private:
+    friend class CellRef;
+    using Code = std::uint32_t;
+    // A cell's four bytes: 0 Empty, 1 Null; with bit 30 a text viewed in its slot's line
+    // (offset in the low 16 bits, length in the next 14); with bit 31 the index of a side value.
+    static constexpr Code kEmpty = 0;
+    static constexpr Code kNull = 1;
+    static constexpr Code kViewBit = 1u << 30;
+    static constexpr Code kSideBit = 1u << 31;
+    static constexpr std::size_t kViewOffsets = 1u << 16;
+    static constexpr std::size_t kViewLengths = 1u << 14;
+    static constexpr Code kEmptyText = kViewBit; // offset 0, length 0
+    static bool isSide(Code code) { return (code & kSideBit) != 0; }
+    static bool isView(Code code) { return (code & (kSideBit | kViewBit)) == kViewBit; }
+    static std::uint32_t sideIndex(Code code) { return code & ~kSideBit; }
+    static std::size_t viewOffset(Code code) { return code & 0xFFFFu; }
+    static std::size_t viewLength(Code code) { return (code >> 16) & (kViewLengths - 1); }
+
     std::size_t indexOf(int column, int row) const;
+    std::uint32_t newSlot();
+    void releaseSlot(std::uint32_t slot);
+    void release(Code code);
+    void store(std::size_t index, const textfile::Value& value);
+    textfile::Value valueAt(std::size_t index) const;
+    textfile::Value::Kind kindAt(std::size_t index) const;
+    std::string_view textAt(std::size_t index) const;
 
     int columns_ = 0;
-    int stored_ = 0;                     // cells per row; 1..columns_ when columns_ > 0
-    std::vector<textfile::Value> cells_; // row by row
+    int stored_ = 0;                   // cells per slot; 1..columns_ when columns_ > 0
+    std::vector<std::uint32_t> order_; // row r's slot at [r - 1]
+    std::vector<Code> cells_;          // slot by slot, stored_ cells each
+    std::vector<const char*> lines_;   // per slot: where its views start
+    std::vector<std::uint32_t> freeSlots_;
+    std::vector<textfile::Value> side_; // the values cells do not hold themselves
+    std::vector<std::uint32_t> freeSide_;
+    std::vector<std::shared_ptr<const std::string>> kept_;
+    std::shared_ptr<const std::string> lastKept_;
 };
+
+inline textfile::Value::Kind CellTable::RowCells::kind(int column) const {
+    const Code code = cells_[column];
+    if (isSide(code)) {
+        return table_.side_[sideIndex(code)].kind;
+    }
+    if (isView(code)) {
+        return textfile::Value::Kind::Text;
+    }
+    return code == kNull ? textfile::Value::Kind::Null : textfile::Value::Kind::Empty;
+}
+
+inline std::string_view CellTable::RowCells::text(int column) const {
+    const Code code = cells_[column];
+    if (isView(code)) {
+        return {line_ + viewOffset(code), viewLength(code)};
+    }
+    if (isSide(code)) {
+        const textfile::Value& value = table_.side_[sideIndex(code)];
+        return value.kind == textfile::Value::Kind::Text ? std::string_view(value.text) : std::string_view();
+    }
+    return {};
+}
+
+inline double CellTable::RowCells::number(int column) const {
+    const Code code = cells_[column];
+    return isSide(code) && table_.side_[sideIndex(code)].kind == textfile::Value::Kind::Number
+               ? table_.side_[sideIndex(code)].number
+               : 0;
+}
 
 } // namespace vc

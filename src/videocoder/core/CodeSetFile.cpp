@@ -205,7 +205,7 @@ void ValidateCodes(Globals& g, CoderLinks& links) {
     const int columns = textfile::toInt32(d.gColCount.asNumber());
     for (int row = 1; row <= rows; ++row) {
         for (int column = 1; column <= columns; ++column) {
-            textfile::Value& cell = d.gData.at(column, row);
+            CellTable::CellRef cell = d.gData.at(column, row);
             const std::int16_t code = FindCode(g.codeSet, cell.asText());
             if (code > 0) {
                 cell = g.codeSet.gCodes.at(field, code);

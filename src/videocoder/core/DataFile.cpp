@@ -3,6 +3,7 @@
 #include "platform/SavedFile.h"
 #include "textfile/Files.h"
 #include "textfile/Numeric.h"
+#include "textfile/QvdRow.h"
 #include "textfile/RunError.h"
 #include "textfile/TextForms.h"
 #include "videocoder/core/CodeSetFile.h"
@@ -40,14 +41,40 @@ std::int32_t wholeCount(const Value& count) {
     return textfile::toInt32(count.asNumber());
 }
 
-void appendLine(std::string& text, std::string_view line) {
+// The bytes a data file's text is compared with as it is written, none of it kept: a file
+// read or saved is checked against the text a save would write without making that text.
+class MatchingText {
+public:
+    explicit MatchingText(std::string_view expected) : expected_(expected) {}
+    void append(std::string_view piece) {
+        same_ = same_ && expected_.substr(at_, piece.size()) == piece;
+        at_ += piece.size();
+    }
+    void push_back(char ch) { append(std::string_view(&ch, 1)); }
+    MatchingText& operator+=(std::string_view piece) {
+        append(piece);
+        return *this;
+    }
+    MatchingText& operator+=(char ch) {
+        push_back(ch);
+        return *this;
+    }
+    bool matches() const { return same_ && at_ == expected_.size(); }
+
+private:
+    std::string_view expected_;
+    std::size_t at_ = 0;
+    bool same_ = true;
+};
+
+template <class Out> void appendLine(Out& text, std::string_view line) {
     text += line;
     text += textfile::kLineEnd;
 }
 
 // A cell in the quoted style of all but the last column: text in quotes, a number bare,
 // never filled as nothing. Null cells were made empty texts before.
-void appendQuotedCell(std::string& text, const Value& cell) {
+template <class Out> void appendQuotedCell(Out& text, const Value& cell) {
     switch (cell.kind) {
     case Value::Kind::Text:
         text.push_back('"');
@@ -63,79 +90,48 @@ void appendQuotedCell(std::string& text, const Value& cell) {
     }
 }
 
-// The last column of an EVENTS row: text bare, a number in print form, Null and never
-// filled as nothing.
-void appendBareCell(std::string& text, const Value& cell) {
-    if (cell.kind == Value::Kind::Number) {
-        text += textfile::printNumber(cell.number);
-    } else {
-        text += cell.text;
-    }
-}
-
-Value& blankNull(Value& cell) {
-    if (cell.kind == Value::Kind::Null) {
-        cell = Value::ofText("");
-    }
-    return cell;
-}
-
-// The bytes a row's cells take before the last column, or nothing when a cell is a number,
-// which only the general writer lays out.
-std::optional<std::size_t> quotedRowSize(const Value* cells, int quotedColumns) {
-    std::size_t size = 0;
-    for (int column = 0; column < quotedColumns; ++column) {
-        switch (cells[column].kind) {
-        case Value::Kind::Number:
-            return std::nullopt;
-        case Value::Kind::Text:
-        case Value::Kind::Null: // written as an empty text
-            size += cells[column].text.size() + 2;
-            break;
-        case Value::Kind::Empty:
-            break;
-        }
-    }
-    return size + static_cast<std::size_t>(quotedColumns); // the commas
-}
-
-void appendEventsBody(std::string& text, DataTable& data) {
+template <class Out> void appendEventsBody(Out& text, DataTable& data) {
     appendLine(text, countText(data.gRowCount));
     appendLine(text, countText(data.gColCount));
     const int rows = wholeCount(data.gRowCount);
     const int columns = wholeCount(data.gColCount);
-    if (columns < 1 || columns > data.gData.columns()) {
+    CellTable& table = data.gData;
+    if (columns < 1 || columns > table.columns()) {
         throw RunError(textfile::kSubscriptOutOfRange);
     }
-    data.gData.storeColumns(columns);
+    table.storeColumns(columns);
     for (int row = 1; row <= rows; ++row) {
-        Value* cells = data.gData.row(row);
-        if (const std::optional<std::size_t> size = quotedRowSize(cells, columns - 1)) {
-            // Nearly every row is texts: laid out in place, with one resize of the text.
-            const std::size_t at = text.size();
-            text.resize(at + *size);
-            char* out = text.data() + at;
-            for (int column = 0; column < columns - 1; ++column) {
-                const Value& cell = blankNull(cells[column]);
-                if (cell.kind == Value::Kind::Text) {
-                    *out++ = '"';
-                    out += cell.text.copy(out, cell.text.size());
-                    *out++ = '"';
-                }
-                *out++ = ',';
+        const CellTable::RowCells cells = table.rowCells(row);
+        for (int column = 0; column < columns - 1; ++column) {
+            switch (cells.kind(column)) {
+            case Value::Kind::Text:
+                text.push_back('"');
+                text.append(cells.text(column));
+                text.push_back('"');
+                break;
+            case Value::Kind::Number:
+                text += textfile::doubleText(cells.number(column));
+                break;
+            case Value::Kind::Null:
+                // Written in quotes, a Null cell is an empty text, as the save leaves it.
+                table.at(column + 1, row) = Value::ofText("");
+                text += "\"\"";
+                break;
+            case Value::Kind::Empty:
+                break;
             }
-        } else {
-            for (int column = 0; column < columns - 1; ++column) {
-                appendQuotedCell(text, blankNull(cells[column]));
-                text.push_back(',');
-            }
+            text.push_back(',');
         }
-        appendBareCell(text, cells[columns - 1]);
+        if (cells.kind(columns - 1) == Value::Kind::Number) {
+            text += textfile::printNumber(cells.number(columns - 1));
+        } else {
+            text.append(cells.text(columns - 1));
+        }
         text.append(textfile::kLineEnd);
     }
 }
 
-void appendTranscriptBody(std::string& text, DataTable& data) {
+template <class Out> void appendTranscriptBody(Out& text, DataTable& data) {
     appendLine(text, countText(data.gRowCount));
     const int rows = wholeCount(data.gRowCount);
     for (int row = 1; row <= rows; ++row) {
@@ -143,7 +139,10 @@ void appendTranscriptBody(std::string& text, DataTable& data) {
             if (column > 1) {
                 text += ',';
             }
-            appendQuotedCell(text, blankNull(data.gData.at(column, row)));
+            if (data.gData.kind(column, row) == Value::Kind::Null) {
+                data.gData.at(column, row) = Value::ofText("");
+            }
+            appendQuotedCell(text, data.gData.at(column, row));
         }
         text += textfile::kLineEnd;
     }
@@ -180,45 +179,10 @@ private:
 
 } // namespace
 
-namespace {
-
-// The split of SplitEventLine, handing each field's text to fieldAt(n) (1-based), which
-// returns the string to append to.
-template <class FieldAt> void splitEventFields(std::string_view line, int count, FieldAt&& fieldAt) {
-    int field = 1;
-    std::string* target = &fieldAt(1);
-    std::size_t runStart = 0; // the characters since the last comma or quote
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char ch = line[i];
-        if (ch != '"' && ch != ',') {
-            continue;
-        }
-        if (i > runStart) {
-            target->append(line.data() + runStart, i - runStart);
-        }
-        runStart = i + 1;
-        if (ch == ',') {
-            if (++field > kSplitFields) {
-                throw RunError(textfile::kSubscriptOutOfRange);
-            }
-            target = &fieldAt(field);
-            if (field == count) {
-                target->append(line.substr(runStart));
-                return;
-            }
-        }
-    }
-    target->append(line.substr(runStart));
-}
-
-} // namespace
-
 void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count) {
-    if (fields.size() < kSplitFields + 1) {
-        fields.resize(kSplitFields + 1);
-    }
-    splitEventFields(line, count,
-                     [&](int field) -> std::string& { return fields[static_cast<std::size_t>(field)]; });
+    fields.resize(std::max(fields.size(), std::size_t{kSplitFields + 1}));
+    textfile::forEachQvdPiece(line, count,
+                              [&](int field, std::string_view piece) { fields[field].append(piece); });
 }
 
 void SplitTranscriptLine(std::string_view line, std::string& time, std::string& codes,
@@ -236,12 +200,10 @@ void SplitTranscriptLine(std::string_view line, std::string& time, std::string& 
     utterance = span(line, c2 + 2, size - 1);
 }
 
-std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
-    std::string text;
-    // A guess at the body's size saves copying a large file's text as it grows.
-    text.reserve(static_cast<std::size_t>(data.gData.rows()) *
-                     static_cast<std::size_t>(data.gData.storedColumns()) * 6 +
-                 1024);
+namespace {
+
+template <class Out>
+void writeDataFile(Out& text, DataTable& data, const std::array<std::string, kHeaderFields>& header) {
     appendLine(text, data.gDataType);
     for (int field = 0; field < kNotesField; ++field) {
         appendLine(text, header[field]);
@@ -258,7 +220,27 @@ std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderF
     } else if (type == "TRANSCRIPT") {
         appendTranscriptBody(text, data);
     }
+}
+
+} // namespace
+
+std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
+    std::string text;
+    // A guess at the text's size saves copying a large file's text as it grows: the size it
+    // had when last read or saved, else a few bytes a cell.
+    text.reserve(data.baseline.empty() ? static_cast<std::size_t>(data.gData.rows()) *
+                                                 static_cast<std::size_t>(data.gData.storedColumns()) * 6 +
+                                             1024
+                                       : data.baseline.view().size() + 1024);
+    writeDataFile(text, data, header);
     return text;
+}
+
+bool dataFileTextIs(DataTable& data, const std::array<std::string, kHeaderFields>& header,
+                    std::string_view bytes) {
+    MatchingText text(bytes);
+    writeDataFile(text, data, header);
+    return text.matches();
 }
 
 DataFileReader::DataFileReader(std::string bytes) : in_(std::move(bytes)) {}
@@ -410,30 +392,23 @@ void DataFileReader::readEvents(DataTable& data) {
     // Counts that fail leave the rows and counts held before, which still agree.
     data.gRowCount = std::move(rowCount);
     data.gColCount = std::move(colCount);
-    // gData is made anew; the cells of rows it held before are reused, every one of them
-    // overwritten, so reopening costs no more than the reading.
-    // Each row holds the cells of the columns the file gives, no more.
+    // gData is made anew, each row holding the cells of the columns the file gives, no more;
+    // its texts stay in the file's bytes, which the table keeps.
     CellTable& table = data.gData;
-    if (table.columns() != kDataColumns || table.storedColumns() != width) {
-        table.reset(kDataColumns, 0, width);
-    }
-    const int rowsHeld = table.rows();
-    if (table.rowCapacity() < static_cast<std::size_t>(rowsRead)) {
-        table.reserveRows(static_cast<std::size_t>(rowsRead));
-    }
-    std::string pastTheColumns; // fields beyond the column count (a count of 1) are dropped
+    table.reset(kDataColumns, 0, width);
+    table.reserveRows(static_cast<std::size_t>(rowsRead));
+    // The lines lie in the reader's bytes, which move to the table whole; each line is found
+    // again there by its place.
+    const char* const read = in_.bytes().data();
+    const std::string_view kept = table.keep(in_.takeBytes());
+    textfile::QvdRow split;
     for (int row = 1; row <= rowsRead; ++row) {
-        if (row > rowsHeld) {
-            table.addRow();
-        }
-        Value* cells = table.row(row);
-        for (int column = 0; column < width; ++column) {
-            cells[column].kind = Value::Kind::Text;
-            cells[column].text.clear();
-        }
-        splitEventFields(lines[static_cast<std::size_t>(row - 1)], width, [&](int field) -> std::string& {
-            return field <= width ? cells[field - 1].text : pastTheColumns;
-        });
+        const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
+        const std::string_view keptLine =
+            kept.substr(static_cast<std::size_t>(line.data() - read), line.size());
+        textfile::splitQvdRow(keptLine, split, width);
+        table.addRow();
+        table.putRowTexts(row, keptLine, &split.fields[1], width);
     }
     if (rowsRead < rows) {
         // The rows read stay; older ones after them go.
@@ -561,7 +536,9 @@ bool SaveDataFile(Globals& g, CoderLinks& links) {
     try {
         std::string text = dataFileText(d, links.dataFrm.Text1);
         platform::saveKeptFile(links.dialogs, path, text);
-        d.baseline = std::move(text);
+        if (!(d.baseline == text)) {
+            d.baseline = std::move(text); // unchanged, it stays shared with the bytes read
+        }
     } catch (const RunError& e) {
         showSaveFailure(links.dialogs, "Error Saving Data: ", e, path);
         if (d.gFileName.empty()) {
@@ -580,7 +557,7 @@ bool dataChanged(Globals& g, CoderLinks& links) {
         return true;
     }
     try {
-        return dataFileText(g.data, links.dataFrm.Text1) != g.data.baseline;
+        return !dataFileTextIs(g.data, links.dataFrm.Text1, g.data.baseline.view());
     } catch (const RunError&) {
         return true;
     }
@@ -624,7 +601,11 @@ bool OpenDataFile(Globals& g, CoderLinks& links) {
 
         openHeaderFiles(g, links);
         reader->readBody(d.gDataType, d);
-        d.baseline = dataFileText(d, window.Text1);
+        if (const auto& kept = d.gData.keptBytes(); kept && dataFileTextIs(d, window.Text1, *kept)) {
+            d.baseline.share(kept); // the file's own bytes: not held twice
+        } else {
+            d.baseline = dataFileText(d, window.Text1);
+        }
     } catch (const RunError& e) {
         return failLoad(e, reader ? reader->line() : 0);
     } catch (const std::bad_alloc&) {

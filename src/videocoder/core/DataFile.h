@@ -5,6 +5,7 @@
 // time, codes and utterance in quotes). Lines end in CR LF.
 
 #include "textfile/FieldReader.h"
+#include "textfile/QvdRow.h"
 #include "textfile/RunError.h"
 #include "videocoder/core/CoderLinks.h"
 #include "videocoder/core/CodingWindow.h"
@@ -18,7 +19,7 @@
 namespace vc {
 
 // The split of an EVENTS row holds at most this many fields.
-inline constexpr int kSplitFields = 100;
+inline constexpr int kSplitFields = textfile::kQvdRowFields;
 
 // Fields 1..count of an EVENTS row into fields[1..count] (the caller empties them before each
 // line): fields before the last end at every comma and lose their double quotes; field count
@@ -35,6 +36,10 @@ void SplitTranscriptLine(std::string_view line, std::string& time, std::string& 
 // texts in `data` first, as saving leaves them. Throws RunError 9 when a count reaches past
 // the rows or columns held.
 std::string dataFileText(DataTable& data, const std::array<std::string, kHeaderFields>& header);
+// Whether dataFileText() would give these bytes, found without making the text (Null cells
+// are made empty texts as it makes them).
+bool dataFileTextIs(DataTable& data, const std::array<std::string, kHeaderFields>& header,
+                    std::string_view bytes);
 
 // A count that the body outgrows. The body is read whole and the count then follows it, so
 // no row or cell is lost when the file is saved again.
@@ -71,6 +76,8 @@ public:
 
     // The line (from 1) of the last read: the one that failed when a read throws.
     int line() const { return line_; }
+    // Every byte read from: the lines nextLine() gives lie in them.
+    std::string_view bytes() const { return in_.bytes(); }
     const std::vector<CountMismatch>& mismatches() const { return mismatches_; }
 
 private:

@@ -7,11 +7,14 @@
 #include "textfile/Numeric.h"
 #include "textfile/Value.h"
 #include "videocoder/core/CellTable.h"
+#include "videocoder/core/ValueTable.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vc {
 
@@ -85,7 +88,7 @@ struct VideoSettings {
 // The open code set: field 1 code, 2 description, 3 group number, by codes 1..gCodeCount.
 // The 49 group descriptions live with the code-set editor (GroupDescriptions).
 struct CodeSet {
-    CellTable gCodes{kCodeFields, 1};
+    ValueTable gCodes{kCodeFields, 1};
     std::int32_t gCodeCount = 1; // always the rows gCodes holds
     // "" = none; the one-character text of code 27 makes OpenCodeFile ask for a file.
     std::string gCodeFileName;
@@ -96,6 +99,24 @@ struct CodeSet {
 
 // Asks OpenCodeFile to show its dialog even when a file is named.
 inline const std::string kAskForCodeFile(1, '\x1b');
+
+// A text kept as it was last read or saved, shared with the bytes it was read from where a
+// save would write them back unchanged, so that a large file is not held twice.
+class SavedText {
+public:
+    bool empty() const { return !text_ || text_->empty(); }
+    void clear() { text_.reset(); }
+    SavedText& operator=(std::string text) {
+        text_ = std::make_shared<const std::string>(std::move(text));
+        return *this;
+    }
+    void share(std::shared_ptr<const std::string> text) { text_ = std::move(text); }
+    bool operator==(const std::string& text) const { return view() == text; }
+    std::string_view view() const { return text_ ? std::string_view(*text_) : std::string_view(); }
+
+private:
+    std::shared_ptr<const std::string> text_;
+};
 
 // The open data file and its rows.
 struct DataTable {
@@ -116,7 +137,7 @@ struct DataTable {
     // The text a save would write, as of the file's last read or save: while the rows and
     // header still give this text nothing has changed, and closing or an autosave tick
     // writes nothing. "" = never read or saved.
-    std::string baseline;
+    SavedText baseline;
     // Held from a file's open (or first save) to its close, so that a second program does
     // not open it and write over this one's work.
     platform::FileLock lock;

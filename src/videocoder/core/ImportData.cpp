@@ -62,7 +62,7 @@ void layOutFor(Globals& g, CoderLinks& links, const std::string& type) {
 }
 
 // A cell that a text is appended to: Empty and Null count as "".
-void appendTo(Value& cell, const std::string& text) {
+void appendTo(CellTable::CellRef cell, const std::string& text) {
     cell = Value::ofText(cell.asText() + text);
 }
 
@@ -260,17 +260,17 @@ void appendDataFileRows(std::string_view bytes, DataTable& data) {
         if (columns < 1 || columns > kDataColumns) {
             throw RunError(textfile::kSubscriptOutOfRange);
         }
-        std::vector<std::string> fields(kSplitFields + 1);
+        // The rows' texts stay in the file's bytes, which the table keeps.
+        const std::string_view read = reader.bytes();
+        const std::string_view kept = data.gData.keep(std::string(read));
+        textfile::QvdRow split;
         for (int n = 1; n <= rows; ++n) {
             const std::string_view line = reader.nextLine();
-            for (std::string& field : fields) {
-                field.clear();
-            }
-            SplitEventLine(line, fields, columns);
+            const std::string_view keptLine =
+                kept.substr(static_cast<std::size_t>(line.data() - read.data()), line.size());
+            textfile::splitQvdRow(keptLine, split, columns);
             const int row = addRow(data);
-            for (int column = 1; column <= columns; ++column) {
-                data.gData.at(column, row) = Value::ofText(fields[static_cast<std::size_t>(column)]);
-            }
+            data.gData.putRowTexts(row, keptLine, &split.fields[1], columns);
             widenColumnCount(data, columns);
         }
     } else if (type == "TRANSCRIPT") {

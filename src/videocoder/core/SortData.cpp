@@ -96,7 +96,7 @@ template <class Less> std::vector<std::int32_t> ranksOf(std::size_t count, Less&
     return ranks;
 }
 
-const Value& cellOf(const DataTable& data, int column, int row) {
+Value cellOf(const DataTable& data, int column, int row) {
     return data.gData.at(column, row);
 }
 
@@ -135,13 +135,11 @@ std::vector<std::int32_t> columnRanks(const DataTable& data, const VideoSettings
 // Puts rows first..first + order.size() - 1 in the order given (order[p] = the row, counted
 // from `first`, that ends at p), every stored cell of a row moving with it.
 void arrangeRows(CellTable& table, int first, std::vector<int> order) {
-    const int stored = table.storedColumns();
     for (std::size_t start = 0; start < order.size(); ++start) {
         std::size_t at = start;
         while (order[at] != static_cast<int>(start)) {
             const auto next = static_cast<std::size_t>(order[at]);
-            Value* here = table.row(first + static_cast<int>(at));
-            std::swap_ranges(here, here + stored, table.row(first + static_cast<int>(next)));
+            table.swapRows(first + static_cast<int>(at), first + static_cast<int>(next));
             order[at] = static_cast<int>(at);
             at = next;
         }

@@ -205,54 +205,7 @@ private:
 } // namespace
 
 void SplitVintroLine(std::string_view line, VintroRow& row, std::int16_t columnCount) {
-    auto& fields = row.fields;
-    // Most fields are one piece, quoted or not, and stay a view of the line; only a field that
-    // quotes split into more pieces is joined in the row's buffer.
-    const auto addPiece = [&](int field, std::string_view piece) {
-        std::string_view& text = fields[static_cast<std::size_t>(field)];
-        if (piece.empty()) {
-            return;
-        }
-        if (text.empty()) {
-            text = piece;
-            return;
-        }
-        std::string& joined = row.joined[static_cast<std::size_t>(field)];
-        if (text.data() != joined.data()) {
-            joined.assign(text);
-        }
-        joined += piece;
-        text = joined;
-    };
-    int field = 1;
-    fields[1] = {};
-    std::size_t at = 0;
-    while (at < line.size()) {
-        // The run of plain characters up to the next comma or quote is one piece.
-        std::size_t stop = at;
-        while (stop < line.size() && line[stop] != ',' && line[stop] != '"') {
-            ++stop;
-        }
-        addPiece(field, line.substr(at, stop - at));
-        if (stop == line.size()) {
-            break;
-        }
-        at = stop + 1;
-        if (line[stop] == ',') {
-            ++field;
-            if (field > kVintroFields) {
-                throw textfile::RunError(textfile::kSubscriptOutOfRange);
-            }
-            fields[static_cast<std::size_t>(field)] = {};
-            if (field == columnCount) {
-                fields[static_cast<std::size_t>(field)] = line.substr(at);
-                break;
-            }
-        }
-    }
-    for (int rest = field + 1; rest <= std::min<int>(columnCount, kVintroFields); ++rest) {
-        fields[static_cast<std::size_t>(rest)] = {};
-    }
+    textfile::splitQvdRow(line, row, columnCount);
 }
 
 EventReadResult ImportVintroFile(const DataFileRead& read) {

@@ -2,6 +2,7 @@
 // The video coder's data files (.qvd), EVENTS type: one event per coded cell at its row's
 // time, codes found by code or description, column groups plain or joined into one code.
 
+#include "textfile/QvdRow.h"
 #include "workstation/core/DataFileRead.h"
 
 #include <array>
@@ -11,13 +12,9 @@
 
 namespace ws {
 
-// The fields a row is split into, 1..100: views of the line, or of the row's own buffer for a
-// field whose quotes split it into pieces.
-inline constexpr int kVintroFields = 100;
-struct VintroRow {
-    std::array<std::string_view, kVintroFields + 1> fields;
-    std::array<std::string, kVintroFields + 1> joined; // the pieces of split fields, together
-};
+// The fields a row is split into, 1..100.
+inline constexpr int kVintroFields = textfile::kQvdRowFields;
+using VintroRow = textfile::QvdRow;
 
 // Splits one row into fields 1 and up: commas end fields and quotes are dropped, except in
 // the last column (columnCount), which takes the rest of the line unchanged. Fields up to

@@ -306,7 +306,7 @@ TEST(ResetTables, LeaveOneEmptyRowOrCode) {
     EXPECT_EQ(g.data.gRowCount, Value::ofNumber(1));
     EXPECT_EQ(g.data.gData, vc::CellTable(vc::kDataColumns, 1));
     EXPECT_EQ(g.codeSet.gCodeCount, 1);
-    EXPECT_EQ(g.codeSet.gCodes, vc::CellTable(vc::kCodeFields, 1));
+    EXPECT_EQ(g.codeSet.gCodes, vc::ValueTable(vc::kCodeFields, 1));
 }
 
 } // namespace

@@ -162,7 +162,7 @@ TEST(ExportData, ATranscriptIsSortedByTimeAndTheSortIsKept) {
     d.gData.at(3, 2) = Value::ofText("C early.");
     x.coder.platform.dialogs.files.push_back(x.scratch.file("out.slt"));
     x.run();
-    EXPECT_EQ(d.gData.at(3, 1).text, "C early.");
+    EXPECT_EQ(d.gData.at(3, 1).asText(), "C early.");
     EXPECT_EQ(x.coder.platform.dialogs.saveRequests[0].fileName, "kid.slt");
     const std::string text = textfile::readWholeFile(x.scratch.file("out.slt"));
     EXPECT_LT(text.find("C early ."), text.find("C late ."));

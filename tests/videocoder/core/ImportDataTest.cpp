@@ -61,7 +61,7 @@ TEST(ImportCsv, ThreeLinesOfTwoCommasGiveThreeRowsOfThreeFields) {
     d.gRowCount = Value::ofNumber(0);
     vc::appendCsvRows("a,b,c\r\nd,e,f\r\ng,h,i\r\n", d);
     EXPECT_EQ(d.gRowCount.asNumber(), 3);
-    EXPECT_EQ(d.gData.at(3, 3).text, "i");
+    EXPECT_EQ(d.gData.at(3, 3).asText(), "i");
 }
 
 TEST(ImportCsv, AnEmptyFieldPastColumn50IsDroppedAndAFilledOneFails) {
@@ -73,7 +73,7 @@ TEST(ImportCsv, AnEmptyFieldPastColumn50IsDroppedAndAFilledOneFails) {
     d.gRowCount = Value::ofNumber(0);
     vc::appendCsvRows(line + "\r\n" + line + "\r\n", d); // our own 50-column export's trailing comma
     EXPECT_EQ(d.gRowCount.asNumber(), 2);
-    EXPECT_EQ(d.gData.at(50, 2).text, "c50");
+    EXPECT_EQ(d.gData.at(50, 2).asText(), "c50");
     try {
         vc::appendCsvRows(line + "\"c51\"\r\n", d);
         FAIL() << "a 51st field was taken";
@@ -96,8 +96,8 @@ TEST(MergeDataFile, FiveRowsJoinTenAtElevenToFifteen) {
     d.gData.reset(vc::kDataColumns, 10);
     vc::appendDataFileRows(body, d);
     EXPECT_EQ(d.gRowCount.asNumber(), 15);
-    EXPECT_EQ(d.gData.at(1, 11).text, "t1");
-    EXPECT_EQ(d.gData.at(1, 15).text, "t5");
+    EXPECT_EQ(d.gData.at(1, 11).asText(), "t1");
+    EXPECT_EQ(d.gData.at(1, 15).asText(), "t5");
 }
 
 TEST(MergeDataFile, AShortFileKeepsTheRowsReadAndSaysSo) {
@@ -167,8 +167,8 @@ TEST(TranscriptToEvents, SetsFiftyColumnsWhateverAnEarlierFileLeft) {
     coder.platform.dialogs.files.push_back(path);
     ASSERT_TRUE(vc::TranscriptToEvents(coder.g, coder.links));
     EXPECT_EQ(coder.g.data.gColCount.asNumber(), 50);
-    EXPECT_EQ(coder.g.data.gData.at(3, 1).text, "b");
-    EXPECT_EQ(coder.g.data.gData.at(49, 1).text, "hi");
+    EXPECT_EQ(coder.g.data.gData.at(3, 1).asText(), "b");
+    EXPECT_EQ(coder.g.data.gData.at(49, 1).asText(), "hi");
 }
 
 // The derived name names a file that is there already: the first save asks first.
@@ -215,7 +215,7 @@ TEST(ImportDoru, FromTheMainWindowOpensTheDataAsANewFile) {
     mainFrm.DoruImportMnu_Click();
     EXPECT_EQ(coder.g.open.gDataOpen, vc::kTrue);
     EXPECT_EQ(coder.g.data.gDataType, "TRANSCRIPT");
-    EXPECT_EQ(coder.g.data.gData.at(3, 2).text, "C hi.");
+    EXPECT_EQ(coder.g.data.gData.at(3, 2).asText(), "C hi.");
     const std::vector<std::string>& calls = coder.view.calls;
     EXPECT_NE(std::find(calls.begin(), calls.end(), "RefreshDataGrid"), calls.end());
     EXPECT_NE(std::find(calls.begin(), calls.end(), "setAutoSave on 60000"), calls.end());

@@ -32,7 +32,7 @@ void fill(vc::DataTable& d, const std::vector<std::vector<std::string>>& rows) {
 std::vector<std::string> ids(const vc::DataTable& d) {
     std::vector<std::string> out;
     for (int row = 1; row <= d.gData.rows(); ++row) {
-        out.push_back(d.gData.at(kIdColumn, row).text);
+        out.push_back(d.gData.at(kIdColumn, row).asText());
     }
     return out;
 }
@@ -118,9 +118,9 @@ TEST(SortData, ATranscriptKeepsEachUtteranceWithItsTimeAfterAOneColumnFile) {
     coder.g.data.gDataType = "TRANSCRIPT";
     fill(coder.g.data, {{"00:00:09.00", "[a]", "late"}, {"00:00:01.00", "[b]", "early"}});
     vc::SortData(coder.g, coder.links, 1, 0);
-    EXPECT_EQ(coder.g.data.gData.at(2, 1).text, "[b]");
-    EXPECT_EQ(coder.g.data.gData.at(3, 1).text, "early");
-    EXPECT_EQ(coder.g.data.gData.at(3, 2).text, "late");
+    EXPECT_EQ(coder.g.data.gData.at(2, 1).asText(), "[b]");
+    EXPECT_EQ(coder.g.data.gData.at(3, 1).asText(), "early");
+    EXPECT_EQ(coder.g.data.gData.at(3, 2).asText(), "late");
 }
 
 // The fast exchange sort must leave every table as the literal steps do, ties and all.

@@ -1,0 +1,65 @@
+// The one split of a .qvd EVENTS row, as the coder's open and merge (SplitEventLine) and the
+// workstation's import (SplitVintroLine) take it: one table of lines, both callers.
+#include "textfile/RunError.h"
+#include "videocoder/core/DataFile.h"
+#include "workstation/core/VintroImport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> padded(std::vector<std::string> fields, std::size_t size) {
+    fields.resize(size);
+    return fields;
+}
+
+TEST(QvdRowSplit, BothReadersSplitEveryRowAlike) {
+    struct Case {
+        std::string line;
+        int count;
+        std::vector<std::string> fields; // 1..count (or as many as listed, past a count of 1)
+    };
+    const std::vector<Case> cases = {
+        {"\"00:00:05.20\",\"A\",B", 3, {"00:00:05.20", "A", "B"}},
+        {"\"t\",\"A\",a, comment \"quoted\"", 3, {"t", "A", "a, comment \"quoted\""}},
+        {"\"t\",\"B,C\",note", 3, {"t", "B", "C\",note"}},
+        {"\"t\"", 3, {"t", "", ""}},
+        {"", 2, {"", ""}},
+        {"\"t\",,", 3, {"t", "", ""}},
+        {"\"t\",\"\",", 3, {"t", "", ""}},
+        {"00:00:02.00,x,y", 1, {"00:00:02.00", "x", "y"}},
+        {"a\"b\"c,\"d\"\"e\",f", 3, {"abc", "de", "f"}},
+        {" \"a\" ,b", 2, {" a ", "b"}},
+        {"x,y,z,w", 2, {"x", "y,z,w"}},
+        {"\"t\",\"A\",", 50, padded({"t", "A"}, 50)},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string>& want = c.fields;
+        std::vector<std::string> coder(vc::kSplitFields + 1);
+        vc::SplitEventLine(c.line, coder, c.count);
+        EXPECT_EQ(
+            std::vector<std::string>(coder.begin() + 1, coder.begin() + 1 + static_cast<long>(want.size())),
+            want)
+            << "coder: " << c.line;
+
+        ws::VintroRow row;
+        row.fields.fill("stale");
+        ws::SplitVintroLine(c.line, row, static_cast<std::int16_t>(c.count));
+        std::vector<std::string> workstation;
+        for (std::size_t field = 1; field <= want.size(); ++field) {
+            workstation.emplace_back(row.fields[field]);
+        }
+        EXPECT_EQ(workstation, want) << "workstation: " << c.line;
+    }
+    // A row of more than 100 fields fails in both.
+    std::vector<std::string> fields(vc::kSplitFields + 1);
+    EXPECT_THROW(vc::SplitEventLine(std::string(100, ','), fields, 1), textfile::RunError);
+    ws::VintroRow row;
+    EXPECT_THROW(ws::SplitVintroLine(std::string(100, ','), row, 1), textfile::RunError);
+    EXPECT_NO_THROW(ws::SplitVintroLine(std::string(99, ','), row, 1));
+}
+
+} // namespace
