@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -79,8 +80,6 @@ std::string codeSetBytes() {
 
 struct BenchFiles {
     BenchFiles() {
-        folder = fs::temp_directory_path() / ("qvd-bench-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
         put(path, "session.qvd", sessionBytes(kRows));
         codeSetPath = (folder / "session.cod").string();
         textfile::saveFileAtomically(codeSetPath, codeSetBytes());
@@ -89,15 +88,11 @@ struct BenchFiles {
         put(rows160k, "rows160k.qvd", sessionBytes(160'000));
         copyPath = (folder / "copy.qvd").string();
     }
-    ~BenchFiles() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
     void put(std::string& name, const char* file, const std::string& bytes) {
         name = (folder / file).string();
         textfile::saveFileAtomically(name, bytes);
     }
-    fs::path folder;
+    bench::ScratchFolder folder{"qvd-bench"};
     std::string path;
     std::string codeSetPath;
     std::string codedPath;
@@ -128,42 +123,36 @@ struct Coder {
     bool openAndSave(const std::string& path) { return open(path) && vc::SaveDataFile(g, links); }
 };
 
-// The bytes read with one read() and written again under another name, synced: what a
-// durable copy of the file costs.
-void durableCopy(const std::string& from, const std::string& to, std::string& buffer) {
-    bench::readOnce(from, buffer);
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const ssize_t written = ::write(fd, buffer.data(), buffer.size());
-    ::fsync(fd);
-    ::close(fd);
-    benchmark::DoNotOptimize(written);
-}
-
 void BM_FirstOpen(benchmark::State& state) {
     BenchFiles& files = benchFiles();
+    bench::Baseline copy;
+    copy.reads({files.path}).writes(files.copyPath, fs::file_size(files.path), bench::Sync::AsASave);
     std::unique_ptr<Coder> coder;
-    std::string buffer;
     bool clean = true;
-    bench::contest(
-        state, kRows,
+    // Each side runs in a fresh child process: the open's memory comes as fresh pages.
+    bench::coldContest(
+        state, "a durable copy: read() of the file + write() of it synced with the folder", kRows,
         [&] {
             coder.reset();
-            ::malloc_trim(0); // the next open takes its memory afresh, as a new program does
             coder = std::make_unique<Coder>();
         },
-        [&] { clean = coder->open(files.path) && clean; },
-        [&] { durableCopy(files.path, files.copyPath, buffer); });
-    if (!clean) {
-        state.SkipWithError("the data file did not open cleanly");
-        return;
-    }
-    // What an open keeps, measured over a fresh state.
+        [&] {
+            if (!coder->open(files.path)) {
+                std::_Exit(1);
+            }
+        },
+        [&] { copy(); });
+    // What an open keeps, measured here over a fresh state.
     coder.reset();
     ::malloc_trim(0);
     coder = std::make_unique<Coder>();
     const std::size_t before = ::mallinfo2().uordblks;
-    coder->open(files.path);
+    clean = coder->open(files.path);
     const std::size_t after = ::mallinfo2().uordblks;
+    if (!clean) {
+        state.SkipWithError("the data file did not open cleanly");
+        return;
+    }
     state.counters["held_per_file_byte"] =
         static_cast<double>(after - before) / static_cast<double>(fs::file_size(files.path));
 }
@@ -175,7 +164,8 @@ void openSaveContest(benchmark::State& state, Coder& coder, const std::string& p
                      const std::function<void()>& afterOpen) {
     BenchFiles& files = benchFiles();
     const std::string bytes = textfile::readWholeFile(path);
-    std::string buffer;
+    bench::Baseline baseline;
+    baseline.reads({path}).writes(files.copyPath, bytes.size(), bench::Sync::AsASave);
     bool clean = true;
     bench::contest(
         state, kRows, [] {},
@@ -184,10 +174,7 @@ void openSaveContest(benchmark::State& state, Coder& coder, const std::string& p
             afterOpen();
             clean = vc::SaveDataFile(coder.g, coder.links) && clean;
         },
-        [&] {
-            bench::readOnce(path, buffer);
-            textfile::saveFileAtomically(files.copyPath, buffer);
-        });
+        baseline);
     if (!clean || textfile::readWholeFile(path) != bytes) {
         state.SkipWithError("the data file did not open and save to the same bytes");
     }
@@ -233,7 +220,8 @@ void BM_OpenThenSaveScaling(benchmark::State& state) {
     Coder small;
     bool clean = true;
     bench::contest(
-        state, 160'000, [] {}, [&] { clean = large.openAndSave(files.rows160k) && clean; },
+        state, "open and save of 80,000 rows, twice", 160'000, [] {},
+        [&] { clean = large.openAndSave(files.rows160k) && clean; },
         [&] {
             clean = small.openAndSave(files.rows80k) && clean;
             clean = small.openAndSave(files.rows80k) && clean;

@@ -97,7 +97,7 @@ void BM_RowCommand(benchmark::State& state) {
         coding.grid.row = rows / 2;
     };
     bench::contest(
-        state, 1,
+        state, "the same on 10 rows", 1,
         [&] {
             putBack(large, kBigRows);
             putBack(small, kSmallRows);
