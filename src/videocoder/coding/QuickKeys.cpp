@@ -4,6 +4,7 @@
 #include "textfile/RunError.h"
 #include "textfile/Utf8Text.h"
 #include "videocoder/coding/CommandCodes.h"
+#include "videocoder/core/FileDialogs.h"
 
 #include <exception>
 
@@ -47,10 +48,10 @@ void QuickKeys::GridKeyPress(int& keyAscii, bool onset) {
     try {
         codeKey(keyAscii, onset);
     } catch (const RunError& error) {
-        dialogs_.messageBox(kQuickKeyErrorPrefix + error.description(), "VTRS Error", platform::Buttons::OK,
+        dialogs_.messageBox(kQuickKeyErrorPrefix + error.description(), kErrorTitle, platform::Buttons::OK,
                             platform::Icon::Exclamation);
     } catch (const std::exception& error) {
-        dialogs_.messageBox(kQuickKeyErrorPrefix + error.what(), "VTRS Error", platform::Buttons::OK,
+        dialogs_.messageBox(kQuickKeyErrorPrefix + error.what(), kErrorTitle, platform::Buttons::OK,
                             platform::Icon::Exclamation);
     }
 }
