@@ -2,6 +2,7 @@
 
 #include "textfile/Decimal.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace textfile {
@@ -44,6 +45,15 @@ std::string singleText(float value) {
 
 std::string printNumber(double value) {
     return joinedNumber(value) + " ";
+}
+
+void appendPrintNumber(std::string& out, std::int32_t value) {
+    char digits[16];
+    digits[0] = value < 0 ? '-' : ' ';
+    const std::int64_t magnitude = value < 0 ? -static_cast<std::int64_t>(value) : value;
+    char* const end = std::to_chars(digits + 1, digits + sizeof digits - 1, magnitude).ptr;
+    *end = ' ';
+    out.append(digits, end + 1);
 }
 
 std::string joinedNumber(double value) {

@@ -1,12 +1,15 @@
 #pragma once
 // The text of numbers: print form, joined form, and the digits of doubles and singles.
 
+#include <cstdint>
 #include <string>
 
 namespace textfile {
 
 // Print form of a number: sign place (blank or "-"), digits, one blank: " 5 ", "-3 ".
 std::string printNumber(double value);
+// The print form of a whole number appended to `out`, as printNumber writes it.
+void appendPrintNumber(std::string& out, std::int32_t value);
 // A number joined into a text: sign place and digits, nothing after: " 5", "-3".
 std::string joinedNumber(double value);
 

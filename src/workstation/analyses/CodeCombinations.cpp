@@ -3,7 +3,7 @@
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/CodeSetFile.h"
 
-#include <unordered_set>
+#include <unordered_map>
 
 namespace ws {
 namespace {
@@ -54,9 +54,10 @@ bool MakeCodeCombinations(const CodeSet& set, const MultilevModel& tree, platfor
     if (n == 0) {
         return refuse(dialogs, "Multilevel requires picking at least 1 Group");
     }
-    // One place per value of each group; the last group turns fastest.
+    // One place per value of each group; the last group turns fastest, so the choices come
+    // in the order of their mixed-radix numbers.
     std::vector<std::size_t> at(static_cast<std::size_t>(n) + 1, 0);
-    std::unordered_set<std::string> added;
+    std::unordered_map<std::string, std::int32_t> added; // text -> entry
     for (;;) {
         std::string text;
         for (int k = 1; k <= n; ++k) {
@@ -65,23 +66,25 @@ bool MakeCodeCombinations(const CodeSet& set, const MultilevModel& tree, platfor
             }
             text += values[static_cast<std::size_t>(k)][at[static_cast<std::size_t>(k)]];
         }
-        if (!added.contains(text)) {
+        auto [entry, isNew] = added.try_emplace(std::move(text), out.count() + 1);
+        if (isNew) {
             if (out.count() >= kMaxCombinations) {
                 return refuse(dialogs, "Multilevel can only run up to 10000 combinations");
             }
             const std::size_t place = static_cast<std::size_t>(out.count()) + 1;
             out.ComboNames.resize(place + 1);
             out.ComboCounts.resize(place + 1, 0);
-            out.ComboNames[place] = text;
+            out.ComboNames[place] = entry->first;
             ++out.ComboCounts[0];
-            added.insert(std::move(text));
         }
+        out.entryOfPlaces.push_back(entry->second);
         int k = n;
         while (k >= 1 && ++at[static_cast<std::size_t>(k)] == values[static_cast<std::size_t>(k)].size()) {
             at[static_cast<std::size_t>(k)] = 0;
             --k;
         }
         if (k < 1) {
+            out.valuesByGroup = std::move(values);
             return false;
         }
     }

@@ -28,6 +28,13 @@ struct CodeCombinations {
     std::int16_t CodeGroupCount = 0;
     // Entry 0 the number of chosen groups, 1..n their numbers ascending.
     std::vector<std::int16_t> SelectedGroups = std::vector<std::int16_t>(1, 0);
+    // By chosen group (1..n): the values its place in a combination takes, in order (the
+    // group's codes in table order, then "None").
+    std::vector<std::vector<std::string>> valuesByGroup;
+    // The entry (1..n) of every choice of one value per chosen group, at the mixed-radix
+    // number of the values' places (the last group's place in the units), so a record's
+    // combination is found without writing out its text.
+    std::vector<std::int32_t> entryOfPlaces;
 
     int count() const { return ComboCounts[0]; }
 };

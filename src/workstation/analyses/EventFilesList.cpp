@@ -16,6 +16,19 @@ std::optional<ListFileReader> openEventFilesList(const std::string& listName, pl
     return list;
 }
 
+std::optional<EventFilesRun> beginEventFilesRun(AnalysisRun& run, platform::Dialogs& dialogs,
+                                                AnalysisStatus& status, const std::string& tail) {
+    std::string listName = run.DataFileName;
+    std::optional<ListFileReader> opened = openEventFilesList(listName, dialogs, tail);
+    if (!opened) {
+        return std::nullopt;
+    }
+    run.InputMode = kSingleFileInput;
+    const int count = opened->readCount();
+    status.showProgress(true);
+    return EventFilesRun{std::move(listName), std::move(*opened), count};
+}
+
 void showRunAborted(const std::string& dataFileName, platform::Dialogs& dialogs,
                     const std::exception* cause) {
     std::string text = "Error: Printing File: " + dataFileName + "\r" + "Print aborted...";

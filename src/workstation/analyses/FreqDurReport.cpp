@@ -7,6 +7,7 @@
 #include "workstation/analyses/FreqDurSections.h"
 #include "workstation/core/EventFile.h"
 #include "workstation/core/ListFile.h"
+#include "workstation/core/RunOutput.h"
 
 #include <cmath>
 #include <exception>
@@ -38,15 +39,12 @@ public:
 
 private:
     void runList() {
-        const std::string listName = g_.DataFileName;
-        std::optional<ListFileReader> opened = openEventFilesList(listName, p_.dialogs);
+        std::optional<EventFilesRun> opened = beginEventFilesRun(g_, p_.dialogs, status_);
         if (!opened) {
             return;
         }
-        ListFileReader& list = *opened;
-        g_.InputMode = kSingleFileInput;
-        const int count = list.readCount();
-        status_.showProgress(true);
+        const std::string& listName = opened->listName;
+        const int count = opened->count;
         // The progress counts the entry about to be read.
         const auto progress = [count](int i) {
             return static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0));
@@ -54,7 +52,7 @@ private:
         if (count >= 1) {
             status_.setProgress(progress(1));
         }
-        const bool walked = list.walkEntries(count, [&](int i, const std::string& entry) {
+        const bool walked = opened->list.walkEntries(count, [&](int i, const std::string& entry) {
             status_.setLabel("Processing file:" + textfile::FileNameOnly(listName) + "/" +
                              textfile::FileNameOnly(entry) + "-" + std::to_string(i));
             status_.redraw();
@@ -98,8 +96,7 @@ private:
 
     void writeSection(const FreqDurFigures& figures, bool pooled) {
         if (g_.OutputKind == kTextOutput) {
-            textfile::appendToFile(g_.OutputFileName,
-                                   freqDurTextSection(g_, g_, counter_, figures, date_, pooled));
+            appendToOutput(g_, freqDurTextSection(g_, g_, counter_, figures, date_, pooled));
             return;
         }
         std::string rows;
@@ -107,7 +104,7 @@ private:
             rows = freqDurCsvHeading(g_, counter_);
         }
         rows += freqDurCsvRow(g_, g_, counter_, figures);
-        textfile::appendToFile(g_.OutputFileName, rows);
+        appendToOutput(g_, rows);
         // In a list of lists every row carries its own heading row.
         csvHeadingDue_ = g_.ListOfListsActive != 0;
     }
@@ -133,8 +130,10 @@ void FreqDurReport(Global& g, platform::Platform& p, AnalysisStatus& status) {
     status.setLabel("Processing file:" + textfile::FileNameOnly(g.DataFileName));
     status.redraw();
     try {
+        RunOutputHold output(g); // the run's sections go out in one append
         FreqDurRun run(g, p, status);
         run.run();
+        output.write();
     } catch (const std::exception& error) {
         showRunAborted(g.DataFileName, p.dialogs, &error);
         status.showProgress(false);

@@ -10,6 +10,7 @@
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/EventFile.h"
 #include "workstation/core/ListFile.h"
+#include "workstation/core/RunOutput.h"
 
 #include <cmath>
 #include <exception>
@@ -18,46 +19,6 @@
 #include <optional>
 
 namespace ws {
-
-SecBySecCounter::SecBySecCounter(const CodeCombinations& combos) {
-    for (int c = 1; c <= combos.CodeGroupCount; ++c) {
-        for (int k = 1; k <= combos.SelectedGroups[0]; ++k) {
-            if (combos.SelectedGroups[static_cast<std::size_t>(k)] ==
-                combos.CodeGroups[static_cast<std::size_t>(c)]) {
-                chosenColumns_.push_back(c - 1);
-            }
-        }
-    }
-    for (int i = combos.count(); i >= 1; --i) {
-        entryOf_[combos.ComboNames[static_cast<std::size_t>(i)]] = i; // the first equal entry wins
-    }
-}
-
-bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32_t>& counts,
-                            std::int32_t units) {
-    text_.clear();
-    for (const int column : chosenColumns_) {
-        const std::string& value = *states[static_cast<std::size_t>(column)];
-        if (!value.empty()) {
-            text_ += '/';
-            text_ += value;
-        }
-    }
-    if (!text_.empty() && text_.front() == '/') {
-        text_.erase(0, 1);
-    }
-    const auto entry = entryOf_.find(text_);
-    if (entry == entryOf_.end()) {
-        return false;
-    }
-    std::int32_t& counter = counts[static_cast<std::size_t>(entry->second)];
-    const std::int64_t sum = static_cast<std::int64_t>(counter) + units;
-    if (sum > std::numeric_limits<std::int32_t>::max()) {
-        throw textfile::RunError(textfile::kOverflow);
-    }
-    counter = static_cast<std::int32_t>(sum);
-    return true;
-}
 
 namespace {
 
@@ -82,8 +43,8 @@ public:
         if (MakeCodeCombinations(g_, tree_, p_.dialogs, combos_)) {
             return;
         }
-        counter_.emplace(combos_);
-        checked_ = checkedCombinations(combos_, tree_);
+        counter_.emplace(combos_, g_);
+        sections_.emplace(combos_, tree_);
         pooled_.assign(combos_.ComboCounts.size(), 0);
         pooled_[0] = combos_.count();
         status_.setLabel("Processing file:" + textfile::FileNameOnly(g_.DataFileName));
@@ -97,18 +58,15 @@ public:
 
 private:
     void runList() {
-        const std::string listName = g_.DataFileName;
-        std::optional<ListFileReader> opened =
-            openEventFilesList(listName, p_.dialogs, "(you must pick an event file list for this analysis)");
+        std::optional<EventFilesRun> opened = beginEventFilesRun(
+            g_, p_.dialogs, status_, "(you must pick an event file list for this analysis)");
         if (!opened) {
             return;
         }
-        ListFileReader& list = *opened;
-        g_.InputMode = kSingleFileInput;
-        const int count = list.readCount();
-        status_.showProgress(true);
+        const std::string& listName = opened->listName;
+        const int count = opened->count;
         firstFile_ = true;
-        const bool walked = list.walkEntries(count, [&](int i, const std::string& entry) {
+        const bool walked = opened->list.walkEntries(count, [&](int i, const std::string& entry) {
             if (i > 1) {
                 firstFile_ = false;
             }
@@ -149,9 +107,10 @@ private:
         bool broken = false;
         std::int32_t units = 0;
         // Equal records come a stretch at a time: each stretch is counted once.
-        const auto count = [&](std::int32_t, std::int32_t stretch, const SecBySecStates& states) {
+        const auto count = [&](std::int32_t, std::int32_t stretch, const SecBySecStates& states,
+                               const SecBySecRows& rows) {
             units += stretch;
-            if (!broken && !counter_->count(states, combos_.ComboCounts, stretch)) {
+            if (!broken && !counter_->count(states, rows, combos_.ComboCounts, stretch)) {
                 broken = true;
             }
         };
@@ -203,19 +162,15 @@ private:
         if (tree_.options.Check6 != 1) {
             return;
         }
-        const MultiGroupSection section{combos_, tree_, counts, &checked_};
         if (g_.OutputKind == kTextOutput) {
-            textfile::appendToFile(
-                g_.OutputFileName,
-                multiGroupTextSection(section, date_,
-                                      (pooled ? "  List File Name: " : "  Event File Name: ") + name,
-                                      "  " + header, pooled ? kPooledPageLength : kFilePageLength));
+            appendToOutput(g_, sections_->text(counts, date_,
+                                               (pooled ? "  List File Name: " : "  Event File Name: ") + name,
+                                               "  " + header, pooled ? kPooledPageLength : kFilePageLength));
             return;
         }
         // Without zeros each row holds its own combinations, so each row needs its own titles.
         const bool titleRow = firstFile_ || tree_.options.Check4 != 0;
-        textfile::appendToFile(g_.OutputFileName,
-                               multiGroupCsvSection(section, pooled ? name + "-Pooled" : name, titleRow));
+        appendToOutput(g_, sections_->csv(counts, pooled ? name + "-Pooled" : name, titleRow));
     }
 
     Global& g_;
@@ -226,7 +181,7 @@ private:
     std::string date_;
     CodeCombinations combos_;
     std::optional<SecBySecCounter> counter_; // one for the run: the combinations stay
-    std::vector<bool> checked_;              // the combinations a section may show
+    std::optional<MultiGroupSections> sections_;
     std::vector<std::int32_t> pooled_;
     bool firstFile_ = false;
 };
@@ -239,8 +194,10 @@ void MultiGroupFreqDur(Global& g, platform::Platform& p, AnalysisStatus& status,
     status.setBusy(true);
     status.enablePick(false);
     try {
+        RunOutputHold output(g); // the run's sections go out in one append
         MultiGroupRun run(g, p, status, tree, showGraph);
         run.run();
+        output.write();
     } catch (const std::exception& error) {
         showRunAborted(g.DataFileName, p.dialogs, &error);
     }

@@ -2,18 +2,13 @@
 
 #include "textfile/NumberText.h"
 #include "textfile/ReportText.h"
+#include "textfile/TextForms.h"
 
 namespace ws {
 namespace {
 
 constexpr int kCombinationColumn = 12;
-
-bool written(const MultiGroupSection& section, int i) {
-    const auto at = static_cast<std::size_t>(i);
-    const bool checked = section.checked ? (*section.checked)[at]
-                                         : IsCombinationChecked(section.tree, section.combos.ComboNames[at]);
-    return checked && (section.tree.options.Check4 == 0 || section.counts[at] != 0);
-}
+constexpr int kHeadingLines = 7;
 
 void heading(textfile::ReportText& out, const std::string& date, const std::string& nameLine,
              const std::string& headerLine) {
@@ -38,46 +33,85 @@ std::vector<bool> checkedCombinations(const CodeCombinations& combos, const Mult
     return checked;
 }
 
-std::string multiGroupTextSection(const MultiGroupSection& section, const std::string& date,
-                                  const std::string& nameLine, const std::string& headerLine,
-                                  int pageLength) {
-    textfile::ReportText out;
-    heading(out, date, nameLine, headerLine);
-    int lines = 7;
-    for (int i = 1; i <= section.combos.count(); ++i) {
-        if (!written(section, i)) {
-            continue;
-        }
-        out.text(textfile::printNumber(section.counts[static_cast<std::size_t>(i)]))
-            .tab(kCombinationColumn)
-            .line(section.combos.ComboNames[static_cast<std::size_t>(i)]);
-        if (++lines == pageLength) {
-            heading(out, date, nameLine, headerLine);
-            lines = 7;
-        }
+MultiGroupSections::MultiGroupSections(const CodeCombinations& combos, const MultilevModel& tree)
+    : combos_(combos), withoutZeros_(tree.options.Check4 != 0), checked_(checkedCombinations(combos, tree)) {
+    const auto n = static_cast<std::size_t>(combos.count());
+    rowTails_.resize(n + 1);
+    csvTitles_.resize(n + 1);
+    for (std::size_t i = 1; i <= n; ++i) {
+        rowTails_[i] = combos.ComboNames[i] + std::string(textfile::kLineEnd);
+        csvTitles_[i] = ",\"C-" + combos.ComboNames[i] + "\"";
     }
-    return out.take();
-}
-
-std::string multiGroupCsvSection(const MultiGroupSection& section, const std::string& rowName,
-                                 bool titleRow) {
-    std::string out;
-    if (titleRow) {
-        out += "\"FileName\"";
-        for (int i = 1; i <= section.combos.count(); ++i) {
-            if (written(section, i)) {
-                out += ",\"C-" + section.combos.ComboNames[static_cast<std::size_t>(i)] + "\"";
+    if (!withoutZeros_) {
+        csvTitleRow_ = "\"FileName\"";
+        for (std::size_t i = 1; i <= n; ++i) {
+            if (checked_[i]) {
+                csvTitleRow_ += csvTitles_[i];
             }
         }
-        out += "\r\n";
+        csvTitleRow_ += textfile::kLineEnd;
     }
-    out += "\"" + rowName + "\"";
-    for (int i = 1; i <= section.combos.count(); ++i) {
-        if (written(section, i)) {
-            out += "," + textfile::printNumber(section.counts[static_cast<std::size_t>(i)]);
+}
+
+bool MultiGroupSections::written(const std::vector<std::int32_t>& counts, std::size_t i) const {
+    return checked_[i] && (!withoutZeros_ || counts[i] != 0);
+}
+
+std::string MultiGroupSections::text(const std::vector<std::int32_t>& counts, const std::string& date,
+                                     const std::string& nameLine, const std::string& headerLine,
+                                     int pageLength) const {
+    textfile::ReportText heads;
+    heading(heads, date, nameLine, headerLine);
+    const std::string headingBlock = heads.take();
+    std::string out = headingBlock;
+    int lines = kHeadingLines;
+    constexpr auto kBeforeColumn = static_cast<std::size_t>(kCombinationColumn - 1);
+    for (std::size_t i = 1; i < rowTails_.size(); ++i) {
+        if (!written(counts, i)) {
+            continue;
+        }
+        // The count in print form, then the text at its column, on a line of its own when
+        // the count reaches past it.
+        const std::size_t start = out.size();
+        textfile::appendPrintNumber(out, counts[i]);
+        const std::size_t used = out.size() - start;
+        if (used > kBeforeColumn) {
+            out += textfile::kLineEnd;
+            out.append(kBeforeColumn, ' ');
+        } else {
+            out.append(kBeforeColumn - used, ' ');
+        }
+        out += rowTails_[i];
+        if (++lines == pageLength) {
+            out += headingBlock;
+            lines = kHeadingLines;
         }
     }
-    return out + "\r\n";
+    return out;
+}
+
+std::string MultiGroupSections::csv(const std::vector<std::int32_t>& counts, const std::string& rowName,
+                                    bool titleRow) const {
+    std::string out;
+    if (titleRow && !withoutZeros_) {
+        out = csvTitleRow_;
+    } else if (titleRow) {
+        out = "\"FileName\"";
+        for (std::size_t i = 1; i < csvTitles_.size(); ++i) {
+            if (written(counts, i)) {
+                out += csvTitles_[i];
+            }
+        }
+        out += textfile::kLineEnd;
+    }
+    out += "\"" + rowName + "\"";
+    for (std::size_t i = 1; i < csvTitles_.size(); ++i) {
+        if (written(counts, i)) {
+            out += ',';
+            textfile::appendPrintNumber(out, counts[i]);
+        }
+    }
+    return out + std::string(textfile::kLineEnd);
 }
 
 } // namespace ws

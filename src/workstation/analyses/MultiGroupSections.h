@@ -14,22 +14,32 @@ namespace ws {
 inline constexpr int kFilePageLength = 10000;
 inline constexpr int kPooledPageLength = 55;
 
-struct MultiGroupSection {
-    const CodeCombinations& combos;
-    const MultilevModel& tree;
-    const std::vector<std::int32_t>& counts; // by combination, 1..n
-    // IsCombinationChecked by combination (1..n), when a run works it out once for its sections.
-    const std::vector<bool>* checked = nullptr;
-};
-
 // IsCombinationChecked of every combination, at its index.
 std::vector<bool> checkedCombinations(const CodeCombinations& combos, const MultilevModel& tree);
 
-// The text section: heading block (nameLine and headerLine are its fourth and fifth lines),
-// then a row per written combination, the heading repeated when a page is full.
-std::string multiGroupTextSection(const MultiGroupSection& section, const std::string& date,
-                                  const std::string& nameLine, const std::string& headerLine, int pageLength);
-// The comma-separated section: the title row when asked, then the data row.
-std::string multiGroupCsvSection(const MultiGroupSection& section, const std::string& rowName, bool titleRow);
+// Writes the sections of one run. What every section shows alike (which combinations pass
+// the tree's filter, each combination's text as a row and as a title) is made once here.
+class MultiGroupSections {
+public:
+    MultiGroupSections(const CodeCombinations& combos, const MultilevModel& tree);
+
+    // The text section: heading block (nameLine and headerLine are its fourth and fifth
+    // lines), then a row per written combination (counts by combination, 1..n), the heading
+    // repeated when a page is full.
+    std::string text(const std::vector<std::int32_t>& counts, const std::string& date,
+                     const std::string& nameLine, const std::string& headerLine, int pageLength) const;
+    // The comma-separated section: the title row when asked, then the data row.
+    std::string csv(const std::vector<std::int32_t>& counts, const std::string& rowName, bool titleRow) const;
+
+private:
+    bool written(const std::vector<std::int32_t>& counts, std::size_t i) const;
+
+    const CodeCombinations& combos_;
+    bool withoutZeros_ = false;
+    std::vector<bool> checked_;
+    std::vector<std::string> rowTails_;  // by combination: its text from column 12, and the line end
+    std::vector<std::string> csvTitles_; // by combination: ,"C-" & its text & "
+    std::string csvTitleRow_;            // the whole title row, when it does not hang on the counts
+};
 
 } // namespace ws

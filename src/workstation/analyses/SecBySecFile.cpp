@@ -128,6 +128,7 @@ bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const 
     }
     const CodeRowIndex index(g);
     SecBySecStates states(request.groups.size(), &kNoneValue);
+    SecBySecRows rows(request.groups.size(), 0);
 
     const int endIndex = g.EventTimes[0];
     if (endIndex < 1 || endIndex > kMaxEvents) {
@@ -160,6 +161,7 @@ bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const 
                 const int column = columnOfRow[static_cast<std::size_t>(row)];
                 if (column >= 0) {
                     states[static_cast<std::size_t>(column)] = &code;
+                    rows[static_cast<std::size_t>(column)] = row;
                 }
             }
             ++cursor;
@@ -178,10 +180,11 @@ bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const 
         if (frequencyOnlyOn) {
             units = 1; // the code holds for its own unit only
         }
-        sink(static_cast<std::int32_t>(t), static_cast<std::int32_t>(units), states);
+        sink(static_cast<std::int32_t>(t), static_cast<std::int32_t>(units), states, rows);
         for (std::size_t c = 0; c < states.size(); ++c) {
             if (columnFrequencyOnly[c]) {
                 states[c] = &kNoneValue;
+                rows[c] = 0;
             }
         }
         t += units;
@@ -194,7 +197,9 @@ bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const 
 bool WalkSecBySecStates(Global& g, platform::Platform& p, AnalysisStatus& status,
                         const SecBySecRequest& request, const SecBySecSink& sink) {
     return walkStates(g, p, status, request, Pace::Units,
-                      [&](std::int32_t t, std::int32_t, const SecBySecStates& states) { sink(t, states); });
+                      [&](std::int32_t t, std::int32_t, const SecBySecStates& states, const SecBySecRows&) {
+                          sink(t, states);
+                      });
 }
 
 bool WalkSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& status,
@@ -205,13 +210,14 @@ bool WalkSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& sta
 bool WriteSecBySecFile(Global& g, platform::Platform& p, AnalysisStatus& status, const std::string& sbsFile,
                        const SecBySecRequest& request, const SecBySecSink& alsoTo) {
     SecBySecOutput output(sbsFile);
-    const bool whole = walkStates(g, p, status, request, Pace::Units,
-                                  [&](std::int32_t t, std::int32_t units, const SecBySecStates& states) {
-                                      output.records(t, units, states);
-                                      if (alsoTo) {
-                                          alsoTo(t, states);
-                                      }
-                                  });
+    const bool whole = walkStates(
+        g, p, status, request, Pace::Units,
+        [&](std::int32_t t, std::int32_t units, const SecBySecStates& states, const SecBySecRows&) {
+            output.records(t, units, states);
+            if (alsoTo) {
+                alsoTo(t, states);
+            }
+        });
     output.commit();
     return whole;
 }
@@ -220,11 +226,12 @@ bool WriteSecBySecStretches(Global& g, platform::Platform& p, AnalysisStatus& st
                             const std::string& sbsFile, const SecBySecRequest& request,
                             const SecBySecStretchSink& alsoTo) {
     SecBySecOutput output(sbsFile);
-    const bool whole = walkStates(g, p, status, request, Pace::Stretches,
-                                  [&](std::int32_t t, std::int32_t units, const SecBySecStates& states) {
-                                      output.records(t, units, states);
-                                      alsoTo(t, units, states);
-                                  });
+    const bool whole = walkStates(
+        g, p, status, request, Pace::Stretches,
+        [&](std::int32_t t, std::int32_t units, const SecBySecStates& states, const SecBySecRows& rows) {
+            output.records(t, units, states);
+            alsoTo(t, units, states, rows);
+        });
     output.commit();
     return whole;
 }

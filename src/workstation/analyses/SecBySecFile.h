@@ -25,10 +25,12 @@ std::string SecBySecFileNameOf(const std::string& dataFileName);
 
 // One record's states, by listed group, valid only during the call.
 using SecBySecStates = std::vector<const std::string*>;
+// The same record as code-table rows, by listed group: the row whose code is on, 0 for "None".
+using SecBySecRows = std::vector<int>;
 using SecBySecSink = std::function<void(std::int32_t time, const SecBySecStates& states)>;
 // States that hold for `units` units in a row from `time` on.
-using SecBySecStretchSink =
-    std::function<void(std::int32_t time, std::int32_t units, const SecBySecStates& states)>;
+using SecBySecStretchSink = std::function<void(std::int32_t time, std::int32_t units,
+                                               const SecBySecStates& states, const SecBySecRows& rows)>;
 
 struct SecBySecRequest {
     std::span<const std::int16_t> groups; // the listed groups, 0..50, in column order

@@ -28,6 +28,12 @@ struct AnalysisRun {
     std::int16_t IOAFirstFileTaken = 0;
     std::string IOAFirstFileName;
     std::string SecBySecFileName;
+    // Report bytes a run keeps back to write in one append (see RunOutput.h).
+    struct HeldOutput {
+        bool held = false;
+        std::string fileName;
+        std::string bytes;
+    } OutputHold;
 };
 
 } // namespace ws

@@ -24,7 +24,7 @@ void reportReadError(Global& g, platform::Platform& p, const std::string& fileNa
     p.sound.open();
     p.sound.play();
     try {
-        appendErrorEntry(g.OutputFileName, entry);
+        appendErrorEntry(g, entry);
     } catch (...) {
         p.sound.close();
         throw;
@@ -57,7 +57,7 @@ bool readEventFile(Global& g, platform::Platform& p, const std::string& fileName
     EventReadResult result;
     try {
         EventFileRows rows(g, codeIndex, rowsOut);
-        const EntrySink sink = [&g](const std::string& entry) { appendErrorEntry(g.OutputFileName, entry); };
+        const EntrySink sink = [&g](const std::string& entry) { appendErrorEntry(g, entry); };
         {
             SlotWriter writer(g, slot);
             result = reader(DataFileRead{fileName, g, g, writer, rows, sink, &p.dialogs});

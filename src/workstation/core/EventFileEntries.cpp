@@ -1,8 +1,8 @@
 #include "workstation/core/EventFileEntries.h"
 
-#include "textfile/Files.h"
 #include "textfile/Paths.h"
 #include "textfile/TextForms.h"
+#include "workstation/core/RunOutput.h"
 
 namespace ws {
 namespace {
@@ -42,8 +42,8 @@ std::string readErrorEntry(int errorNumber, const std::string& description, cons
                      " File: " + fileName + " Line:" + textfile::joinedNumber(index) + kCrLf);
 }
 
-void appendErrorEntry(const std::string& outputFileName, const std::string& entry) {
-    textfile::appendToFile(outputFileName, entry);
+void appendErrorEntry(AnalysisRun& run, const std::string& entry) {
+    appendToOutput(run, entry);
 }
 
 } // namespace ws

@@ -2,6 +2,8 @@
 // The error entries that the event-file readers append to the run's output file.
 // Each text ends with the line end of the print line that writes it.
 
+#include "workstation/core/AnalysisRun.h"
+
 #include <string>
 
 namespace ws {
@@ -15,7 +17,7 @@ std::string undefinedCodeEntry(const std::string& fileName, int index, const std
 std::string readErrorEntry(int errorNumber, const std::string& description, const std::string& fileName,
                            int index);
 
-// Opens the output file for appending, writes the entry and closes it again.
-void appendErrorEntry(const std::string& outputFileName, const std::string& entry);
+// Appends the entry to the run's output file (through the run's hold, if it has one).
+void appendErrorEntry(AnalysisRun& run, const std::string& entry);
 
 } // namespace ws

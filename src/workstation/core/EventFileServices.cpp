@@ -38,7 +38,7 @@ bool isInitialState(const Global&, int) {
 
 void CheckEventCodes(Global& g, int slot, std::int16_t& errorFlag, int endIndex,
                      const std::string& fileName) {
-    const EntrySink sink = [&g](const std::string& entry) { appendErrorEntry(g.OutputFileName, entry); };
+    const EntrySink sink = [&g](const std::string& entry) { appendErrorEntry(g, entry); };
     if (!checkEventCodes(g, g.codesOf(slot), endIndex, fileName, sink)) {
         errorFlag = textfile::kTrue;
     }

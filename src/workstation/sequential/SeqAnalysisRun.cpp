@@ -6,6 +6,7 @@
 #include "textfile/TextForms.h"
 #include "workstation/core/EventFile.h"
 #include "workstation/core/ListFile.h"
+#include "workstation/core/RunOutput.h"
 #include "workstation/sequential/SeqCount.h"
 #include "workstation/sequential/SeqCsvRows.h"
 #include "workstation/sequential/SeqLevelReport.h"
@@ -192,7 +193,7 @@ private:
         } else {
             text = csvOutput(pooled);
         }
-        textfile::appendToFile(g_.OutputFileName, text);
+        appendToOutput(g_, text);
     }
 
     std::string csvOutput(bool pooled) {

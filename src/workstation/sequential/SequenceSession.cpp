@@ -7,6 +7,7 @@
 #include "textfile/RunError.h"
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/ListFile.h"
+#include "workstation/core/RunOutput.h"
 #include "workstation/sequential/LagPairFiles.h"
 #include "workstation/sequential/SeqAnalysisRun.h"
 #include "workstation/sequential/SeqSearch.h"
@@ -94,9 +95,16 @@ void SequenceSession::copyIntoRun(const SequenceControls& chosen) {
     run_.gLagCount = countOf(chosen.countText);
 }
 
-// Givens in list order outside, targets inside; a stop request ends the pairings.
+// Givens in list order outside, targets inside; a stop request ends the pairings. The
+// press's report goes to the file in one append.
 void SequenceSession::runPairings(const SequenceControls& chosen) {
     const BusyPointer busy(anal_);
+    RunOutputHold output(g_);
+    pairEach(chosen);
+    output.write();
+}
+
+void SequenceSession::pairEach(const SequenceControls& chosen) {
     LagPairFiles reuse(g_); // each file of this press is read once
     const auto runOnce = [&] {
         SeqAnalysisRun(g_, p_, random_, anal_, run_, g_.DataFileName, g_.InputMode, &reuse);

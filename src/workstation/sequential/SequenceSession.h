@@ -76,6 +76,7 @@ public:
     const std::string& SeqSetupFileName() const { return setupFileName_; }
 
 private:
+    void pairEach(const SequenceControls& chosen);
     bool writeSetup();
     std::optional<std::string> askSetupName(const std::string& offered);
     void openSetup(const std::string& name);

@@ -15,6 +15,8 @@
 
 #include <csignal>
 #include <numeric>
+#include <random>
+#include <span>
 
 #include <sys/resource.h>
 
@@ -321,13 +323,14 @@ TEST(SecBySec, StretchesAreTheUnitsRecordsInRuns) {
         [&](std::int32_t t, const SecBySecStates& states) { units.emplace_back(t, texts(states)); }));
     std::vector<Record> expanded;
     std::vector<std::int32_t> lengths;
-    ASSERT_TRUE(WalkSecBySecStretches(g, sp.platform, status, {groups, &tree},
-                                      [&](std::int32_t t, std::int32_t n, const SecBySecStates& states) {
-                                          lengths.push_back(n);
-                                          for (std::int32_t u = 0; u < n; ++u) {
-                                              expanded.emplace_back(t + u, texts(states));
-                                          }
-                                      }));
+    ASSERT_TRUE(WalkSecBySecStretches(
+        g, sp.platform, status, {groups, &tree},
+        [&](std::int32_t t, std::int32_t n, const SecBySecStates& states, const SecBySecRows&) {
+            lengths.push_back(n);
+            for (std::int32_t u = 0; u < n; ++u) {
+                expanded.emplace_back(t + u, texts(states));
+            }
+        }));
     EXPECT_EQ(expanded, units);
     EXPECT_EQ(units.size(), 8u);
     EXPECT_EQ(lengths, (std::vector<std::int32_t>{1, 1, 2, 1, 2, 1}));
@@ -408,11 +411,115 @@ TEST(SecBySec, ARecordOutsideTheCombinationsIsNotCounted) {
     tree.nodes[0].checked = tree.nodes[1].checked = true;
     CodeCombinations combos;
     ASSERT_FALSE(MakeCodeCombinations(g, tree, sp.dialogs, combos));
-    SecBySecCounter counter(combos);
+    SecBySecCounter counter(combos, g);
     const std::string empty, a = "A", b = "B";
     EXPECT_TRUE(counter.count({&a, &b}, combos.ComboCounts));
     EXPECT_FALSE(counter.count({&empty, &b}, combos.ComboCounts));
     EXPECT_EQ(std::accumulate(combos.ComboCounts.begin() + 1, combos.ComboCounts.end(), 0), 1);
+}
+
+// The joined-text way a record names its combination: the chosen groups' texts of the
+// record joined by "/", empty ones left out, the first equal name. Counts unit by unit.
+struct JoinedTextCounts {
+    std::vector<std::int32_t> counts;
+    bool broken = false;
+};
+
+JoinedTextCounts countByJoinedText(Global& g, const CodeCombinations& combos, const MultilevModel& tree) {
+    testsupport::ScriptedPlatform sp;
+    QuietStatus status;
+    JoinedTextCounts out{std::vector<std::int32_t>(combos.ComboCounts.size(), 0), false};
+    const std::span<const std::int16_t> groups(combos.CodeGroups.data() + 1,
+                                               static_cast<std::size_t>(combos.CodeGroupCount));
+    EXPECT_TRUE(WalkSecBySecStates(
+        g, sp.platform, status, {groups, &tree}, [&](std::int32_t, const SecBySecStates& states) {
+            std::string text;
+            for (std::size_t c = 0; c < groups.size(); ++c) {
+                for (int k = 1; k <= combos.SelectedGroups[0]; ++k) {
+                    if (combos.SelectedGroups[static_cast<std::size_t>(k)] == groups[c] &&
+                        !states[c]->empty()) {
+                        text += "/" + *states[c];
+                    }
+                }
+            }
+            if (!text.empty()) {
+                text.erase(0, 1);
+            }
+            for (int i = 1; i <= combos.count(); ++i) {
+                if (combos.ComboNames[static_cast<std::size_t>(i)] == text) {
+                    ++out.counts[static_cast<std::size_t>(i)];
+                    return;
+                }
+            }
+            out.broken = true;
+        }));
+    return out;
+}
+
+// The index of a record's combination, made of its codes' places in their groups, counts what
+// the joined texts count: over random sessions and code sets with codes that hold "/", a code
+// named "None", an empty code and codes outside the set, some groups frequency-only.
+TEST(SecBySec, TheCombinationIndexCountsAsTheJoinedTexts) {
+    const std::vector<std::vector<CodeRow>> codeSets = {
+        kCodes,
+        {{"A", "", 1},
+         {"B/C", "", 1},
+         {"B", "", 2},
+         {"C", "", 2},
+         {"None", "", 3},
+         {"D", "", 3},
+         {"E", "", 0}},
+        {{"", "Nothing", 1}, {"A", "", 1}, {"B", "", 2}, {"A/B", "", 4}, {"X", "", 4}},
+    };
+    std::mt19937 random(20261211);
+    for (std::size_t set = 0; set < codeSets.size(); ++set) {
+        std::vector<std::string> codes = {"Q"}; // a code outside the set
+        for (const CodeRow& row : codeSets[set]) {
+            codes.push_back(row.code);
+        }
+        for (int session = 0; session < 40; ++session) {
+            SCOPED_TRACE("code set " + std::to_string(set) + ", session " + std::to_string(session));
+            Global g;
+            MultilevModel tree = builtTree(g, codeSets[set]);
+            for (MultilevNode& node : tree.nodes) {
+                if (isGroupText(node.text)) {
+                    node.checked = random() % 3 != 0;
+                    if (random() % 4 == 0) {
+                        node.text += "*";
+                    }
+                }
+            }
+            testsupport::ScriptedPlatform sp;
+            CodeCombinations combos;
+            if (MakeCodeCombinations(g, tree, sp.dialogs, combos)) {
+                continue; // no group ticked
+            }
+            std::vector<std::pair<std::string, int>> events;
+            int time = static_cast<int>(random() % 5);
+            for (int e = 0, n = static_cast<int>(random() % 60); e < n; ++e) {
+                events.emplace_back(codes[random() % codes.size()], time);
+                time += static_cast<int>(random() % 4);
+            }
+            events.emplace_back("-500", time + static_cast<int>(random() % 3));
+            loadSlot(g, events);
+            const JoinedTextCounts expected = countByJoinedText(g, combos, tree);
+
+            SecBySecCounter counter(combos, g);
+            QuietStatus status;
+            bool broken = false;
+            const std::span<const std::int16_t> groups(combos.CodeGroups.data() + 1,
+                                                       static_cast<std::size_t>(combos.CodeGroupCount));
+            ASSERT_TRUE(WalkSecBySecStretches(
+                g, sp.platform, status, {groups, &tree},
+                [&](std::int32_t, std::int32_t units, const SecBySecStates& states,
+                    const SecBySecRows& rows) {
+                    broken = !counter.count(states, rows, combos.ComboCounts, units) || broken;
+                }));
+            EXPECT_EQ(broken, expected.broken);
+            combos.ComboCounts[0] = 0;
+            EXPECT_EQ(combos.ComboCounts, expected.counts);
+        }
+    }
 }
 
 struct GraphCase {

@@ -1,0 +1,41 @@
+#pragma once
+// Counts the records of the second-by-second walk into the combinations of the chosen groups.
+
+#include "workstation/analyses/CodeCombinations.h"
+#include "workstation/analyses/SecBySecFile.h"
+#include "workstation/core/CodeSet.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace ws {
+
+// A record names the combination whose text is the chosen groups' texts of the record joined
+// by "/", empty texts left out. The counter finds it by the places of the record's values
+// among each group's values; only a record holding a code with an empty text is looked up
+// by its joined text.
+class SecBySecCounter {
+public:
+    SecBySecCounter(const CodeCombinations& combos, const CodeSet& set);
+    // Counts `units` equal records. False when their combination is in no entry (nothing is
+    // counted then).
+    bool count(const SecBySecStates& states, const SecBySecRows& rows, std::vector<std::int32_t>& counts,
+               std::int32_t units = 1);
+    // The same found by the record's joined text alone.
+    bool count(const SecBySecStates& states, std::vector<std::int32_t>& counts, std::int32_t units = 1);
+
+private:
+    static void add(std::vector<std::int32_t>& counts, int entry, std::int32_t units);
+
+    const CodeCombinations& combos_;
+    std::vector<int> chosenColumns_; // the columns that make up a combination, in order
+    // By chosen group, by code-table row (0 for "None"): the value's place times the group's
+    // weight in the mixed-radix number; -1 where only the text way can tell.
+    std::vector<std::vector<std::int64_t>> weightedPlaceOfRow_;
+    std::unordered_map<std::string, int> entryOf_;
+    std::string text_;
+};
+
+} // namespace ws
