@@ -4,6 +4,8 @@
 #include "support/ScriptedPlatform.h"
 #include "support/ScriptedRandom.h"
 #include "workstation/analyses/AnalTestSupport.h"
+#include "workstation/sequential/LagPairFiles.h"
+#include "workstation/sequential/SeqAnalysisRun.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,53 @@ TEST_F(Session, OnePressRunsEveryPairingWithTheInputLeftAsItWas) {
         EXPECT_EQ(g.DataFileName, scratch.file("one.eve"));
         EXPECT_EQ(g.InputMode, 1);
         EXPECT_FALSE(status.busy);
+    }
+}
+
+// A press writes its report in one go: the same bytes, the reader's error entries in their
+// places, as its pairings written one by one, by event lags and by time windows, text and rows.
+TEST_F(Session, APressWritesWhatItsPairingsWriteOneByOne) {
+    writeEventFile(scratch.file("two.eve"), "two", {{"B", 1}, {"C", 1}, {"A", 3}, {"D", 6}, {"-500", 9}});
+    writeEventFile(scratch.file("bad.eve"), "bad", {{"A", 4}, {"C", 2}, {"-500", 9}});
+    const std::string list = scratch.file("study.lst");
+    for (const bool refused : {false, true}) {
+        writeListFile(list, "Event Files",
+                      refused ? std::vector<std::string>{scratch.file("one.eve"), scratch.file("bad.eve")}
+                              : std::vector<std::string>{scratch.file("one.eve"), scratch.file("two.eve")});
+        for (const bool lags : {true, false}) {
+            for (const std::int16_t kind : {std::int16_t{1}, std::int16_t{2}}) {
+                SCOPED_TRACE(std::string(refused ? "refused " : "") + (lags ? "lags " : "windows ") +
+                             std::to_string(kind));
+                g.DataFileName = list;
+                g.InputMode = ws::kListFileInput;
+                g.OutputKind = kind;
+                view.shown.givens = {"A", "B"};
+                view.shown.targets = {"C", "D"};
+                view.shown.eventLags = lags;
+                view.shown.timeWindow = !lags;
+                view.shown.windowType = 0;
+                view.shown.countText = "2";
+                session.copyIntoRun(view.shown);
+                std::filesystem::remove(g.OutputFileName);
+                session.runPairings(view.shown);
+                const std::string pressed = readBytes(g.OutputFileName);
+
+                std::filesystem::remove(g.OutputFileName);
+                ws::SequentialRun run = session.run();
+                ws::LagPairFiles reuse(g);
+                for (const std::string& given : view.shown.givens) {
+                    for (const std::string& target : view.shown.targets) {
+                        run.gGivens = {"", given};
+                        run.gTargets = {"", target};
+                        run.gGivenCount = run.gTargetCount = 1;
+                        ws::SeqAnalysisRun(g, sp.platform, random, status, run, list, ws::kListFileInput,
+                                           &reuse);
+                    }
+                }
+                EXPECT_EQ(pressed, readBytes(g.OutputFileName));
+                EXPECT_EQ(pressed.find("Error:") != std::string::npos, refused);
+            }
+        }
     }
 }
 
