@@ -9,6 +9,7 @@
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalysisStatus.h"
 #include "workstation/core/CodeSetFile.h"
+#include "workstation/core/RunOutput.h"
 #include "workstation/sequential/LagPairFiles.h"
 #include "workstation/sequential/SeqAnalysisRun.h"
 #include "workstation/sequential/SeqTimeWindow.h"
@@ -127,6 +128,7 @@ void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int
     bench::contest(
         state, codesPerSide * codesPerSide, [&] { std::remove(study.g.OutputFileName.c_str()); },
         [&] {
+            ws::RunOutputHold output(study.g); // the press's report goes out in one append
             ws::LagPairFiles reuse(study.g);
             for (int given = 1; given <= codesPerSide; ++given) {
                 for (int target = codesPerSide + 1; target <= 2 * codesPerSide; ++target) {
@@ -138,6 +140,7 @@ void timePress(benchmark::State& state, Study& study, ws::SequentialRun run, int
                                        study.g.DataFileName, study.g.InputMode, &reuse);
                 }
             }
+            output.write();
         },
         baseline);
     if (!study.doubles.dialogs.boxes.empty() || study.scratchFilesLeft()) {
