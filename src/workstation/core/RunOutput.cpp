@@ -16,7 +16,9 @@ void appendToOutput(AnalysisRun& run, const std::string& bytes) {
 
 RunOutputHold::RunOutputHold(AnalysisRun& run) : run_(run), owner_(!run.OutputHold.held) {
     if (owner_) {
-        run_.OutputHold = {true, run_.OutputFileName, {}};
+        run_.OutputHold.held = true;
+        run_.OutputHold.fileName = run_.OutputFileName;
+        run_.OutputHold.bytes.clear();
     }
 }
 
@@ -29,16 +31,23 @@ RunOutputHold::~RunOutputHold() {
     } catch (const std::exception&) {
         // The run's own failure, if any, is the one to show.
     }
-    run_.OutputHold = {};
+    run_.OutputHold.held = false;
 }
 
 void RunOutputHold::write() {
     if (!owner_ || run_.OutputHold.bytes.empty()) {
         return;
     }
-    std::string bytes;
-    bytes.swap(run_.OutputHold.bytes);
-    textfile::appendToFile(run_.OutputHold.fileName, bytes);
+    // The buffer keeps its room for the next run: a report of a megabyte would otherwise
+    // be new memory, page by page, every run.
+    std::string& bytes = run_.OutputHold.bytes;
+    try {
+        textfile::appendToFile(run_.OutputHold.fileName, bytes);
+    } catch (...) {
+        bytes.clear();
+        throw;
+    }
+    bytes.clear();
 }
 
 } // namespace ws
