@@ -317,12 +317,6 @@ void contest(benchmark::State& state, const std::string& baseline, double items,
         [&] { return timedPass(base); });
 }
 
-// contest() with a baseline whose plain words are not given yet.
-template <class Prepare, class Operation, class Base>
-void contest(benchmark::State& state, double items, Prepare&& prepare, Operation&& operation, Base&& base) {
-    contest(state, "(baseline not named)", items, prepare, operation, base);
-}
-
 // contest() against the honest baseline; each round's preparing also removes what the
 // baseline wrote in the round before.
 template <class Prepare, class Operation>

@@ -116,29 +116,26 @@ void BM_SortByTimeThenGroup(benchmark::State& state) {
     c.open(files().events());
     const vc::CellTable unsorted = c.g.data.gData;
     bench::contest(
-        state, kRows, [&] { c.g.data.gData = unsorted; }, [&] { vc::SortData(c.g, c.links, 1, 3); },
-        [&] { c.open(files().events()); });
+        state, "OpenDataFile of the same file", kRows, [&] { c.g.data.gData = unsorted; },
+        [&] { vc::SortData(c.g, c.links, 1, 3); }, [&] { c.open(files().events()); });
 }
 BENCHMARK(BM_SortByTimeThenGroup)->Iterations(9)->Unit(benchmark::kMillisecond);
 
-// An export against one atomic write of the bytes it writes.
+// An export against one write of as many bytes as it writes, synced as its save is.
 void exportContest(benchmark::State& state, const std::string& source, const char* exported) {
     Coder c;
     c.open(source);
     const std::string target = files().at(exported);
-    const std::string copy = files().at((std::string("plain-") + exported).c_str());
-    std::string bytes;
+    bench::Baseline baseline;
+    baseline.writesAsMuchAs(
+        files().at((std::string("plain-") + exported).c_str()),
+        [&] { return std::vector<std::string>{target}; }, bench::Sync::AsASave);
     bench::contest(
         state, kRows, [&] { c.answer(target); },
         [&] {
             vc::ExportData(c.g, c.links, {c.platform.settings, c.platform.launcher});
         },
-        [&] {
-            if (bytes.empty()) {
-                bytes = textfile::readWholeFile(target);
-            }
-            textfile::saveFileAtomically(copy, bytes);
-        });
+        baseline);
     if (c.platform.dialogs.boxes.size() != 1 || c.platform.dialogs.boxes[0].text != target + " created") {
         state.SkipWithError("the export did not end with its \" created\" box");
     }
@@ -158,7 +155,8 @@ BENCHMARK(BM_ExportDoru)->Iterations(9)->Unit(benchmark::kMillisecond);
 template <class Import>
 void importContest(benchmark::State& state, const std::string& source, const char* openType, Import import) {
     Coder c;
-    std::string buffer;
+    bench::Baseline baseline;
+    baseline.reads({source});
     bench::contest(
         state, kRows,
         [&] {
@@ -167,7 +165,7 @@ void importContest(benchmark::State& state, const std::string& source, const cha
             c.g.data.gDataType = openType;
             c.answer(source);
         },
-        [&] { import(c); }, [&] { bench::readOnce(source, buffer); });
+        [&] { import(c); }, baseline);
     if (!c.platform.dialogs.boxes.empty() || c.g.data.gRowCount.asNumber() < kRows) {
         state.SkipWithError("the import did not read every row cleanly");
     }
