@@ -8,6 +8,8 @@ namespace platform {
 
 class Canvas;
 
+enum class PageOrientation { PrinterDefault, Portrait, Landscape };
+
 struct PrintOutcome {
     enum class Kind { Printed, Cancelled, Failed };
     Kind kind = Kind::Printed;
@@ -23,6 +25,9 @@ public:
     // Starts a series of documents printed by one command, so that documents into a file
     // do not overwrite each other.
     virtual void beginRun() = 0;
+    // Names the next document as the print queue shows it and sets its page orientation, before
+    // its first line or page; both hold for that document alone (PrinterDefault keeps the set-up's).
+    virtual void nameDocument(const std::string& name, PageOrientation orientation) = 0;
     // One line of the current document (bytes); a full page goes on to the next.
     virtual void printLine(const std::string& text) = 0;
     virtual void newPage() = 0;

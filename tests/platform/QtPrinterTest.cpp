@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -85,6 +86,54 @@ TEST(QtPrinter, EachFurtherDocumentOfARunGetsItsOwnFile) {
     EXPECT_EQ(pagesOf(folder.file("out.pdf")), 2);
     EXPECT_EQ(pagesOf(folder.file("out-2.pdf")), 2);
     EXPECT_FALSE(std::filesystem::exists(folder.file("out-3.pdf")));
+}
+
+// A PDF file's bytes.
+std::string bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Text as the PDF's information dictionary holds it: UTF-16 big-endian.
+std::string utf16be(const std::string& ascii) {
+    std::string out;
+    for (const char c : ascii) {
+        out += '\0';
+        out += c;
+    }
+    return out;
+}
+
+// The first page's media box is taller than it is wide.
+bool portrait(const std::string& bytes) {
+    const std::size_t at = bytes.find("/MediaBox [");
+    if (at == std::string::npos) {
+        return false;
+    }
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    std::istringstream box(bytes.substr(at + 11, 80));
+    box >> x0 >> y0 >> x1 >> y1;
+    return y1 - y0 > x1 - x0;
+}
+
+// A document carries its own name and orientation; the next one has the set-up's again.
+TEST(QtPrinter, ADocumentCarriesItsNameAndOrientation) {
+    testsupport::ScratchFolder folder;
+    QtPrinter printer;
+    printer.choosePdfFile(QString::fromStdString(folder.file("out.pdf")));
+    printer.beginRun();
+    printer.nameDocument("kid 3.qvd", platform::PageOrientation::Landscape);
+    printer.printLine("Time  Group 0");
+    ASSERT_EQ(printer.endDoc().kind, PrintOutcome::Kind::Printed);
+    printer.printLine("File name: x");
+    ASSERT_EQ(printer.endDoc().kind, PrintOutcome::Kind::Printed);
+
+    const std::string named = bytesOf(folder.file("out.pdf"));
+    EXPECT_NE(named.find(utf16be("kid 3.qvd")), std::string::npos);
+    EXPECT_FALSE(portrait(named));
+    const std::string next = bytesOf(folder.file("out-2.pdf"));
+    EXPECT_EQ(next.find(utf16be("kid 3.qvd")), std::string::npos);
+    EXPECT_TRUE(portrait(next)) << "the set-up's orientation again";
 }
 
 // A drawn page has the page to itself: lines before it or after it are on pages of their own.

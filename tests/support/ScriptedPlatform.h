@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -120,13 +121,25 @@ public:
     platform::DateTime now() override { return date; }
 };
 
+// A printed document's name and page orientation, as the print queue gets them.
+struct DocumentName {
+    std::string name;
+    platform::PageOrientation orientation = platform::PageOrientation::PrinterDefault;
+    bool operator==(const DocumentName&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const DocumentName& d) {
+        return out << '"' << d.name << "\" orientation " << static_cast<int>(d.orientation);
+    }
+};
+
 // Records each document as its printed lines, a new page as "\f" and a drawn page as "\v";
-// what was drawn is kept in `pages`, one canvas per drawn page in the order asked for.
+// what was drawn is kept in `pages`, one canvas per drawn page in the order asked for, and each
+// kept document's name in `names` beside it (unnamed: an empty name).
 class RecordingPrinter : public platform::Printer {
 public:
     static constexpr const char* kNewPage = "\f";
     static constexpr const char* kDrawnPage = "\v";
     std::vector<std::vector<std::string>> documents;
+    std::vector<DocumentName> names;
     std::deque<RecordingCanvas> pages;
     int setups = 0;
     int runs = 0;
@@ -139,6 +152,9 @@ public:
         return setupAnswer;
     }
     void beginRun() override { ++runs; }
+    void nameDocument(const std::string& name, platform::PageOrientation orientation) override {
+        name_ = {name, orientation};
+    }
     void printLine(const std::string& text) override { current_.push_back(text); }
     void newPage() override { current_.push_back(kNewPage); }
     // A document that is to be cancelled or to fail gets no page, as one never started.
@@ -152,13 +168,16 @@ public:
     platform::PrintOutcome endDoc() override {
         if (outcome.kind == platform::PrintOutcome::Kind::Printed) {
             documents.push_back(current_);
+            names.push_back(name_);
         }
         current_.clear();
+        name_ = {};
         return outcome;
     }
 
 private:
     std::vector<std::string> current_;
+    DocumentName name_;
 };
 
 // Holds text in memory and records every call: "Clear", "Set <text>", "Get".

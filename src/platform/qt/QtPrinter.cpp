@@ -56,6 +56,20 @@ void QtPrinter::beginRun() {
     documentsInRun_ = 0;
 }
 
+void QtPrinter::nameDocument(const std::string& name, PageOrientation orientation) {
+    documentName_ = toDisplay(name);
+    orientation_ = orientation;
+}
+
+void QtPrinter::forgetDocumentName() {
+    documentName_.clear();
+    orientation_ = PageOrientation::PrinterDefault;
+    if (setupOrientation_) {
+        printer_->setPageOrientation(*setupOrientation_);
+        setupOrientation_.reset();
+    }
+}
+
 void QtPrinter::startDoc() {
     if (!chosen_ && QPrinterInfo::availablePrinterNames().isEmpty()) {
         // Nothing to print on yet: the dialog offers a PDF file.
@@ -67,6 +81,12 @@ void QtPrinter::startDoc() {
     ++documentsInRun_;
     if (!pdfFile_.isEmpty()) {
         printer_->setOutputFileName(numberedFile(pdfFile_, documentsInRun_));
+    }
+    printer_->setDocName(documentName_);
+    if (orientation_ != PageOrientation::PrinterDefault) {
+        setupOrientation_ = printer_->pageLayout().orientation();
+        printer_->setPageOrientation(orientation_ == PageOrientation::Portrait ? QPageLayout::Portrait
+                                                                               : QPageLayout::Landscape);
     }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
@@ -165,6 +185,7 @@ PrintOutcome QtPrinter::endDoc() {
     state_ = DocState::None;
     pagePending_ = false;
     error_.clear();
+    forgetDocumentName();
     return outcome;
 }
 

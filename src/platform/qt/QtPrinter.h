@@ -4,8 +4,10 @@
 
 #include "platform/Printer.h"
 
+#include <QPageLayout>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -21,6 +23,7 @@ public:
 
     bool setup() override;
     void beginRun() override;
+    void nameDocument(const std::string& name, PageOrientation orientation) override;
     void printLine(const std::string& text) override;
     void newPage() override;
     Canvas* drawingPage() override;
@@ -35,6 +38,7 @@ private:
     enum class DocState { None, Open, Cancelled, Failed };
 
     void startDoc();
+    void forgetDocumentName();
     void breakPageIfPending();
 
     std::unique_ptr<QPrinter> printer_;
@@ -47,6 +51,10 @@ private:
     int y_ = 0;
     int documentsInRun_ = 0;
     std::string error_;
+    QString documentName_;
+    PageOrientation orientation_ = PageOrientation::PrinterDefault;
+    // The set-up's orientation, put back after a document that set its own.
+    std::optional<QPageLayout::Orientation> setupOrientation_;
 };
 
 } // namespace platform::qt

@@ -5,6 +5,7 @@
 #include "videocoder/core/ConvertTimeText.h"
 #include "videocoder/core/DataFile.h"
 #include "videocoder/core/FileDialogs.h"
+#include "videocoder/core/FileNames.h"
 #include "videocoder/core/SortData.h"
 #include "videocoder/core/TextCase.h"
 
@@ -260,6 +261,7 @@ void GridEditing::PrintMnu_Click() {
         return;
     }
     printer_.beginRun();
+    printer_.nameDocument(FileNameOf(g_.data.gFileName), platform::PageOrientation::Portrait);
     for (const std::string& line : gridPrintLines(g_, links_.dataFrm.FG1)) {
         printer_.printLine(line);
     }

@@ -327,6 +327,7 @@ void CodeEditor::PrintMnu_Click() {
         return;
     }
     printer.beginRun();
+    printer.nameDocument(table_.fileName(), platform::PageOrientation::Portrait);
     printer.printLine(kCodeHeaders[0] + "\t" + kCodeHeaders[1] + "\t" + kCodeHeaders[2]);
     for (int row = 1; row <= table_.rows(); ++row) {
         printer.printLine(table_.cell(1, row).asText() + "\t" + table_.cell(2, row).asText() + "\t" +

@@ -2,6 +2,7 @@
 
 #include "textfile/FieldReader.h"
 #include "textfile/NumberText.h"
+#include "textfile/Paths.h"
 #include "textfile/RunError.h"
 #include "workstation/core/ListFile.h"
 
@@ -49,6 +50,7 @@ bool PrintEventFile(const WorkstationSettings& s, platform::Platform& p, const s
     } catch (const textfile::RunError& error) {
         return unreadable(p, path, error, whenUnreadable);
     }
+    p.printer.nameDocument(textfile::FileNameOnly(path), platform::PageOrientation::PrinterDefault);
     p.printer.printLine("File name: " + path);
     p.printer.printLine("");
     while (!reader->atEnd()) {
@@ -67,6 +69,7 @@ bool PrintListFile(const WorkstationSettings& s, platform::Platform& p, const st
     } catch (const textfile::RunError& error) {
         return unreadable(p, path, error, whenUnreadable);
     }
+    p.printer.nameDocument(textfile::FileNameOnly(path), platform::PageOrientation::PrinterDefault);
     p.printer.printLine(" List File Name: " + path);
     p.printer.printLine("Number of Lines:" + textfile::printNumber(count));
     p.printer.printLine("      List Type: " + list->type());

@@ -245,6 +245,7 @@ TEST(HideColsMnu, HidesTheSelectionThenGivesTheColumnsBack) {
 
 TEST(PrintMnu, PrintsTheGridAsShown) {
     Editing e({{"00:00:01.00", "A", "x"}, {"00:00:02.00", "BB", "y"}});
+    e.coder.g.data.gFileName = "/data/kids.v2/kid 3.qvd";
     vc::GridLayout& grid = e.coder.dataFrm.FG1;
     for (int c = 3; c < vc::kGridColumns; ++c) {
         grid[c].hidden = true;
@@ -257,6 +258,9 @@ TEST(PrintMnu, PrintsTheGridAsShown) {
     e.editing().PrintMnu_Click();
     const std::vector<std::vector<std::string>> documents = {{"Time         Group 0", "00:00:01.00  A"}};
     EXPECT_EQ(e.coder.platform.printer.documents, documents);
+    // Named by the data file without its folder, in portrait.
+    EXPECT_EQ(e.coder.platform.printer.names,
+              (std::vector<testsupport::DocumentName>{{"kid 3.qvd", platform::PageOrientation::Portrait}}));
 
     e.coder.platform.printer.setupAnswer = false; // the printer dialog cancelled
     e.editing().PrintMnu_Click();

@@ -216,6 +216,7 @@ TEST_F(MultiGroupFlow, GraphPrintsOnePageInThePageScale) {
         if (kind == Kind::Printed) {
             ASSERT_EQ(printing.printer.documents,
                       (std::vector<std::vector<std::string>>{{testsupport::RecordingPrinter::kDrawnPage}}));
+            EXPECT_EQ(printing.printer.names, (std::vector<testsupport::DocumentName>{{"a.SBS"}}));
             const testsupport::RecordingCanvas& page = printing.printer.pages.at(0);
             EXPECT_EQ(std::tie(page.left, page.top, page.right, page.bottom),
                       std::make_tuple(-150.0, 1100.0, 1100.0, -1200.0));

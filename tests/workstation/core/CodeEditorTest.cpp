@@ -428,7 +428,7 @@ TEST_P(CodeEditorTest, CloseStopsWhenTheSaveDidNotHappen) {
 }
 
 TEST_P(CodeEditorTest, PrintSendsTheCodesGridAfterThePrinterDialog) {
-    start();
+    const std::string path = start();
     auto& printer = rig->doubles().printer;
     printer.setupAnswer = false;
     editor().PrintMnu_Click();
@@ -438,6 +438,9 @@ TEST_P(CodeEditorTest, PrintSendsTheCodesGridAfterThePrinterDialog) {
     ASSERT_EQ(printer.documents.size(), 1u);
     EXPECT_EQ(printer.documents[0], (std::vector<std::string>{"Code\tDescription\tGroup", "A\tAlpha\t1",
                                                               "B\tBeta\t2", "C\tGamma\t3"}));
+    // Named by the code file as held, in portrait whatever the set-up chose.
+    EXPECT_EQ(printer.names,
+              (std::vector<testsupport::DocumentName>{{path, platform::PageOrientation::Portrait}}));
     printer.outcome = {platform::PrintOutcome::Kind::Failed, "no paper"};
     editor().PrintMnu_Click();
     ASSERT_EQ(dialogs().boxes.size(), 1u);

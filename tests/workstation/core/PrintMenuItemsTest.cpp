@@ -59,6 +59,7 @@ TEST(PrintMenuItems, EventFileWithAndWithoutFormFeeds) {
         expected.insert(expected.end(), c.after.begin(), c.after.end());
         ASSERT_EQ(rig.sp.printer.documents.size(), 1u);
         EXPECT_EQ(rig.sp.printer.documents[0], expected);
+        EXPECT_EQ(rig.sp.printer.names, (std::vector<testsupport::DocumentName>{{"kid.eve"}}));
         EXPECT_TRUE(rig.sp.dialogs.boxes.empty());
         const platform::FileDialogRequest& request = rig.sp.dialogs.openRequests.at(0);
         EXPECT_EQ(request.title, "Pick the file to print...");
@@ -125,6 +126,7 @@ TEST(PrintMenuItems, ListNamesPrintHeadingAndCountedEntries) {
         expected.insert(expected.end(), c.expected.begin(), c.expected.end());
         ASSERT_EQ(rig.sp.printer.documents.size(), 1u);
         EXPECT_EQ(rig.sp.printer.documents[0], expected);
+        EXPECT_EQ(rig.sp.printer.names, (std::vector<testsupport::DocumentName>{{"kids.lst"}}));
         EXPECT_EQ(rig.sp.dialogs.openRequests.at(0).title, "Pick the list file to print...");
         EXPECT_EQ(rig.sp.dialogs.openRequests.at(0).filter,
                   "TALVOR List Files (*.lst)|*.lst|All Files(*.*)|*.*");
@@ -150,6 +152,8 @@ TEST(PrintMenuItems, ListDataPrintsEachFileAsItsOwnDocument) {
         {"File name: " + b, "", "Events", ""},
     };
     EXPECT_EQ(rig.sp.printer.documents, expected);
+    EXPECT_EQ(rig.sp.printer.names,
+              (std::vector<testsupport::DocumentName>{{"a.eve"}, {"inner.lst"}, {"b.eve"}}));
     EXPECT_EQ(rig.sp.printer.runs, 1);
     EXPECT_TRUE(rig.sp.dialogs.boxes.empty());
 }

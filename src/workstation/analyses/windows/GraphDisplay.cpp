@@ -89,6 +89,7 @@ bool GraphDisplay::GraphDisplay_Form_Load(const MultilevModel& tree, const Graph
 // set-up prints nothing.
 void GraphDisplay::GraphDisplay_PrintBtn_Click() {
     p_.printer.beginRun();
+    p_.printer.nameDocument(input_.title, platform::PageOrientation::PrinterDefault);
     if (platform::Canvas* page = p_.printer.drawingPage()) {
         setPageScale(*page);
         DrawGraph(*page, input_);
