@@ -340,6 +340,7 @@ void DataFrm::ShowCodesMnu_Click() {
 }
 
 void DataFrm::AdjustGridMnu_Click() {
+    reopenFieldCodeSet(g_, links());
     links().refreshDataGrid();
     refresh();
 }

@@ -236,6 +236,18 @@ void discardCodeEditor(Globals& g, CoderLinks& links) {
     ResetCodeTable(g.codeSet);
 }
 
+bool reopenFieldCodeSet(Globals& g, CoderLinks& links) {
+    if (g.open.gCodeOpen != kFalse || !g.codeSet.gCodeFileName.empty()) {
+        return false;
+    }
+    links.dataFrm.ensureLoaded(g);
+    const std::string& field = links.dataFrm.Text1[kCodeFileField];
+    if (trimBlanks(field).empty() || !textfile::fileExists(field)) {
+        return false;
+    }
+    return OpenCodeFile(g, links);
+}
+
 CodeEditorUnload unloadCodeEditor(Globals& g, CoderLinks& links) {
     if (!links.codeFrmGroups.loaded()) {
         return CodeEditorUnload::Unloaded;

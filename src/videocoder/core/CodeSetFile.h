@@ -29,6 +29,10 @@ std::string codeFileText(const CodeSet& codes, const std::vector<std::string>& g
 // gCodeFileName empty, so no later save writes over it unasked; one holding more codes than
 // its count line says is read whole, and a box says so.
 bool OpenCodeFile(Globals& g, CoderLinks& links);
+// Closing the editor lets the code set go; the coding window's Code File field still names
+// the data's set. Reads that set again when none is open and the field names an existing file,
+// so the grid adjusted next takes the edits the close saved. True when a set was read.
+bool reopenFieldCodeSet(Globals& g, CoderLinks& links);
 // Writes gCodeFileName whole, asking "Name the Code file..." when it is empty. True when
 // written; false when cancelled or when the write failed ("VTRS Error", old file kept).
 bool SaveCodeFile(Globals& g, CoderLinks& links);

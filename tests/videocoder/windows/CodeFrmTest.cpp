@@ -177,6 +177,38 @@ TEST(CodeFrm, CtrlLShowsTheSetAndCtrlJTakesItsEditsIntoTheCodingGrid) {
     EXPECT_NE(c.dataFrm.FG1[3].comboList.find("S|"), std::string::npos);
 }
 
+// Closing the editor saves the set and lets it go; Ctrl+J then reads the set the Code File
+// field names again, so the edits stay in the grid and its pick lists. A field naming no file
+// leaves the grid without a set, asking nothing.
+TEST(CodeFrm, CtrlJAfterTheEditorClosedReadsTheFieldsSetAgain) {
+    Coder c;
+    const std::string cod = c.openSample();
+    c.g.settings.gEditInCell = 2;
+    c.window.menuItem("ShowCodesMnu")->trigger();
+    QAbstractItemModel* groups = c.grid("Fg3")->model();
+    EXPECT_TRUE(groups->setData(groups->index(2, 1), "Speech", Qt::EditRole));
+    c.codeFrm.editor().Toolbar1_ButtonClick(vc::kAddAction);
+    QAbstractItemModel* codes = c.grid("Fg2")->model();
+    codes->setData(codes->index(3, 0), "S", Qt::EditRole);
+    codes->setData(codes->index(3, 2), "2", Qt::EditRole);
+    ASSERT_TRUE(c.frm().close());
+    EXPECT_EQ(c.g.codeSet.gCodeFileName, "");
+
+    c.window.menuItem("AdjustGridMnu")->trigger();
+    EXPECT_EQ(c.g.codeSet.gCodeFileName, cod);
+    EXPECT_EQ(c.g.codeSet.gCodeCount, 4);
+    EXPECT_EQ(c.dataFrm.FG1[3].title, "Speech");
+    EXPECT_NE(c.dataFrm.FG1[3].comboList.find("S|"), std::string::npos);
+    EXPECT_FALSE(c.frm().isVisible()) << "read, not shown";
+
+    vc::discardCodeEditor(c.g, c.links);
+    c.dataFrm.Text1[vc::kCodeFileField] = c.scratch.file("gone.cod");
+    c.window.menuItem("AdjustGridMnu")->trigger();
+    EXPECT_EQ(c.g.codeSet.gCodeFileName, "");
+    EXPECT_TRUE(c.dialogs.openRequests.empty());
+    EXPECT_TRUE(c.dialogs.boxes.empty());
+}
+
 // Closed by the program (the coding window's close), the editor's window goes with it; a set
 // whose save was cancelled keeps it open with its codes.
 // The testers watch every signal the grids' models send while the toolbar reshapes the set,
