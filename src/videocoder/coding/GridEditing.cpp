@@ -226,10 +226,17 @@ void GridEditing::FilterMnu_Click() {
     if (windows_.showFilterFrm) {
         windows_.showFilterFrm();
     }
-    const CodingState& coding = g_.coding;
-    if (coding.gFilterText.empty()) {
+    if (g_.coding.gFilterText.empty()) {
         return;
     }
+    applyFilter();
+    view_.setFilterItem(true, kFilterOnCaption);
+    refresh();
+}
+
+void GridEditing::applyFilter() {
+    GridLayout& grid = links_.dataFrm.FG1;
+    const CodingState& coding = g_.coding;
     const bool hideMatches = coding.gFilterMode != 0;
     for (int row = 1; row <= rowCount(); ++row) {
         if (rowContains(g_.data, row, coding.gFilterText)) {
@@ -238,8 +245,6 @@ void GridEditing::FilterMnu_Click() {
             grid.setRowHidden(row, true);
         }
     }
-    view_.setFilterItem(true, kFilterOnCaption);
-    refresh();
 }
 
 void GridEditing::HideColsMnu_Click() {
@@ -284,6 +289,10 @@ void GridEditing::RevertMnu_Click() {
     if (!OpenDataFile(g_, links_)) {
         // The failure was said; what was open stays open, under its name.
         before.restore(g_, window);
+    } else if (view_.filterChecked()) {
+        // The rows read are others than those the filter hid: it hides by what they hold.
+        window.FG1.showAllRows();
+        applyFilter();
     }
     refresh();
 }

@@ -59,6 +59,8 @@ public:
 private:
     int rowCount() const;
     void refresh();
+    // Hides rows by gFilterText and gFilterMode, as the filter item does.
+    void applyFilter();
 
     Globals& g_;
     CoderLinks& links_;

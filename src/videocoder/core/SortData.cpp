@@ -147,6 +147,20 @@ void arrangeRows(CellTable& table, int first, std::vector<int> order) {
     }
 }
 
+// The filter's hidden flags of the same rows, put in the same order as arrangeRows puts them.
+void arrangeHiddenRows(GridLayout* grid, int first, const std::vector<int>& order) {
+    if (grid == nullptr || grid->hiddenRows.empty()) {
+        return;
+    }
+    std::vector<bool> was(order.size());
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        was[at] = grid->rowHidden(first + static_cast<int>(at));
+    }
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        grid->setRowHidden(first + static_cast<int>(at), was[static_cast<std::size_t>(order[at])]);
+    }
+}
+
 } // namespace
 
 void exchangeSortByTheSteps(std::vector<std::int32_t>& ranks, std::vector<int>& order) {
@@ -196,7 +210,7 @@ void exchangeSort(std::vector<std::int32_t>& ranks, std::vector<int>& order) {
 }
 
 void sortRows(DataTable& data, const VideoSettings& s, int key1, int key2,
-              const std::function<void()>& redraw) {
+              const std::function<void()>& redraw, GridLayout* grid) {
     if (key1 == 0) {
         return;
     }
@@ -215,6 +229,7 @@ void sortRows(DataTable& data, const VideoSettings& s, int key1, int key2,
     std::iota(order.begin(), order.end(), 0);
     exchangeSort(primary, order);
     arrangeRows(data.gData, 1, order);
+    arrangeHiddenRows(grid, 1, order);
     redraw();
     if (key2 == 0) {
         return;
@@ -240,6 +255,7 @@ void sortRows(DataTable& data, const VideoSettings& s, int key1, int key2,
             std::iota(runOrder.begin(), runOrder.end(), 0);
             exchangeSort(runRanks, runOrder);
             arrangeRows(data.gData, runStart, runOrder);
+            arrangeHiddenRows(grid, runStart, runOrder);
         }
         runStart = row;
         previous = std::move(current);
@@ -249,8 +265,9 @@ void sortRows(DataTable& data, const VideoSettings& s, int key1, int key2,
 
 void SortData(Globals& g, CoderLinks& links, double key1, double key2) {
     try {
-        sortRows(g.data, g.settings, textfile::toInt32(key1), textfile::toInt32(key2),
-                 [&] { links.dataFrm.port().refresh(); });
+        sortRows(
+            g.data, g.settings, textfile::toInt32(key1), textfile::toInt32(key2),
+            [&] { links.dataFrm.port().refresh(); }, &links.dataFrm.FG1);
     } catch (const RunError& e) {
         links.dialogs.messageBox(e.description(), "Error sorting:", platform::Buttons::OK,
                                  platform::Icon::Information);

@@ -28,9 +28,10 @@ void exchangeSortByTheSteps(std::vector<std::int32_t>& ranks, std::vector<int>& 
 // keys' values are read before any row moves: a time that cannot be read (or a column that
 // does not exist) throws RunError with every row where it was. Column 1 is read as a time
 // (frames when FrameDisplay is 2 or 3, otherwise seconds); other columns compare as text by
-// byte, Empty and Null as the empty text. `redraw` runs after each of the two passes.
+// byte, Empty and Null as the empty text. `redraw` runs after each of the two passes. The
+// rows the filter hides in `grid`, when given, move with their rows.
 void sortRows(DataTable& data, const VideoSettings& s, int key1, int key2,
-              const std::function<void()>& redraw);
+              const std::function<void()>& redraw, GridLayout* grid = nullptr);
 
 // key1 0 sorts nothing. A failure shows its description in "Error sorting:" and leaves the
 // rows and the grid as they were.

@@ -321,6 +321,44 @@ TEST(SortMnu, SortsByTheDialogsKeysUnlessCancelledOrBothMinusOne) {
     }
 }
 
+// The filter hides rows by what they hold: a sort (both of its passes) moves the hidden rows
+// with their cells, and a Revert hides by the string again among the rows read.
+TEST(FilterMnu, HiddenRowsStayTheRowsThatMatchThroughASortAndARevert) {
+    testsupport::ScratchFolder scratch;
+    Editing e;
+    vc::Globals& g = e.coder.g;
+    g.data.gFileName = scratch.file("kid.qvd");
+    textfile::saveFileAtomically(
+        g.data.gFileName,
+        "EVENTS\r\nS1\r\n\r\n\r\n\r\n\r\n\r\n<notes>\r\n</notes>\r\n"
+        "\r\n\r\n\r\n\r\n\r\n\r\n4\r\n3\r\n\"00:00:04.00\",\"x\",D\r\n"
+        "\"00:00:03.00\",\"y\",C\r\n\"00:00:02.00\",\"x\",D\r\n\"00:00:01.00\",\"y\",C\r\n");
+    ASSERT_TRUE(vc::OpenDataFile(g, e.coder.links));
+    e.windows.showFilterFrm = [&] {
+        g.coding.gFilterText = "D";
+        g.coding.gFilterMode = textfile::toFlag(true); // rows with D are not shown
+    };
+    e.editing().FilterMnu_Click();
+    ASSERT_EQ(e.hiddenRows(), (std::vector<bool>{true, false, true, false}));
+
+    e.windows.showSortFrm = [&] {
+        g.coding.gSortKey1 = -3; // group 1 descending, then time
+        g.coding.gSortKey2 = 1;
+    };
+    e.editing().SortMnu_Click();
+    ASSERT_EQ((std::vector<std::string>{e.cell(1, 1), e.cell(1, 2), e.cell(1, 3), e.cell(1, 4)}),
+              (std::vector<std::string>{"00:00:02.00", "00:00:04.00", "00:00:01.00", "00:00:03.00"}));
+    EXPECT_EQ(e.hiddenRows(), (std::vector<bool>{true, true, false, false}));
+
+    e.editing().SortByTimeMnu_Click();
+    EXPECT_EQ(e.hiddenRows(), (std::vector<bool>{false, true, false, true}));
+
+    e.editing().RevertMnu_Click(); // the file's order again: D, C, D, C
+    EXPECT_EQ(e.cell(3, 1), "D");
+    EXPECT_EQ(e.hiddenRows(), (std::vector<bool>{true, false, true, false}));
+    EXPECT_TRUE(e.view.filterOn);
+}
+
 TEST(SortByTimeMnu, SortsByTimeAlone) {
     Editing e({{"00:00:09.00", "B"}, {"00:00:01.00", "A"}});
     e.editing().SortByTimeMnu_Click();
