@@ -8,6 +8,7 @@
 #include "videocoder/coding/StampTexts.h"
 #include "videocoder/core/FileDialogs.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace vc {
@@ -179,15 +180,25 @@ void CodingCommands::rowCommand(PlayerKind kind, int code) {
         if (!insertRow(g_.data, grid_.Row(), times)) {
             return;
         }
+        window_.FG1.insertRow(grid_.Row());
         break;
     case kCmdDeleteRow:
         if (!deleteRow(g_.data, grid_.Row())) {
             return;
         }
+        window_.FG1.eraseRow(grid_.Row());
         break;
-    default:
-        deleteRows(g_.data, grid_.selectedRows());
+    default: {
+        std::vector<int> selected = grid_.selectedRows();
+        deleteRows(g_.data, selected);
+        // Erased from the last up, so the rows still to go keep their numbers.
+        std::sort(selected.begin(), selected.end());
+        selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+        for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+            window_.FG1.eraseRow(*row);
+        }
         break;
+    }
     }
     grid_.refresh();
 }

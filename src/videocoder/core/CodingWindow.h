@@ -60,6 +60,18 @@ struct GridLayout {
         hiddenRows[static_cast<std::size_t>(row)] = hidden;
     }
     void showAllRows() { hiddenRows.clear(); }
+    // The flags follow their rows: a row inserted before `row` comes in shown, and an erased
+    // row's flag goes with it.
+    void insertRow(int row) {
+        if (row >= 1 && static_cast<std::size_t>(row) < hiddenRows.size()) {
+            hiddenRows.insert(hiddenRows.begin() + row, false);
+        }
+    }
+    void eraseRow(int row) {
+        if (row >= 1 && static_cast<std::size_t>(row) < hiddenRows.size()) {
+            hiddenRows.erase(hiddenRows.begin() + row);
+        }
+    }
     std::vector<bool> hiddenRows; // [0] unused
 };
 

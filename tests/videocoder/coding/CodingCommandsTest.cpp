@@ -236,6 +236,39 @@ TEST(CommandSet, InsertWithoutACurrentDataRowChangesNothing) {
     EXPECT_TRUE(rig.dialogs.boxes.empty());
 }
 
+// Rows the filter hides stay hidden with their cells when rows are inserted or deleted above
+// them; an inserted row comes in shown.
+TEST(CommandSet, RowCommandsKeepTheFiltersHiddenRowsWithTheirCells) {
+    struct Case {
+        const char* name;
+        int code, row;
+        std::vector<int> selection;
+        std::vector<std::string> shown; // column 2 of the rows left shown
+    };
+    const std::vector<Case> cases = {
+        {"insert above", 9, 2, {}, {"c1", "", "c3"}},      {"delete above", 8, 1, {}, {"c3"}},
+        {"delete the hidden row", 8, 2, {}, {"c1", "c3"}}, {"append", 11, 1, {}, {"c1", "c3", ""}},
+        {"delete selected", 206, 1, {3, 1}, {}},
+    };
+    for (const Case& c : cases) {
+        vctest::CommandRig rig;
+        rig.rows({"00:00:01.00", "00:00:02.00", "00:00:03.00", "00:00:04.00"});
+        vc::GridLayout& grid = rig.dataFrm.FG1;
+        grid.setRowHidden(2, true);
+        grid.setRowHidden(4, true);
+        rig.grid.row = c.row;
+        rig.grid.selection = c.selection;
+        rig.commands.ControlSub(c.code);
+        std::vector<std::string> shown;
+        for (int row = 1; row <= rig.g.data.gData.rows(); ++row) {
+            if (!grid.rowHidden(row)) {
+                shown.push_back(rig.cell(2, row));
+            }
+        }
+        EXPECT_EQ(shown, c.shown) << c.name;
+    }
+}
+
 // Save, Save As and Export, with the caption the file on disk gives.
 TEST(FileCommands, SaveAsTakesTheNameChosenAndACancelKeepsTheOldOneAndSavesNothing) {
     for (const bool cancelled : {true, false}) {
