@@ -1,6 +1,8 @@
 // The coding window's header procedures that ask the player, in each player window.
 #include "CodingWindowRig.h"
 #include "videocoder/coding/windows/HeaderPanel.h"
+#include "videocoder/coding/windows/PlayControlWindow.h"
+#include "videocoder/coding/windows/VideoFrm3.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -73,6 +75,60 @@ TEST(DataFrmMedia, SeekButtonsHaltEachPlayerOnTheStartOrEndTime) {
         EXPECT_NEAR(player.position(), 6.0, 1 / 29.97) << w.name;
         EXPECT_EQ(player.state(), platform::PlayerState::Paused) << w.name;
         EXPECT_TRUE(rig.newBoxes().empty()) << w.name;
+    }
+}
+
+vc::PlayerWindow* windowOf(vc::PlayerWindows& players, PlayerKind kind) {
+    switch (kind) {
+    case PlayerKind::MediaWindow:
+        return players.mediaWindow();
+    case PlayerKind::FileWindow:
+        return players.fileWindow();
+    case PlayerKind::DvdWindow:
+        return players.dvdWindow();
+    }
+    return nullptr;
+}
+
+// Another player chosen in the options while one plays, then "Media!": the open window
+// closes with its player before the chosen one opens the same media, alone.
+TEST(DataFrmMedia, MediaAfterAnotherPlayerIsChosenClosesTheOpenWindowFirst) {
+    for (const Window& from : kWindows) {
+        for (const Window& to : kWindows) {
+            if (from.kind == to.kind) {
+                continue;
+            }
+            const std::string pair = std::string(from.name) + " to " + to.name;
+            vctest::CodingWindowRig rig;
+            rig.openStudy();
+            rig.g.settings.PlayerSelection = from.selection;
+            const std::string media = rig.clip();
+            rig.g.data.gVideoFileName = media;
+            rig.dataFrm.ControlSub(4);
+            testsupport::SimulatedPlayer& old = rig.sim.last();
+            ASSERT_TRUE(windowOf(rig.players, from.kind)->isVisible()) << pair;
+            old.play();
+
+            rig.g.settings.PlayerSelection = to.selection;
+            rig.dataFrm.ControlSub(4);
+            EXPECT_EQ(old.opened, "") << pair;
+            EXPECT_EQ(old.log.back(), "Close") << pair;
+            EXPECT_FALSE(windowOf(rig.players, from.kind)->isVisible()) << pair;
+            EXPECT_FALSE(windowOf(rig.players, from.kind)->loaded()) << pair;
+            ASSERT_NE(&rig.sim.last(), &old) << pair;
+            EXPECT_EQ(rig.sim.last().opened,
+                      to.kind == PlayerKind::DvdWindow ? rig.g.settings.DVDDrive : media)
+                << pair;
+            EXPECT_TRUE(windowOf(rig.players, to.kind)->isVisible()) << pair;
+            EXPECT_EQ(rig.g.open.gVideoOpen, vc::kTrue) << pair;
+            EXPECT_TRUE(rig.newBoxes().empty()) << pair;
+
+            // The same player again only brings its window forward.
+            const std::size_t made = rig.sim.made.size();
+            rig.dataFrm.ControlSub(4);
+            EXPECT_EQ(rig.sim.made.size(), made) << pair;
+            EXPECT_TRUE(windowOf(rig.players, to.kind)->loaded()) << pair;
+        }
     }
 }
 

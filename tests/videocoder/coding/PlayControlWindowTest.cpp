@@ -302,15 +302,16 @@ TEST_F(PlayControl, AFailedOpenLeavesNothingOfTheMediaBeforeAndAudioAloneSaysSo)
     EXPECT_EQ(rig.g.open.gVideoOpen, vc::kFalse);
 }
 
-TEST_F(PlayControl, ClosingOneWindowLeavesTheOthersButtonsWorking) {
+TEST_F(PlayControl, OpeningTheOtherWindowClosesTheOneOpen) {
     vc::PlayControlWindow& dvd = openDvd();
     SimulatedPlayer& dvdPlayer = player();
     vc::PlayControlWindow& file = openFile();
-    file.ExitMnu_Click();
+    EXPECT_FALSE(dvd.loaded());
+    EXPECT_FALSE(dvd.isVisible());
+    EXPECT_EQ(dvdPlayer.opened, "");
+    EXPECT_EQ(player().opened, "/media/Kid One.avi");
     EXPECT_EQ(rig.g.open.gVideoOpen, vc::kTrue);
-    dvd.btnNext_Click();
-    EXPECT_EQ(dvdPlayer.framePosition(), 1);
-    dvd.ExitMnu_Click();
+    file.ExitMnu_Click();
     EXPECT_EQ(rig.g.open.gVideoOpen, vc::kFalse);
 }
 

@@ -5,6 +5,8 @@
 #include "videocoder/coding/windows/PlayControlWindow.h"
 #include "videocoder/coding/windows/VideoFrm3.h"
 
+#include <string>
+
 namespace vc {
 
 PlayerWindows::PlayerWindows(Globals& g, platform::Platform& p, PlayerFactory makePlayer)
@@ -43,7 +45,21 @@ platform::MediaPlayer* PlayerWindows::loadedPlayer(PlayerKind kind) {
     return nullptr;
 }
 
+// One video window is open at a time: when another player was chosen meanwhile, the window
+// that is open closes (its player stopped) before the chosen one shows, and the media name it
+// held stays for the chosen one to open.
+void PlayerWindows::closeOthers(PlayerKind kept) {
+    const std::string name = g_.data.gVideoFileName;
+    for (PlayerKind other : {PlayerKind::MediaWindow, PlayerKind::FileWindow, PlayerKind::DvdWindow}) {
+        if (other != kept) {
+            unload(other);
+        }
+    }
+    g_.data.gVideoFileName = name;
+}
+
 void PlayerWindows::show(PlayerKind kind) {
+    closeOthers(kind);
     switch (kind) {
     case PlayerKind::MediaWindow:
         if (!media_) {

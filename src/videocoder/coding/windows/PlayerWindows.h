@@ -25,7 +25,8 @@ public:
 
     const PlayerLinks& links() const { return links_; }
 
-    // Shows a player window, loading it on its first showing; a failed load is reported.
+    // Shows a player window, loading it on its first showing and closing any other player
+    // window first; a failed load is reported.
     void open(PlayerKind kind);
     // The main window's items that show and unload the players.
     void wireInto(MainFrmLinks& links);
@@ -40,6 +41,7 @@ public:
 
 private:
     void show(PlayerKind kind);
+    void closeOthers(PlayerKind kept);
     void unload(PlayerKind kind);
     platform::MediaPlayer* loadedPlayer(PlayerKind kind);
     bool anyHoldsMedia(const PlayerWindow* besides) const;
