@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,13 +28,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Codes A and B.
+void giveCodeTable(Global& g) {
+    g.CodeTable.resize(2);
+    g.CodeTable(1, 1) = textfile::Value::ofText("A");
+    g.CodeTable(1, 2) = textfile::Value::ofText("B");
+    g.NumCodes = 2;
+}
+
 class EventFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g.CodeTable.resize(2);
-        g.CodeTable(1, 1) = textfile::Value::ofText("A");
-        g.CodeTable(1, 2) = textfile::Value::ofText("B");
-        g.NumCodes = 2;
+        giveCodeTable(g);
         g.OutputFileName = path("report.txt");
     }
 
@@ -276,6 +282,54 @@ TEST_F(EventFileTest, EveryReadLeavesNothingOfEarlierContentsPastItsOwnRecords) 
     }
     ASSERT_TRUE(ReadEventFile(g, sp.platform, shorter, 1, header));
     expectSlot(g, 1, {{"B", 7}, {"-500", 8}}, 2);
+}
+
+// Records of random length and shape: codes of the table, one it lacks, one with blanks, a
+// record without a code; times that sometimes run backwards; the end record, or none.
+std::string randomRecords(std::mt19937& random) {
+    const int lengths[] = {0, 3, 40, 700, kMaxEvents - 1, kMaxEvents + 1};
+    const int roll = static_cast<int>(random() % 100);
+    const int bound = lengths[roll < 40 ? 1 : roll < 75 ? 2 : roll < 95 ? 3 : roll < 98 ? 4 : 5];
+    const int count = bound == kMaxEvents + 1 ? bound : static_cast<int>(random() % (bound + 1));
+    const char* const codes[] = {"A", "B", "A", "B", "X", " A", ""};
+    std::string records;
+    int time = 0;
+    for (int i = 0; i < count; ++i) {
+        time += static_cast<int>(random() % 20) - (random() % 30 == 0 ? 40 : 0);
+        records += std::string(codes[random() % 7]) + "," + std::to_string(time) + "\r\n";
+    }
+    if (count <= kMaxEvents && random() % 8 != 0) {
+        records += "-500," + std::to_string(time + 1) + "\r\n";
+    }
+    return records;
+}
+
+TEST_F(EventFileTest, ReadIntoUsedSlotsLeavesWhatAReadIntoNewSlotsLeaves) {
+    std::mt19937 random(33);
+    for (int round = 0; round < 120; ++round) {
+        const std::string file = eventFile("r" + std::to_string(round % 3) + ".eve", randomRecords(random));
+        const int slot = 1 + static_cast<int>(random() % 2);
+        SCOPED_TRACE("round " + std::to_string(round) + ", slot " + std::to_string(slot));
+
+        auto fresh = std::make_unique<Global>();
+        giveCodeTable(*fresh);
+        fresh->OutputFileName = path("fresh.txt");
+        fs::remove(fresh->OutputFileName);
+        std::string freshHeader;
+        const bool freshRead = ReadEventFile(*fresh, sp.platform, file, slot, freshHeader);
+
+        const std::string before = report();
+        const bool usedRead = ReadEventFile(g, sp.platform, file, slot, header);
+        ASSERT_EQ(usedRead, freshRead);
+        ASSERT_EQ(header, freshHeader);
+        ASSERT_EQ(report().substr(before.size()),
+                  fs::exists(fresh->OutputFileName) ? textfile::readWholeFile(fresh->OutputFileName) : "");
+        // Reading slot 1 empties slot 2 as well.
+        for (const int compared : slot == 1 ? std::vector<int>{1, 2} : std::vector<int>{2}) {
+            ASSERT_EQ(g.timesOf(compared), fresh->timesOf(compared)) << "slot " << compared;
+            ASSERT_EQ(g.codesOf(compared), fresh->codesOf(compared)) << "slot " << compared;
+        }
+    }
 }
 
 TEST_F(EventFileTest, CodeCheckFlagsExactlyTheCodesTheTableLacks) {
