@@ -21,6 +21,40 @@ constexpr double kExactWholeSingle = 1e7;
 constexpr double kScaledLimit = 1e9;
 constexpr double kTieMargin = 1e-5; // 1e9 * 5e-15 from the written digits, and some to spare
 
+// For single precision: exact powers of ten as doubles and as whole numbers.
+constexpr int kSingleDigits = 7;
+constexpr int kExactPowers = 22;
+constexpr double kDoublePowers[kExactPowers + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kWholePowers[] = {1ULL,
+                                          10ULL,
+                                          100ULL,
+                                          1000ULL,
+                                          10000ULL,
+                                          100000ULL,
+                                          1000000ULL,
+                                          10000000ULL,
+                                          100000000ULL,
+                                          1000000000ULL,
+                                          10000000000ULL,
+                                          100000000000ULL,
+                                          1000000000000ULL,
+                                          10000000000000ULL,
+                                          100000000000000ULL,
+                                          1000000000000000ULL,
+                                          10000000000000000ULL,
+                                          100000000000000000ULL,
+                                          1000000000000000000ULL};
+constexpr double kSevenDigitsLow = 1e6;
+constexpr double kSevenDigitsHigh = 1e7;
+constexpr double kLog10Of2 = 0.30102999566398120;
+constexpr int kExponentTries = 3; // the first guess is at most one off
+// The rounded number, in units of its last decimal, stays below 10^18.
+constexpr int kMaxUnitDigits = 17;
+// Larger singles are left to the general layout (their whole digits pass 10^18 anyway).
+constexpr double kSingleLimit = 1e17;
+
 // The decimals of a plain mask; nullopt for any other mask.
 std::optional<std::size_t> plainMaskDecimals(std::string_view mask) {
     std::size_t i = 0;
@@ -51,14 +85,72 @@ struct Rounded {
     std::uint64_t decimalUnits = 0; // below 10 ^ decimals
 };
 
-std::optional<Rounded> roundedPlainly(double magnitude, std::size_t decimals, Precision precision) {
-    if (magnitude == std::trunc(magnitude)) { // NaN fails this and the scaled test below
-        if (!(magnitude < (precision == Precision::Single ? kExactWholeSingle : kExactWholeDouble))) {
+// Single precision: formatMask first writes the value to seven significant digits, then
+// rounds that decimal, halves away from zero. Here the seven digits come as a whole number
+// from one product with an exact power of ten (off by far less than kTieMargin, so it
+// rounds alike unless it lies that close to a half), and the decimals are cut from it.
+std::optional<Rounded> roundedSingle(double magnitude, std::size_t decimals) {
+    if (!(magnitude > 0) || !(magnitude < kSingleLimit)) { // zero goes the whole way; NaN, inf
+        return std::nullopt;
+    }
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    // The decimal exponent of the leading digit, perhaps one too high; corrected below.
+    int exponent = static_cast<int>(std::floor(binaryExponent * kLog10Of2));
+    double scaled = 0;
+    for (int tries = 0;; ++tries) {
+        if (tries == kExponentTries) {
             return std::nullopt;
         }
+        const int shift = kSingleDigits - 1 - exponent; // digits after the point in the seven
+        if (shift < -kExactPowers || shift > kExactPowers) {
+            return std::nullopt;
+        }
+        scaled = shift >= 0 ? magnitude * kDoublePowers[shift] : magnitude / kDoublePowers[-shift];
+        if (scaled < kSevenDigitsLow) {
+            --exponent;
+        } else if (scaled >= kSevenDigitsHigh) {
+            ++exponent;
+        } else {
+            break;
+        }
+    }
+    const double below = std::floor(scaled);
+    const double fraction = scaled - below;
+    if (std::fabs(fraction - 0.5) < kTieMargin) {
+        return std::nullopt;
+    }
+    auto seven = static_cast<std::uint64_t>(below) + (fraction > 0.5 ? 1 : 0);
+    if (seven == kWholePowers[kSingleDigits]) { // 9999999.5 and up: one digit more
+        seven = kWholePowers[kSingleDigits - 1];
+        ++exponent;
+    }
+    // The units of the last decimal: seven * 10^(decimals - after), rounded when negative.
+    const int after = kSingleDigits - 1 - exponent;
+    const int spare = static_cast<int>(decimals) - after;
+    std::uint64_t units = 0;
+    if (spare >= 0) {
+        if (exponent + static_cast<int>(decimals) > kMaxUnitDigits) {
+            return std::nullopt;
+        }
+        units = seven * kWholePowers[spare];
+    } else if (-spare <= kSingleDigits) {
+        const std::uint64_t dropped = kWholePowers[-spare];
+        units = seven / dropped + (seven % dropped * 2 >= dropped ? 1 : 0);
+    } // else every digit lies past the last decimal, below its half: zero
+    const std::uint64_t unitsPerWhole = kWholePowers[decimals];
+    return Rounded{units / unitsPerWhole, units % unitsPerWhole};
+}
+
+std::optional<Rounded> roundedPlainly(double magnitude, std::size_t decimals, Precision precision) {
+    const double exactWhole = precision == Precision::Single ? kExactWholeSingle : kExactWholeDouble;
+    if (magnitude == std::trunc(magnitude) && magnitude < exactWhole) { // NaN fails both
         return Rounded{static_cast<std::uint64_t>(magnitude), 0};
     }
-    if (precision != Precision::Double) {
+    if (precision == Precision::Single) {
+        return roundedSingle(magnitude, decimals);
+    }
+    if (magnitude == std::trunc(magnitude)) {
         return std::nullopt;
     }
     const double scaled = magnitude * kPowersOfTen[decimals];

@@ -13,8 +13,8 @@
 namespace textfile::detail {
 
 // The text formatMaskByDecimal gives, or nullopt when the mask is not plain or the
-// value is one this way cannot vouch for: a value too large, one within reach of a
-// rounding half, a single-precision fraction.
+// value is one this way cannot vouch for: a value too large or (in single precision) too
+// small, one within reach of a rounding half, NaN or infinity.
 std::optional<std::string> formatPlainMask(double value, std::string_view mask, Precision precision);
 
 } // namespace textfile::detail

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 #include <random>
 #include <string>
@@ -74,6 +77,80 @@ TEST(PlainMask, GivesTheTextOfTheGeneralLayoutWheneverItAnswers) {
     }
 }
 
+// The sequential report's single-precision figures: proportions, expected counts and
+// statistics. Each value must be answered, and answered as the long way writes it.
+TEST(PlainMask, WritesSingleFiguresAsTheGeneralLayoutOverRandomValues) {
+    const char* const masks[] = {"0.0000", "0.00000", "######0.0", "##0.0000", "##0.0", "0"};
+    std::mt19937 random(23);
+    std::uniform_real_distribution<double> exponent(-9, 9);
+    std::uniform_int_distribution<int> counts(0, 5000);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    std::size_t unanswered = 0;
+    constexpr int kValues = 1 << 20;
+    for (int i = 0; i < kValues; ++i) {
+        float value = 0;
+        switch (i % 4) {
+        case 0:
+            value = static_cast<float>(std::pow(10.0, exponent(random)));
+            break;
+        case 1: { // a proportion of counts, as the tables make them
+            const int whole = counts(random) + 1;
+            value = static_cast<float>(counts(random) % (whole + 1)) / static_cast<float>(whole);
+            break;
+        }
+        case 2:
+            value = std::bit_cast<float>(bits(random));
+            break; // any single at all
+        default:
+            value = static_cast<float>(counts(random)) / 10000.0f;
+            break; // near halves
+        }
+        if (i % 3 == 0) {
+            value = -value;
+        }
+        for (const char* mask : masks) {
+            const auto text = detail::formatPlainMask(value, mask, Precision::Single);
+            if (!text) {
+                ++unanswered;
+                continue;
+            }
+            ASSERT_EQ(*text, detail::formatMaskByDecimal(value, mask, Precision::Single))
+                << std::hexfloat << value << " with \"" << mask << '"';
+        }
+    }
+    // Only ties at the seventh digit, NaN, infinity and far exponents go the long way.
+    EXPECT_LT(unanswered, static_cast<std::size_t>(kValues) * std::size(masks) / 4);
+}
+
+TEST(PlainMask, WritesSingleEdgesAsTheGeneralLayout) {
+    struct Case {
+        float value;
+        const char* mask;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.00005f, "0.0000", "0.0001"}, // just below the half, written as the half
+        {-0.00005f, "0.0000", "-0.0001"},
+        {-0.00004f, "0.0000", "0.0000"},        // rounded to zero loses its sign
+        {9.99995f, "##0.0000", "10.0000"},      // rounds up a digit
+        {-999.99995f, "##0.0000", "-999.9999"}, // the single is -999.99993896...
+        {99999.95f, "######0.0", "100000.0"},   // 99999.953125, a half once written
+        {9999999.5f, "######0.0", "10000000.0"},
+        {0.3333333f, "0.00000", "0.33333"},
+        {2.0f / 3.0f, "0.0000", "0.6667"},
+        {12345678.9f, "######0.0", "12345680.0"}, // seven digits, then zeros
+        {1.5e-12f, "0.0000", "0.0000"},
+        {0.1f, "##0.0000", "0.1000"},
+        {1e16f, "0", "10000000000000000"},
+    };
+    for (const auto& c : cases) {
+        const auto text = detail::formatPlainMask(c.value, c.mask, Precision::Single);
+        ASSERT_TRUE(text.has_value()) << c.value << " with \"" << c.mask << '"';
+        EXPECT_EQ(*text, c.text) << c.value << " with \"" << c.mask << '"';
+        EXPECT_EQ(*text, detail::formatMaskByDecimal(c.value, c.mask, Precision::Single));
+    }
+}
+
 TEST(PlainMask, TakesTheReportFiguresAndLeavesTheRestToTheGeneralLayout) {
     struct Case {
         double value;
@@ -89,8 +166,11 @@ TEST(PlainMask, TakesTheReportFiguresAndLeavesTheRestToTheGeneralLayout) {
         {7, "0.00000", Precision::Single, true},
         {0.05, "##0.0", Precision::Double, false}, // a half once written out
         {2.5, "0", Precision::Double, false},
-        {0.125, "0.0000", Precision::Single, false},   // a single-precision fraction
-        {1e15, "########0", Precision::Double, false}, // past the exact whole digits
+        {0.125, "0.0000", Precision::Single, true},
+        {1234567.5, "##0.0", Precision::Single, false}, // a half at the seventh digit
+        {1e20, "0.0000", Precision::Single, false},     // past the whole digits kept
+        {1e-30, "0.0000", Precision::Single, false},    // past the exact powers of ten
+        {1e15, "########0", Precision::Double, false},  // past the exact whole digits
         {5e6, "##0.0", Precision::Double, true},
         {5e8 + 0.25, "##0.0", Precision::Double, false}, // scaled past the limit
         {5, " ######0", Precision::Double, false},       // a sign place
