@@ -5,6 +5,7 @@
 // - The CSV and DORU exports against one atomic write of the bytes they write; target 2.
 // - ImportCsv, ImportDoru and MergeDataFile against one read() of the file they read; target 2.
 #include "BenchFiles.h"
+#include "SilentCoder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/SilentCodingWindow.h"
 #include "textfile/Files.h"
@@ -91,17 +92,9 @@ const Files& files() {
 }
 
 // One program run: its shared state and coding window live across the rounds.
-struct Coder {
-    testsupport::ScriptedPlatform platform;
-    testsupport::SilentCodingWindow view;
-    vc::Globals g;
-    vc::CodingWindowModel dataFrm{view};
-    vc::GroupDescriptions groups;
-    vc::CoderLinks links{platform.dialogs, dataFrm, groups, {}};
-
-    void open(const std::string& path) {
-        g.data.gFileName = path;
-        if (!vc::OpenDataFile(g, links)) {
+struct Coder : bench::SilentCoder {
+    void load(const std::string& path) {
+        if (!open(path)) {
             std::fprintf(stderr, "%s did not open\n", path.c_str());
         }
     }
@@ -113,18 +106,18 @@ struct Coder {
 
 void BM_SortByTimeThenGroup(benchmark::State& state) {
     Coder c;
-    c.open(files().events());
+    c.load(files().events());
     const vc::CellTable unsorted = c.g.data.gData;
     bench::contest(
         state, "OpenDataFile of the same file", kRows, [&] { c.g.data.gData = unsorted; },
-        [&] { vc::SortData(c.g, c.links, 1, 3); }, [&] { c.open(files().events()); });
+        [&] { vc::SortData(c.g, c.links, 1, 3); }, [&] { c.load(files().events()); });
 }
 BENCHMARK(BM_SortByTimeThenGroup)->Iterations(9)->Unit(benchmark::kMillisecond);
 
 // An export against one write of as many bytes as it writes, synced as its save is.
 void exportContest(benchmark::State& state, const std::string& source, const char* exported) {
     Coder c;
-    c.open(source);
+    c.load(source);
     const std::string target = files().at(exported);
     bench::Baseline baseline;
     baseline.writesAsMuchAs(
@@ -174,7 +167,7 @@ void importContest(benchmark::State& state, const std::string& source, const cha
 void BM_ImportCsv(benchmark::State& state) {
     // The program's own export of the session, as a coder brings it back.
     Coder c;
-    c.open(files().events());
+    c.load(files().events());
     const std::string csv = files().at("import.csv");
     c.answer(csv);
     vc::ExportData(c.g, c.links, {c.platform.settings, c.platform.launcher});
@@ -184,7 +177,7 @@ BENCHMARK(BM_ImportCsv)->Iterations(9)->Unit(benchmark::kMillisecond);
 
 void BM_ImportDoru(benchmark::State& state) {
     Coder c;
-    c.open(files().transcript());
+    c.load(files().transcript());
     const std::string slt = files().at("import.slt");
     c.answer(slt);
     vc::ExportData(c.g, c.links, {c.platform.settings, c.platform.launcher});

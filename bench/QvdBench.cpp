@@ -10,6 +10,7 @@
 // - Open then save of 160,000 rows against the same of 80,000 rows twice: the time per row
 //   at the larger size over the smaller; target at most 1.3.
 #include "BenchFiles.h"
+#include "SilentCoder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/SilentCodingWindow.h"
 #include "textfile/Files.h"
@@ -106,20 +107,8 @@ BenchFiles& benchFiles() {
     return files;
 }
 
-// One program run: its shared state and windows live across the opens, as they do while a
-// coder opens one file after another.
-struct Coder {
-    testsupport::ScriptedDialogs dialogs;
-    testsupport::SilentCodingWindow view;
-    vc::Globals g;
-    vc::CodingWindowModel dataFrm{view};
-    vc::GroupDescriptions groups;
-    vc::CoderLinks links{dialogs, dataFrm, groups, {}};
-
-    bool open(const std::string& path) {
-        g.data.gFileName = path;
-        return vc::OpenDataFile(g, links) && dialogs.boxes.empty();
-    }
+// One program run across the opens, as while a coder opens one file after another.
+struct Coder : bench::SilentCoder {
     bool openAndSave(const std::string& path) { return open(path) && vc::SaveDataFile(g, links); }
 };
 
