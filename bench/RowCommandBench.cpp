@@ -4,8 +4,7 @@
 // 10 rows (ratio_median), target at most 2. "Delete Selected Rows" (206) with every other row selected beside
 // one copy of the table: counter per_table_copy, target at most 2.
 #include "BenchFiles.h"
-#include "support/ScriptedPlatform.h"
-#include "support/SilentCodingWindow.h"
+#include "SilentCoder.h"
 #include "support/SimulatedPlayer.h"
 #include "videocoder/coding/CodingCommands.h"
 #include "videocoder/coding/windows/DataGridModel.h"
@@ -62,18 +61,13 @@ void fill(vc::DataTable& data, int rows) {
     data.gRowCount = textfile::Value::ofNumber(rows);
 }
 
-struct Coding {
-    testsupport::ScriptedPlatform scripted;
-    vc::Globals g;
-    testsupport::SilentCodingWindow view;
-    vc::CodingWindowModel dataFrm{view};
-    vc::GroupDescriptions groups;
-    vc::CoderLinks coder{scripted.dialogs, dataFrm, groups, {}};
-    testsupport::SimulatedPlayer player{scripted.clock};
+// The silent program run with a player and the command set over its grid.
+struct Coding : bench::SilentCoder {
+    testsupport::SimulatedPlayer player{platform.clock};
     vc::PlayerLinks players{[this](vc::PlayerKind) -> platform::MediaPlayer* { return &player; }, {}, {}};
     vc::DataGridModel model{g.data, dataFrm.FG1};
     ModelGrid grid{model};
-    vc::CodingCommands commands{g, dataFrm, coder, players, {scripted.dialogs, scripted.clock}, grid, {}};
+    vc::CodingCommands commands{g, dataFrm, links, players, {platform.dialogs, platform.clock}, grid, {}};
 
     explicit Coding(int rows) {
         fill(g.data, rows);
