@@ -11,8 +11,8 @@
 namespace ws {
 namespace {
 
-constexpr std::int16_t kHundredths = 1;
-constexpr std::int16_t kFrames = 2;
+using quicktime::kFrames;
+using quicktime::kHundredths;
 
 // Characters start..start+length-1 (1-based) of the text, as far as it has them.
 std::string_view middle(std::string_view text, std::size_t start,
@@ -52,20 +52,7 @@ bool plainDecimal(std::string_view text, double& value) {
 
 } // namespace
 
-std::int32_t wholeTime(std::string_view text) {
-    // Up to nine digits always fit 32 bits and need no rounding.
-    constexpr std::size_t kAlwaysFits = 9;
-    if (!text.empty() && text.size() <= kAlwaysFits) {
-        std::int32_t whole = 0;
-        std::size_t at = 0;
-        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-            whole = whole * 10 + (text[at] - '0');
-            ++at;
-        }
-        if (at == text.size()) {
-            return whole;
-        }
-    }
+std::int32_t wholeTimeOfNumber(std::string_view text) {
     return textfile::toInt32(strictNumber(text));
 }
 
@@ -89,35 +76,9 @@ double lenientNumber(std::string_view text) {
     return textfile::leadingNumber(text);
 }
 
-// A clock text in the HH:MM:SS.ss form nearly every one has, read directly: its parts hold
-// the values the lenient reading of each part gives.
-struct ClockParts {
-    unsigned hours = 0;
-    unsigned minutes = 0;
-    unsigned hundredths = 0; // of the seconds part, SS.ss as a whole number
-};
-
-bool plainClockParts(std::string_view text, ClockParts& parts) {
-    if (text.size() != 11 || text[2] != ':' || text[5] != ':' || text[8] != '.') {
-        return false;
-    }
-    // Unsigned: a byte below '0' wraps past 9 as well.
-    const auto digit = [&](std::size_t place) { return static_cast<unsigned>(text[place]) - '0'; };
-    const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4);
-    const unsigned s1 = digit(6), s2 = digit(7), c1 = digit(9), c2 = digit(10);
-    if ((h1 > 9) | (h2 > 9) | (m1 > 9) | (m2 > 9) | (s1 > 9) | (s2 > 9) | (c1 > 9) | (c2 > 9)) {
-        return false;
-    }
-    parts.hours = h1 * 10 + h2;
-    parts.minutes = m1 * 10 + m2;
-    parts.hundredths = s1 * 1000 + s2 * 100 + c1 * 10 + c2;
-    return true;
-}
-
-// Below ten hours single precision still tells every hundredth of a clock time apart, so the
-// single-precision steps of the general conversion give the plain sum of the parts (checked
-// for every such text up to 16 hours, 99 minutes and 99.99 seconds).
-constexpr unsigned kExactClockHours = 10;
+using quicktime::ClockParts;
+using quicktime::kExactClockHours;
+using quicktime::plainClockParts;
 
 std::int32_t convertTime(WorkstationSettings& settings, std::string_view text) {
     if (ClockParts parts; plainClockParts(text, parts)) { // a point and colons: clock hundredths
@@ -201,8 +162,8 @@ std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecon
     return textfile::toInt32(sum);
 }
 
-std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
-                             const ImportMessageSink& onError) {
+std::int32_t convertTimeString(WorkstationSettings& settings, std::string_view text,
+                               const ImportMessageSink& onError) {
     try {
         return convertTime(settings, text);
     } catch (const textfile::RunError& error) {

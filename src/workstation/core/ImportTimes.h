@@ -29,8 +29,85 @@ std::int32_t TimecodeToFrames(std::string_view text, std::int16_t framesPerSecon
 // The number a whole time text (or part of one) holds; a text that is not one number, an empty
 // one included, throws RunError 13.
 double strictNumber(std::string_view text);
+// The forms nearly every imported time text has, read inline where every record passes: each
+// gives what the general conversion gives for it, which every other text goes to.
+namespace quicktime {
+
+// Up to nine plain digits always fit 32 bits and need no rounding.
+inline bool nineDigits(std::string_view text, std::int32_t& value) {
+    constexpr std::size_t kAlwaysFits = 9;
+    if (text.empty() || text.size() > kAlwaysFits) {
+        return false;
+    }
+    std::int32_t whole = 0;
+    for (const char ch : text) {
+        // Unsigned: a byte below '0' wraps past 9 as well.
+        const unsigned digit = static_cast<unsigned>(ch) - '0';
+        if (digit > 9) {
+            return false;
+        }
+        whole = whole * 10 + static_cast<std::int32_t>(digit);
+    }
+    value = whole;
+    return true;
+}
+
+// An HH:MM:SS.ss clock text of digits alone, by its parts.
+struct ClockParts {
+    unsigned hours = 0;
+    unsigned minutes = 0;
+    unsigned hundredths = 0; // of the seconds part, SS.ss as a whole number
+};
+
+inline bool plainClockParts(std::string_view text, ClockParts& parts) {
+    if (text.size() != 11 || text[2] != ':' || text[5] != ':' || text[8] != '.') {
+        return false;
+    }
+    const auto digit = [&](std::size_t place) { return static_cast<unsigned>(text[place]) - '0'; };
+    const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4);
+    const unsigned s1 = digit(6), s2 = digit(7), c1 = digit(9), c2 = digit(10);
+    if ((h1 > 9) | (h2 > 9) | (m1 > 9) | (m2 > 9) | (s1 > 9) | (s2 > 9) | (c1 > 9) | (c2 > 9)) {
+        return false;
+    }
+    parts.hours = h1 * 10 + h2;
+    parts.minutes = m1 * 10 + m2;
+    parts.hundredths = s1 * 1000 + s2 * 100 + c1 * 10 + c2;
+    return true;
+}
+
+// Below ten hours single precision still tells every hundredth of a clock time apart, so the
+// single-precision steps of the general conversion give the plain sum of the parts (checked
+// for every such text up to 16 hours, 99 minutes and 99.99 seconds).
+inline constexpr unsigned kExactClockHours = 10;
+
+inline constexpr std::int16_t kHundredths = 1;
+inline constexpr std::int16_t kFrames = 2;
+
+// A time text as plain digits (frames) or a clock below ten hours (hundredths): its value and
+// unit. False for any other text.
+inline bool timeOf(std::string_view text, std::int32_t& value, std::int16_t& timeBase) {
+    if (nineDigits(text, value)) {
+        timeBase = kFrames;
+        return true;
+    }
+    if (ClockParts parts; plainClockParts(text, parts) && parts.hours < kExactClockHours) {
+        value = static_cast<std::int32_t>(parts.hours * 360000 + parts.minutes * 6000 + parts.hundredths);
+        timeBase = kHundredths;
+        return true;
+    }
+    return false;
+}
+
+} // namespace quicktime
+
 // strictNumber rounded to a 32-bit whole number (halves to even); past 32 bits RunError 6.
-std::int32_t wholeTime(std::string_view text);
+std::int32_t wholeTimeOfNumber(std::string_view text);
+inline std::int32_t wholeTime(std::string_view text) {
+    if (std::int32_t value = 0; quicktime::nineDigits(text, value)) {
+        return value;
+    }
+    return wholeTimeOfNumber(text);
+}
 // Seconds read from a text, in whole hundredths: the single-precision value x 100, rounded.
 std::int32_t hundredthsOfSeconds(double seconds);
 // a - b; a result past 32 bits throws RunError 6.
@@ -38,8 +115,17 @@ std::int32_t timeDifference(std::int64_t a, std::int64_t b);
 // Hundredths or frames of a time text in any of the four forms; sets gVTRStimebase to the
 // unit (1 hundredths, 2 frames) before converting. A text that does not convert is told to
 // `onError` and gives 0.
-std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
-                             const ImportMessageSink& onError);
+std::int32_t convertTimeString(WorkstationSettings& settings, std::string_view text,
+                               const ImportMessageSink& onError);
+inline std::int32_t ParseTimeString(WorkstationSettings& settings, std::string_view text,
+                                    const ImportMessageSink& onError) {
+    std::int32_t value = 0;
+    if (std::int16_t timeBase = 0; quicktime::timeOf(text, value, timeBase)) {
+        settings.gVTRStimebase = timeBase;
+        return value;
+    }
+    return convertTimeString(settings, text, onError);
+}
 
 // Subtracts `offset` from every time of the slot up to its end index; an offset of 0 first
 // becomes the time at index 1. A slot with no records is left alone.

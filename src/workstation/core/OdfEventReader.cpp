@@ -13,8 +13,8 @@
 namespace ws {
 namespace {
 
-const std::string kSuspendMarker = "{susp}";
-const std::string kEndMarker = "{end}";
+constexpr std::string_view kSuspendMarker = "{susp}";
+constexpr std::string_view kEndMarker = "{end}";
 
 std::size_t separatorOf(std::string_view line) {
     for (std::size_t at = 0; at < line.size(); ++at) {
@@ -25,14 +25,37 @@ std::size_t separatorOf(std::string_view line) {
     return std::string_view::npos;
 }
 
+// A line's time and its code, trimmed, as a view of the reader's bytes: the line is looked
+// through once for its separator and nothing of it is copied until the code goes in the slot.
 struct OdfLine {
     std::int32_t time = 0;
-    std::string code;
+    std::string_view code;
 };
+
+std::int32_t timeBefore(std::string_view line, std::size_t separator, std::int16_t convertTimes) {
+    if (separator == std::string_view::npos) {
+        return 0;
+    }
+    // The text before the separator holds no blank, so only a line that begins with one has
+    // blanks to trim: and then nothing is left.
+    const std::string_view text = line.substr(0, separator);
+    if (convertTimes != 0 && text.find('.') != std::string_view::npos) {
+        return hundredthsOfSeconds(strictNumber(text));
+    }
+    return wholeTime(text);
+}
+
+std::string_view codeAfter(std::string_view line, std::size_t separator) {
+    if (separator == std::string_view::npos) {
+        return "None";
+    }
+    return textfile::trimmedBlanks(line.substr(separator + 1));
+}
 
 OdfLine nextLine(textfile::FieldReader& reader, std::int16_t convertTimes) {
     const std::string_view line = reader.readLineView();
-    return {OdfLineTime(line, convertTimes), OdfLineCode(line)};
+    const std::size_t separator = separatorOf(line);
+    return {timeBefore(line, separator, convertTimes), codeAfter(line, separator)};
 }
 
 std::string preambleOf(textfile::FieldReader& reader) {
@@ -67,7 +90,7 @@ void readOdfRecords(const DataFileRead& read, EventReadResult& result) {
         }
         slot.time(index) = timeDifference(line.time, suspended);
         std::string& code = slot.code(index);
-        code = textfile::trimBlanks(line.code);
+        code = line.code;
         if (settings.gCutOffEvents != 0 && code != kSessionEndCode) {
             code = cutOffCode(code, settings.gNumToUse);
         }
@@ -105,25 +128,11 @@ void readOdfRecords(const DataFileRead& read, EventReadResult& result) {
 } // namespace
 
 std::int32_t OdfLineTime(std::string_view line, std::int16_t convertTimes) {
-    const std::size_t separator = separatorOf(line);
-    if (separator == std::string_view::npos) {
-        return 0;
-    }
-    // The text before the separator holds no blank, so only a line that begins with one has
-    // blanks to trim: and then nothing is left.
-    const std::string_view text = line.substr(0, separator);
-    if (convertTimes != 0 && text.find('.') != std::string_view::npos) {
-        return hundredthsOfSeconds(strictNumber(text));
-    }
-    return wholeTime(text);
+    return timeBefore(line, separatorOf(line), convertTimes);
 }
 
 std::string OdfLineCode(std::string_view line) {
-    const std::size_t separator = separatorOf(line);
-    if (separator == std::string_view::npos) {
-        return "None";
-    }
-    return textfile::trimBlanks(line.substr(separator + 1));
+    return std::string(codeAfter(line, separatorOf(line)));
 }
 
 EventReadResult readOdfFile(const DataFileRead& read) {

@@ -190,13 +190,12 @@ private:
         return end >= lastTime;
     }
 
-    std::int32_t parse(std::string_view text) {
-        return ParseTimeString(settings_, text, messages_.timeErrors());
-    }
+    std::int32_t parse(std::string_view text) { return ParseTimeString(settings_, text, timeErrors_); }
 
     const DataFileRead& read_;
     WorkstationSettings settings_; // the import's own copy: it sets the time base as it goes
     ImportMessages messages_;
+    const ImportMessageSink timeErrors_ = messages_.timeErrors(); // made once, not per time
     DescriptionLookup codes_{read_.codeSet, read_.fileName, read_.sink};
     std::int32_t time_ = 0;
     std::string combined_; // a combining row's joined cells, kept from row to row

@@ -1,11 +1,13 @@
 // The one split of a .qvd EVENTS row, as the coder's open and merge (SplitEventLine) and the
 // workstation's import (SplitVintroLine) take it: one table of lines, both callers.
+#include "textfile/QvdRow.h"
 #include "textfile/RunError.h"
 #include "videocoder/core/DataFile.h"
 #include "workstation/core/VintroImport.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,37 @@ TEST(QvdRowSplit, BothReadersSplitEveryRowAlike) {
     ws::VintroRow row;
     EXPECT_THROW(ws::SplitVintroLine(std::string(100, ','), row, 1), textfile::RunError);
     EXPECT_NO_THROW(ws::SplitVintroLine(std::string(99, ','), row, 1));
+}
+
+// The split's fields against the plain walk's pieces joined per field, over random rows of
+// commas, quotes, blanks and letters, long enough for runs of more than eight bytes.
+TEST(QvdRowSplit, FieldsAreTheWalksPiecesJoined) {
+    std::mt19937 random(7);
+    const std::string alphabet = ",,\"\" abcdefgh";
+    textfile::QvdRow row;
+    for (int round = 0; round < 20000; ++round) {
+        std::string line;
+        const int length = static_cast<int>(random() % 40);
+        for (int at = 0; at < length; ++at) {
+            // Long plain runs as often as single bytes.
+            line += random() % 4 == 0 ? std::string(random() % 12, 'x')
+                                      : std::string(1, alphabet[random() % alphabet.size()]);
+        }
+        const int lastField = static_cast<int>(random() % 8) - 1;
+        std::vector<std::string> want(textfile::kQvdRowFields + 1);
+        const int last = textfile::forEachQvdPiece(line, lastField, [&](int field, std::string_view piece) {
+            want[static_cast<std::size_t>(field)] += piece;
+        });
+        row.fields.fill("stale");
+        textfile::splitQvdRow(line, row, lastField);
+        const int filled = std::max(last, std::min(lastField, textfile::kQvdRowFields));
+        for (int field = 1; field <= textfile::kQvdRowFields; ++field) {
+            const std::string_view got = row.fields[static_cast<std::size_t>(field)];
+            EXPECT_EQ(got,
+                      field <= filled ? std::string_view(want[static_cast<std::size_t>(field)]) : "stale")
+                << line << " field " << field << " last " << lastField;
+        }
+    }
 }
 
 } // namespace

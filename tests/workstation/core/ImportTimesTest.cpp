@@ -124,6 +124,37 @@ TEST(ImportTimes, PlainClockTextsGiveTheGeneralHundredths) {
     }
 }
 
+// The forms read inline give the general conversion's value, unit and message for any text.
+TEST(ImportTimes, InlineFormsConvertAsTheGeneralConversion) {
+    std::mt19937 random(5);
+    const std::string alphabet = "0123456789012345:. x";
+    for (int round = 0; round < 50000; ++round) {
+        std::string text;
+        const bool clockShaped = random() % 2 == 0;
+        const int length = clockShaped ? 11 : static_cast<int>(random() % 12);
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[random() % 16];
+        }
+        if (clockShaped) {
+            text[2] = text[5] = ':';
+            text[8] = '.';
+        }
+        if (random() % 8 == 0 && !text.empty()) {
+            text[random() % text.size()] = alphabet[random() % alphabet.size()];
+        }
+        WorkstationSettings inlineRead;
+        WorkstationSettings general;
+        inlineRead.FramesPerSecond = general.FramesPerSecond = 30;
+        std::vector<std::string> inlineTold;
+        std::vector<std::string> generalTold;
+        EXPECT_EQ(ParseTimeString(inlineRead, text, [&](const std::string& m) { inlineTold.push_back(m); }),
+                  convertTimeString(general, text, [&](const std::string& m) { generalTold.push_back(m); }))
+            << text;
+        EXPECT_EQ(inlineRead.gVTRStimebase, general.gVTRStimebase) << text;
+        EXPECT_EQ(inlineTold, generalTold) << text;
+    }
+}
+
 void fill(SlotWriter& slot, const std::vector<std::int32_t>& times) {
     for (std::size_t i = 0; i < times.size(); ++i) {
         slot.code(static_cast<int>(i) + 1) = "A";
