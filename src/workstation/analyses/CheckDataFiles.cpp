@@ -90,12 +90,16 @@ void CheckSameSecondCodes(Global& g, platform::Platform& p, const std::string& f
     std::vector<std::string>& codes = slot.codesUpTo(oldEnd);
     std::vector<std::int32_t>& times = slot.timesUpTo(oldEnd);
     int end = oldEnd;
+    // Each code is looked up once: the second code of a pair is the first of the next,
+    // unless a removal moved the codes down.
+    int row = index.rowOf(codes[1]);
     for (int i = 1; i <= oldEnd && i + 1 <= kMaxEvents; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const int row = index.rowOf(codes[at]);
         const int nextRow = index.rowOf(codes[at + 1]);
-        if (row < 1 || nextRow < 1 || times[at] != times[at + 1] ||
-            g.CodeTable.group(row) != g.CodeTable.group(nextRow)) {
+        const bool sameGroupSameTime = row >= 1 && nextRow >= 1 && times[at] == times[at + 1] &&
+                                       g.CodeTable.group(row) == g.CodeTable.group(nextRow);
+        row = nextRow;
+        if (!sameGroupSameTime) {
             continue;
         }
         if (suppress != 1) {
@@ -113,6 +117,7 @@ void CheckSameSecondCodes(Global& g, platform::Platform& p, const std::string& f
         // The old end keeps its code: the search below stops at the first end record.
         times[static_cast<std::size_t>(end)] = -1;
         --end;
+        row = index.rowOf(codes[at + 1]);
     }
     for (int i = 1; i <= oldEnd; ++i) {
         if (codes[static_cast<std::size_t>(i)] == kSessionEndCode) {

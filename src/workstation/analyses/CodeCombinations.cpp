@@ -3,6 +3,8 @@
 #include "workstation/analyses/RunAnalysis.h"
 #include "workstation/core/CodeSetFile.h"
 
+#include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 namespace ws {
@@ -25,6 +27,25 @@ std::vector<std::int16_t> chosenGroups(const CodeCombinations& out, const Multil
         }
     }
     return chosen;
+}
+
+// Whether every choice of one value per group joins into its own text: so when no value
+// holds the "/" that joins them and no group holds a value twice. Then the texts need no
+// look-up to find which are equal.
+bool joinedTextsDistinct(const std::vector<std::vector<std::string>>& values) {
+    for (const std::vector<std::string>& group : values) {
+        std::vector<std::string_view> sorted(group.begin(), group.end());
+        std::sort(sorted.begin(), sorted.end());
+        if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
+            return false;
+        }
+        for (const std::string_view value : sorted) {
+            if (value.find('/') != std::string_view::npos) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -56,8 +77,21 @@ bool MakeCodeCombinations(const CodeSet& set, const MultilevModel& tree, platfor
     }
     // One place per value of each group; the last group turns fastest, so the choices come
     // in the order of their mixed-radix numbers.
+    std::size_t choices = 1; // up to one past the most that are kept
+    for (int k = 1; k <= n; ++k) {
+        choices =
+            std::min<std::size_t>(choices * values[static_cast<std::size_t>(k)].size(), kMaxCombinations + 1);
+    }
+    const bool textsDistinct = joinedTextsDistinct(values);
+    // Entry 0 only: each new text is added after it.
+    out.ComboNames.resize(1);
+    out.ComboCounts.resize(1);
+    const std::size_t kept = std::min<std::size_t>(choices, kMaxCombinations);
+    out.ComboNames.reserve(kept + 1);
+    out.ComboCounts.reserve(kept + 1);
+    out.entryOfPlaces.reserve(choices);
     std::vector<std::size_t> at(static_cast<std::size_t>(n) + 1, 0);
-    std::unordered_map<std::string, std::int32_t> added; // text -> entry
+    std::unordered_map<std::string, std::int32_t> added; // text -> entry, when texts can repeat
     for (;;) {
         std::string text;
         for (int k = 1; k <= n; ++k) {
@@ -66,18 +100,22 @@ bool MakeCodeCombinations(const CodeSet& set, const MultilevModel& tree, platfor
             }
             text += values[static_cast<std::size_t>(k)][at[static_cast<std::size_t>(k)]];
         }
-        auto [entry, isNew] = added.try_emplace(std::move(text), out.count() + 1);
+        std::int32_t entry = out.count() + 1;
+        bool isNew = true;
+        if (!textsDistinct) {
+            const auto [found, first] = added.try_emplace(text, entry);
+            entry = found->second;
+            isNew = first;
+        }
         if (isNew) {
             if (out.count() >= kMaxCombinations) {
                 return refuse(dialogs, "Multilevel can only run up to 10000 combinations");
             }
-            const std::size_t place = static_cast<std::size_t>(out.count()) + 1;
-            out.ComboNames.resize(place + 1);
-            out.ComboCounts.resize(place + 1, 0);
-            out.ComboNames[place] = entry->first;
+            out.ComboNames.push_back(std::move(text));
+            out.ComboCounts.push_back(0);
             ++out.ComboCounts[0];
         }
-        out.entryOfPlaces.push_back(entry->second);
+        out.entryOfPlaces.push_back(entry);
         int k = n;
         while (k >= 1 && ++at[static_cast<std::size_t>(k)] == values[static_cast<std::size_t>(k)].size()) {
             at[static_cast<std::size_t>(k)] = 0;

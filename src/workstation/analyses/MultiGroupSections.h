@@ -14,9 +14,6 @@ namespace ws {
 inline constexpr int kFilePageLength = 10000;
 inline constexpr int kPooledPageLength = 55;
 
-// IsCombinationChecked of every combination, at its index.
-std::vector<bool> checkedCombinations(const CodeCombinations& combos, const MultilevModel& tree);
-
 // Writes the sections of one run. What every section shows alike (which combinations pass
 // the tree's filter, each combination's text as a row and as a title) is made once here.
 class MultiGroupSections {
@@ -32,14 +29,16 @@ public:
     std::string csv(const std::vector<std::int32_t>& counts, const std::string& rowName, bool titleRow) const;
 
 private:
-    bool written(const std::vector<std::int32_t>& counts, std::size_t i) const;
+    bool written(const std::vector<std::int32_t>& counts, std::size_t i) const {
+        return checked_[i] != 0 && (!withoutZeros_ || counts[i] != 0);
+    }
+    void appendCsvTitle(std::string& out, std::size_t i) const;
 
     const CodeCombinations& combos_;
     bool withoutZeros_ = false;
-    std::vector<bool> checked_;
-    std::vector<std::string> rowTails_;  // by combination: its text from column 12, and the line end
-    std::vector<std::string> csvTitles_; // by combination: ,"C-" & its text & "
-    std::string csvTitleRow_;            // the whole title row, when it does not hang on the counts
+    std::vector<char> checked_;  // by combination: IsCombinationChecked
+    std::size_t namesBytes_ = 0; // the combinations' texts together
+    std::string csvTitleRow_;    // the whole title row, when it does not hang on the counts
 };
 
 } // namespace ws

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 
 namespace ws {
 namespace {
@@ -25,9 +26,6 @@ SecBySecCounter::SecBySecCounter(const CodeCombinations& combos, const CodeSet& 
             }
         }
     }
-    for (int i = combos.count(); i >= 1; --i) {
-        entryOf_[combos.ComboNames[static_cast<std::size_t>(i)]] = i; // the first equal entry wins
-    }
     // Equal texts name the same combination, so a code takes the place of the first value
     // equal to it. An empty code drops out of the joined text: the places cannot stand for it.
     const int chosen = combos.SelectedGroups[0];
@@ -35,12 +33,13 @@ SecBySecCounter::SecBySecCounter(const CodeCombinations& combos, const CodeSet& 
         static_cast<int>(chosenColumns_.size()) != chosen) {
         return; // no places: every record goes the text way
     }
-    weightedPlaceOfRow_.resize(static_cast<std::size_t>(chosen));
+    rowsPerGroup_ = static_cast<std::size_t>(std::max<int>(set.NumCodes, 0)) + 1;
+    weightedPlaceOfRow_.assign(static_cast<std::size_t>(chosen) * rowsPerGroup_, -1);
     std::int64_t weight = 1;
     for (int k = chosen; k >= 1; --k) {
         const std::vector<std::string>& values = combos.valuesByGroup[static_cast<std::size_t>(k)];
-        std::vector<std::int64_t>& places = weightedPlaceOfRow_[static_cast<std::size_t>(k - 1)];
-        places.assign(static_cast<std::size_t>(std::max<int>(set.NumCodes, 0)) + 1, -1);
+        const std::span<std::int64_t> places(
+            weightedPlaceOfRow_.data() + static_cast<std::size_t>(k - 1) * rowsPerGroup_, rowsPerGroup_);
         places[0] = placeOf(values, kNoneValue) * weight;
         for (int row = 1; row <= set.NumCodes; ++row) {
             const std::string& code = set.CodeTable.code(row);
@@ -60,13 +59,14 @@ bool SecBySecCounter::count(const SecBySecStates& states, const SecBySecRows& ro
         return count(states, counts, units);
     }
     std::int64_t number = 0;
-    for (std::size_t k = 0; k < chosenColumns_.size(); ++k) {
-        const auto row = static_cast<std::size_t>(rows[static_cast<std::size_t>(chosenColumns_[k])]);
-        const std::vector<std::int64_t>& places = weightedPlaceOfRow_[k];
-        if (row >= places.size() || places[row] < 0) {
+    const std::int64_t* places = weightedPlaceOfRow_.data();
+    for (const int column : chosenColumns_) {
+        const auto row = static_cast<std::size_t>(rows[static_cast<std::size_t>(column)]);
+        if (row >= rowsPerGroup_ || places[row] < 0) {
             return count(states, counts, units);
         }
         number += places[row];
+        places += rowsPerGroup_;
     }
     add(counts, combos_.entryOfPlaces[static_cast<std::size_t>(number)], units);
     return true;
@@ -84,6 +84,12 @@ bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32
     }
     if (!text_.empty() && text_.front() == '/') {
         text_.erase(0, 1);
+    }
+    if (!entryOfMade_) {
+        entryOfMade_ = true;
+        for (int i = combos_.count(); i >= 1; --i) {
+            entryOf_[combos_.ComboNames[static_cast<std::size_t>(i)]] = i; // the first equal entry wins
+        }
     }
     const auto entry = entryOf_.find(text_);
     if (entry == entryOf_.end()) {

@@ -31,10 +31,14 @@ private:
 
     const CodeCombinations& combos_;
     std::vector<int> chosenColumns_; // the columns that make up a combination, in order
-    // By chosen group, by code-table row (0 for "None"): the value's place times the group's
-    // weight in the mixed-radix number; -1 where only the text way can tell.
-    std::vector<std::vector<std::int64_t>> weightedPlaceOfRow_;
+    // By chosen group, then by code-table row (0 for "None"), rowsPerGroup_ rows a group: the
+    // value's place times the group's weight in the mixed-radix number; -1 where only the
+    // text way can tell.
+    std::vector<std::int64_t> weightedPlaceOfRow_;
+    std::size_t rowsPerGroup_ = 0;
+    // Made at the first record that goes the text way: most runs never need it.
     std::unordered_map<std::string, int> entryOf_;
+    bool entryOfMade_ = false;
     std::string text_;
 };
 

@@ -122,9 +122,12 @@ bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const 
             }
         }
     }
-    std::vector<bool> columnFrequencyOnly;
-    for (const std::int16_t group : request.groups) {
-        columnFrequencyOnly.push_back(frequencyOnly[static_cast<std::size_t>(group)]);
+    // The columns whose codes hold for their own unit only; most walks have none.
+    std::vector<std::size_t> frequencyOnlyColumns;
+    for (std::size_t c = 0; c < request.groups.size(); ++c) {
+        if (frequencyOnly[static_cast<std::size_t>(request.groups[c])]) {
+            frequencyOnlyColumns.push_back(c);
+        }
     }
     const CodeRowIndex index(g);
     SecBySecStates states(request.groups.size(), &kNoneValue);
@@ -173,19 +176,15 @@ bool walkStates(Global& g, platform::Platform& p, AnalysisStatus& status, const 
                 cursor <= endIndex ? std::int64_t{g.EventTimes[static_cast<std::size_t>(cursor)]} : afterEnd;
             units = std::max<std::int64_t>(1, std::min(next, afterEnd) - t);
         }
-        bool frequencyOnlyOn = false;
-        for (std::size_t c = 0; c < states.size(); ++c) {
-            frequencyOnlyOn = frequencyOnlyOn || (columnFrequencyOnly[c] && states[c] != &kNoneValue);
-        }
-        if (frequencyOnlyOn) {
-            units = 1; // the code holds for its own unit only
+        for (const std::size_t c : frequencyOnlyColumns) {
+            if (states[c] != &kNoneValue) {
+                units = 1; // the code holds for its own unit only
+            }
         }
         sink(static_cast<std::int32_t>(t), static_cast<std::int32_t>(units), states, rows);
-        for (std::size_t c = 0; c < states.size(); ++c) {
-            if (columnFrequencyOnly[c]) {
-                states[c] = &kNoneValue;
-                rows[c] = 0;
-            }
+        for (const std::size_t c : frequencyOnlyColumns) {
+            states[c] = &kNoneValue;
+            rows[c] = 0;
         }
         t += units;
     }

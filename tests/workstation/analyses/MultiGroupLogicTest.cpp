@@ -4,11 +4,14 @@
 #include "support/RecordingCanvas.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
+#include "textfile/NumberText.h"
+#include "textfile/ReportText.h"
 #include "textfile/RunError.h"
 #include "workstation/analyses/CheckDataFiles.h"
 #include "workstation/analyses/CodeCombinations.h"
 #include "workstation/analyses/GraphDrawing.h"
 #include "workstation/analyses/MultiGroupFreqDur.h"
+#include "workstation/analyses/MultiGroupSections.h"
 #include "workstation/analyses/SecBySecFile.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +19,7 @@
 #include <csignal>
 #include <numeric>
 #include <random>
+#include <set>
 #include <span>
 
 #include <sys/resource.h>
@@ -65,6 +69,11 @@ TEST(SameSecondCodes, LaterOfTwoSameGroupEventsStays) {
           "Tb will be used\r\n"}},
         {"suppressed", {{"Ta", 3}, {"Tb", 3}, {"-500", 9}}, 1, {{"Tb", 3}, {"-500", 9}}, {}},
         {"two groups", {{"Ta", 3}, {"Lo", 3}, {"-500", 9}}, 0, {{"Ta", 3}, {"Lo", 3}, {"-500", 9}}, {}},
+        {"a removal brings the next pair down",
+         {{"Ta", 3}, {"Tb", 3}, {"Lo", 3}, {"Lo", 3}, {"-500", 9}},
+         1,
+         {{"Tb", 3}, {"Lo", 3}, {"-500", 9}},
+         {}},
     };
     for (const SameSecondCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -214,6 +223,117 @@ TEST(CodeCombinationsTest, OrderDuplicatesAndGroupNumbers) {
     // The node of group 12 chooses group 12, not group 1.
     Built twelve = combine(g, builtTree(g, {{"A", "", 1}, {"X", "", 12}}), {"12"});
     EXPECT_EQ(namesOf(twelve.combos), (std::vector<std::string>{"X", "None"}));
+}
+
+// Every choice of one value per chosen group joined by "/", the last group turning fastest;
+// a text equal to an earlier one is that one's entry.
+struct PlainCombinations {
+    std::vector<std::string> names;
+    std::vector<std::int32_t> entryOfPlaces;
+};
+
+PlainCombinations plainCombinations(const CodeCombinations& combos) {
+    PlainCombinations plain;
+    const auto& values = combos.valuesByGroup;
+    std::vector<std::size_t> at(values.size(), 0);
+    for (;;) {
+        std::string text;
+        for (std::size_t k = 1; k < values.size(); ++k) {
+            text += (k > 1 ? "/" : "") + values[k][at[k]];
+        }
+        const auto found = std::find(plain.names.begin(), plain.names.end(), text);
+        plain.entryOfPlaces.push_back(static_cast<std::int32_t>(found - plain.names.begin()) + 1);
+        if (found == plain.names.end()) {
+            plain.names.push_back(text);
+        }
+        std::size_t k = values.size() - 1;
+        while (k >= 1 && ++at[k] == values[k].size()) {
+            at[k--] = 0;
+        }
+        if (k < 1) {
+            return plain;
+        }
+    }
+}
+
+// Over random code sets, some with codes that hold "/" or are named "None" or are empty, the
+// combinations are the plain joined texts, equal texts sharing one entry.
+TEST(CodeCombinationsTest, EntriesAreThePlainJoinedTexts) {
+    const std::vector<std::string> pieces = {"A", "B", "A/", "/B", "", "None", "A/B", "C"};
+    std::mt19937 random(20261212);
+    for (int round = 0; round < 150; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::vector<CodeRow> codes;
+        std::set<std::string> taken;
+        for (int n = 1 + static_cast<int>(random() % 8); n > 0; --n) {
+            std::string code = pieces[random() % pieces.size()];
+            if (random() % 2 == 0) {
+                code += std::to_string(random() % 3);
+            }
+            if (taken.insert(code).second) {
+                codes.push_back({code, "", 1 + static_cast<int>(random() % 3)});
+            }
+        }
+        Global g;
+        std::vector<std::string> ticked;
+        for (const char* group : {"1", "2", "3"}) {
+            if (random() % 3 != 0) {
+                ticked.push_back(group);
+            }
+        }
+        Built built = combine(g, builtTree(g, codes), ticked);
+        if (built.stopped) {
+            continue; // no group ticked, or none of them used
+        }
+        const PlainCombinations plain = plainCombinations(built.combos);
+        EXPECT_EQ(namesOf(built.combos), plain.names);
+        EXPECT_EQ(built.combos.ComboNames.size(), plain.names.size() + 1);
+        std::vector<std::int32_t> counts(plain.names.size() + 1, 0);
+        counts[0] = static_cast<std::int32_t>(plain.names.size());
+        EXPECT_EQ(built.combos.ComboCounts, counts);
+        EXPECT_EQ(built.combos.entryOfPlaces, plain.entryOfPlaces);
+    }
+}
+
+// A text section written straight into its room reads as report text lays it out: each count
+// in print form, its combination at column 12 (on a line of its own when the count reaches
+// past it), the heading again whenever a page is full; over random counts and page lengths.
+TEST(MultiGroupSectionsTest, TextIsTheReportTextLayout) {
+    Global g;
+    Built built = combine(g, builtTree(g), {"2", "5"});
+    ASSERT_FALSE(built.stopped);
+    MultilevModel plainTree; // every combination written, zeros too
+    plainTree.options.Check7 = 0;
+    plainTree.options.Check4 = 0;
+    const MultiGroupSections sections(built.combos, plainTree);
+    const std::vector<std::int32_t> picks = {0,  7,          12345,     123456789, 1234567890,
+                                             -5, -123456789, 999999999, INT32_MAX, INT32_MIN};
+    std::mt19937 random(20261213);
+    for (const int pageLength : {10000, 55, 9, 8, 3}) {
+        for (int round = 0; round < 20; ++round) {
+            std::vector<std::int32_t> counts(built.combos.ComboCounts.size(), 0);
+            for (std::size_t i = 1; i < counts.size(); ++i) {
+                counts[i] = picks[random() % picks.size()];
+            }
+            const std::string text =
+                sections.text(counts, "12-11-2026", "  Event File Name: s", "  h", pageLength);
+            const std::string rule = std::string(75, '-') + "\r\n";
+            const std::string heading = text.substr(0, text.find(rule) + rule.size());
+            std::string expected = heading;
+            int lines = 7;
+            for (std::size_t i = 1; i < counts.size(); ++i) {
+                std::string count;
+                textfile::appendPrintNumber(count, counts[i]);
+                textfile::ReportText row;
+                expected += row.text(count).tab(12).text(built.combos.ComboNames[i]).endLine().take();
+                if (++lines == pageLength) {
+                    expected += heading;
+                    lines = 7;
+                }
+            }
+            ASSERT_EQ(text, expected) << "page length " << pageLength;
+        }
+    }
 }
 
 TEST(CodeCombinationsTest, Limits) {
