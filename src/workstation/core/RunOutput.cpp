@@ -6,9 +6,14 @@
 
 namespace ws {
 
+std::string* heldOutput(AnalysisRun& run) {
+    return run.OutputHold.held && run.OutputHold.fileName == run.OutputFileName ? &run.OutputHold.bytes
+                                                                                : nullptr;
+}
+
 void appendToOutput(AnalysisRun& run, const std::string& bytes) {
-    if (run.OutputHold.held && run.OutputHold.fileName == run.OutputFileName) {
-        run.OutputHold.bytes += bytes;
+    if (std::string* held = heldOutput(run)) {
+        *held += bytes;
         return;
     }
     textfile::appendToFile(run.OutputFileName, bytes);

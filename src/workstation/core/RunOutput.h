@@ -12,6 +12,9 @@ namespace ws {
 
 // Appends to OutputFileName, or to what a hold on it keeps.
 void appendToOutput(AnalysisRun& run, const std::string& bytes);
+// What a hold on OutputFileName keeps, for a report to be appended straight into; nullptr
+// when nothing holds it.
+std::string* heldOutput(AnalysisRun& run);
 
 class RunOutputHold {
 public:

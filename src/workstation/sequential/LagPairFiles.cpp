@@ -18,6 +18,7 @@ LagPairFiles::LagPairFiles(const Global& g)
 
 bool LagPairFiles::read(Global& g, platform::Platform& p, const std::string& fileName, std::string& header,
                         const SequentialRun& run) {
+    slotRowsKept_ = false;
     if (numCodes_ != g.NumCodes) {
         return ReadEventFile(g, p, fileName, 1, header); // rows beyond the table: no index to trust
     }
@@ -26,6 +27,17 @@ bool LagPairFiles::read(Global& g, platform::Platform& p, const std::string& fil
     if (clean && end >= 1 && end <= kMaxEvents && keepable(rows_, end - 1)) {
         keep(fileName, rows_, end - 1, run);
     }
+    return clean;
+}
+
+bool LagPairFiles::readIndexed(Global& g, platform::Platform& p, const std::string& fileName,
+                               std::string& header) {
+    slotRowsKept_ = false;
+    if (numCodes_ != g.NumCodes) {
+        return ReadEventFile(g, p, fileName, 1, header);
+    }
+    const bool clean = ReadEventFile(g, p, fileName, 1, header, index_, rows_);
+    slotRowsKept_ = clean;
     return clean;
 }
 
@@ -73,32 +85,17 @@ bool LagPairFiles::holds(const std::string& fileName, const SequentialRun& run) 
     return run.gLagCount == lag_ && (run.gForward != 0) == forward_ && files_.contains(fileName);
 }
 
-void LagPairFiles::markRows(const SequentialRun& run, const Global& g) {
-    std::vector<std::string> codes(run.gGivens.begin() + 1, run.gGivens.begin() + 1 + run.gGivenCount);
-    codes.insert(codes.end(), run.gTargets.begin() + 1, run.gTargets.begin() + 1 + run.gTargetCount);
-    if (codes == rowsFor_ && givenCountFor_ == run.gGivenCount) {
-        return;
-    }
-    rowsFor_ = std::move(codes);
-    givenCountFor_ = run.gGivenCount;
-    givenRow_.assign(static_cast<std::size_t>(numCodes_) + 1, 0);
-    targetRow_.assign(static_cast<std::size_t>(numCodes_) + 1, 0);
-    for (int r = 1; r <= numCodes_; ++r) {
-        std::string code = g.CodeTable.code(r);
-        targetRow_[static_cast<std::size_t>(r)] = IsTargetCode(run, code) ? 1 : 0;
-        givenRow_[static_cast<std::size_t>(r)] = IsGivenCode(run, code) ? 1 : 0;
-    }
-}
-
 SeqTable LagPairFiles::table(const std::string& fileName, const SequentialRun& run, const Global& g) {
-    markRows(run, g);
+    pairing_.mark(run, g, numCodes_);
+    const std::vector<char>& givenRow = pairing_.given();
+    const std::vector<char>& targetRow = pairing_.target();
     const FilePairs& file = files_.at(fileName);
     std::int64_t both = 0;
     std::int64_t givens = 0;
     std::int64_t targets = 0;
     for (const PairCount& pair : file.pairs) {
-        const bool given = givenRow_[static_cast<std::size_t>(pair.givenRow)] != 0;
-        const bool target = targetRow_[static_cast<std::size_t>(pair.targetRow)] != 0;
+        const bool given = givenRow[static_cast<std::size_t>(pair.givenRow)] != 0;
+        const bool target = targetRow[static_cast<std::size_t>(pair.targetRow)] != 0;
         givens += given ? pair.count : 0;
         targets += target ? pair.count : 0;
         both += given && target ? pair.count : 0;

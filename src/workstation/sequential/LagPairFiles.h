@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/Global.h"
+#include "workstation/sequential/PairingRows.h"
 #include "workstation/sequential/SequentialRun.h"
 #include "workstation/sequential/WindowIntervals.h"
 
@@ -31,6 +32,11 @@ public:
     bool holds(const std::string& fileName, const SequentialRun& run) const;
     // The file's table for the run's givens and targets, totals completed.
     SeqTable table(const std::string& fileName, const SequentialRun& run, const Global& g);
+    // Reads a data file into slot 1 as ReadEventFile does, leaving the rows of its codes for
+    // slotRows() when the code table can be trusted to index them.
+    bool readIndexed(Global& g, platform::Platform& p, const std::string& fileName, std::string& header);
+    // The rows of slot 1's records from the last clean readIndexed; none when it gave none.
+    SlotRows slotRows() const { return slotRowsKept_ ? SlotRows{&index_, &rows_} : SlotRows{}; }
     // The same press's files for time windows counted in memory.
     WindowIntervalFiles& windowFiles() { return windowFiles_; }
 
@@ -48,9 +54,6 @@ private:
     bool keepable(const std::vector<int>& rows, int lastEvent) const;
     void keep(const std::string& fileName, const std::vector<int>& rows, int lastEvent,
               const SequentialRun& run);
-    // Which code-table rows are givens and targets of the run (recomputed when they change).
-    void markRows(const SequentialRun& run, const Global& g);
-
     int numCodes_;
     CodeRowIndex index_;
     std::vector<char> markedRow_; // rows whose code begins with the used mark
@@ -59,11 +62,8 @@ private:
     std::int32_t lag_ = 0;
     bool forward_ = true;
     std::map<std::string, FilePairs> files_;
-
-    std::vector<std::string> rowsFor_; // the givens then targets that the row flags below are for
-    std::int16_t givenCountFor_ = -1;
-    std::vector<char> givenRow_;
-    std::vector<char> targetRow_;
+    bool slotRowsKept_ = false;
+    PairingRows pairing_;
     WindowIntervalFiles windowFiles_;
 };
 

@@ -13,6 +13,7 @@
 #include "workstation/sequential/SeqReport.h"
 #include "workstation/sequential/SeqResampling.h"
 #include "workstation/sequential/SeqStatistics.h"
+#include "workstation/sequential/SeqTimeWindow.h"
 #include "workstation/sequential/SeqTimeWindowCount.h"
 
 #include <cmath>
@@ -100,16 +101,27 @@ private:
             run_.gEventLags == textfile::kFalse
                 ? timeWindowFileKept(run_, fileName_, reuse_ != nullptr ? &reuse_->windowFiles() : nullptr)
                 : plain && reuse_ != nullptr && reuse_->holds(fileName_, run_);
+        // Time windows counted in memory take the rows of the file's codes from its read.
+        const bool indexedWindows = run_.gEventLags == textfile::kFalse && run_.gWithinLevel == 0 &&
+                                    run_.gWindowRules[kKillScrapFiles] == 1 && reuse_ != nullptr;
+        SlotRows known;
         if (!kept) {
             std::string header;
-            const bool clean = plain && reuse_ != nullptr ? reuse_->read(g_, p_, fileName_, header, run_)
-                                                          : ReadEventFile(g_, p_, fileName_, 1, header);
+            bool clean = false;
+            if (plain && reuse_ != nullptr) {
+                clean = reuse_->read(g_, p_, fileName_, header, run_);
+            } else if (indexedWindows) {
+                clean = reuse_->readIndexed(g_, p_, fileName_, header);
+                known = reuse_->slotRows();
+            } else {
+                clean = ReadEventFile(g_, p_, fileName_, 1, header);
+            }
             if (!clean) {
                 return Step::End;
             }
         }
         try {
-            count(plain);
+            count(plain, known);
         } catch (const ScratchFileError& e) {
             // Nothing more of this press: no further file, no pooled output, no pairing.
             p_.dialogs.messageBox("Cannot write " + e.path + "\r\n" + e.reason, "ERROR!",
@@ -128,13 +140,13 @@ private:
         return Step::Go;
     }
 
-    void count(bool plain) {
+    void count(bool plain, SlotRows known) {
         if (run_.gEventLags == textfile::kFalse) {
             if (run_.gWithinLevel != 0) {
                 levelCount_ = SeqCountTimeWindowLevel(run_, g_, p_, status_, fileName_, run_.gWithinLevel);
             } else {
                 SeqCountTimeWindow(run_, g_, p_, status_, fileName_,
-                                   reuse_ != nullptr ? &reuse_->windowFiles() : nullptr);
+                                   reuse_ != nullptr ? &reuse_->windowFiles() : nullptr, known);
             }
         } else if (run_.gWithinLevel != 0) {
             levelCount_ = SeqCountWithinLevel(run_, g_, p_.dialogs, run_.gWithinLevel);
@@ -188,6 +200,11 @@ private:
                 const SeqTable& table = pooled ? run_.gPooledTable : run_.gSeqTable;
                 const ResampleResult result =
                     resample ? resampleTable(run_, table, pooledCounts, resampling_) : ResampleResult{};
+                if (std::string* held = heldOutput(g_)) { // a press's hundreds of sections: no copy
+                    appendSeqReport(*held, run_, table, fileName_, date, pooledFiles,
+                                    resample ? &result : nullptr);
+                    return;
+                }
                 text = SeqReport(run_, table, fileName_, date, pooledFiles, resample ? &result : nullptr);
             }
         } else {

@@ -13,7 +13,7 @@ std::string SeqLevelReport(const SequentialRun& run, const std::vector<SeqTable>
     for (std::int16_t m = 1; m <= levelCount; ++m) {
         const SeqTable& table = tables.at(static_cast<std::size_t>(m));
         const std::string fileText = fileName + "   Code:" + run.gLevelCodes.at(static_cast<std::size_t>(m));
-        out += seqSection(run, table, date, fileText, SectionForm::Level);
+        appendSeqSection(out, run, table, date, fileText, SectionForm::Level);
         if (resampled != nullptr) {
             // An empty level was skipped by the test and is reported as too little to resample.
             out += seqResamplingLines(run, pooledFiles, resampled->at(static_cast<std::size_t>(m)));

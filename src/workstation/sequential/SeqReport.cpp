@@ -22,10 +22,6 @@ std::string single(float value, const char* mask) {
     return formatMask(value, mask, Precision::Single);
 }
 
-std::string directionWord(const SequentialRun& run) {
-    return run.gForward != 0 ? "forward" : "backward";
-}
-
 void codesLine(std::string& out, const std::vector<std::string>& codes, int count) {
     for (int k = 1; k <= count; ++k) {
         out += ' ';
@@ -74,78 +70,144 @@ float ratio(std::int32_t numerator, std::int32_t denominator) {
 } // namespace
 
 std::string seqField(const std::string& formatted) {
-    if (formatted.size() >= kFieldWidth) {
-        return formatted;
-    }
-    return std::string(kFieldWidth - formatted.size(), ' ') + formatted;
+    std::string out;
+    appendField(out, formatted);
+    return out;
 }
 
-std::string seqSection(const SequentialRun& run, const SeqTable& t, const std::string& date,
-                       const std::string& fileText, SectionForm form) {
-    const std::string eol(textfile::kLineEnd);
-    const std::string direction = directionWord(run);
+void appendField(std::string& out, std::string_view formatted) {
+    if (formatted.size() < kFieldWidth) {
+        out.append(kFieldWidth - formatted.size(), ' ');
+    }
+    out += formatted;
+}
+
+namespace {
+
+void appendDirectionAndLag(std::string& out, const SequentialRun& run, SectionForm form) {
+    const std::string_view eol(textfile::kLineEnd);
+    const std::string_view direction = run.gForward != 0 ? "forward" : "backward";
     const bool lags = run.gEventLags != 0;
     // The two-by-two report writes its lag words with the "&" of their menu captions.
-    const std::string lagWord = form == SectionForm::TwoByTwo ? "Lags&" : "Lags";
+    const std::string_view lagWord = form == SectionForm::TwoByTwo ? "Lags&" : "Lags";
+    out += " Analysis was ";
+    out += direction;
+    out += " from the Given(s), based on ";
+    if (lags) {
+        out += "event ";
+        out += lagWord;
+    } else {
+        out += "a time window";
+    }
+    out += eol;
+    if (lags) {
+        out += " The number of ";
+        out += lagWord;
+        out += ' ';
+    } else {
+        out += " The number of time units ";
+    }
+    out += direction;
+    out += " was:";
+    out += textfile::printNumber(run.gLagCount);
+    out += eol;
+}
 
-    std::string out;
+} // namespace
+
+void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable& t, const std::string& date,
+                      std::string_view fileText, SectionForm form) {
+    const std::string_view eol(textfile::kLineEnd);
     out += eol;
-    out += (form == SectionForm::TwoByTwo ? " *** Sequential Analysis Results *** Date: "
-                                          : " *** Multi-Group Sequential Analysis Results *** Date: ") +
-           date + eol;
+    out += form == SectionForm::TwoByTwo ? " *** Sequential Analysis Results *** Date: "
+                                         : " *** Multi-Group Sequential Analysis Results *** Date: ";
+    out += date;
     out += eol;
-    out += " File:" + fileText + eol;
     out += eol;
-    out += " Givens: N =" + textfile::joinedNumber(run.gGivenCount) + eol;
+    out += " File:";
+    out += fileText;
+    out += eol;
+    out += eol;
+    out += " Givens: N =";
+    out += textfile::joinedNumber(run.gGivenCount);
+    out += eol;
     codesLine(out, run.gGivens, run.gGivenCount);
     out += eol;
     out += eol;
-    out += " Targets: N =" + textfile::joinedNumber(run.gTargetCount) + eol;
+    out += " Targets: N =";
+    out += textfile::joinedNumber(run.gTargetCount);
+    out += eol;
     codesLine(out, run.gTargets, run.gTargetCount);
     out += eol;
     out += eol;
-    out += " Analysis was " + direction + " from the Given(s), based on " +
-           (lags ? "event " + lagWord : std::string("a time window")) + eol;
-    out += (lags ? " The number of " + lagWord + " " + direction + " was:"
-                 : " The number of time units " + direction + " was:") +
-           textfile::printNumber(run.gLagCount) + eol;
+    appendDirectionAndLag(out, run, form);
     out += eol;
 
     const CellFigures f = cellFigures(t);
     const SeqStatistics s = seqStatistics(t, KappaExpectation::WholeNumber);
-    out += " (G,T)    Freq   (Prob)  ExpFreq (ExpProb)" + eol;
+    out += " (G,T)    Freq   (Prob)  ExpFreq (ExpProb)";
+    out += eol;
     static constexpr std::array<const char*, 4> kLabels{" (Y,Y)", " (Y,N)", " (N,Y)", " (N,N)"};
     for (int cell = 0; cell < 4; ++cell) {
         const int i = cell < 2 ? kYes : kNo;
         const int j = cell % 2 == 0 ? kYes : kNo;
         out += kLabels[static_cast<std::size_t>(cell)];
-        out += seqField(formatMask(t[i][j], "######0"));
-        out += " (" + single(f.proportion[i][j], "0.0000") + ") ";
-        out += seqField(single(f.expected[i][j], "######0.0"));
-        out += " (" + single(f.expectedProportion[i][j], "0.0000") + ")" + eol;
+        appendField(out, formatMask(t[i][j], "######0"));
+        out += " (";
+        out += single(f.proportion[i][j], "0.0000");
+        out += ") ";
+        appendField(out, single(f.expected[i][j], "######0.0"));
+        out += " (";
+        out += single(f.expectedProportion[i][j], "0.0000");
+        out += ')';
+        out += eol;
     }
     out += eol;
-    out += " Conditional probabilities (Applicable stats are on the 1st one)" + eol;
+    out += " Conditional probabilities (Applicable stats are on the 1st one)";
     out += eol;
-    out += " (Y,Y)|(Y,Y)+(Y,N) " + single(ratio(t[kYes][kYes], t[kYes][0]), "0.00000") + eol;
-    out += " (Y,Y)|(Y,Y)+(N,Y) " + single(ratio(t[kYes][kYes], t[0][kYes]), "0.00000") + eol;
     out += eol;
-    out += " Statistics:" + eol;
+    out += " (Y,Y)|(Y,Y)+(Y,N) ";
+    out += single(ratio(t[kYes][kYes], t[kYes][0]), "0.00000");
     out += eol;
-    out += " Allison Liker's Z:" + seqField(single(s.Z, "##0.0000")) + eol;
-    out += "       Pearson's r:" + seqField(single(s.r, "##0.0000")) + eol;
-    out += "          Yule's Q:" + seqField(single(s.Q, "##0.0000")) + eol;
-    out += " Transformed Kappa:" + seqField(single(s.K, "##0.0000")) + eol;
+    out += " (Y,Y)|(Y,Y)+(N,Y) ";
+    out += single(ratio(t[kYes][kYes], t[0][kYes]), "0.00000");
     out += eol;
+    out += eol;
+    out += " Statistics:";
+    out += eol;
+    out += eol;
+    const auto statistic = [&](const char* label, float value) {
+        out += label;
+        appendField(out, single(value, "##0.0000"));
+        out += eol;
+    };
+    statistic(" Allison Liker's Z:", s.Z);
+    statistic("       Pearson's r:", s.r);
+    statistic("          Yule's Q:", s.Q);
+    statistic(" Transformed Kappa:", s.K);
+    out += eol;
+}
+
+std::string seqSection(const SequentialRun& run, const SeqTable& t, const std::string& date,
+                       const std::string& fileText, SectionForm form) {
+    std::string out;
+    appendSeqSection(out, run, t, date, fileText, form);
     return out;
+}
+
+void appendSeqReport(std::string& out, const SequentialRun& run, const SeqTable& t,
+                     const std::string& dataFileName, const std::string& date, std::int16_t pooledFiles,
+                     const ResampleResult* resampled) {
+    appendSeqSection(out, run, t, date, textfile::FileNameOnly(dataFileName), SectionForm::TwoByTwo);
+    if (resampled != nullptr) {
+        out += seqResamplingLines(run, pooledFiles, *resampled);
+    }
 }
 
 std::string SeqReport(const SequentialRun& run, const SeqTable& t, const std::string& dataFileName,
                       const std::string& date, std::int16_t pooledFiles, const ResampleResult* resampled) {
-    std::string out = seqSection(run, t, date, textfile::FileNameOnly(dataFileName), SectionForm::TwoByTwo);
-    if (resampled != nullptr) {
-        out += seqResamplingLines(run, pooledFiles, *resampled);
-    }
+    std::string out;
+    appendSeqReport(out, run, t, dataFileName, date, pooledFiles, resampled);
     return out;
 }
 

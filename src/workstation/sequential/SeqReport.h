@@ -7,6 +7,7 @@
 #include "workstation/sequential/SequentialRun.h"
 
 #include <string>
+#include <string_view>
 
 namespace ws {
 
@@ -16,12 +17,18 @@ namespace ws {
 std::string SeqReport(const SequentialRun& run, const SeqTable& table, const std::string& dataFileName,
                       const std::string& date, std::int16_t pooledFiles = 0,
                       const ResampleResult* resampled = nullptr);
+// The same lines appended to `out`.
+void appendSeqReport(std::string& out, const SequentialRun& run, const SeqTable& table,
+                     const std::string& dataFileName, const std::string& date, std::int16_t pooledFiles,
+                     const ResampleResult* resampled);
 
 enum class SectionForm { TwoByTwo, Level };
 
 // One table's lines from the title to the statistics; `fileText` follows " File:".
 std::string seqSection(const SequentialRun& run, const SeqTable& table, const std::string& date,
                        const std::string& fileText, SectionForm form);
+void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable& table,
+                      const std::string& date, std::string_view fileText, SectionForm form);
 
 // The lines after a resampling test: its counts with their p values, or the note that the
 // table gave too little to resample.
@@ -30,5 +37,6 @@ std::string seqResamplingLines(const SequentialRun& run, std::int16_t pooledFile
 
 // A formatted number right-aligned in the report's 8 places; a longer text is written whole.
 std::string seqField(const std::string& formatted);
+void appendField(std::string& out, std::string_view formatted);
 
 } // namespace ws

@@ -138,7 +138,7 @@ bool timeWindowFileKept(const SequentialRun& run, const std::string& dataFileNam
 }
 
 void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
-                        const std::string& dataFileName, WindowIntervalFiles* kept) {
+                        const std::string& dataFileName, WindowIntervalFiles* kept, SlotRows known) {
     run.gSeqTable = SeqTable{};
     if (run.gWindowRules[kKillScrapFiles] == 1) {
         // Nothing is written, so the units need not be walked one by one: the stretches
@@ -153,10 +153,10 @@ void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, An
         if (file == nullptr) {
             ListedGroups listed;
             ListCodeGroups(g, listed.count, listed.groups);
-            fresh = codeIntervalsOf(g, listed.columns());
+            fresh = codeIntervalsOf(g, listed.columns(), known);
             file = kept != nullptr ? &kept->keep(dataFileName, std::move(fresh)) : &fresh;
         }
-        run.gSeqTable = windowTableOf(run, g, *file);
+        run.gSeqTable = kept != nullptr ? kept->table(run, g, *file) : windowTableOf(run, g, *file);
         return;
     }
     tallyYnfLines(run, yesNoLines(run, g, p, status, dataFileName, 0));

@@ -24,9 +24,11 @@ struct ScratchFileError {
 // Re-creates gSeqTable and fills it with one count per time unit. Sets SecBySecFileName.
 // Throws ScratchFileError when a scratch file cannot be written or read.
 // With the scrap files killed the count comes from the file's code intervals, taken from
-// `kept` when it holds the file and kept there otherwise.
+// `kept` when it holds the file and kept there otherwise; `known`, when given, holds the
+// rows of slot 1's records.
 void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, AnalysisStatus& status,
-                        const std::string& dataFileName, WindowIntervalFiles* kept = nullptr);
+                        const std::string& dataFileName, WindowIntervalFiles* kept = nullptr,
+                        SlotRows known = {});
 // Whether the count of the data file needs no read of it: its intervals are kept.
 bool timeWindowFileKept(const SequentialRun& run, const std::string& dataFileName,
                         const WindowIntervalFiles* kept);

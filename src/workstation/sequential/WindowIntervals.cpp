@@ -6,6 +6,7 @@
 #include "workstation/sequential/SeqTimeWindow.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace ws {
 namespace {
@@ -20,11 +21,12 @@ void push(Stretches& out, std::int64_t first, std::int64_t last) {
 
 // The units where any of the marked rows is on, touching stretches joined: a code that
 // follows another of the same side continues one stretch, as the unit flags see it.
-Stretches onWhere(const CodeIntervals& file, const std::vector<char>& marked) {
-    Stretches all;
-    for (std::size_t row = 1; row < file.byRow.size(); ++row) {
+void onWhere(const CodeIntervals& file, const std::vector<char>& marked, Stretches& all) {
+    all.clear();
+    for (std::size_t row = 1; row < file.rows(); ++row) {
         if (marked[row] != 0) {
-            all.insert(all.end(), file.byRow[row].begin(), file.byRow[row].end());
+            const std::span<const UnitStretch> stretches = file.of(row);
+            all.insert(all.end(), stretches.begin(), stretches.end());
         }
     }
     const auto byFirst = [](const UnitStretch& a, const UnitStretch& b) { return a.first < b.first; };
@@ -40,7 +42,6 @@ Stretches onWhere(const CodeIntervals& file, const std::vector<char>& marked) {
         }
     }
     all.resize(kept);
-    return all;
 }
 
 // Unit s becomes unit n + 1 - s.
@@ -56,8 +57,8 @@ bool rule(const SequentialRun& run, int index) {
 }
 
 // Yes by edge: the onset decides a one-unit stretch, then the offset, then the middle.
-Stretches edgeYes(const Stretches& on, bool onset, bool middle, bool offset) {
-    Stretches yes;
+void edgeYes(const Stretches& on, bool onset, bool middle, bool offset, Stretches& yes) {
+    yes.clear();
     for (const UnitStretch& s : on) {
         if (onset) {
             push(yes, s.first, s.first);
@@ -71,21 +72,21 @@ Stretches edgeYes(const Stretches& on, bool onset, bool middle, bool offset) {
             }
         }
     }
-    return yes;
 }
 
-// A window opened at each edge holds until the next edge opens another.
-Stretches windowYes(const std::vector<std::int64_t>& edges, std::int64_t length, bool includesEdge,
-                    std::int64_t units) {
-    Stretches yes;
-    for (std::size_t k = 0; k < edges.size(); ++k) {
-        const std::int64_t at = edges[k];
-        const std::int64_t until = k + 1 < edges.size() ? edges[k + 1] - 1 : units;
+// A window opened at each edge (the onset or the offset of each stretch) holds until the
+// next edge opens another.
+void windowYes(const Stretches& on, bool fromOnset, std::int64_t length, bool includesEdge,
+               std::int64_t units, Stretches& yes) {
+    yes.clear();
+    const auto edgeOf = [fromOnset](const UnitStretch& s) { return fromOnset ? s.first : s.last; };
+    for (std::size_t k = 0; k < on.size(); ++k) {
+        const std::int64_t at = edgeOf(on[k]);
+        const std::int64_t until = k + 1 < on.size() ? edgeOf(on[k + 1]) - 1 : units;
         const std::int64_t first = includesEdge ? at : at + 1;
         const std::int64_t last = includesEdge ? at + length - 1 : at + length;
         push(yes, first, std::min(last, until));
     }
-    return yes;
 }
 
 std::int64_t unitsIn(const Stretches& stretches) {
@@ -113,9 +114,10 @@ std::int64_t unitsInBoth(const Stretches& a, const Stretches& b) {
 
 } // namespace
 
-CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups) {
+CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups, SlotRows known) {
     CodeIntervals file;
-    file.byRow.resize(static_cast<std::size_t>(std::max<int>(g.NumCodes, 0)) + 1);
+    const std::size_t rows = static_cast<std::size_t>(std::max<int>(g.NumCodes, 0)) + 1;
+    file.rowStart.assign(rows + 1, 0);
     const int endIndex = g.EventTimes[0];
     if (endIndex < 1 || endIndex > kMaxEvents) {
         return file;
@@ -124,43 +126,76 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
     const std::int64_t end = g.EventTimes[static_cast<std::size_t>(endIndex)];
     file.units = std::max<std::int64_t>(0, end - start + 1);
 
-    std::vector<int> columnOfRow(file.byRow.size(), -1);
+    // columnOf[row + 1]: the listed-group column of each row; codes in no listed group, and
+    // those the table lacks (row -1), go to a spare column that is never on.
+    const std::size_t spare = groups.size();
+    std::vector<std::size_t> columnOf(rows + 1, spare);
     for (int row = 1; row <= g.NumCodes; ++row) {
         const auto listed = std::find(groups.begin(), groups.end(), g.CodeTable.group(row));
         if (listed != groups.end()) {
-            columnOfRow[static_cast<std::size_t>(row)] = static_cast<int>(listed - groups.begin());
+            columnOf[static_cast<std::size_t>(row) + 1] = static_cast<std::size_t>(listed - groups.begin());
         }
     }
-    const CodeRowIndex index(g);
-    std::vector<int> rowOn(groups.size(), 0); // 0: "None"
-    std::vector<std::int64_t> since(groups.size(), 0);
+    std::vector<std::size_t> instantColumns; // group 0's codes last one unit
+    for (std::size_t c = 0; c < groups.size(); ++c) {
+        if (groups[c] == 0) {
+            instantColumns.push_back(c);
+        }
+    }
+    std::optional<CodeRowIndex> ownIndex;
+    if (known.index == nullptr || known.rows == nullptr) {
+        ownIndex.emplace(g);
+        known = SlotRows{};
+    }
+    const CodeRowIndex& index = ownIndex ? *ownIndex : *known.index;
+    // The reader left the rows of the records before the end record.
+    const auto rowAt = [&](int cursor) {
+        return known.rows != nullptr && cursor < endIndex
+                   ? (*known.rows)[static_cast<std::size_t>(cursor)]
+                   : index.rowOf(g.EventCodes[static_cast<std::size_t>(cursor)]);
+    };
+
+    struct Found {
+        std::int64_t row;
+        std::int64_t first;
+        std::int64_t last;
+    };
+    // In the order the stretches close: at most one per record, and one per column at the end.
+    std::vector<Found> found(static_cast<std::size_t>(endIndex) + groups.size() + 1);
+    std::size_t closed = 0;
+    std::vector<int> rowOn(groups.size() + 1, 0); // 0: "None"
+    std::vector<std::int64_t> since(groups.size() + 1, 0);
     const auto close = [&](std::size_t column, std::int64_t last) {
-        if (rowOn[column] > 0) {
-            push(file.byRow[static_cast<std::size_t>(rowOn[column])], since[column], last);
+        if (rowOn[column] > 0 && since[column] <= last) {
+            found[closed++] = Found{rowOn[column], since[column], last};
         }
     };
+    const std::vector<std::int32_t>& times = g.EventTimes;
     std::int64_t previous = start;
     for (int cursor = 1; cursor <= endIndex;) {
-        const std::int64_t t = g.EventTimes[static_cast<std::size_t>(cursor)];
+        const std::int64_t t = times[static_cast<std::size_t>(cursor)];
         if (t < previous || t > end) {
             break; // the walk never comes back to an earlier time: it reads no further event
         }
         const std::int64_t unit = t - start + 1;
-        for (; cursor <= endIndex && g.EventTimes[static_cast<std::size_t>(cursor)] == t; ++cursor) {
-            const int row = index.rowOf(g.EventCodes[static_cast<std::size_t>(cursor)]);
-            const int column = row >= 1 ? columnOfRow[static_cast<std::size_t>(row)] : -1;
-            if (column < 0) {
+        for (; cursor <= endIndex && times[static_cast<std::size_t>(cursor)] == t; ++cursor) {
+            const int row = rowAt(cursor);
+            const std::size_t c = columnOf[static_cast<std::size_t>(row + 1)];
+            if (c == spare) {
                 continue;
             }
-            const auto c = static_cast<std::size_t>(column);
-            if (rowOn[c] != row) {
-                close(c, unit - 1);
-                rowOn[c] = row;
-                since[c] = unit;
-            }
+            // Without a branch on the codes: the stretch is always written, and kept when the
+            // column's code changes from one that was on.
+            const int before = rowOn[c];
+            const std::int64_t from = since[c];
+            found[closed] = Found{before, from, unit - 1};
+            const bool changed = before != row;
+            closed += static_cast<std::size_t>(changed && before > 0 && from <= unit - 1);
+            rowOn[c] = row;
+            since[c] = changed ? unit : from;
         }
-        for (std::size_t c = 0; c < groups.size(); ++c) {
-            if (groups[c] == 0 && rowOn[c] > 0) { // group 0's codes last one unit
+        for (const std::size_t c : instantColumns) {
+            if (rowOn[c] > 0) {
                 close(c, unit);
                 rowOn[c] = 0;
             }
@@ -170,48 +205,63 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
     for (std::size_t c = 0; c < groups.size(); ++c) {
         close(c, file.units);
     }
+    found.resize(closed);
+
+    // Row by row, each row's stretches kept in the order they closed (time order).
+    for (const Found& f : found) {
+        ++file.rowStart[static_cast<std::size_t>(f.row) + 1];
+    }
+    for (std::size_t row = 1; row <= rows; ++row) {
+        file.rowStart[row] += file.rowStart[row - 1];
+    }
+    file.stretches.resize(found.size());
+    std::vector<std::uint32_t> next(file.rowStart.begin(), file.rowStart.end() - 1);
+    for (const Found& f : found) {
+        file.stretches[next[static_cast<std::size_t>(f.row)]++] = UnitStretch{f.first, f.last};
+    }
     return file;
 }
 
 SeqTable windowTableOf(const SequentialRun& run, const Global& g, const CodeIntervals& file) {
-    std::vector<char> given(file.byRow.size(), 0);
-    std::vector<char> target(file.byRow.size(), 0);
-    for (std::size_t row = 1; row < file.byRow.size(); ++row) {
-        std::string code = g.CodeTable.code(static_cast<int>(row));
-        target[row] = IsTargetCode(run, code) ? 1 : 0;
-        given[row] = IsGivenCode(run, code) ? 1 : 0;
-    }
-    Stretches givenOn = onWhere(file, given);
-    Stretches targetOn = onWhere(file, target);
+    PairingRows pairing;
+    pairing.mark(run, g, static_cast<int>(file.rows()) - 1);
+    WindowScratch scratch;
+    return windowTableOf(run, file, pairing, scratch);
+}
+
+SeqTable windowTableOf(const SequentialRun& run, const CodeIntervals& file, const PairingRows& pairing,
+                       WindowScratch& scratch) {
+    Stretches& givenOn = scratch.givenOn;
+    Stretches& targetOn = scratch.targetOn;
+    Stretches& givenYes = scratch.givenYes;
+    Stretches& targetYes = scratch.targetYes;
+    onWhere(file, pairing.given(), givenOn);
+    onWhere(file, pairing.target(), targetOn);
     if (run.gForward == 0) {
         mirror(givenOn, file.units);
         mirror(targetOn, file.units);
     }
-    Stretches givenYes;
+    givenYes.clear();
     std::int64_t units = file.units;
     const std::int64_t length = run.gLagCount;
     switch (run.gWindowRules[0]) {
     case kWindowFromOnset:
     case kWindowFromOffset: {
         const bool onset = run.gWindowRules[0] == kWindowFromOnset;
-        std::vector<std::int64_t> edges;
-        for (const UnitStretch& s : givenOn) {
-            edges.push_back(onset ? s.first : s.last);
-        }
-        givenYes =
-            windowYes(edges, length, rule(run, onset ? kWindowIncludesOnset : kWindowIncludesOffset), units);
+        windowYes(givenOn, onset, length, rule(run, onset ? kWindowIncludesOnset : kWindowIncludesOffset),
+                  units, givenYes);
         break;
     }
     case kWindowConcurrent:
-        givenYes = edgeYes(givenOn, rule(run, kWindowIncludesOnset), true, rule(run, kWindowIncludesOffset));
+        edgeYes(givenOn, rule(run, kWindowIncludesOnset), true, rule(run, kWindowIncludesOffset), givenYes);
         break;
     default:
         units = 0; // no yes/no line for any unit
         givenOn.clear();
         targetOn.clear();
     }
-    const Stretches targetYes = edgeYes(targetOn, rule(run, kCountTargetOnset),
-                                        rule(run, kCountTargetDuration), rule(run, kCountTargetOffset));
+    edgeYes(targetOn, rule(run, kCountTargetOnset), rule(run, kCountTargetDuration),
+            rule(run, kCountTargetOffset), targetYes);
     const std::int64_t both = unitsInBoth(givenYes, targetYes);
     const std::int64_t givens = unitsIn(givenYes);
     const std::int64_t targets = unitsIn(targetYes);
@@ -231,6 +281,11 @@ const CodeIntervals* WindowIntervalFiles::find(const std::string& fileName) cons
 
 const CodeIntervals& WindowIntervalFiles::keep(const std::string& fileName, CodeIntervals file) {
     return files_.insert_or_assign(fileName, std::move(file)).first->second;
+}
+
+SeqTable WindowIntervalFiles::table(const SequentialRun& run, const Global& g, const CodeIntervals& file) {
+    pairing_.mark(run, g, static_cast<int>(file.rows()) - 1);
+    return windowTableOf(run, file, pairing_, scratch_);
 }
 
 } // namespace ws

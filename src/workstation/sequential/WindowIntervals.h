@@ -5,7 +5,9 @@
 // the first event to the end record, each listed group showing its last code, group 0's
 // codes on for their own unit only.
 
+#include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/Global.h"
+#include "workstation/sequential/PairingRows.h"
 #include "workstation/sequential/SequentialRun.h"
 
 #include <cstdint>
@@ -24,16 +26,43 @@ struct UnitStretch {
 
 struct CodeIntervals {
     std::int64_t units = 0;
-    // By code-table row, in time order; a code may stand in touching stretches.
-    std::vector<std::vector<UnitStretch>> byRow;
+    // All stretches, row by row: those of row r are stretches[rowStart[r] .. rowStart[r + 1]),
+    // in time order; a code may stand in touching stretches.
+    std::vector<UnitStretch> stretches;
+    std::vector<std::uint32_t> rowStart;
+
+    // The code-table rows the intervals cover, 0 included.
+    std::size_t rows() const { return rowStart.empty() ? 0 : rowStart.size() - 1; }
+    std::span<const UnitStretch> of(std::size_t row) const {
+        return {stretches.data() + rowStart[row], rowStart[row + 1] - rowStart[row]};
+    }
 };
 
-// Slot 1's units as the walk over `groups` (listed-group columns) would show them.
-CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups);
+// The code-table rows of slot 1's records as its read left them: rows[i] for each record
+// before the end record, looked up in `index`. Empty when the read gave none.
+struct SlotRows {
+    const CodeRowIndex* index = nullptr;
+    const std::vector<int>* rows = nullptr;
+};
+
+// Slot 1's units as the walk over `groups` (listed-group columns) would show them. With
+// `known`, the records' rows are taken from it instead of looked up again.
+CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups, SlotRows known = {});
+
+// Buffers of the table's steps, kept so that a press's many tables make no new ones.
+struct WindowScratch {
+    std::vector<UnitStretch> givenOn;
+    std::vector<UnitStretch> targetOn;
+    std::vector<UnitStretch> givenYes;
+    std::vector<UnitStretch> targetYes;
+};
 
 // The plain time-window table of the run's givens, targets, window and direction, the
 // totals completed: what writing and tallying the yes/no lines of those units gives.
 SeqTable windowTableOf(const SequentialRun& run, const Global& g, const CodeIntervals& file);
+// The same with the pairing's rows already marked for file.rows() - 1 rows.
+SeqTable windowTableOf(const SequentialRun& run, const CodeIntervals& file, const PairingRows& pairing,
+                       WindowScratch& scratch);
 
 // The files of one press that read cleanly, kept by name for its later pairings (the code
 // table stays as it is for the object's life).
@@ -41,9 +70,13 @@ class WindowIntervalFiles {
 public:
     const CodeIntervals* find(const std::string& fileName) const;
     const CodeIntervals& keep(const std::string& fileName, CodeIntervals file);
+    // The table of a kept file, the pairing's rows marked once for all files.
+    SeqTable table(const SequentialRun& run, const Global& g, const CodeIntervals& file);
 
 private:
     std::map<std::string, CodeIntervals> files_;
+    PairingRows pairing_;
+    WindowScratch scratch_;
 };
 
 } // namespace ws

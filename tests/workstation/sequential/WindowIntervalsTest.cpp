@@ -1,11 +1,15 @@
 // Time windows counted from the codes' on-intervals must give the table that walking the
-// units one by one and tallying their yes/no lines gives, for every window rule.
+// units one by one and tallying their yes/no lines gives, for every window rule, whether
+// the records' rows come from the read or are looked up, and whether the pairing's row
+// marks and buffers are new or kept from earlier files.
 #include "workstation/sequential/WindowIntervals.h"
 
 #include "SeqTestSupport.h"
 #include "support/ScriptedPlatform.h"
 #include "workstation/analyses/AnalTestSupport.h"
 #include "workstation/analyses/SecBySecFile.h"
+#include "workstation/core/CodeRowIndex.h"
+#include "workstation/core/EventSlots.h"
 #include "workstation/sequential/SeqTimeWindow.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +49,9 @@ TEST(WindowIntervals, GiveTheTablesOfTheUnitByUnitCount) {
     analtest::useCodeTable(
         g, {{"A", "", 1}, {"B", "", 1}, {"C", "", 2}, {"D", "", 2}, {"F", "", 0}, {"E", "", 4}});
     const std::vector<std::string> codes{"A", "B", "C", "D", "F", "E", "X"};
+    const ws::CodeRowIndex index(g);
+    std::vector<int> rows(ws::kMaxEvents + 1, 0);
+    ws::WindowIntervalFiles kept; // its marks and buffers carried from trial to trial
     std::mt19937 random(15);
     for (int trial = 0; trial < 400; ++trial) {
         const int events = 1 + static_cast<int>(random() % 12);
@@ -57,10 +64,15 @@ TEST(WindowIntervals, GiveTheTablesOfTheUnitByUnitCount) {
         if (trial % 10 == 0 && events > 2) { // a time going back: no event from it on is shown
             g.EventTimes[3] = g.EventTimes[2] - 1;
         }
-        g.EventCodes[static_cast<std::size_t>(events) + 1] = "-500";
+        // An end record whose code the table holds is a unit of that code.
+        g.EventCodes[static_cast<std::size_t>(events) + 1] = trial % 7 == 0 ? "C" : "-500";
         g.EventTimes[static_cast<std::size_t>(events) + 1] = t + static_cast<std::int32_t>(random() % 3);
         g.EventTimes[0] = events + 1;
         const ws::CodeIntervals file = ws::codeIntervalsOf(g, kColumns);
+        for (int e = 1; e <= events; ++e) {
+            rows[static_cast<std::size_t>(e)] = index.rowOf(g.EventCodes[static_cast<std::size_t>(e)]);
+        }
+        const ws::CodeIntervals fromRows = ws::codeIntervalsOf(g, kColumns, ws::SlotRows{&index, &rows});
 
         ws::SequentialRun run =
             seqtest::runWith({codes[random() % 5]}, {codes[random() % 5], codes[random() % 5]},
@@ -69,7 +81,9 @@ TEST(WindowIntervals, GiveTheTablesOfTheUnitByUnitCount) {
         for (int k = 1; k <= 5; ++k) {
             run.gWindowRules[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(random() % 2);
         }
-        EXPECT_EQ(ws::windowTableOf(run, g, file), tableUnitByUnit(g, run)) << "trial " << trial;
+        const ws::SeqTable expected = tableUnitByUnit(g, run);
+        EXPECT_EQ(ws::windowTableOf(run, g, file), expected) << "trial " << trial;
+        EXPECT_EQ(kept.table(run, g, fromRows), expected) << "trial " << trial;
     }
 }
 
