@@ -1,5 +1,7 @@
 #include "textfile/QvdRow.h"
 
+#include "textfile/ShortTextWord.h"
+
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -8,84 +10,144 @@ namespace textfile {
 
 namespace {
 
-// The first comma or quote from `at` on, or `end`. Eight bytes are looked through at once
-// while eight remain: a row's pieces are short, and a byte loop pays a mispredicted branch
-// at the end of each run on top of one test per byte.
-const char* nextCommaOrQuote(const char* at, const char* const end) {
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-        constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-        while (end - at >= 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, at, sizeof word);
-            const std::uint64_t commas = word ^ (kOnes * ',');
-            const std::uint64_t quotes = word ^ (kOnes * '"');
-            // A byte's high bit is set where that byte is zero; bytes above the first zero may be
-            // marked wrongly, so only the lowest mark is used.
-            const std::uint64_t marks =
-                ((commas - kOnes) & ~commas & kHighs) | ((quotes - kOnes) & ~quotes & kHighs);
-            if (marks != 0) {
-                return at + std::countr_zero(marks) / 8;
-            }
-            at += 8;
-        }
-    }
-    while (at != end && *at != ',' && *at != '"') {
-        ++at;
-    }
-    return at;
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kLowSevens = 0x7F7F7F7F7F7F7F7Full;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// The high bit of each byte of `word` that is zero, exactly (no carry marks a byte above).
+std::uint64_t zeroBytes(std::uint64_t word) {
+    return ~(((word & kLowSevens) + kLowSevens) | word | kLowSevens);
 }
 
-} // namespace
+// Bit i set where byte i of `word` (the first in memory at bit 0) is a comma or a quote.
+std::uint64_t commaOrQuoteBits(std::uint64_t word) {
+    const std::uint64_t highs = zeroBytes(word ^ (kOnes * ',')) | zeroBytes(word ^ (kOnes * '"'));
+    // Each byte's flag, moved to bit 0 of the byte, lands on its own bit of the top byte.
+    return ((highs >> 7) * 0x0102040810204080ull) >> 56;
+}
 
-// forEachQvdPiece's walk, with each piece put straight into its field: most fields are one
-// piece, quoted or not, and stay a view of the line; only a field that quotes split into more
-// pieces is joined in the row's buffer.
-void splitQvdRow(std::string_view line, QvdRow& row, int lastField) {
-    std::string_view* const fields = row.fields.data();
-    int field = 1;
-    fields[1] = {};
-    const auto take = [&](const char* begin, const char* stop) {
+// Rows of up to this many bytes (nearly all) are split from one mask of their marks.
+constexpr std::size_t kMaskedRowBytes = 64;
+
+// Bit i set where line[i] is a comma or a quote; the line holds at most kMaskedRowBytes bytes.
+// Words are loaded from the line itself (a copy to a padded buffer stalls each load on the
+// copy's stores); the last, partial one ends at the line's end and is shifted down.
+std::uint64_t commaOrQuoteMask(std::string_view line) {
+    const std::size_t size = line.size();
+    if (size < 8) {
+        return commaOrQuoteBits(shortTextWord(line)); // zero bytes past the line mark nothing
+    }
+    std::uint64_t mask = 0;
+    std::uint64_t word = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+        std::memcpy(&word, line.data() + at, sizeof word);
+        mask |= commaOrQuoteBits(word) << at;
+    }
+    if (const std::size_t rest = size - at; rest != 0) {
+        std::memcpy(&word, line.data() + size - 8, sizeof word);
+        mask |= commaOrQuoteBits(word >> (8 * (8 - rest))) << at;
+    }
+    return mask;
+}
+
+// Pieces of a row put straight into their fields: most fields are one piece, quoted or not,
+// and stay a view of the line; only a field that quotes split into more pieces is joined in
+// the row's buffer.
+class RowFields {
+public:
+    explicit RowFields(QvdRow& row) : row_(row) { row_.fields[1] = {}; }
+
+    void take(const char* begin, const char* stop) {
         const std::string_view piece(begin, static_cast<std::size_t>(stop - begin));
-        std::string_view& text = fields[field];
+        std::string_view& text = row_.fields[static_cast<std::size_t>(field_)];
         if (text.empty()) {
             text = piece;
             return;
         }
-        std::string& joined = row.joined[static_cast<std::size_t>(field)];
+        std::string& joined = row_.joined[static_cast<std::size_t>(field_)];
         if (text.data() != joined.data()) {
             joined.assign(text);
         }
         joined += piece;
         text = joined;
-    };
+    }
+    // Past a comma: true when the field it opens is the last, which takes the rest.
+    bool nextField(int lastField) {
+        if (++field_ > kQvdRowFields) {
+            throw RunError(kSubscriptOutOfRange);
+        }
+        row_.fields[static_cast<std::size_t>(field_)] = {};
+        return field_ == lastField;
+    }
+    // Empties the fields up to lastField that the line did not reach.
+    void finish(int lastField) {
+        for (int rest = field_ + 1; rest <= std::min(lastField, kQvdRowFields); ++rest) {
+            row_.fields[static_cast<std::size_t>(rest)] = {};
+        }
+    }
+
+private:
+    QvdRow& row_;
+    int field_ = 1;
+};
+
+// The walk from one mask: the marks are visited in turn, so the branches follow the row's
+// shape (the same from row to row) and not the lengths of its pieces.
+void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
+    const char* const text = line.data();
+    const char* const end = text + line.size();
+    const char* at = text;
+    for (std::uint64_t marks = commaOrQuoteMask(line); marks != 0; marks &= marks - 1) {
+        const char* const stop = text + std::countr_zero(marks);
+        if (stop != at) {
+            fields.take(at, stop);
+        }
+        at = stop + 1;
+        if (*stop == ',' && fields.nextField(lastField)) {
+            break;
+        }
+    }
+    if (at < end) {
+        fields.take(at, end);
+    }
+}
+
+// The same walk a byte at a time, for longer rows.
+void splitLongRow(std::string_view line, RowFields& fields, int lastField) {
     const char* at = line.data();
     const char* const end = at + line.size();
     while (at != end) {
-        const char* const stop = nextCommaOrQuote(at, end);
+        const char* stop = at;
+        while (stop != end && *stop != ',' && *stop != '"') {
+            ++stop;
+        }
         if (stop != at) {
-            take(at, stop);
+            fields.take(at, stop);
         }
         if (stop == end) {
-            break;
+            return;
         }
         at = stop + 1;
-        if (*stop == ',') {
-            if (++field > kQvdRowFields) {
-                throw RunError(kSubscriptOutOfRange);
+        if (*stop == ',' && fields.nextField(lastField)) {
+            if (at != end) {
+                fields.take(at, end);
             }
-            fields[field] = {};
-            if (field == lastField) {
-                if (at != end) {
-                    take(at, end);
-                }
-                break;
-            }
+            return;
         }
     }
-    for (int rest = field + 1; rest <= std::min(lastField, kQvdRowFields); ++rest) {
-        fields[rest] = {};
+}
+
+} // namespace
+
+void splitQvdRow(std::string_view line, QvdRow& row, int lastField) {
+    RowFields fields(row);
+    if (std::endian::native == std::endian::little && line.size() <= kMaskedRowBytes) {
+        splitMaskedRow(line, fields, lastField);
+    } else {
+        splitLongRow(line, fields, lastField);
     }
+    fields.finish(lastField);
 }
 
 } // namespace textfile

@@ -111,12 +111,18 @@ private:
         }
     }
 
+    // The cell without the blanks around it. Most cells are empty or have none: they are taken
+    // as they are without a search from either end.
     static std::string_view cellOf(const VintroRow& row, int column) {
-        return column == kCommentColumn ? std::string_view() : textfile::trimmedBlanks(row.fields[column]);
+        const std::string_view cell = column == kCommentColumn ? std::string_view() : row.fields[column];
+        if (cell.empty() || (cell.front() != ' ' && cell.back() != ' ')) {
+            return cell;
+        }
+        return textfile::trimmedBlanks(cell);
     }
 
     void takeRowTime(std::string_view cell) {
-        if (!textfile::isBlank(cell)) {
+        if (!cell.empty()) {
             time_ = parse(cell);
         }
     }
@@ -163,7 +169,7 @@ private:
 
     void appendEventOf(std::string_view text) {
         const std::string& code = codes_.codeOf(text);
-        if (!textfile::isBlank(code)) {
+        if (!code.empty() && (code.front() != ' ' || !textfile::isBlank(code))) {
             append(code, time_);
         }
     }
