@@ -78,6 +78,11 @@ public:
     int line() const { return line_; }
     // Every byte read from: the lines nextLine() gives lie in them.
     std::string_view bytes() const { return in_.bytes(); }
+    // Where the next line starts in bytes().
+    std::size_t position() const { return in_.position(); }
+    // Every byte, handed over whole: to a table that keeps the texts of the lines still to
+    // come, found at their places in them. The reader is then at its end.
+    std::string takeBytes() { return in_.takeBytes(); }
     const std::vector<CountMismatch>& mismatches() const { return mismatches_; }
 
 private:

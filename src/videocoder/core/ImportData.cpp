@@ -2,6 +2,7 @@
 
 #include "textfile/FieldReader.h"
 #include "textfile/Files.h"
+#include "textfile/LineEnds.h"
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
@@ -13,7 +14,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdint>
 #include <optional>
+#include <system_error>
+#include <utility>
 
 namespace vc {
 namespace {
@@ -114,29 +119,6 @@ void readTranscriptAsEvents(DataFileReader& reader, Globals& g) {
     data.gRowCount = count;
 }
 
-bool emptyField(const Value& value) {
-    return value.kind == Value::Kind::Empty || (value.isText() && value.text.empty());
-}
-
-// A row's fields into its columns: past column 50 only empty fields (the trailing comma of a
-// 50-column export) may stand.
-void putField(DataTable& data, int column, int row, Value value) {
-    if (column > kDataColumns) {
-        if (emptyField(value)) {
-            return;
-        }
-        throw RunError(textfile::kSubscriptOutOfRange);
-    }
-    data.gData.at(column, row) = std::move(value);
-}
-
-// An EVENTS file keeps every column that holds something when it is saved.
-void widenColumnCount(DataTable& data, int columns) {
-    if (upperCase(data.gDataType) == "EVENTS" && columns > textfile::toInt32(data.gColCount.asNumber())) {
-        data.gColCount = Value::ofNumber(columns);
-    }
-}
-
 // Runs an import into the open data: the rows read by a failure stay, and the grid shows them.
 template <class Read> void importIntoOpenData(CoderLinks& links, const std::string& path, Read&& read) {
     try {
@@ -147,6 +129,174 @@ template <class Read> void importIntoOpenData(CoderLinks& links, const std::stri
     links.dataFrm.port().autoSize(0, kLastSizedColumn);
     links.dataFrm.port().refresh();
 }
+
+// The next row at the end of gData, which holds gRowCount rows once addRow() made one.
+int addRowAtEnd(DataTable& data) {
+    data.gData.addRow();
+    const int rows = data.gData.rows();
+    data.gRowCount = Value::ofNumber(rows);
+    return rows;
+}
+
+// Room for `rows` more rows, within twice the file's `bytes` in cells, so that a count or a
+// guess read from a file never reserves more memory than the file can fill.
+void reserveRowsFor(CellTable& table, std::size_t rows, std::size_t bytes) {
+    const std::size_t cellBytes =
+        sizeof(std::uint32_t) * static_cast<std::size_t>(std::max(table.storedColumns(), 1));
+    table.reserveRows(static_cast<std::size_t>(table.rows()) + std::min(rows, bytes * 2 / cellBytes + 1));
+}
+
+// An EVENTS file keeps every column that holds something when it is saved: gColCount widened,
+// row by row, to the columns the rows read fill; the count is read once, at the first row.
+class ColumnCountWidening {
+public:
+    explicit ColumnCountWidening(DataTable& data)
+        : data_(data), events_(upperCase(data.gDataType) == "EVENTS") {}
+    void to(int columns) {
+        if (!events_) {
+            return;
+        }
+        if (count_ < 0) {
+            count_ = textfile::toInt32(data_.gColCount.asNumber());
+        }
+        if (columns > count_) {
+            data_.gColCount = Value::ofNumber(columns);
+            count_ = columns;
+        }
+    }
+
+private:
+    DataTable& data_;
+    bool events_;
+    int count_ = -1;
+};
+
+// The comma/quote fields of CSV bytes, as textfile::FieldReader reads them, as views into
+// the bytes: blanks before a field skipped; a quoted field up to its closing quote or the
+// line end, what follows it up to the delimiter dropped; a bare field up to a comma or line
+// end, its trailing blanks dropped; the delimiter (a comma, CR LF, LF or a lone CR) taken.
+class CsvFields {
+public:
+    explicit CsvFields(std::string_view bytes) : at_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+    bool atEnd() const { return at_ == end_; }
+    const char* at() const { return at_; }
+    // The next field's text into `text`; true when it was quoted.
+    bool next(std::string_view& text) {
+        const char* at = at_;
+        while (at != end_ && (*at == ' ' || *at == '\t')) {
+            ++at;
+        }
+        bool quoted = false;
+        if (at != end_ && *at == '"') {
+            const char* const begin = ++at;
+            while (at != end_ && *at != '"' && !lineEnd(*at)) {
+                ++at;
+            }
+            text = std::string_view(begin, static_cast<std::size_t>(at - begin));
+            quoted = true;
+            if (at != end_ && *at == '"') {
+                ++at;
+            }
+            while (at != end_ && *at != ',' && !lineEnd(*at)) {
+                ++at;
+            }
+        } else {
+            const char* const begin = at;
+            while (at != end_ && *at != ',' && !lineEnd(*at)) {
+                ++at;
+            }
+            const char* last = at;
+            while (last != begin && (last[-1] == ' ' || last[-1] == '\t')) {
+                --last;
+            }
+            text = std::string_view(begin, static_cast<std::size_t>(last - begin));
+        }
+        if (at != end_ && *at == ',') {
+            ++at;
+        } else {
+            if (at != end_ && *at == '\r') {
+                ++at;
+            }
+            if (at != end_ && *at == '\n') {
+                ++at;
+            }
+        }
+        at_ = at;
+        return quoted;
+    }
+
+private:
+    static bool lineEnd(char c) { return c == '\r' || c == '\n'; }
+    const char* at_;
+    const char* end_;
+};
+
+// A bare field as FieldReader::readValue() takes it: a whole number of up to 15 characters
+// read directly (exact in a double), any other through the general parse.
+bool bareNumber(std::string_view text, double& value) {
+    constexpr std::size_t kExactLength = 15;
+    if (text.size() <= kExactLength) {
+        std::int64_t whole = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
+        if (error == std::errc() && end == text.data() + text.size()) {
+            value = whole == 0 && text.front() == '-' ? -0.0 : static_cast<double>(whole);
+            return true;
+        }
+    }
+    if (!textfile::isNumeric(text)) {
+        return false;
+    }
+    value = textfile::leadingNumber(text);
+    return true;
+}
+
+// One CSV row's fields as the table takes them: texts as views into the kept bytes, put in
+// one call; the fields that are no text (nothing, #NULL#, a number) set after them.
+class CsvRowCells {
+public:
+    void clear() {
+        count_ = 0;
+        others_.clear();
+    }
+    // Where the next field's text goes, from column 1 up to kDataColumns.
+    std::string_view& next() { return texts_[static_cast<std::size_t>(count_++)]; }
+    // The field just read is a bare one: nothing, #NULL# and numbers are no texts.
+    void bare() {
+        const std::string_view text = texts_[static_cast<std::size_t>(count_ - 1)];
+        double number = 0;
+        if (text.empty()) {
+            others_.push_back({count_, Value::empty()});
+        } else if (text == "#NULL#") {
+            others_.push_back({count_, Value::null()});
+        } else {
+            bool isNumber = false;
+            try {
+                isNumber = bareNumber(text, number);
+            } catch (const RunError&) {
+                --count_; // a number too large: the field is not taken
+                throw;
+            }
+            if (isNumber) {
+                others_.push_back({count_, Value::ofNumber(number)});
+            }
+        }
+    }
+    // Into `row`, whose fields all lie in `line`.
+    void putInto(CellTable& table, int row, std::string_view line) const {
+        if (count_ == 0) {
+            return;
+        }
+        table.putRowTexts(row, line, texts_.data(), count_);
+        for (const auto& [column, value] : others_) {
+            table.at(column, row) = value;
+        }
+    }
+
+private:
+    std::array<std::string_view, kDataColumns> texts_;
+    int count_ = 0;
+    std::vector<std::pair<int, Value>> others_;
+};
 
 } // namespace
 
@@ -228,28 +378,64 @@ void appendDoruRows(std::string_view bytes, DataTable& data) {
 }
 
 void appendCsvRows(std::string_view bytes, DataTable& data) {
-    const std::string_view body = bytes.substr(textfile::byteOrderMarkLength(bytes));
+    appendCsvFile(std::string(bytes), data);
+}
+
+void appendCsvFile(std::string bytes, DataTable& data) {
+    const std::string_view body = std::string_view(bytes).substr(textfile::byteOrderMarkLength(bytes));
     if (body.empty()) {
         throw RunError(textfile::kInputPastEndOfFile);
     }
-    const int fields = CountCommas(body.substr(0, body.find_first_of("\r\n"))) + 1;
-    textfile::FieldReader in{std::string(bytes)};
+    const std::size_t firstLine = std::min(body.find_first_of("\r\n"), body.size());
+    const int fields = CountCommas(body.substr(0, firstLine)) + 1;
+    // The texts stay in the file's bytes, which the table keeps.
+    const std::string_view kept = data.gData.keep(std::move(bytes));
+    CsvFields scan(kept.substr(textfile::byteOrderMarkLength(kept)));
+    // As many rows as lines as long as the first, as a guess.
+    reserveRowsFor(data.gData, kept.size() / (firstLine + 2) + 1, kept.size());
+    ColumnCountWidening widen(data);
+    CsvRowCells cells;
     int widest = 0;
-    while (!in.atEnd()) {
-        const int row = addRow(data);
-        for (int field = 1; field <= fields && !in.atEnd(); ++field) {
-            Value value = in.readValue();
-            if (!emptyField(value)) {
-                widest = std::max(widest, field);
+    for (bool first = true; !scan.atEnd(); first = false) {
+        const int row = first ? addRow(data) : addRowAtEnd(data);
+        const char* const start = scan.at();
+        const auto putRow = [&] {
+            cells.putInto(data.gData, row,
+                          std::string_view(start, static_cast<std::size_t>(scan.at() - start)));
+        };
+        cells.clear();
+        try {
+            std::string_view past; // a field past the last column
+            for (int field = 1; field <= fields && !scan.atEnd(); ++field) {
+                std::string_view& text = field <= kDataColumns ? cells.next() : past;
+                const bool quoted = scan.next(text);
+                const bool filled = !text.empty(); // Empty and "" are not
+                if (filled) {
+                    widest = std::max(widest, field);
+                }
+                if (field > kDataColumns) {
+                    if (filled) {
+                        throw RunError(textfile::kSubscriptOutOfRange);
+                    }
+                } else if (!quoted) {
+                    cells.bare();
+                }
             }
-            putField(data, field, row, std::move(value));
+        } catch (const RunError&) {
+            putRow(); // the fields read by then stay
+            throw;
         }
-        widenColumnCount(data, std::min(widest, kDataColumns));
+        putRow();
+        widen.to(std::min(widest, kDataColumns));
     }
 }
 
 void appendDataFileRows(std::string_view bytes, DataTable& data) {
-    DataFileReader reader{std::string(bytes)};
+    appendDataFile(std::string(bytes), data);
+}
+
+void appendDataFile(std::string bytes, DataTable& data) {
+    DataFileReader reader{std::move(bytes)};
     reader.readType();
     std::array<std::string, kHeaderFields> header;
     reader.readHeader(header);
@@ -261,17 +447,23 @@ void appendDataFileRows(std::string_view bytes, DataTable& data) {
             throw RunError(textfile::kSubscriptOutOfRange);
         }
         // The rows' texts stay in the file's bytes, which the table keeps.
-        const std::string_view read = reader.bytes();
-        const std::string_view kept = data.gData.keep(std::string(read));
+        const std::size_t body = reader.position();
+        const std::string_view kept = data.gData.keep(reader.takeBytes());
+        reserveRowsFor(data.gData, static_cast<std::size_t>(std::max(rows, 0)), kept.size() - body);
+        ColumnCountWidening widen(data);
         textfile::QvdRow split;
+        std::size_t at = body;
         for (int n = 1; n <= rows; ++n) {
-            const std::string_view line = reader.nextLine();
-            const std::string_view keptLine =
-                kept.substr(static_cast<std::size_t>(line.data() - read.data()), line.size());
-            textfile::splitQvdRow(keptLine, split, columns);
-            const int row = addRow(data);
-            data.gData.putRowTexts(row, keptLine, &split.fields[1], columns);
-            widenColumnCount(data, columns);
+            if (at >= kept.size()) {
+                throw RunError(textfile::kInputPastEndOfFile);
+            }
+            const std::size_t end = textfile::lineEndFrom(kept, at);
+            const std::string_view line = kept.substr(at, end - at);
+            at = textfile::pastLineEnd(kept, end);
+            textfile::splitQvdRow(line, split, columns);
+            const int row = n == 1 ? addRow(data) : addRowAtEnd(data);
+            data.gData.putRowTexts(row, line, &split.fields[1], columns);
+            widen.to(columns);
         }
     } else if (type == "TRANSCRIPT") {
         const std::int32_t rows = textfile::toInt32(reader.readCountLine().asNumber());
@@ -356,7 +548,7 @@ void ImportCsv(Globals& g, CoderLinks& links) {
     if (path.empty()) {
         return;
     }
-    importIntoOpenData(links, path, [&](const std::string& bytes) { appendCsvRows(bytes, g.data); });
+    importIntoOpenData(links, path, [&](std::string bytes) { appendCsvFile(std::move(bytes), g.data); });
 }
 
 void MergeDataFile(Globals& g, CoderLinks& links) {
@@ -365,7 +557,7 @@ void MergeDataFile(Globals& g, CoderLinks& links) {
     if (path.empty()) {
         return;
     }
-    importIntoOpenData(links, path, [&](const std::string& bytes) { appendDataFileRows(bytes, g.data); });
+    importIntoOpenData(links, path, [&](std::string bytes) { appendDataFile(std::move(bytes), g.data); });
 }
 
 void openImportedData(Globals& g, CoderLinks& links) {

@@ -32,10 +32,14 @@ void appendDoruRows(std::string_view bytes, DataTable& data);
 // first line has; every line a row. Throws RunError (the rows read by then stay, counted):
 // 9 for a non-empty field past column 50, 62 for a file with no line.
 void appendCsvRows(std::string_view bytes, DataTable& data);
+// appendCsvRows() on bytes the table then keeps, its texts viewed in them.
+void appendCsvFile(std::string bytes, DataTable& data);
 // The body rows of a data file's bytes appended after gRowCount, split as the open data's
 // type reads them; the file's header is skipped and its type not checked. Throws RunError as
 // appendCsvRows does.
 void appendDataFileRows(std::string_view bytes, DataTable& data);
+// appendDataFileRows() on bytes the table then keeps, its texts viewed in them.
+void appendDataFile(std::string bytes, DataTable& data);
 
 // "Import a DORU File...": refused while a data file is named; true when the rows were read.
 // The data takes the transcript's name with ".qvd", which its first save asks before replacing.
