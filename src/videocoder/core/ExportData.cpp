@@ -55,31 +55,71 @@ std::vector<std::string> linesOf(std::string_view text) {
 }
 
 // Print form of a single: the sign place, the shortest digits that read back, a blank.
-std::string printSingle(float value) {
-    return value < 0 ? "-" + textfile::singleText(-value) + " " : " " + textfile::singleText(value) + " ";
+void appendPrintSingle(std::string& text, float value) {
+    text += value < 0 ? '-' : ' ';
+    text += textfile::singleText(value < 0 ? -value : value);
+    text += ' ';
 }
 
 // A CSV cell: the text between double quotes, then a comma.
-void appendQuoted(std::string& text, const std::string& cell) {
+void appendQuoted(std::string& text, std::string_view cell) {
     text += '"';
     text += cell;
     text += "\",";
 }
 
-std::string cellText(const DataTable& data, int column, int row) {
-    return data.gData.at(column, row).asText(); // Null and Empty as ""
+// A cell as its text without a copy: a Text as it stands, a Number in its write form (made in
+// `number`), Empty and Null as "". Columns past the row's stored ones are Empty.
+std::string_view cellText(const CellTable::RowCells& cells, int column, int stored, std::string& number) {
+    if (column > stored) {
+        return {};
+    }
+    switch (cells.kind(column - 1)) {
+    case Value::Kind::Text:
+        return cells.text(column - 1);
+    case Value::Kind::Number:
+        number = textfile::doubleText(cells.number(column - 1));
+        return number;
+    case Value::Kind::Empty:
+    case Value::Kind::Null:
+        break;
+    }
+    return {};
 }
 
-std::string firstCharacter(const std::string& text) {
+std::string_view firstCharacter(std::string_view text) {
     return text.substr(0, 1);
 }
 
-std::string fromCharacter(const std::string& text, std::size_t position) { // counted from 1
-    return position - 1 < text.size() ? text.substr(position - 1) : std::string();
+std::string_view fromCharacter(std::string_view text, std::size_t position) { // counted from 1
+    return position - 1 < text.size() ? text.substr(position - 1) : std::string_view();
 }
 
-// One utterance line as the speaker rule (gDoruActor) builds it.
-std::string utteranceLine(std::string codes, std::string text, const VideoSettings& s) {
+// BracketCodes() of the codes appended to `out`.
+void appendBracketed(std::string& out, std::string_view codes) {
+    if (contains(codes, "[")) {
+        out += codes;
+        return;
+    }
+    const std::string_view trimmed = textfile::trimmedBlanks(codes);
+    if (trimmed.empty()) {
+        return;
+    }
+    out += '[';
+    for (const char ch : trimmed) {
+        if (ch == ',') {
+            out += "][";
+        } else {
+            out += ch;
+        }
+    }
+    out += ']';
+}
+
+// One utterance line as the speaker rule (gDoruActor) builds it, appended to `out`; the
+// bracketed codes are made in `bracketed`.
+void appendUtteranceLine(std::string& out, std::string_view codes, std::string_view text,
+                         const VideoSettings& s, std::string& bracketed) {
     if (codes.empty()) {
         codes = " ";
     }
@@ -87,41 +127,48 @@ std::string utteranceLine(std::string codes, std::string text, const VideoSettin
         text = " ";
     }
     const bool speakerInCodes = s.gDoruActor == 1;
+    bracketed.clear();
     if (contains(codes, "[") || !speakerInCodes) {
-        codes = BracketCodes(codes);
+        appendBracketed(bracketed, codes);
     } else {
-        codes = firstCharacter(codes) + BracketCodes(fromCharacter(codes, 3));
+        bracketed += firstCharacter(codes);
+        appendBracketed(bracketed, fromCharacter(codes, 3));
     }
-    const std::string trimmedText = trimBlanks(text);
-    std::string speaker, words, codePart;
+    const std::string_view trimmedText = textfile::trimmedBlanks(text);
+    std::string_view speaker, words, codePart;
     switch (s.gDoruActor) {
     case 0:
         speaker = firstCharacter(text);
-        words = trimBlanks(fromCharacter(text, 2));
-        codePart = trimBlanks(codes);
+        words = textfile::trimmedBlanks(fromCharacter(text, 2));
+        codePart = textfile::trimmedBlanks(bracketed);
         break;
     case 1:
-        speaker = firstCharacter(codes);
+        speaker = firstCharacter(bracketed);
         words = trimmedText;
-        codePart = trimBlanks(fromCharacter(codes, 2));
+        codePart = textfile::trimmedBlanks(fromCharacter(bracketed, 2));
         break;
     default:
-        speaker = trimBlanks(s.gDoruActorCode);
+        speaker = textfile::trimmedBlanks(s.gDoruActorCode);
         words = trimmedText;
-        codePart = trimBlanks(codes);
+        codePart = textfile::trimmedBlanks(bracketed);
         break;
     }
-    std::string terminator = ".";
+    std::string_view terminator = ".";
     if (trimmedText.empty()) {
         terminator = speakerInCodes ? " " : "";
-        words.clear();
+        words = {};
     } else if (contains(kTerminators, trimmedText.substr(trimmedText.size() - 1))) {
         terminator = trimmedText.substr(trimmedText.size() - 1);
         if (!words.empty() && words.back() == terminator.front()) {
-            words.pop_back();
+            words.remove_suffix(1);
         }
     }
-    return speaker + " " + words + " " + codePart + terminator;
+    out += speaker;
+    out += ' ';
+    out += words;
+    out += ' ';
+    out += codePart;
+    out += terminator;
 }
 
 void showExportError(platform::Dialogs& dialogs, const RunError& e, const std::string& path) {
@@ -177,18 +224,9 @@ std::string BuildExportHeader(int mode, const HeaderFields& header, const VideoS
 }
 
 std::string BracketCodes(const std::string& codes) {
-    if (contains(codes, "[")) {
-        return codes;
-    }
-    const std::string trimmed = trimBlanks(codes);
-    if (trimmed.empty()) {
-        return {};
-    }
-    std::string bracketed = "[";
-    for (const char ch : trimmed) {
-        bracketed += ch == ',' ? std::string("][") : std::string(1, ch);
-    }
-    return bracketed + "]";
+    std::string bracketed;
+    appendBracketed(bracketed, codes);
+    return bracketed;
 }
 
 std::string defaultExportName(const std::string& fileName, bool events) {
@@ -232,14 +270,18 @@ std::string csvExportText(const DataTable& data, const GridLayout& grid, const H
     }
     text += kLineEnd;
     const bool convert = s.gTimeConvert != 0;
+    const CellTable& table = data.gData;
+    const int stored = table.storedColumns();
+    std::string number;
     for (int row = 1; row <= rows; ++row) {
+        const CellTable::RowCells cells = table.rowCells(row);
         for (int column = 1; column <= columns; ++column) {
-            const Value& cell = data.gData.at(column, row);
+            const std::string_view cell = cellText(cells, column, stored, number);
             if (column == 1 && convert) {
-                text += printSingle(csvTimeNumber(cell.asText(), s));
+                appendPrintSingle(text, csvTimeNumber(std::string(cell), s));
                 text += ',';
             } else {
-                appendQuoted(text, cell.isText() ? cell.text : cell.asText());
+                appendQuoted(text, cell);
             }
         }
         text += kLineEnd;
@@ -256,11 +298,21 @@ std::string doruExportText(const DataTable& data, const HeaderFields& header, co
         throw RunError(textfile::kSubscriptOutOfRange);
     }
     std::string text = BuildExportHeader(2, header, s) + kLineEnd;
+    // A guess at the size saves copying the text as it grows.
+    text.reserve(text.size() + static_cast<std::size_t>(std::max(rows, 0)) * 64);
+    const CellTable& table = data.gData;
+    const int stored = table.storedColumns();
+    std::string time, codes, words, bracketed;
     for (int row = 1; row <= rows; ++row) {
+        const CellTable::RowCells cells = table.rowCells(row);
         if (s.gDoruEXTimes == 0) {
-            text += "- " + cellText(data, 1, row) + kLineEnd;
+            text += "- ";
+            text += cellText(cells, 1, stored, time);
+            text += kLineEnd;
         }
-        text += utteranceLine(cellText(data, 2, row), cellText(data, 3, row), s) + kLineEnd;
+        appendUtteranceLine(text, cellText(cells, 2, stored, codes), cellText(cells, 3, stored, words), s,
+                            bracketed);
+        text += kLineEnd;
     }
     text += "- " + trimBlanks(header[kEndTimeField]) + kLineEnd;
     return text;

@@ -171,6 +171,87 @@ private:
     int count_ = -1;
 };
 
+// A DORU transcript's lines run some 30 to 60 bytes; two make a row.
+constexpr std::size_t kDoruBytesPerRow = 64;
+
+// The time DoruTimeOf() takes from a line, found without changing the line: none, or a
+// text; braceComment when it came from a brace comment that then leaves the line.
+struct DoruTime {
+    bool none = true;
+    std::string_view text;
+    bool braceComment = false;
+};
+
+DoruTime doruTimeIn(std::string_view line) {
+    if (!line.empty() && line.front() == '-') {
+        return {false, textfile::trimmedBlanks(line.substr(1)), false};
+    }
+    const std::size_t open = line.find('{');
+    if (open == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t close = line.find('}', open + 1);
+    if (close == std::string_view::npos) {
+        return {false, {}, false}; // an unclosed brace holds no time
+    }
+    const std::string_view inside = line.substr(open + 1, close - open - 1);
+    if (inside.find(':') == std::string_view::npos) {
+        return {false, {}, false};
+    }
+    return {false, inside, true};
+}
+
+// One DORU row as it is read, over one or two lines: its time, codes and utterance as views
+// into the kept bytes, or values of their own; put into the table in one call when the next
+// row starts.
+class DoruRow {
+public:
+    void start(int row) {
+        row_ = row;
+        count_ = 0;
+        first_ = nullptr;
+        last_ = nullptr;
+        others_.clear();
+    }
+    void set(int column, std::string_view text) {
+        texts_[static_cast<std::size_t>(column - 1)] = text;
+        count_ = std::max(count_, column);
+        if (!text.empty()) {
+            first_ = first_ == nullptr ? text.data() : std::min(first_, text.data());
+            last_ = std::max(last_, text.data() + text.size());
+        }
+    }
+    void set(int column, Value value) {
+        set(column, std::string_view());
+        others_.push_back({column, std::move(value)});
+    }
+    void setTime(const DoruTime& time) {
+        if (time.none) {
+            set(1, Value::empty());
+        } else {
+            set(1, time.text);
+        }
+    }
+    void putInto(CellTable& table) const {
+        if (row_ == 0 || count_ == 0) {
+            return;
+        }
+        table.putRowTexts(row_, std::string_view(first_, static_cast<std::size_t>(last_ - first_)),
+                          texts_.data(), count_);
+        for (const auto& [column, value] : others_) {
+            table.at(column, row_) = value;
+        }
+    }
+
+private:
+    int row_ = 0;
+    std::array<std::string_view, 3> texts_;
+    int count_ = 0;
+    const char* first_ = nullptr;
+    const char* last_ = nullptr;
+    std::vector<std::pair<int, Value>> others_;
+};
+
 // The comma/quote fields of CSV bytes, as textfile::FieldReader reads them, as views into
 // the bytes: blanks before a field skipped; a quoted field up to its closing quote or the
 // line end, what follows it up to the delimiter dropped; a bare field up to a comma or line
@@ -301,23 +382,12 @@ private:
 } // namespace
 
 Value DoruTimeOf(std::string& line) {
-    if (!line.empty() && line.front() == '-') {
-        return Value::ofText(trimBlanks(std::string_view(line).substr(1)));
+    const DoruTime found = doruTimeIn(line);
+    Value time = found.none ? Value::empty() : Value::ofText(std::string(found.text));
+    if (found.braceComment) {
+        line.erase(static_cast<std::size_t>(found.text.data() - line.data()) - 1, found.text.size() + 2);
     }
-    const std::size_t open = line.find('{');
-    if (open == std::string::npos) {
-        return Value::empty();
-    }
-    const std::size_t close = line.find('}', open + 1);
-    if (close == std::string::npos) {
-        return Value::ofText(""); // an unclosed brace holds no time
-    }
-    std::string inside = line.substr(open + 1, close - open - 1);
-    if (inside.find(':') == std::string::npos) {
-        return Value::ofText("");
-    }
-    line.erase(open, close - open + 1);
-    return Value::ofText(std::move(inside));
+    return time;
 }
 
 std::string DoruCodesOf(std::string& line) {
@@ -352,29 +422,58 @@ std::int16_t CountCommas(std::string_view text) {
 }
 
 void appendDoruRows(std::string_view bytes, DataTable& data) {
-    textfile::FieldReader in{std::string(bytes)};
+    appendDoruFile(std::string(bytes), data);
+}
+
+void appendDoruFile(std::string bytes, DataTable& data) {
+    // The texts stay in the file's bytes, which the table keeps.
+    const std::string_view kept = data.gData.keep(std::move(bytes));
+    reserveRowsFor(data.gData, kept.size() / kDoruBytesPerRow + 1, kept.size());
+    DoruRow pending;
+    bool first = true;
+    const auto startRow = [&] {
+        pending.putInto(data.gData);
+        pending.start(first ? addRow(data) : addRowAtEnd(data));
+        first = false;
+    };
     bool newRow = true;
-    int row = 0;
-    while (!in.atEnd()) {
-        std::string line = in.readLine();
-        const bool timeLine = !line.empty() && line.front() == '-' && line.find(':') != std::string::npos;
+    for (std::size_t at = textfile::byteOrderMarkLength(kept); at < kept.size();) {
+        const std::size_t end = textfile::lineEndFrom(kept, at);
+        const std::string_view line = kept.substr(at, end - at);
+        at = textfile::pastLineEnd(kept, end);
+        const bool timeLine =
+            !line.empty() && line.front() == '-' && line.find(':') != std::string_view::npos;
         if (timeLine) {
-            row = addRow(data);
-            data.gData.at(1, row) = DoruTimeOf(line);
+            startRow();
+            pending.setTime(doruTimeIn(line));
             newRow = false;
             continue;
         }
         if (!line.empty() && line.front() == '+') {
             continue;
         }
-        if (newRow) {
-            row = addRow(data);
-            data.gData.at(1, row) = DoruTimeOf(line);
+        const bool startsRow = newRow;
+        if (startsRow) {
+            startRow();
         }
-        data.gData.at(2, row) = Value::ofText(DoruCodesOf(line));
-        data.gData.at(3, row) = Value::ofText(std::move(line));
+        const DoruTime time = startsRow ? doruTimeIn(line) : DoruTime{};
+        if (time.braceComment) {
+            // The comment leaves the line, so its codes and utterance are texts of their own.
+            std::string rest(line);
+            pending.set(1, DoruTimeOf(rest));
+            pending.set(2, Value::ofText(DoruCodesOf(rest)));
+            pending.set(3, Value::ofText(std::move(rest)));
+        } else {
+            if (startsRow) {
+                pending.setTime(time);
+            }
+            const std::size_t open = std::min(line.find('['), line.size());
+            pending.set(2, line.substr(open));
+            pending.set(3, line.substr(0, open));
+        }
         newRow = true;
     }
+    pending.putInto(data.gData);
 }
 
 void appendCsvRows(std::string_view bytes, DataTable& data) {
@@ -493,7 +592,7 @@ bool ImportDoru(Globals& g, CoderLinks& links) {
     g.data.gFileName = textfile::companionName(path, ".qvd");
     g.data.unconfirmedName = g.data.gFileName;
     layOutFor(g, links, "TRANSCRIPT");
-    appendDoruRows(bytes, g.data);
+    appendDoruFile(std::move(bytes), g.data);
     links.dataFrm.port().autoSize(0, kLastImportSizedColumn);
     return true;
 }

@@ -28,6 +28,8 @@ std::int16_t CountCommas(std::string_view text);
 
 // The rows a DORU transcript's bytes give, appended after gRowCount.
 void appendDoruRows(std::string_view bytes, DataTable& data);
+// appendDoruRows() on bytes the table then keeps, its texts viewed in them.
+void appendDoruFile(std::string bytes, DataTable& data);
 // The rows of a CSV file's bytes appended after gRowCount, as many fields per row as the
 // first line has; every line a row. Throws RunError (the rows read by then stay, counted):
 // 9 for a non-empty field past column 50, 62 for a file with no line.

@@ -164,6 +164,45 @@ std::string randomDataFile(std::mt19937& random) {
     return text;
 }
 
+void plainDoruRows(std::string_view bytes, vc::DataTable& data) {
+    textfile::FieldReader in{std::string(bytes)};
+    bool newRow = true;
+    while (!in.atEnd()) {
+        std::string line = in.readLine();
+        if (!line.empty() && line.front() == '-' && line.find(':') != std::string::npos) {
+            addPlainRow(data);
+            data.gData.at(1, data.gData.rows()) = vc::DoruTimeOf(line);
+            newRow = false;
+            continue;
+        }
+        if (!line.empty() && line.front() == '+') {
+            continue;
+        }
+        if (newRow) {
+            addPlainRow(data);
+            data.gData.at(1, data.gData.rows()) = vc::DoruTimeOf(line);
+        }
+        data.gData.at(2, data.gData.rows()) = Value::ofText(vc::DoruCodesOf(line));
+        data.gData.at(3, data.gData.rows()) = Value::ofText(line);
+        newRow = true;
+    }
+}
+
+std::string randomDoru(std::mt19937& random) {
+    static const std::vector<std::string> pieces = {"- ", "-",  ":",   "0:12", "{",         "}",    "{1:02}",
+                                                    "[",  "]",  "[a]", "+ ",   "+",         "\r\n", "\r\n",
+                                                    "\r", "\n", " ",   "C hi", "\xe9t\xe9", "."};
+    std::string text = random() % 8 == 0 ? "\xef\xbb\xbf" : "";
+    const auto count = random() % 60;
+    for (unsigned piece = 0; piece < count; ++piece) {
+        text += pieces[random() % pieces.size()];
+    }
+    if (random() % 50 == 0) {
+        text += "- 0:01\r\n" + std::string(70'000, '+') + "\r\nC " + std::string(70'000, 'x') + " [a].\r\n";
+    }
+    return text;
+}
+
 template <class Read> std::optional<int> failureOf(Read&& read) {
     try {
         read();
@@ -208,6 +247,12 @@ TEST(ImportPlainReaders, MergedRowsAreTheSplitRows) {
         7, "EVENTS", randomDataFile,
         [](const std::string& bytes, vc::DataTable& d) { vc::appendDataFileRows(bytes, d); },
         plainDataFileRows);
+}
+
+TEST(ImportPlainReaders, DoruRowsAreTheLineByLineRows) {
+    expectReadersAgree(
+        9, nullptr, randomDoru,
+        [](const std::string& bytes, vc::DataTable& d) { vc::appendDoruRows(bytes, d); }, plainDoruRows);
 }
 
 } // namespace
