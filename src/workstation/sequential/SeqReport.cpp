@@ -1,12 +1,14 @@
 #include "workstation/sequential/SeqReport.h"
 
 #include "textfile/NumberMask.h"
+#include "textfile/NumberText.h"
 #include "textfile/Paths.h"
 #include "textfile/TextForms.h"
 #include "workstation/sequential/SeqStatistics.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace ws {
 namespace {
@@ -84,6 +86,18 @@ void appendField(std::string& out, std::string_view formatted) {
 
 namespace {
 
+// A count through "######0": its digits, a "-" before them when below zero.
+void appendCountField(std::string& out, std::int32_t count) {
+    char digits[16];
+    appendField(out, std::string_view(digits, std::to_chars(digits, digits + sizeof digits, count).ptr));
+}
+
+// joinedNumber of a whole number: its print form without the blank after it.
+void appendJoinedNumber(std::string& out, std::int32_t value) {
+    textfile::appendPrintNumber(out, value);
+    out.pop_back();
+}
+
 void appendDirectionAndLag(std::string& out, const SequentialRun& run, SectionForm form) {
     const std::string_view eol(textfile::kLineEnd);
     const std::string_view direction = run.gForward != 0 ? "forward" : "backward";
@@ -109,7 +123,7 @@ void appendDirectionAndLag(std::string& out, const SequentialRun& run, SectionFo
     }
     out += direction;
     out += " was:";
-    out += textfile::printNumber(run.gLagCount);
+    textfile::appendPrintNumber(out, run.gLagCount);
     out += eol;
 }
 
@@ -129,13 +143,13 @@ void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable
     out += eol;
     out += eol;
     out += " Givens: N =";
-    out += textfile::joinedNumber(run.gGivenCount);
+    appendJoinedNumber(out, run.gGivenCount);
     out += eol;
     codesLine(out, run.gGivens, run.gGivenCount);
     out += eol;
     out += eol;
     out += " Targets: N =";
-    out += textfile::joinedNumber(run.gTargetCount);
+    appendJoinedNumber(out, run.gTargetCount);
     out += eol;
     codesLine(out, run.gTargets, run.gTargetCount);
     out += eol;
@@ -152,7 +166,7 @@ void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable
         const int i = cell < 2 ? kYes : kNo;
         const int j = cell % 2 == 0 ? kYes : kNo;
         out += kLabels[static_cast<std::size_t>(cell)];
-        appendField(out, formatMask(t[i][j], "######0"));
+        appendCountField(out, t[i][j]);
         out += " (";
         out += single(f.proportion[i][j], "0.0000");
         out += ") ";

@@ -148,13 +148,6 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
         known = SlotRows{};
     }
     const CodeRowIndex& index = ownIndex ? *ownIndex : *known.index;
-    // The reader left the rows of the records before the end record.
-    const auto rowAt = [&](int cursor) {
-        return known.rows != nullptr && cursor < endIndex
-                   ? (*known.rows)[static_cast<std::size_t>(cursor)]
-                   : index.rowOf(g.EventCodes[static_cast<std::size_t>(cursor)]);
-    };
-
     struct Found {
         std::int64_t row;
         std::int64_t first;
@@ -170,29 +163,41 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
             found[closed++] = Found{rowOn[column], since[column], last};
         }
     };
-    const std::vector<std::int32_t>& times = g.EventTimes;
+    // Plain pointers: the walk's stores into `found` cannot then be taken to touch the slot.
+    const std::int32_t* const times = g.EventTimes.data();
+    const int* const knownRows = known.rows != nullptr ? known.rows->data() : nullptr;
+    // The reader left the rows of the records before the end record.
+    const auto rowAt = [&](int cursor) {
+        return knownRows != nullptr && cursor < endIndex
+                   ? knownRows[cursor]
+                   : index.rowOf(g.EventCodes[static_cast<std::size_t>(cursor)]);
+    };
+    const std::size_t* const columnOfRow = columnOf.data();
+    int* const on = rowOn.data();
+    std::int64_t* const onSince = since.data();
+    Found* const out = found.data();
     std::int64_t previous = start;
     for (int cursor = 1; cursor <= endIndex;) {
-        const std::int64_t t = times[static_cast<std::size_t>(cursor)];
+        const std::int64_t t = times[cursor];
         if (t < previous || t > end) {
             break; // the walk never comes back to an earlier time: it reads no further event
         }
         const std::int64_t unit = t - start + 1;
-        for (; cursor <= endIndex && times[static_cast<std::size_t>(cursor)] == t; ++cursor) {
+        for (; cursor <= endIndex && times[cursor] == t; ++cursor) {
             const int row = rowAt(cursor);
-            const std::size_t c = columnOf[static_cast<std::size_t>(row + 1)];
+            const std::size_t c = columnOfRow[row + 1];
             if (c == spare) {
                 continue;
             }
             // Without a branch on the codes: the stretch is always written, and kept when the
             // column's code changes from one that was on.
-            const int before = rowOn[c];
-            const std::int64_t from = since[c];
-            found[closed] = Found{before, from, unit - 1};
-            const bool changed = before != row;
-            closed += static_cast<std::size_t>(changed && before > 0 && from <= unit - 1);
-            rowOn[c] = row;
-            since[c] = changed ? unit : from;
+            const int before = on[c];
+            const std::int64_t from = onSince[c];
+            out[closed] = Found{before, from, unit - 1};
+            const auto changed = static_cast<std::size_t>(before != row);
+            closed += changed & static_cast<std::size_t>(before > 0) & static_cast<std::size_t>(from < unit);
+            on[c] = row;
+            onSince[c] = changed != 0 ? unit : from;
         }
         for (const std::size_t c : instantColumns) {
             if (rowOn[c] > 0) {
