@@ -60,6 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.bytesFor(text.shown()) != parts[0]) {
         fuzz::propertyFailed("an unchanged text does not save back its own bytes");
     }
+    std::string lines;
+    for (std::size_t from = 0; from < parts[0].size();) {
+        lines += text.nextLines(from, 2);
+    }
+    if (lines != parts[0]) {
+        fuzz::propertyFailed("the file taken by lines is not the file");
+    }
     (void)text.bytesFor(text.shown() + "\nX");
     (void)ws::CurrentLine(text.shown());
     return 0;

@@ -2,8 +2,29 @@
 
 #include "textfile/Utf8Text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace ws {
 namespace {
+
+// Eight bytes at a time: a long file is mostly ASCII, and only what follows its first other
+// byte needs the full UTF-8 check.
+std::size_t firstNonAscii(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80) {
+        ++at;
+    }
+    return at;
+}
 
 std::string latin1ToUtf8(std::string_view bytes) {
     std::string text;
@@ -63,17 +84,29 @@ std::string firstLineEnd(std::string_view bytes) {
 } // namespace
 
 EditedText::EditedText(std::string fileBytes)
-    : fileBytes_(std::move(fileBytes)), latin1_(!textfile::isUtf8(fileBytes_)),
-      lineEnd_(firstLineEnd(fileBytes_)) {}
+    : fileBytes_(std::move(fileBytes)), lineEnd_(firstLineEnd(fileBytes_)) {}
+
+bool EditedText::latin1() const {
+    if (!latin1_) {
+        const std::string_view bytes = fileBytes_;
+        const std::size_t ascii = firstNonAscii(bytes);
+        latin1_ = ascii < bytes.size() && !textfile::isUtf8(bytes.substr(ascii));
+    }
+    return *latin1_;
+}
+
+bool EditedText::readsAsLatin1(std::string_view part) const {
+    return firstNonAscii(part) == part.size() || latin1();
+}
 
 const std::string& EditedText::shown() const {
     if (!shown_) {
-        shown_ = withLineFeeds(latin1_ ? latin1ToUtf8(fileBytes_) : fileBytes_);
+        shown_ = withLineFeeds(latin1() ? latin1ToUtf8(fileBytes_) : fileBytes_);
     }
     return *shown_;
 }
 
-std::string EditedText::shownPart(std::size_t& from, std::size_t lines) const {
+std::string_view EditedText::nextLines(std::size_t& from, std::size_t lines) const {
     const std::string_view bytes = fileBytes_;
     std::size_t at = from;
     // A part ends after a line end, never between the CR and the LF of one.
@@ -90,7 +123,7 @@ std::string EditedText::shownPart(std::size_t& from, std::size_t lines) const {
     }
     const std::string_view part = bytes.substr(from, at - from);
     from = at;
-    return withLineFeeds(latin1_ ? latin1ToUtf8(part) : part);
+    return part;
 }
 
 std::string EditedText::bytesFor(const std::string& text) const {
@@ -106,7 +139,7 @@ std::string EditedText::bytesFor(const std::string& text) const {
             bytes += c;
         }
     }
-    return latin1_ ? utf8ToLatin1(bytes) : bytes;
+    return latin1() ? utf8ToLatin1(bytes) : bytes;
 }
 
 int CurrentLine(std::string_view textBeforeCaret) {

@@ -15,13 +15,18 @@ public:
     EditedText() = default;
     explicit EditedText(std::string fileBytes);
 
-    // What the widget is given: UTF-8, every CR LF, LF or lone CR as one LF. Made when first
-    // asked for, so that a long file can be shown part by part before it is made whole.
+    // The text shown: UTF-8, every CR LF, LF or lone CR as one LF. Made when first asked for,
+    // so that a long file can be shown part by part before it is made whole.
     const std::string& shown() const;
-    // The part of shown() made of the file's lines from byte `from` on, at most `lines` of
-    // them with their line ends; `from` moves past them. The parts of a file, one after the
-    // other, are shown() whole.
-    std::string shownPart(std::size_t& from, std::size_t lines) const;
+    // The file's own bytes of its lines from byte `from` on, at most `lines` of them with their
+    // line ends; `from` moves past them. A part never ends between the CR and the LF of one
+    // line end, so the parts, each read as readsAsLatin1() says, are shown() line for line.
+    std::string_view nextLines(std::size_t& from, std::size_t lines) const;
+    // True when the file is not UTF-8 and so shows as Latin-1. Decided when first asked for.
+    bool latin1() const;
+    // Whether a part of the file is to be read as Latin-1 (else as UTF-8). ASCII reads the same
+    // either way, so a part of it is decided without a look at the rest of the file.
+    bool readsAsLatin1(std::string_view part) const;
     const std::string& fileBytes() const { return fileBytes_; }
     // The bytes to save for the widget's text (UTF-8, LF line ends). The text as it was
     // shown gives the file's own bytes back whole.
@@ -30,7 +35,7 @@ public:
 private:
     std::string fileBytes_;
     mutable std::optional<std::string> shown_;
-    bool latin1_ = false;
+    mutable std::optional<bool> latin1_;
     std::string lineEnd_ = "\r\n";
 };
 

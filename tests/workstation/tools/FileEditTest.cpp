@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <random>
 
 #include <sys/stat.h>
 
@@ -52,12 +53,15 @@ TEST(EditedText, RoundTripsKeepLineEndsEncodingAndTheMissingFinalLineEnd) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         const EditedText text(c.bytes);
-        // Shown part by part, a line at a time (a CR LF is never cut in two), it is the same text.
+        // Taken a line at a time, the parts are the file's lines, each with its whole line end.
         std::string parts;
-        for (std::size_t from = 0; from < c.bytes.size();) {
-            parts += text.shownPart(from, 1);
+        std::size_t count = 0;
+        for (std::size_t from = 0; from < c.bytes.size(); ++count) {
+            parts += text.nextLines(from, 1);
         }
-        EXPECT_EQ(parts, c.shown);
+        EXPECT_EQ(parts, c.bytes);
+        EXPECT_EQ(count, std::count(c.shown.begin(), c.shown.end(), '\n') +
+                             (c.shown.empty() || c.shown.ends_with('\n') ? 0 : 1));
         EXPECT_EQ(text.shown(), c.shown);
         EXPECT_EQ(text.bytesFor(c.shown), c.bytes);
         EXPECT_EQ(text.bytesFor(c.edited), c.saved);
@@ -252,6 +256,104 @@ TEST_F(FileEditWindow, AFileThatCannotBeReadLeavesTheEditorEmpty) {
     ASSERT_EQ(sp.dialogs.boxes.size(), 1u);
     EXPECT_EQ(sp.dialogs.boxes[0].text, "Error loading!\r");
     EXPECT_EQ(sp.dialogs.beeps, 1);
+}
+
+// The widget's text as the editor reads it back: each line end one LF.
+std::string shownText(QPlainTextEdit& widget) {
+    return widget.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')).toStdString();
+}
+
+// Random lines of printable ASCII and `extra` bytes, with the given line end, over more than
+// a screenful and a part, so that a long file goes in by parts.
+std::string randomLongFile(std::mt19937& random, const std::string& lineEnd, const std::string& extra,
+                           bool endsWithLineEnd) {
+    std::string characters = "ABC xyz,0123456789-";
+    characters += extra;
+    std::string bytes;
+    const int lines = std::uniform_int_distribution<int>(20'000, 26'000)(random);
+    for (int line = 0; line < lines; ++line) {
+        const int length = std::uniform_int_distribution<int>(0, 12)(random);
+        for (int c = 0; c < length; ++c) {
+            bytes += characters[std::uniform_int_distribution<std::size_t>(0, characters.size() - 1)(random)];
+        }
+        if (line + 1 < lines || endsWithLineEnd) {
+            bytes += lineEnd;
+        }
+    }
+    return bytes;
+}
+
+// A long file filled in by parts shows the same text as the whole file converted at once, and
+// unchanged it saves back its own bytes.
+TEST_F(FileEditWindow, ALongFileShownByPartsIsTheWholeFile) {
+    struct Case {
+        std::string label, lineEnd, extra;
+        bool endsWithLineEnd;
+    };
+    const std::vector<Case> cases = {
+        {"CR only", "\r", "", true},
+        {"LF", "\n", "", true},
+        {"CR LF, the last line without an end", "\r\n", "", false},
+        {"Latin-1 bytes", "\r\n", "\xe9\xa0\xff", true},
+        {"UTF-8", "\n", "\xc3\xa9\xe2\x82\xac", false},
+    };
+    std::mt19937 random(7);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string bytes = randomLongFile(random, c.lineEnd, c.extra, c.endsWithLineEnd);
+        writeBytes(file, bytes);
+        int yields = 0;
+        show([&](FileEdit& editor) {
+            sp.dialogs.onYield = [&] { ++yields; };
+            editor.OLEDragDrop({file});
+            sp.dialogs.onYield = nullptr;
+            EXPECT_EQ(shownText(text(editor)), EditedText(bytes).shown());
+            typeAtEnd(editor, "x");
+            text(editor).undo();
+            button(editor, "Save_Btn").click();
+        });
+        EXPECT_GT(yields, 2);
+        EXPECT_EQ(readBytes(file), bytes);
+    }
+}
+
+// A change typed and then taken away by hand (not undone) leaves the text as loaded, which saves
+// back as the file's own bytes, whatever characters the widget takes as line ends.
+TEST_F(FileEditWindow, TextChangedBackByHandSavesTheFileUnchanged) {
+    const std::vector<std::string> pieces = {"a",
+                                             "\xc3\xa9",
+                                             "\r",
+                                             "\n",
+                                             "\r\n",
+                                             "\xe2\x80\xa9",
+                                             "\xe2\x80\xa8",
+                                             "\xef\xb7\x90",
+                                             "\xef\xb7\x91",
+                                             std::string(1, '\0'),
+                                             "\xef\xbb\xbf",
+                                             "\t"};
+    std::mt19937 random(11);
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes = round % 2 == 0 ? "" : "\xef\xbb\xbf"; // with and without a BOM first
+        const int count = std::uniform_int_distribution<int>(0, 30)(random);
+        for (int i = 0; i < count; ++i) {
+            bytes += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+        }
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        writeBytes(file, bytes);
+        sp.dialogs.files.push_back(file);
+        show([&](FileEdit& editor) {
+            button(editor, "Edit_btn").click();
+            typeAtEnd(editor, "x");
+            QTextCursor cursor = text(editor).textCursor();
+            cursor.movePosition(QTextCursor::End);
+            cursor.deletePreviousChar();
+            EXPECT_TRUE(text(editor).document()->isModified());
+            EXPECT_EQ(g.UnsavedChanges, textfile::kTrue);
+            button(editor, "Save_Btn").click();
+        });
+        EXPECT_EQ(readBytes(file), bytes);
+    }
 }
 
 // A long file shows its first lines at once, then fills in parts while the window answers,

@@ -14,10 +14,13 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ws {
 namespace {
@@ -30,8 +33,10 @@ const QString kCaption = QStringLiteral("TALVOR File Editor");
 
 // A long file goes into the widget a screenful first, then in parts with the window answering
 // between them; each part takes the widget a small fraction of a second.
-constexpr std::size_t kFirstPartLines = 2'000;
 constexpr std::size_t kPartLines = 10'000;
+// Besides LF, the characters that the widget's insert takes as line ends: a paragraph
+// separator and the two frame marks.
+constexpr char16_t kInsertedLineEnds[] = {u'\u2029', u'\uFDD0', u'\uFDD1'};
 
 } // namespace
 
@@ -91,6 +96,37 @@ void FileEdit::Form_Load() {
     Save_Btn->setEnabled(false);
 }
 
+std::size_t FileEdit::screenfulOfLines() const {
+    const int height = Text1->screen()->availableGeometry().height();
+    return static_cast<std::size_t>(height / std::max(1, Text1->fontMetrics().lineSpacing()) + 1);
+}
+
+QString FileEdit::partText(std::string_view part) const {
+    // The widget's insert takes CR LF, LF and a lone CR each as one line end, so a part goes in
+    // as the file's own bytes, decoded once.
+    const auto size = static_cast<qsizetype>(part.size());
+    return loaded_.readsAsLatin1(part) ? QString::fromLatin1(part.data(), size)
+                                       : QString::fromUtf8(part.data(), size);
+}
+
+std::string FileEdit::textAsLoaded() const {
+    QString text = QString::fromStdString(loaded_.shown());
+    for (const char16_t lineEnd : kInsertedLineEnds) {
+        text.replace(QChar(lineEnd), QLatin1Char('\n'));
+    }
+    return text.toStdString();
+}
+
+std::string FileEdit::bytesToSave() const {
+    // Unchanged, or every change undone: the text as loaded goes back as the very bytes it
+    // came from.
+    if (!Text1->document()->isModified()) {
+        return loaded_.fileBytes();
+    }
+    const std::string text = widgetText();
+    return text == textAsLoaded() ? loaded_.fileBytes() : loaded_.bytesFor(text);
+}
+
 std::string FileEdit::widgetText() const {
     QString text = Text1->document()->toRawText(); // keeps no-break spaces, unlike toPlainText
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
@@ -140,7 +176,6 @@ void FileEdit::LoadFile() {
         g_.UnsavedChanges = textfile::kFalse;
         return;
     }
-    textAtLoad_ = widgetText();
     Text1->setEnabled(true);
     g_.UnsavedChanges = textfile::kFalse;
     setWindowTitle(caption);
@@ -151,14 +186,11 @@ void FileEdit::LoadFile() {
 
 bool FileEdit::showLoadedText() {
     const std::size_t size = loaded_.fileBytes().size();
-    const auto display = [](const std::string& part) {
-        return QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
-    };
     settingText_ = true;
     // Parts added by the load are not edits to undo.
     Text1->document()->setUndoRedoEnabled(false);
     std::size_t at = 0;
-    Text1->setPlainText(display(loaded_.shownPart(at, kFirstPartLines)));
+    Text1->setPlainText(partText(loaded_.nextLines(at, screenfulOfLines())));
     if (at < size) {
         loading_ = true;
         loadCancelled_ = false;
@@ -177,7 +209,7 @@ bool FileEdit::showLoadedText() {
                 break;
             }
             end.movePosition(QTextCursor::End);
-            end.insertText(display(loaded_.shownPart(at, kPartLines)));
+            end.insertText(partText(loaded_.nextLines(at, kPartLines)));
         }
         LoadProgress->hide();
         CancelLoad->hide();
@@ -185,6 +217,7 @@ bool FileEdit::showLoadedText() {
         loading_ = false;
     }
     Text1->document()->setUndoRedoEnabled(true);
+    Text1->document()->setModified(false);
     settingText_ = false;
     return at >= size;
 }
@@ -199,9 +232,7 @@ void FileEdit::closeText() {
 }
 
 bool FileEdit::SaveFile() {
-    const std::string text = widgetText();
-    // The text as it was loaded goes back as the very bytes it came from.
-    const std::string bytes = text == textAtLoad_ ? loaded_.fileBytes() : loaded_.bytesFor(text);
+    const std::string bytes = bytesToSave();
     try {
         platform::saveKeptFile(p_.dialogs, EditFileName, bytes);
     } catch (const textfile::RunError&) {

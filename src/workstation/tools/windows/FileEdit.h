@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QLabel;
@@ -47,14 +48,20 @@ private:
     bool showLoadedText();
     void closeText();
     void showLine();
+    // The lines a window as tall as the screen shows: the first part of a long file.
+    std::size_t screenfulOfLines() const;
+    // A part of the loaded file as the widget is given it.
+    QString partText(std::string_view part) const;
     // The widget's text as UTF-8 with LF line ends.
     std::string widgetText() const;
+    // widgetText() as it was when the load ended, made again from the loaded file.
+    std::string textAsLoaded() const;
+    std::string bytesToSave() const;
 
     Global& g_;
     platform::Platform& p_;
     std::string EditFileName;
     EditedText loaded_;
-    std::string textAtLoad_;
     bool settingText_ = false;
     bool loading_ = false;
     bool loadCancelled_ = false;
