@@ -1,9 +1,11 @@
 #include "platform/IniText.h"
 
 #include "textfile/LineEnds.h"
+#include "textfile/RunError.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace platform {
 namespace {
@@ -49,11 +51,7 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 }
 
 // Names: %XX stands for the byte XX.
-std::string decodeName(std::string_view text) {
-    if (text.find('%') == std::string_view::npos) {
-        return std::string(text); // nearly every name
-    }
-    std::string out;
+void appendDecodedName(std::string& out, std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
             hexValue(text[i + 2]) >= 0) {
@@ -63,13 +61,11 @@ std::string decodeName(std::string_view text) {
             out += text[i];
         }
     }
-    return out;
 }
 
 // Letters, digits and a few marks stand for themselves in a name; every other byte is %XX.
-std::string encodeName(std::string_view name) {
+void appendEncodedName(std::string& out, std::string_view name) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -81,23 +77,29 @@ std::string encodeName(std::string_view name) {
             out += kHex[byte & 15];
         }
     }
-    return out;
 }
 
 // A value: quoted parts lose their quotes, backslash escapes are undone, blanks outside
 // quotes at either end are dropped. Unquoted, "@ByteArray(...)" holds bytes and a leading
-// "@@" stands for one "@", as the Qt settings library writes them.
-std::string decodeValue(std::string_view text) {
+// "@@" stands for one "@", as the Qt settings library writes them. First the bytes that hold
+// it: blanks at either end dropped, and the marks of bytes.
+std::string_view valueBytes(std::string_view text) {
     text = trimmed(text);
     if (text.size() >= 12 && text.substr(0, 11) == "@ByteArray(" && text.back() == ')') {
         text = text.substr(11, text.size() - 12);
     } else if (text.substr(0, 2) == "@@") {
         text.remove_prefix(1);
     }
-    if (text.find_first_of("\"\\") == std::string_view::npos) {
-        return std::string(text); // nearly every value: nothing quoted or escaped
-    }
-    std::string out;
+    return text;
+}
+
+// Whether the bytes valueBytes() leaves are the value as they stand: nearly every value.
+bool plainValue(std::string_view bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) { return c == '"' || c == '\\'; });
+}
+
+// The value of bytes that are not plain.
+void appendDecodedValue(std::string& out, std::string_view text) {
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -137,12 +139,11 @@ std::string decodeValue(std::string_view text) {
             out += e; // \\, \", \; and any other byte stand for themselves
         }
     }
-    return out;
 }
 
 // Plain when it reads back unchanged; otherwise quoted, with the bytes that would end the
 // line or the quotes escaped. Bytes from 128 up pass as they are.
-std::string encodeValue(std::string_view value) {
+void appendEncodedValue(std::string& out, std::string_view value) {
     const bool plain = std::none_of(value.begin(), value.end(),
                                     [](char c) {
                                         return static_cast<unsigned char>(c) < 0x20 || c == '"' ||
@@ -150,10 +151,11 @@ std::string encodeValue(std::string_view value) {
                                     }) &&
                        trimmed(value).size() == value.size();
     if (plain) {
-        return std::string(value);
+        out += value;
+        return;
     }
     static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
+    out += '"';
     for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
@@ -173,88 +175,181 @@ std::string encodeValue(std::string_view value) {
             out += c;
         }
     }
-    return out + "\"";
+    out += '"';
 }
 
 } // namespace
 
-IniText IniText::parse(std::string_view bytes) {
+IniText IniText::parse(std::string bytes) {
     IniText ini;
+    ini.file_ = std::move(bytes);
+    const std::string_view file = ini.file_;
+    if (file.size() > kMostText) {
+        throw textfile::RunError(textfile::kOutOfMemory);
+    }
+    // A name or value as it stands in the file is kept as its place there.
+    const auto inFile = [&](std::string_view part) {
+        return Span{static_cast<std::uint32_t>(part.data() - file.data()),
+                    static_cast<std::uint32_t>(part.size())};
+    };
     // A section is made with its first value: a heading with none adds nothing.
     constexpr std::size_t kNotMade = static_cast<std::size_t>(-1);
     std::string sectionName = "General";
     std::size_t section = kNotMade;
-    for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t end = textfile::lineEndFrom(bytes, at);
-        const std::string_view line = trimmed(bytes.substr(at, end - at));
-        at = textfile::pastLineEnd(bytes, end);
+    std::string decoded;
+    for (std::size_t at = 0; at < file.size();) {
+        const std::size_t end = textfile::lineEndFrom(file, at);
+        const std::string_view line = trimmed(file.substr(at, end - at));
+        at = textfile::pastLineEnd(file, end);
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;
         }
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            sectionName =
-                decodeName(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
+            sectionName.clear();
+            appendDecodedName(sectionName,
+                              line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
             section = kNotMade;
             continue;
         }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
+        // One look at the short name part finds both its end and whether it is encoded.
+        std::size_t equals = 0;
+        bool encodedName = false;
+        while (equals < line.size() && line[equals] != '=') {
+            encodedName = encodedName || line[equals] == '%';
+            ++equals;
+        }
+        if (equals == line.size()) {
             continue;
         }
         if (section == kNotMade) {
             section = ini.sectionIndex(sectionName);
         }
-        ini.setIn(section, decodeName(trimmed(line.substr(0, equals))), decodeValue(line.substr(equals + 1)));
+        const std::string_view name = trimmed(line.substr(0, equals));
+        Span nameSpan = inFile(name);
+        if (encodedName) {
+            decoded.clear();
+            appendDecodedName(decoded, name);
+            nameSpan = ini.keep(decoded);
+        }
+        const std::string_view value = valueBytes(line.substr(equals + 1));
+        Span valueSpan = inFile(value);
+        if (!plainValue(value)) {
+            decoded.clear();
+            appendDecodedValue(decoded, value);
+            valueSpan = ini.keep(decoded);
+        }
+        ini.setSpans(section, nameSpan, valueSpan);
     }
     return ini;
 }
 
 std::string IniText::format() const {
     std::string out;
-    for (const IniSection& section : sections_) {
+    out.reserve(file_.size() + text_.size());
+    for (const Section& section : sections_) {
         if (!out.empty()) {
             out += '\n';
         }
-        out += '[' + encodeName(section.name) + "]\n";
-        for (const auto& [name, value] : section.values) {
-            out += encodeName(name) + '=' + encodeValue(value) + '\n';
+        out += '[';
+        appendEncodedName(out, section.name);
+        out += "]\n";
+        for (const Entry& entry : section.entries) {
+            appendEncodedName(out, textOf(entry.name));
+            out += '=';
+            appendEncodedValue(out, textOf(entry.value));
+            out += '\n';
         }
     }
     return out;
 }
 
-const std::string* IniText::find(const std::string& section, const std::string& name) const {
-    const auto s = sectionPlaces_.find(section);
-    if (s == sectionPlaces_.end()) {
-        return nullptr;
+std::string_view IniText::textOf(Span span) const {
+    if (span.at < file_.size()) {
+        return std::string_view(file_).substr(span.at, span.size);
     }
-    const Places& names = valuePlaces_[s->second];
-    const auto v = names.find(name);
-    return v == names.end() ? nullptr : &sections_[s->second].values[v->second].second;
+    return std::string_view(text_).substr(span.at - file_.size(), span.size);
 }
 
-void IniText::set(const std::string& section, const std::string& name, const std::string& value) {
-    setIn(sectionIndex(section), name, value);
+IniText::Span IniText::keep(std::string_view bytes) {
+    const std::size_t at = file_.size() + text_.size();
+    if (at + bytes.size() > kMostText) {
+        throw textfile::RunError(textfile::kOutOfMemory);
+    }
+    text_ += bytes;
+    return {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(bytes.size())};
 }
 
-std::size_t IniText::sectionIndex(const std::string& section) {
-    const auto [s, newSection] = sectionPlaces_.try_emplace(section, sections_.size());
-    if (newSection) {
-        sections_.push_back({section, {}});
-        valuePlaces_.emplace_back();
+std::size_t IniText::sectionPlace(std::string_view section) const {
+    if (lastSection_ < sections_.size() && sections_[lastSection_].name == section) {
+        return lastSection_;
     }
-    return s->second;
+    const std::size_t s = sectionPlaces_.find(section, NameIndex::hashOf(section), [this](std::size_t at) {
+        return std::string_view(sections_[at].name);
+    });
+    if (s != NameIndex::kNone) {
+        lastSection_ = s;
+    }
+    return s;
 }
 
-void IniText::setIn(std::size_t section, std::string name, std::string value) {
-    IniSection& values = sections_[section];
-    const auto [v, newName] = valuePlaces_[section].try_emplace(name, values.values.size());
-    if (newName) {
-        values.values.emplace_back(std::move(name), std::move(value));
-    } else {
-        values.values[v->second].second = std::move(value);
+std::size_t IniText::entryPlace(const Section& section, std::string_view name, std::uint64_t hash) const {
+    return section.places.find(name, hash, [&](std::size_t at) { return textOf(section.entries[at].name); });
+}
+
+std::optional<std::string_view> IniText::find(std::string_view section, std::string_view name) const {
+    const std::size_t s = sectionPlace(section);
+    if (s == NameIndex::kNone) {
+        return std::nullopt;
     }
+    const Section& values = sections_[s];
+    std::size_t v = values.nextGuess;
+    if (v >= values.entries.size() || textOf(values.entries[v].name) != name) {
+        v = entryPlace(values, name, NameIndex::hashOf(name));
+        if (v == NameIndex::kNone) {
+            return std::nullopt;
+        }
+    }
+    values.nextGuess = v + 1;
+    return textOf(values.entries[v].value);
+}
+
+void IniText::set(std::string_view section, std::string_view name, std::string_view value) {
+    const std::size_t s = sectionIndex(section);
+    const std::uint64_t hash = NameIndex::hashOf(name);
+    const std::size_t v = entryPlace(sections_[s], name, hash);
+    const Span valueSpan = keep(value);
+    if (v != NameIndex::kNone) {
+        sections_[s].entries[v].value = valueSpan;
+        return;
+    }
+    const Span nameSpan = keep(name);
+    sections_[s].places.add(hash, sections_[s].entries.size());
+    sections_[s].entries.push_back({nameSpan, valueSpan});
+}
+
+std::size_t IniText::sectionIndex(std::string_view section) {
+    const std::size_t s = sectionPlace(section);
+    if (s != NameIndex::kNone) {
+        return s;
+    }
+    Section made;
+    made.name = std::string(section);
+    sectionPlaces_.add(NameIndex::hashOf(section), sections_.size());
+    sections_.push_back(std::move(made));
+    return sections_.size() - 1;
+}
+
+void IniText::setSpans(std::size_t section, Span name, Span value) {
+    Section& values = sections_[section];
+    const std::uint64_t hash = NameIndex::hashOf(textOf(name));
+    const std::size_t v = entryPlace(values, textOf(name), hash);
+    if (v != NameIndex::kNone) {
+        values.entries[v].value = value; // a name set again keeps its first place
+        return;
+    }
+    values.places.add(hash, values.entries.size());
+    values.entries.push_back({name, value});
 }
 
 } // namespace platform

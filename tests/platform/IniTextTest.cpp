@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -20,8 +24,7 @@ TEST(IniText, ReadsQtWrittenAndHandEditedFiles) {
                                        "Tab=a\\tb\n"
                                        "no equals sign here\n");
     const auto value = [&](const char* section, const char* name) {
-        const std::string* v = ini.find(section, name);
-        return v == nullptr ? std::string("<none>") : *v;
+        return std::string(ini.find(section, name).value_or("<none>"));
     };
     EXPECT_EQ(value("Collection Settings", "SessionDuration"), "12.5");
     EXPECT_EQ(value("StartUp", "Code_File"), "  /data/kid, 1.cod  ");
@@ -43,13 +46,12 @@ TEST(IniText, EveryLineEndReadsTheSameValues) {
         }
         const IniText ini = IniText::parse(bytes);
         const auto value = [&](const char* section, const char* name) {
-            const std::string* v = ini.find(section, name);
-            return v == nullptr ? std::string("<none>") : *v;
+            return std::string(ini.find(section, name).value_or("<none>"));
         };
         EXPECT_EQ(value("StartUp", "Code_File"), "/data/kids.cod") << int(lineEnd[1]);
         EXPECT_EQ(value("StartUp", "WindowState"), "2") << int(lineEnd[1]);
         EXPECT_EQ(value("VTRS Settings", "CG_7"), "a\rb") << int(lineEnd[1]);
-        EXPECT_EQ(ini.sections().size(), 2u);
+        EXPECT_EQ(ini.sectionCount(), 2u);
     }
 }
 
@@ -68,8 +70,8 @@ TEST(IniText, EveryValueComesBackByteForByte) {
     }
     const IniText again = IniText::parse(ini.format());
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::string* v = again.find("Odd [section] %20", "name " + std::to_string(i) + "=");
-        ASSERT_NE(v, nullptr) << i;
+        const auto v = again.find("Odd [section] %20", "name " + std::to_string(i) + "=");
+        ASSERT_TRUE(v.has_value()) << i;
         EXPECT_EQ(*v, values[i]) << i;
     }
     EXPECT_EQ(again.format(), ini.format());
@@ -81,6 +83,87 @@ TEST(IniText, SetReplacesInPlaceAndAddsAtTheEnd) {
     ini.set("A", "w", "4");
     ini.set("C", "v", "5");
     EXPECT_EQ(ini.format(), "[A]\nx=10\ny=2\nw=4\n\n[B]\nz=3\n\n[C]\nv=5\n");
+}
+
+// Over random files with repeated sections and names, encoded names, quoted values, headings
+// without values and every line end, the file reads as a plain list would hold it: sections
+// and names in the order first met, a name set again holding its last value in its first
+// place. Its values, their order and its saved form are those of the same values set one by one.
+TEST(IniText, RandomFilesReadAsThePlainList) {
+    const std::vector<std::string> sections = {"StartUp", "Odd Section", "A"};
+    const std::vector<std::string> names = {"Code_File", "Column1Width", "x", "a b", "CG_7"};
+    const std::vector<std::string> values = {"1", "", "/data/kid.cod", "say \"hi\"", "a;b", "  blanks  "};
+    const auto encoded = [](const std::string& text) { // as a hand-edited file may hold it
+        std::string out;
+        for (const char c : text) {
+            out += c == ' ' ? std::string("%20") : std::string(1, c);
+        }
+        return out;
+    };
+    const auto quoted = [](const std::string& value) {
+        std::string out = "\"";
+        for (const char c : value) {
+            out += c == '"' || c == '\\' ? std::string("\\") + c : std::string(1, c);
+        }
+        return out + "\"";
+    };
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    std::mt19937 random(20261214);
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const char* lineEnd = round % 3 == 0 ? "\r\n" : round % 3 == 1 ? "\n" : "\r";
+        std::string file;
+        std::vector<std::pair<std::string, Values>> plain;
+        IniText setOneByOne;
+        std::string section = "General";
+        for (int line = static_cast<int>(random() % 40); line > 0; --line) {
+            const unsigned kind = random() % 10;
+            if (kind == 0) {
+                section = sections[random() % sections.size()];
+                file += "[" + encoded(section) + "]" + lineEnd;
+                continue;
+            }
+            if (kind == 1) {
+                file += std::string(random() % 2 == 0 ? "; note" : "no equals sign") + lineEnd;
+                continue;
+            }
+            const std::string& name = names[random() % names.size()];
+            const std::string& value = values[random() % values.size()];
+            file += encoded(name) + " = " + quoted(value) + lineEnd;
+            auto s =
+                std::find_if(plain.begin(), plain.end(), [&](const auto& p) { return p.first == section; });
+            if (s == plain.end()) {
+                s = plain.insert(plain.end(), {section, {}});
+            }
+            auto v = std::find_if(s->second.begin(), s->second.end(),
+                                  [&](const auto& p) { return p.first == name; });
+            if (v == s->second.end()) {
+                s->second.emplace_back(name, value);
+            } else {
+                v->second = value;
+            }
+            setOneByOne.set(section, name, value);
+        }
+        const IniText read = IniText::parse(file);
+        std::vector<std::pair<std::string, Values>> listed;
+        read.forEachValue([&](std::string_view s, std::string_view n, std::string_view v) {
+            if (listed.empty() || listed.back().first != s) {
+                listed.emplace_back(std::string(s), Values{});
+            }
+            listed.back().second.emplace_back(std::string(n), std::string(v));
+        });
+        ASSERT_EQ(listed, plain);
+        for (const std::string& s : sections) {
+            for (const std::string& n : names) {
+                const auto found = read.find(s, n);
+                EXPECT_EQ(found.has_value(), setOneByOne.find(s, n).has_value()) << s << "/" << n;
+                if (found) {
+                    EXPECT_EQ(*found, *setOneByOne.find(s, n)) << s << "/" << n;
+                }
+            }
+        }
+        EXPECT_EQ(read.format(), setOneByOne.format());
+    }
 }
 
 } // namespace

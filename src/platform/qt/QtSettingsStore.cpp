@@ -30,7 +30,7 @@ QtSettingsStore::QtSettingsStore(QString rootFolder) {
 
 QtSettingsStore::~QtSettingsStore() {
     for (const auto& [app, values] : pending_) {
-        if (!values.sections().empty()) {
+        if (!values.empty()) {
             save(app);
         }
     }
@@ -43,12 +43,12 @@ std::string QtSettingsStore::location(const std::string& app) const {
 std::string QtSettingsStore::get(const std::string& app, const std::string& section, const std::string& name,
                                  const std::string& defaultText) {
     if (const auto values = pending_.find(app); values != pending_.end()) {
-        if (const std::string* value = values->second.find(section, name)) {
-            return *value;
+        if (const auto value = values->second.find(section, name)) {
+            return std::string(*value);
         }
     }
-    const std::string* value = stored(app).find(section, name);
-    return value != nullptr ? *value : defaultText;
+    const auto value = stored(app).find(section, name);
+    return value ? std::string(*value) : defaultText;
 }
 
 const IniText& QtSettingsStore::stored(const std::string& app) {
@@ -75,11 +75,9 @@ bool QtSettingsStore::save(const std::string& app) {
         std::error_code ignored;
         std::filesystem::create_directories(rootFolder_, ignored);
         IniText text = storedText(path);
-        for (const IniSection& section : values.sections()) {
-            for (const auto& [name, value] : section.values) {
-                text.set(section.name, name, value);
-            }
-        }
+        values.forEachValue([&text](std::string_view section, std::string_view name, std::string_view value) {
+            text.set(section, name, value);
+        });
         textfile::saveFileAtomically(path, text.format());
         stored_[app] = std::move(text);
     } catch (const textfile::RunError&) {
