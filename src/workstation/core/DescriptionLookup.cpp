@@ -1,14 +1,12 @@
 #include "workstation/core/DescriptionLookup.h"
 
-#include "textfile/ShortTextWord.h"
-
 #include <cstring>
 
 namespace ws {
 
 std::uint64_t DescriptionLookup::keyOf(std::string_view text) {
     if (text.size() <= textfile::kShortTextBytes) {
-        return textfile::shortTextWord(text) ^ text.size() << 59;
+        return shortKeyOf(text);
     }
     std::uint64_t first = 0;
     std::uint64_t last = 0;
@@ -22,7 +20,7 @@ void DescriptionLookup::insert(std::size_t found) {
     slots_.insert(keyOf(text), text.size(), found);
 }
 
-const std::string& DescriptionLookup::codeOf(std::string_view text) {
+const std::string& DescriptionLookup::lookUp(std::string_view text) {
     if (text.empty()) {
         none_.clear();
         return none_; // a blank cell: no code and no warning

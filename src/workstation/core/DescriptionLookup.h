@@ -3,6 +3,7 @@
 // file, since the code table does not change during an import; a text not found is looked up
 // (and warned about) again each time.
 
+#include "textfile/ShortTextWord.h"
 #include "textfile/TextSlots.h"
 #include "workstation/core/CodeSet.h"
 #include "workstation/core/ImportTimes.h"
@@ -21,8 +22,17 @@ public:
         : codeSet_(codeSet), importedFile_(importedFile), warn_(warn) {}
 
     // The code of `text`, or "" (after the warning) when the code set has none; valid until
-    // the next look-up.
-    const std::string& codeOf(std::string_view text);
+    // the next look-up. Inline for a short text found before, which nearly every cell is.
+    const std::string& codeOf(std::string_view text) {
+        if (!text.empty() && text.size() <= textfile::kShortTextBytes) {
+            const std::size_t known =
+                slots_.find(shortKeyOf(text), text.size(), [](std::size_t) { return true; });
+            if (known != textfile::TextSlots::npos) {
+                return found_[known].code;
+            }
+        }
+        return lookUp(text);
+    }
 
 private:
     struct Found {
@@ -33,6 +43,11 @@ private:
     // Every cell of a file is looked up, among a handful of texts: the texts found are hashed
     // from their first and last eight bytes, which is cheap and tells them apart well enough.
     static std::uint64_t keyOf(std::string_view text);
+    // Texts of up to eight bytes are told apart by their word and length alone.
+    static std::uint64_t shortKeyOf(std::string_view text) {
+        return textfile::shortTextWord(text) ^ text.size() << 59;
+    }
+    const std::string& lookUp(std::string_view text);
     void insert(std::size_t found);
 
     const CodeSet& codeSet_;

@@ -114,12 +114,8 @@ std::int32_t hundredthsOfSeconds(double seconds) {
     return textfile::toInt32(textfile::toSingle(static_cast<double>(textfile::toSingle(seconds)) * 100));
 }
 
-std::int32_t timeDifference(std::int64_t a, std::int64_t b) {
-    const std::int64_t difference = a - b;
-    if (difference < INT32_MIN || difference > INT32_MAX) {
-        throw textfile::RunError(textfile::kOverflow);
-    }
-    return static_cast<std::int32_t>(difference);
+void throwTimeOverflow() {
+    throw textfile::RunError(textfile::kOverflow);
 }
 
 float ClockToSeconds(std::string_view text) {

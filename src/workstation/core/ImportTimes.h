@@ -6,6 +6,7 @@
 #include "workstation/core/EventSlotWriter.h"
 #include "workstation/core/WorkstationSettings.h"
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -134,8 +135,15 @@ inline std::int32_t wholeTime(std::string_view text) {
 }
 // Seconds read from a text, in whole hundredths: the single-precision value x 100, rounded.
 std::int32_t hundredthsOfSeconds(double seconds);
-// a - b; a result past 32 bits throws RunError 6.
-std::int32_t timeDifference(std::int64_t a, std::int64_t b);
+[[noreturn]] void throwTimeOverflow();
+// a - b; a result past 32 bits throws RunError 6. Inline: every imported record passes here.
+inline std::int32_t timeDifference(std::int64_t a, std::int64_t b) {
+    const std::int64_t difference = a - b;
+    if (difference < INT32_MIN || difference > INT32_MAX) {
+        throwTimeOverflow();
+    }
+    return static_cast<std::int32_t>(difference);
+}
 // Hundredths or frames of a time text in any of the four forms; sets gVTRStimebase to the
 // unit (1 hundredths, 2 frames) before converting. A text that does not convert is told to
 // `onError` and gives 0.

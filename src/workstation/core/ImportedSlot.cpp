@@ -108,14 +108,8 @@ void sortSlotByTime(SlotWriter& slot) {
     }
 }
 
-void appendImportedEvent(SlotWriter& slot, std::string_view code, std::int32_t time) {
-    const int index = slot.times()[0] + 1;
-    if (index > kMaxEvents) {
-        throw textfile::RunError(textfile::kSubscriptOutOfRange);
-    }
-    slot.code(index) = code;
-    slot.time(index) = time;
-    slot.time(0) = index;
+void throwSlotFull() {
+    throw textfile::RunError(textfile::kSubscriptOutOfRange);
 }
 
 } // namespace ws

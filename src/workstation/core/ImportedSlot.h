@@ -12,8 +12,17 @@ namespace ws {
 // Sorts records 1..times(0) by time with the exact exchange steps, which decide the order of
 // equal times that reports depend on: deliberately not stable.
 void sortSlotByTime(SlotWriter& slot);
+[[noreturn]] void throwSlotFull();
 // Appends a record after the slot's end index and moves the end index to it; past the
-// slot's capacity it throws RunError 9.
-void appendImportedEvent(SlotWriter& slot, std::string_view code, std::int32_t time);
+// slot's capacity it throws RunError 9. Inline: every imported record passes here.
+inline void appendImportedEvent(SlotWriter& slot, std::string_view code, std::int32_t time) {
+    const int index = slot.times()[0] + 1;
+    if (index > kMaxEvents) {
+        throwSlotFull();
+    }
+    slot.code(index) = code;
+    slot.time(index) = time;
+    slot.time(0) = index;
+}
 
 } // namespace ws
