@@ -5,6 +5,7 @@
 #include "textfile/NumberText.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
+#include "textfile/TextCursor.h"
 #include "textfile/TextForms.h"
 #include "videocoder/core/FileDialogs.h"
 #include "videocoder/core/FileNames.h"
@@ -55,10 +56,10 @@ std::vector<std::string> linesOf(std::string_view text) {
 }
 
 // Print form of a single: the sign place, the shortest digits that read back, a blank.
-void appendPrintSingle(std::string& text, float value) {
-    text += value < 0 ? '-' : ' ';
-    text += textfile::singleText(value < 0 ? -value : value);
-    text += ' ';
+void putPrintSingle(textfile::TextCursor& out, float value) {
+    out.put(value < 0 ? '-' : ' ');
+    out.put(textfile::singleText(value < 0 ? -value : value));
+    out.put(' ');
 }
 
 // A CSV cell: the text between double quotes, then a comma.
@@ -66,6 +67,13 @@ void appendQuoted(std::string& text, std::string_view cell) {
     text += '"';
     text += cell;
     text += "\",";
+}
+void putQuoted(textfile::TextCursor& out, std::string_view cell) {
+    char* at = out.take(cell.size() + 3);
+    *at++ = '"';
+    at = textfile::TextCursor::copy(at, cell);
+    *at++ = '"';
+    *at = ',';
 }
 
 // A cell as its text without a copy: a Text as it stands, a Number in its write form (made in
@@ -116,10 +124,10 @@ void appendBracketed(std::string& out, std::string_view codes) {
     out += ']';
 }
 
-// One utterance line as the speaker rule (gDoruActor) builds it, appended to `out`; the
+// One utterance line as the speaker rule (gDoruActor) builds it, put at `out`; the
 // bracketed codes are made in `bracketed`.
-void appendUtteranceLine(std::string& out, std::string_view codes, std::string_view text,
-                         const VideoSettings& s, std::string& bracketed) {
+void putUtteranceLine(textfile::TextCursor& out, std::string_view codes, std::string_view text,
+                      const VideoSettings& s, std::string& bracketed) {
     if (codes.empty()) {
         codes = " ";
     }
@@ -163,12 +171,12 @@ void appendUtteranceLine(std::string& out, std::string_view codes, std::string_v
             words.remove_suffix(1);
         }
     }
-    out += speaker;
-    out += ' ';
-    out += words;
-    out += ' ';
-    out += codePart;
-    out += terminator;
+    out.put(speaker);
+    out.put(' ');
+    out.put(words);
+    out.put(' ');
+    out.put(codePart);
+    out.put(terminator);
 }
 
 void showExportError(platform::Dialogs& dialogs, const RunError& e, const std::string& path) {
@@ -262,9 +270,6 @@ std::string csvExportText(const DataTable& data, const GridLayout& grid, const H
         throw RunError(textfile::kSubscriptOutOfRange);
     }
     std::string text;
-    // Most cells are short: a guess at the size saves copying the text as it grows.
-    text.reserve(static_cast<std::size_t>(std::max(rows, 0) + 2) *
-                 static_cast<std::size_t>(std::max(columns, 0)) * 6);
     for (int column = 0; column < columns; ++column) {
         appendQuoted(text, grid[column].title);
     }
@@ -273,19 +278,23 @@ std::string csvExportText(const DataTable& data, const GridLayout& grid, const H
     const CellTable& table = data.gData;
     const int stored = table.storedColumns();
     std::string number;
+    // Most cells are short: a guess at the size saves growing the text often.
+    textfile::TextCursor out(text, static_cast<std::size_t>(std::max(rows, 0) + 1) *
+                                       static_cast<std::size_t>(std::max(columns, 0)) * 6);
     for (int row = 1; row <= rows; ++row) {
         const CellTable::RowCells cells = table.rowCells(row);
         for (int column = 1; column <= columns; ++column) {
             const std::string_view cell = cellText(cells, column, stored, number);
             if (column == 1 && convert) {
-                appendPrintSingle(text, csvTimeNumber(std::string(cell), s));
-                text += ',';
+                putPrintSingle(out, csvTimeNumber(std::string(cell), s));
+                out.put(',');
             } else {
-                appendQuoted(text, cell);
+                putQuoted(out, cell);
             }
         }
-        text += kLineEnd;
+        out.put(kLineEnd);
     }
+    out.finish();
     if (s.gExportHeader != 0) {
         text += BuildExportHeader(1, header, s) + kLineEnd;
     }
@@ -298,22 +307,23 @@ std::string doruExportText(const DataTable& data, const HeaderFields& header, co
         throw RunError(textfile::kSubscriptOutOfRange);
     }
     std::string text = BuildExportHeader(2, header, s) + kLineEnd;
-    // A guess at the size saves copying the text as it grows.
-    text.reserve(text.size() + static_cast<std::size_t>(std::max(rows, 0)) * 64);
     const CellTable& table = data.gData;
     const int stored = table.storedColumns();
     std::string time, codes, words, bracketed;
+    // A guess at the size saves growing the text often.
+    textfile::TextCursor out(text, static_cast<std::size_t>(std::max(rows, 0)) * 64);
     for (int row = 1; row <= rows; ++row) {
         const CellTable::RowCells cells = table.rowCells(row);
         if (s.gDoruEXTimes == 0) {
-            text += "- ";
-            text += cellText(cells, 1, stored, time);
-            text += kLineEnd;
+            out.put("- ");
+            out.put(cellText(cells, 1, stored, time));
+            out.put(kLineEnd);
         }
-        appendUtteranceLine(text, cellText(cells, 2, stored, codes), cellText(cells, 3, stored, words), s,
-                            bracketed);
-        text += kLineEnd;
+        putUtteranceLine(out, cellText(cells, 2, stored, codes), cellText(cells, 3, stored, words), s,
+                         bracketed);
+        out.put(kLineEnd);
     }
+    out.finish();
     text += "- " + trimBlanks(header[kEndTimeField]) + kLineEnd;
     return text;
 }

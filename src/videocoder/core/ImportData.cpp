@@ -335,47 +335,44 @@ bool bareNumber(std::string_view text, double& value) {
 // one call; the fields that are no text (nothing, #NULL#, a number) set after them.
 class CsvRowCells {
 public:
-    void clear() {
-        count_ = 0;
-        others_.clear();
-    }
-    // Where the next field's text goes, from column 1 up to kDataColumns.
-    std::string_view& next() { return texts_[static_cast<std::size_t>(count_++)]; }
-    // The field just read is a bare one: nothing, #NULL# and numbers are no texts.
-    void bare() {
-        const std::string_view text = texts_[static_cast<std::size_t>(count_ - 1)];
+    void clear() { others_.clear(); }
+    // Where the text of field `column` (1..kDataColumns) goes.
+    std::string_view& text(int column) { return texts_[static_cast<std::size_t>(column - 1)]; }
+    // Field `column` was bare: nothing, #NULL# and numbers are no texts. A number too large
+    // for a double is not taken; its failure comes back to be thrown once the row is in.
+    std::exception_ptr bare(int column) {
+        const std::string_view text = texts_[static_cast<std::size_t>(column - 1)];
         double number = 0;
         if (text.empty()) {
-            others_.push_back({count_, Value::empty()});
+            others_.push_back({column, Value::empty()});
         } else if (text == "#NULL#") {
-            others_.push_back({count_, Value::null()});
+            others_.push_back({column, Value::null()});
         } else {
-            bool isNumber = false;
             try {
-                isNumber = bareNumber(text, number);
+                if (bareNumber(text, number)) {
+                    others_.push_back({column, Value::ofNumber(number)});
+                }
             } catch (const RunError&) {
-                --count_; // a number too large: the field is not taken
-                throw;
-            }
-            if (isNumber) {
-                others_.push_back({count_, Value::ofNumber(number)});
+                return std::current_exception();
             }
         }
+        return nullptr;
     }
-    // Into `row`, whose fields all lie in `line`.
-    void putInto(CellTable& table, int row, std::string_view line) const {
-        if (count_ == 0) {
+    // Columns 1..count into `row`, their fields all lying in `line`.
+    void putInto(CellTable& table, int row, std::string_view line, int count) const {
+        if (count == 0) {
             return;
         }
-        table.putRowTexts(row, line, texts_.data(), count_);
+        table.putRowTexts(row, line, texts_.data(), count);
         for (const auto& [column, value] : others_) {
-            table.at(column, row) = value;
+            if (column <= count) {
+                table.at(column, row) = value;
+            }
         }
     }
 
 private:
     std::array<std::string_view, kDataColumns> texts_;
-    int count_ = 0;
     std::vector<std::pair<int, Value>> others_;
 };
 
@@ -498,33 +495,32 @@ void appendCsvFile(std::string bytes, DataTable& data) {
     for (bool first = true; !scan.atEnd(); first = false) {
         const int row = first ? addRow(data) : addRowAtEnd(data);
         const char* const start = scan.at();
-        const auto putRow = [&] {
-            cells.putInto(data.gData, row,
-                          std::string_view(start, static_cast<std::size_t>(scan.at() - start)));
-        };
         cells.clear();
-        try {
-            std::string_view past; // a field past the last column
-            for (int field = 1; field <= fields && !scan.atEnd(); ++field) {
-                std::string_view& text = field <= kDataColumns ? cells.next() : past;
-                const bool quoted = scan.next(text);
-                const bool filled = !text.empty(); // Empty and "" are not
-                if (filled) {
-                    widest = std::max(widest, field);
-                }
-                if (field > kDataColumns) {
-                    if (filled) {
-                        throw RunError(textfile::kSubscriptOutOfRange);
-                    }
-                } else if (!quoted) {
-                    cells.bare();
-                }
+        std::exception_ptr failure;
+        int taken = 0;         // the fields read whole; a row that fails keeps them
+        std::string_view past; // a field past the last column
+        for (int field = 1; field <= fields && !scan.atEnd(); ++field) {
+            std::string_view& text = field <= kDataColumns ? cells.text(field) : past;
+            const bool quoted = scan.next(text);
+            const bool filled = !text.empty(); // Empty and "" are not
+            if (filled) {
+                widest = std::max(widest, field);
             }
-        } catch (const RunError&) {
-            putRow(); // the fields read by then stay
-            throw;
+            if (field > kDataColumns) {
+                if (filled) {
+                    failure = std::make_exception_ptr(RunError(textfile::kSubscriptOutOfRange));
+                    break;
+                }
+            } else if (!quoted && (failure = cells.bare(field)) != nullptr) {
+                break;
+            }
+            taken = field;
         }
-        putRow();
+        cells.putInto(data.gData, row, std::string_view(start, static_cast<std::size_t>(scan.at() - start)),
+                      std::min(taken, kDataColumns));
+        if (failure != nullptr) {
+            std::rethrow_exception(failure);
+        }
         widen.to(std::min(widest, kDataColumns));
     }
 }
