@@ -153,8 +153,12 @@ void SeqCountTimeWindow(SequentialRun& run, Global& g, platform::Platform& p, An
         if (file == nullptr) {
             ListedGroups listed;
             ListCodeGroups(g, listed.count, listed.groups);
-            fresh = codeIntervalsOf(g, listed.columns(), known);
-            file = kept != nullptr ? &kept->keep(dataFileName, std::move(fresh)) : &fresh;
+            if (kept != nullptr) {
+                file = &kept->keep(dataFileName, g, listed.columns(), known);
+            } else {
+                fresh = codeIntervalsOf(g, listed.columns(), known);
+                file = &fresh;
+            }
         }
         run.gSeqTable = kept != nullptr ? kept->table(run, g, *file) : windowTableOf(run, g, *file);
         return;

@@ -114,7 +114,8 @@ std::int64_t unitsInBoth(const Stretches& a, const Stretches& b) {
 
 } // namespace
 
-CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups, SlotRows known) {
+CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups, SlotRows known,
+                              std::vector<ClosedStretch>* closedRoom) {
     CodeIntervals file;
     const std::size_t rows = static_cast<std::size_t>(std::max<int>(g.NumCodes, 0)) + 1;
     file.rowStart.assign(rows + 1, 0);
@@ -148,19 +149,16 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
         known = SlotRows{};
     }
     const CodeRowIndex& index = ownIndex ? *ownIndex : *known.index;
-    struct Found {
-        std::int64_t row;
-        std::int64_t first;
-        std::int64_t last;
-    };
     // In the order the stretches close: at most one per record, and one per column at the end.
-    std::vector<Found> found(static_cast<std::size_t>(endIndex) + groups.size() + 1);
+    std::vector<ClosedStretch> ownRoom;
+    std::vector<ClosedStretch>& found = closedRoom != nullptr ? *closedRoom : ownRoom;
+    found.resize(std::max(found.size(), static_cast<std::size_t>(endIndex) + groups.size() + 1));
     std::size_t closed = 0;
     std::vector<int> rowOn(groups.size() + 1, 0); // 0: "None"
     std::vector<std::int64_t> since(groups.size() + 1, 0);
     const auto close = [&](std::size_t column, std::int64_t last) {
         if (rowOn[column] > 0 && since[column] <= last) {
-            found[closed++] = Found{rowOn[column], since[column], last};
+            found[closed++] = ClosedStretch{rowOn[column], since[column], last};
         }
     };
     // Plain pointers: the walk's stores into `found` cannot then be taken to touch the slot.
@@ -175,7 +173,7 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
     const std::size_t* const columnOfRow = columnOf.data();
     int* const on = rowOn.data();
     std::int64_t* const onSince = since.data();
-    Found* const out = found.data();
+    ClosedStretch* const out = found.data();
     std::int64_t previous = start;
     for (int cursor = 1; cursor <= endIndex;) {
         const std::int64_t t = times[cursor];
@@ -193,7 +191,7 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
             // column's code changes from one that was on.
             const int before = on[c];
             const std::int64_t from = onSince[c];
-            out[closed] = Found{before, from, unit - 1};
+            out[closed] = ClosedStretch{before, from, unit - 1};
             const auto changed = static_cast<std::size_t>(before != row);
             closed += changed & static_cast<std::size_t>(before > 0) & static_cast<std::size_t>(from < unit);
             on[c] = row;
@@ -210,18 +208,18 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
     for (std::size_t c = 0; c < groups.size(); ++c) {
         close(c, file.units);
     }
-    found.resize(closed);
 
     // Row by row, each row's stretches kept in the order they closed (time order).
-    for (const Found& f : found) {
+    const std::span<const ClosedStretch> closedStretches(found.data(), closed);
+    for (const ClosedStretch& f : closedStretches) {
         ++file.rowStart[static_cast<std::size_t>(f.row) + 1];
     }
     for (std::size_t row = 1; row <= rows; ++row) {
         file.rowStart[row] += file.rowStart[row - 1];
     }
-    file.stretches.resize(found.size());
+    file.stretches = std::make_unique_for_overwrite<UnitStretch[]>(closed); // each one set below
     std::vector<std::uint32_t> next(file.rowStart.begin(), file.rowStart.end() - 1);
-    for (const Found& f : found) {
+    for (const ClosedStretch& f : closedStretches) {
         file.stretches[next[static_cast<std::size_t>(f.row)]++] = UnitStretch{f.first, f.last};
     }
     return file;
@@ -284,8 +282,9 @@ const CodeIntervals* WindowIntervalFiles::find(const std::string& fileName) cons
     return kept == files_.end() ? nullptr : &kept->second;
 }
 
-const CodeIntervals& WindowIntervalFiles::keep(const std::string& fileName, CodeIntervals file) {
-    return files_.insert_or_assign(fileName, std::move(file)).first->second;
+const CodeIntervals& WindowIntervalFiles::keep(const std::string& fileName, const Global& g,
+                                               std::span<const std::int16_t> groups, SlotRows known) {
+    return files_.insert_or_assign(fileName, codeIntervalsOf(g, groups, known, &closedRoom_)).first->second;
 }
 
 SeqTable WindowIntervalFiles::table(const SequentialRun& run, const Global& g, const CodeIntervals& file) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,14 +29,21 @@ struct CodeIntervals {
     std::int64_t units = 0;
     // All stretches, row by row: those of row r are stretches[rowStart[r] .. rowStart[r + 1]),
     // in time order; a code may stand in touching stretches.
-    std::vector<UnitStretch> stretches;
+    std::unique_ptr<UnitStretch[]> stretches;
     std::vector<std::uint32_t> rowStart;
 
     // The code-table rows the intervals cover, 0 included.
     std::size_t rows() const { return rowStart.empty() ? 0 : rowStart.size() - 1; }
     std::span<const UnitStretch> of(std::size_t row) const {
-        return {stretches.data() + rowStart[row], rowStart[row + 1] - rowStart[row]};
+        return {stretches.get() + rowStart[row], rowStart[row + 1] - rowStart[row]};
     }
+};
+
+// A stretch as the walk closes it, with the row of its code.
+struct ClosedStretch {
+    std::int64_t row;
+    std::int64_t first;
+    std::int64_t last;
 };
 
 // The code-table rows of slot 1's records as its read left them: rows[i] for each record
@@ -46,8 +54,10 @@ struct SlotRows {
 };
 
 // Slot 1's units as the walk over `groups` (listed-group columns) would show them. With
-// `known`, the records' rows are taken from it instead of looked up again.
-CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups, SlotRows known = {});
+// `known`, the records' rows are taken from it instead of looked up again; `closedRoom`, when
+// given, is the room the walk uses for the stretches it closes (kept from file to file).
+CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> groups, SlotRows known = {},
+                              std::vector<ClosedStretch>* closedRoom = nullptr);
 
 // Buffers of the table's steps, kept so that a press's many tables make no new ones.
 struct WindowScratch {
@@ -69,12 +79,15 @@ SeqTable windowTableOf(const SequentialRun& run, const CodeIntervals& file, cons
 class WindowIntervalFiles {
 public:
     const CodeIntervals* find(const std::string& fileName) const;
-    const CodeIntervals& keep(const std::string& fileName, CodeIntervals file);
+    // The intervals of slot 1, which holds fileName, kept by that name.
+    const CodeIntervals& keep(const std::string& fileName, const Global& g,
+                              std::span<const std::int16_t> groups, SlotRows known);
     // The table of a kept file, the pairing's rows marked once for all files.
     SeqTable table(const SequentialRun& run, const Global& g, const CodeIntervals& file);
 
 private:
     std::map<std::string, CodeIntervals> files_;
+    std::vector<ClosedStretch> closedRoom_;
     PairingRows pairing_;
     WindowScratch scratch_;
 };

@@ -51,7 +51,7 @@ TEST(WindowIntervals, GiveTheTablesOfTheUnitByUnitCount) {
     const std::vector<std::string> codes{"A", "B", "C", "D", "F", "E", "X"};
     const ws::CodeRowIndex index(g);
     std::vector<int> rows(ws::kMaxEvents + 1, 0);
-    ws::WindowIntervalFiles kept; // its marks and buffers carried from trial to trial
+    ws::WindowIntervalFiles kept; // its marks and rooms carried from trial to trial
     std::mt19937 random(15);
     for (int trial = 0; trial < 400; ++trial) {
         const int events = 1 + static_cast<int>(random() % 12);
@@ -72,7 +72,8 @@ TEST(WindowIntervals, GiveTheTablesOfTheUnitByUnitCount) {
         for (int e = 1; e <= events; ++e) {
             rows[static_cast<std::size_t>(e)] = index.rowOf(g.EventCodes[static_cast<std::size_t>(e)]);
         }
-        const ws::CodeIntervals fromRows = ws::codeIntervalsOf(g, kColumns, ws::SlotRows{&index, &rows});
+        const ws::CodeIntervals& fromRows =
+            kept.keep("session.eve", g, kColumns, ws::SlotRows{&index, &rows});
 
         ws::SequentialRun run =
             seqtest::runWith({codes[random() % 5]}, {codes[random() % 5], codes[random() % 5]},
