@@ -146,6 +146,21 @@ void reserveRowsFor(CellTable& table, std::size_t rows, std::size_t bytes) {
     table.reserveRows(static_cast<std::size_t>(table.rows()) + std::min(rows, bytes * 2 / cellBytes + 1));
 }
 
+// A table that holds one row and nothing in it (the open data before anything was typed) is
+// made anew holding cells for the columns an import fills only: a transcript's three
+// columns then cost twelve bytes a row, not two hundred. Its cells read as before.
+void narrowBlankTable(CellTable& table, int columns) {
+    if (table.rows() != 1 || table.storedColumns() <= columns) {
+        return;
+    }
+    for (int column = 1; column <= table.storedColumns(); ++column) {
+        if (table.kind(column, 1) != Value::Kind::Empty) {
+            return;
+        }
+    }
+    table.reset(table.columns(), 1, columns);
+}
+
 // An EVENTS file keeps every column that holds something when it is saved: gColCount widened,
 // row by row, to the columns the rows read fill; the count is read once, at the first row.
 class ColumnCountWidening {
@@ -171,8 +186,9 @@ private:
     int count_ = -1;
 };
 
-// A DORU transcript's lines run some 30 to 60 bytes; two make a row.
+// A DORU transcript's lines run some 30 to 60 bytes; two make a row of three columns.
 constexpr std::size_t kDoruBytesPerRow = 64;
+constexpr int kDoruColumns = 3;
 
 // The time DoruTimeOf() takes from a line, found without changing the line: none, or a
 // text; braceComment when it came from a brace comment that then leaves the line.
@@ -245,7 +261,7 @@ public:
 
 private:
     int row_ = 0;
-    std::array<std::string_view, 3> texts_;
+    std::array<std::string_view, kDoruColumns> texts_;
     int count_ = 0;
     const char* first_ = nullptr;
     const char* last_ = nullptr;
@@ -423,6 +439,7 @@ void appendDoruRows(std::string_view bytes, DataTable& data) {
 }
 
 void appendDoruFile(std::string bytes, DataTable& data) {
+    narrowBlankTable(data.gData, kDoruColumns);
     // The texts stay in the file's bytes, which the table keeps.
     const std::string_view kept = data.gData.keep(std::move(bytes));
     reserveRowsFor(data.gData, kept.size() / kDoruBytesPerRow + 1, kept.size());
@@ -484,6 +501,7 @@ void appendCsvFile(std::string bytes, DataTable& data) {
     }
     const std::size_t firstLine = std::min(body.find_first_of("\r\n"), body.size());
     const int fields = CountCommas(body.substr(0, firstLine)) + 1;
+    narrowBlankTable(data.gData, std::min(fields, kDataColumns));
     // The texts stay in the file's bytes, which the table keeps.
     const std::string_view kept = data.gData.keep(std::move(bytes));
     CsvFields scan(kept.substr(textfile::byteOrderMarkLength(kept)));
@@ -541,6 +559,7 @@ void appendDataFile(std::string bytes, DataTable& data) {
         if (columns < 1 || columns > kDataColumns) {
             throw RunError(textfile::kSubscriptOutOfRange);
         }
+        narrowBlankTable(data.gData, columns);
         // The rows' texts stay in the file's bytes, which the table keeps.
         const std::size_t body = reader.position();
         const std::string_view kept = data.gData.keep(reader.takeBytes());

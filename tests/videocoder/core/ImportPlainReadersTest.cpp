@@ -68,8 +68,9 @@ void fillOpenData(std::mt19937 random, vc::DataTable& data) {
     data.gDataType = random() % 3 == 0 ? "transcript" : "Events";
     const int rows = static_cast<int>(random() % 4);
     data.gData.reset(vc::kDataColumns, rows, static_cast<int>(random() % 3) * 20);
+    const int filled = static_cast<int>(random() % 5); // none: a blank table, as a new file's
     for (int row = 1; row <= rows; ++row) {
-        for (int column = 1; column <= 4; ++column) {
+        for (int column = 1; column <= filled; ++column) {
             data.gData.at(static_cast<int>(random() % vc::kDataColumns) + 1, row) =
                 Value::ofText("old" + std::to_string(column));
         }
