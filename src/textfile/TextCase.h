@@ -11,8 +11,12 @@ inline bool isBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-// The text without the blanks around it, as a view of it.
+// The text without the blanks around it, as a view of it. Most texts have none: those are
+// taken as they are without a search from either end.
 inline std::string_view trimmedBlanks(std::string_view text) {
+    if (text.empty() || (text.front() != ' ' && text.back() != ' ')) {
+        return text;
+    }
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,11 +23,12 @@ public:
         : codeSet_(codeSet), importedFile_(importedFile), warn_(warn) {}
 
     // The code of `text`, or "" (after the warning) when the code set has none; valid until
-    // the next look-up. Inline for a short text found before, which nearly every cell is.
+    // the next look-up. Inline for a text found before, which nearly every cell is.
     const std::string& codeOf(std::string_view text) {
-        if (!text.empty() && text.size() <= textfile::kShortTextBytes) {
-            const std::size_t known =
-                slots_.find(shortKeyOf(text), text.size(), [](std::size_t) { return true; });
+        if (!text.empty()) {
+            const std::size_t known = slots_.find(keyOf(text), text.size(), [&](std::size_t found) {
+                return text.size() <= textfile::kShortTextBytes || found_[found].text == text;
+            });
             if (known != textfile::TextSlots::npos) {
                 return found_[known].code;
             }
@@ -42,11 +44,17 @@ private:
 
     // Every cell of a file is looked up, among a handful of texts: the texts found are hashed
     // from their first and last eight bytes, which is cheap and tells them apart well enough.
-    static std::uint64_t keyOf(std::string_view text);
-    // Texts of up to eight bytes are told apart by their word and length alone.
-    static std::uint64_t shortKeyOf(std::string_view text) {
-        return textfile::shortTextWord(text) ^ text.size() << 59;
+    static std::uint64_t keyOf(std::string_view text) {
+        if (text.size() <= textfile::kShortTextBytes) {
+            return textfile::shortTextWord(text) ^ text.size() << 59;
+        }
+        std::uint64_t first = 0;
+        std::uint64_t last = 0;
+        std::memcpy(&first, text.data(), sizeof first);
+        std::memcpy(&last, text.data() + text.size() - sizeof last, sizeof last);
+        return first ^ (last * 0xC2B2AE3D27D4EB4Full) ^ text.size();
     }
+    // A text not found before (or not found at all), looked up in the code set.
     const std::string& lookUp(std::string_view text);
     void insert(std::size_t found);
 

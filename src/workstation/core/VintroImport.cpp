@@ -111,14 +111,8 @@ private:
         }
     }
 
-    // The cell without the blanks around it. Most cells are empty or have none: they are taken
-    // as they are without a search from either end.
     static std::string_view cellOf(const VintroRow& row, int column) {
-        const std::string_view cell = column == kCommentColumn ? std::string_view() : row.fields[column];
-        if (cell.empty() || (cell.front() != ' ' && cell.back() != ' ')) {
-            return cell;
-        }
-        return textfile::trimmedBlanks(cell);
+        return column == kCommentColumn ? std::string_view() : textfile::trimmedBlanks(row.fields[column]);
     }
 
     void takeRowTime(std::string_view cell) {
