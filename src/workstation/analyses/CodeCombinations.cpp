@@ -78,9 +78,15 @@ bool MakeCodeCombinations(const CodeSet& set, const MultilevModel& tree, platfor
     // One place per value of each group; the last group turns fastest, so the choices come
     // in the order of their mixed-radix numbers.
     std::size_t choices = 1; // up to one past the most that are kept
+    std::size_t longestText = 0;
     for (int k = 1; k <= n; ++k) {
-        choices =
-            std::min<std::size_t>(choices * values[static_cast<std::size_t>(k)].size(), kMaxCombinations + 1);
+        const std::vector<std::string>& groupValues = values[static_cast<std::size_t>(k)];
+        choices = std::min<std::size_t>(choices * groupValues.size(), kMaxCombinations + 1);
+        std::size_t longest = 0;
+        for (const std::string& value : groupValues) {
+            longest = std::max(longest, value.size());
+        }
+        longestText += longest + 1;
     }
     const bool textsDistinct = joinedTextsDistinct(values);
     // Entry 0 only: each new text is added after it.
@@ -94,6 +100,7 @@ bool MakeCodeCombinations(const CodeSet& set, const MultilevModel& tree, platfor
     std::unordered_map<std::string, std::int32_t> added; // text -> entry, when texts can repeat
     for (;;) {
         std::string text;
+        text.reserve(longestText);
         for (int k = 1; k <= n; ++k) {
             if (k > 1) {
                 text += '/';

@@ -34,8 +34,11 @@ MultiGroupSections::MultiGroupSections(const CodeCombinations& combos, const Mul
     const auto n = static_cast<std::size_t>(combos.count());
     checked_.assign(n + 1, 0);
     for (std::size_t i = 1; i <= n; ++i) {
-        checked_[i] = IsCombinationChecked(tree, combos.ComboNames[i]) ? 1 : 0;
-        namesBytes_ += combos.ComboNames[i].size();
+        if (IsCombinationChecked(tree, combos.ComboNames[i])) {
+            checked_[i] = 1;
+            ++checkedRows_;
+            checkedBytes_ += combos.ComboNames[i].size();
+        }
     }
     if (!withoutZeros_) {
         csvTitleRow_ = "\"FileName\"";
@@ -56,30 +59,34 @@ void MultiGroupSections::appendCsvTitle(std::string& out, std::size_t i) const {
 
 std::string MultiGroupSections::text(const std::vector<std::int32_t>& counts, const std::string& date,
                                      const std::string& nameLine, const std::string& headerLine,
-                                     int pageLength) const {
+                                     int pageLength) {
     textfile::ReportText heads;
     heading(heads, date, nameLine, headerLine);
     const std::string headingBlock = heads.take();
     constexpr auto kBeforeColumn = static_cast<std::size_t>(kCombinationColumn - 1);
     constexpr std::size_t kWidestCount = 12; // "-2147483648 "
     constexpr std::size_t kRowBytesBesideText = kWidestCount + 2 * textfile::kLineEnd.size() + kBeforeColumn;
-    // The section is written straight into room for the most it can hold, then cut to size.
-    const std::size_t rows = checked_.size() - 1;
-    const std::size_t headings = 1 + rows / static_cast<std::size_t>(std::max(1, pageLength - kHeadingLines));
-    std::string out(headings * headingBlock.size() + namesBytes_ + rows * kRowBytesBesideText, ' ');
-    char* at = out.data();
+    // The section is written straight into room for the most it can hold, then taken out.
+    const std::size_t headings =
+        1 + checkedRows_ / static_cast<std::size_t>(std::max(1, pageLength - kHeadingLines));
+    const std::size_t most =
+        headings * headingBlock.size() + checkedBytes_ + checkedRows_ * kRowBytesBesideText;
+    if (room_.size() < most) {
+        room_.resize(most);
+    }
+    char* at = room_.data();
     const auto put = [&at](std::string_view bytes) {
         std::memcpy(at, bytes.data(), bytes.size());
         at += bytes.size();
     };
     put(headingBlock);
     int lines = kHeadingLines;
-    for (std::size_t i = 1; i <= rows; ++i) {
+    for (std::size_t i = 1; i < checked_.size(); ++i) {
         if (!written(counts, i)) {
             continue;
         }
-        // The count in print form, then the text at its column (the room holds blanks), on a
-        // line of its own when the count reaches past it.
+        // The count in print form, then the text at its column, on a line of its own when the
+        // count reaches past it.
         const std::int32_t count = counts[i];
         char* const start = at;
         *at++ = count < 0 ? '-' : ' ';
@@ -101,8 +108,7 @@ std::string MultiGroupSections::text(const std::vector<std::int32_t>& counts, co
             lines = kHeadingLines;
         }
     }
-    out.resize(static_cast<std::size_t>(at - out.data()));
-    return out;
+    return std::string(room_.data(), at);
 }
 
 std::string MultiGroupSections::csv(const std::vector<std::int32_t>& counts, const std::string& rowName,

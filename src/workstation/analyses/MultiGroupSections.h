@@ -24,7 +24,7 @@ public:
     // lines), then a row per written combination (counts by combination, 1..n), the heading
     // repeated when a page is full.
     std::string text(const std::vector<std::int32_t>& counts, const std::string& date,
-                     const std::string& nameLine, const std::string& headerLine, int pageLength) const;
+                     const std::string& nameLine, const std::string& headerLine, int pageLength);
     // The comma-separated section: the title row when asked, then the data row.
     std::string csv(const std::vector<std::int32_t>& counts, const std::string& rowName, bool titleRow) const;
 
@@ -36,9 +36,13 @@ private:
 
     const CodeCombinations& combos_;
     bool withoutZeros_ = false;
-    std::vector<char> checked_;  // by combination: IsCombinationChecked
-    std::size_t namesBytes_ = 0; // the combinations' texts together
-    std::string csvTitleRow_;    // the whole title row, when it does not hang on the counts
+    std::vector<char> checked_;    // by combination: IsCombinationChecked
+    std::size_t checkedRows_ = 0;  // how many are
+    std::size_t checkedBytes_ = 0; // their texts together
+    std::string csvTitleRow_;      // the whole title row, when it does not hang on the counts
+    // Room a text section is written into, kept from one section to the next: it is only
+    // ever made longer, so no section pays for new memory or for blanking it.
+    std::string room_;
 };
 
 } // namespace ws

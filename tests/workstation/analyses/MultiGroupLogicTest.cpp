@@ -305,7 +305,7 @@ TEST(MultiGroupSectionsTest, TextIsTheReportTextLayout) {
     MultilevModel plainTree; // every combination written, zeros too
     plainTree.options.Check7 = 0;
     plainTree.options.Check4 = 0;
-    const MultiGroupSections sections(built.combos, plainTree);
+    MultiGroupSections sections(built.combos, plainTree);
     const std::vector<std::int32_t> picks = {0,  7,          12345,     123456789, 1234567890,
                                              -5, -123456789, 999999999, INT32_MAX, INT32_MIN};
     std::mt19937 random(20261213);
