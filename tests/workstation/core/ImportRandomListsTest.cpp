@@ -190,5 +190,43 @@ TEST_F(RandomLists, OdfFilesGiveTheirEvents) {
     }
 }
 
+// Utterances whose bracketed code, in either case, a translation line names become that line's
+// event; those naming none (a code no line has) give none.
+TEST_F(RandomLists, TranscriptsGiveTheirTranslatedEvents) {
+    g.gFileFormat = 3;
+    g.gDORUUseTranslation = 1;
+    g.gDORUTransFile = scratch.file("trans.txt");
+    std::string translation;
+    for (const CodeRow& row : kCodes) {
+        translation += std::string(row.code) + "[" + row.code + "]\r\n";
+    }
+    textfile::saveFileAtomically(g.gDORUTransFile, translation);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<Event> events;
+        std::string bytes = "+Generated session" + lineEnd();
+        std::int32_t time = static_cast<std::int32_t>(random() % 10000);
+        const int wanted = 1 + static_cast<int>(random() % 300);
+        while (static_cast<int>(events.size()) < wanted) {
+            time += static_cast<std::int32_t>(random() % 4) * 25;
+            const int code = static_cast<int>(random() % 4);
+            std::string bracketed = kCodes[code].code;
+            for (char& ch : bracketed) {
+                ch = random() % 2 == 0 ? static_cast<char>(std::tolower(ch)) : ch;
+            }
+            bytes += "-" + blanks() + std::to_string(time) + blanks() + lineEnd();
+            if (random() % 10 == 0) {
+                bytes += "C we saw [zz] there" + lineEnd(); // no line names it
+                continue;
+            }
+            bytes += "C we saw [" + bracketed + "] there" + lineEnd();
+            events.push_back({code, time});
+        }
+        const std::string file = scratch.file("kid" + std::to_string(round) + ".slt");
+        textfile::saveFileAtomically(file, bytes);
+        SCOPED_TRACE(file);
+        expectRead(file, events, events.back().time);
+    }
+}
+
 } // namespace
 } // namespace ws
