@@ -90,6 +90,27 @@ std::string joinFields(double h, double m, double sec, double ff) {
     return twoDigits(h) + ":" + twoDigits(m) + ":" + twoDigits(sec) + ":" + twoDigits(ff);
 }
 
+// A clock text of digits alone, "HH:MM:SS.ss", as TimeTextToSeconds reads it by its parts,
+// without the general number reader: hours and minutes are whole, and the hundredths over
+// 100 round as the decimal "SS.ss" itself reads. False for any other text.
+bool plainClockSeconds(std::string_view t, double& seconds) {
+    constexpr std::size_t kClockLength = 11;
+    if (t.size() != kClockLength || t[2] != ':' || t[5] != ':' || t[8] != '.') {
+        return false;
+    }
+    const auto digit = [&](std::size_t at) { return static_cast<unsigned>(t[at]) - '0'; };
+    for (const std::size_t at : {0u, 1u, 3u, 4u, 6u, 7u, 9u, 10u}) {
+        if (digit(at) > 9) {
+            return false;
+        }
+    }
+    const double hours = digit(0) * 10 + digit(1);
+    const double minutes = digit(3) * 10 + digit(4);
+    const double hundredths = digit(6) * 1000 + digit(7) * 100 + digit(9) * 10 + digit(10);
+    seconds = 3600 * hours + 60 * minutes + hundredths / 100;
+    return true;
+}
+
 } // namespace
 
 std::string SecondsToClockText(double seconds, const VideoSettings& s) {
@@ -102,6 +123,10 @@ std::string SecondsToClockText(double seconds, const VideoSettings& s) {
 }
 
 float TimeTextToSeconds(const std::string& time, const VideoSettings& s) {
+    double seconds = 0;
+    if (plainClockSeconds(time, seconds)) {
+        return single(seconds);
+    }
     if (!hasColon(time) && isMode(s, 0)) {
         return single(leading(time));
     }

@@ -1,8 +1,12 @@
 #include "videocoder/core/TimeConversion.h"
+#include "textfile/Numeric.h"
 #include "textfile/RunError.h"
 #include "videocoder/core/ConvertTimeText.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
 
 #include <string>
 #include <vector>
@@ -239,6 +243,22 @@ TEST(ConvertTimeText, NoNumberIsAnErrorWithTheTextUnchanged) {
         EXPECT_FALSE(r.ok) << c.text;
         EXPECT_EQ(r.text, c.text);
         EXPECT_FALSE(r.error.empty());
+    }
+}
+
+// Clock texts of digits take a short way; the general reading of their parts is the reference.
+TEST(TimeConversion, ClockTextsOfDigitsReadAsTheirPartsRead) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 200'000; ++round) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%02u:%02u:%02u.%02u", static_cast<unsigned>(random() % 100),
+                      static_cast<unsigned>(random() % 100), static_cast<unsigned>(random() % 100),
+                      static_cast<unsigned>(random() % 100));
+        const std::string t = text;
+        const float general = static_cast<float>(3600 * textfile::leadingNumber(t.substr(0, 2)) +
+                                                 60 * textfile::leadingNumber(t.substr(3, 2)) +
+                                                 textfile::leadingNumber(t.substr(6)));
+        ASSERT_EQ(vc::TimeTextToSeconds(t, at(1)), general) << t;
     }
 }
 
