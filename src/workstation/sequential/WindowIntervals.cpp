@@ -13,12 +13,6 @@ namespace {
 
 using Stretches = std::vector<UnitStretch>;
 
-void push(Stretches& out, std::int64_t first, std::int64_t last) {
-    if (first <= last) {
-        out.push_back({first, last});
-    }
-}
-
 // The units where any of the marked rows is on, touching stretches joined: a code that
 // follows another of the same side continues one stretch, as the unit flags see it.
 void onWhere(const CodeIntervals& file, const std::vector<char>& marked, Stretches& all) {
@@ -57,60 +51,62 @@ bool rule(const SequentialRun& run, int index) {
 }
 
 // Yes by edge: the onset decides a one-unit stretch, then the offset, then the middle.
-void edgeYes(const Stretches& on, bool onset, bool middle, bool offset, Stretches& yes) {
-    yes.clear();
+// Each yes stretch goes to `yes(first, last)` in order, empty ones left out.
+template <class Sink> void edgeYes(const Stretches& on, bool onset, bool middle, bool offset, Sink&& yes) {
     for (const UnitStretch& s : on) {
         if (onset) {
-            push(yes, s.first, s.first);
+            yes(s.first, s.first);
         }
         if (s.last > s.first) {
-            if (middle) {
-                push(yes, s.first + 1, s.last - 1);
+            if (middle && s.first + 1 <= s.last - 1) {
+                yes(s.first + 1, s.last - 1);
             }
             if (offset) {
-                push(yes, s.last, s.last);
+                yes(s.last, s.last);
             }
         }
     }
 }
 
 // A window opened at each edge (the onset or the offset of each stretch) holds until the
-// next edge opens another.
+// next edge opens another; each goes to `yes` as edgeYes gives its stretches.
+template <class Sink>
 void windowYes(const Stretches& on, bool fromOnset, std::int64_t length, bool includesEdge,
-               std::int64_t units, Stretches& yes) {
-    yes.clear();
+               std::int64_t units, Sink&& yes) {
     const auto edgeOf = [fromOnset](const UnitStretch& s) { return fromOnset ? s.first : s.last; };
     for (std::size_t k = 0; k < on.size(); ++k) {
         const std::int64_t at = edgeOf(on[k]);
         const std::int64_t until = k + 1 < on.size() ? edgeOf(on[k + 1]) - 1 : units;
         const std::int64_t first = includesEdge ? at : at + 1;
-        const std::int64_t last = includesEdge ? at + length - 1 : at + length;
-        push(yes, first, std::min(last, until));
-    }
-}
-
-std::int64_t unitsIn(const Stretches& stretches) {
-    std::int64_t n = 0;
-    for (const UnitStretch& s : stretches) {
-        n += s.last - s.first + 1;
-    }
-    return n;
-}
-
-std::int64_t unitsInBoth(const Stretches& a, const Stretches& b) {
-    std::int64_t n = 0;
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        n += std::max<std::int64_t>(0, std::min(a[i].last, b[j].last) - std::max(a[i].first, b[j].first) + 1);
-        if (a[i].last < b[j].last) {
-            ++i;
-        } else {
-            ++j;
+        const std::int64_t last = std::min(includesEdge ? at + length - 1 : at + length, until);
+        if (first <= last) {
+            yes(first, last);
         }
     }
-    return n;
 }
+
+// The units of stretches given in order, and how many of them `other` (in order) also holds.
+class Overlap {
+public:
+    explicit Overlap(const Stretches& other) : other_(other) {}
+    void operator()(std::int64_t first, std::int64_t last) {
+        units_ += last - first + 1;
+        while (next_ < other_.size() && other_[next_].last < first) {
+            ++next_; // before this stretch, so before every later one
+        }
+        for (std::size_t k = next_; k < other_.size() && other_[k].first <= last; ++k) {
+            both_ += std::min(last, other_[k].last) - std::max(first, other_[k].first) + 1;
+        }
+    }
+    std::int64_t units() const { return units_; }
+    std::int64_t both() const { return both_; }
+
+private:
+    const Stretches& other_;
+    std::size_t next_ = 0;
+    std::int64_t units_ = 0;
+    std::int64_t both_ = 0;
+};
 
 } // namespace
 
@@ -236,7 +232,6 @@ SeqTable windowTableOf(const SequentialRun& run, const CodeIntervals& file, cons
                        WindowScratch& scratch) {
     Stretches& givenOn = scratch.givenOn;
     Stretches& targetOn = scratch.targetOn;
-    Stretches& givenYes = scratch.givenYes;
     Stretches& targetYes = scratch.targetYes;
     onWhere(file, pairing.given(), givenOn);
     onWhere(file, pairing.target(), targetOn);
@@ -244,30 +239,32 @@ SeqTable windowTableOf(const SequentialRun& run, const CodeIntervals& file, cons
         mirror(givenOn, file.units);
         mirror(targetOn, file.units);
     }
-    givenYes.clear();
-    std::int64_t units = file.units;
-    const std::int64_t length = run.gLagCount;
-    switch (run.gWindowRules[0]) {
-    case kWindowFromOnset:
-    case kWindowFromOffset: {
-        const bool onset = run.gWindowRules[0] == kWindowFromOnset;
-        windowYes(givenOn, onset, length, rule(run, onset ? kWindowIncludesOnset : kWindowIncludesOffset),
-                  units, givenYes);
-        break;
-    }
-    case kWindowConcurrent:
-        edgeYes(givenOn, rule(run, kWindowIncludesOnset), true, rule(run, kWindowIncludesOffset), givenYes);
-        break;
-    default:
-        units = 0; // no yes/no line for any unit
+    const std::int16_t windowType = run.gWindowRules[0];
+    const bool lines =
+        windowType == kWindowFromOnset || windowType == kWindowFromOffset || windowType == kWindowConcurrent;
+    const std::int64_t units = lines ? file.units : 0; // no yes/no line for any unit
+    if (!lines) {
         givenOn.clear();
         targetOn.clear();
     }
+    targetYes.clear();
+    std::int64_t targets = 0;
     edgeYes(targetOn, rule(run, kCountTargetOnset), rule(run, kCountTargetDuration),
-            rule(run, kCountTargetOffset), targetYes);
-    const std::int64_t both = unitsInBoth(givenYes, targetYes);
-    const std::int64_t givens = unitsIn(givenYes);
-    const std::int64_t targets = unitsIn(targetYes);
+            rule(run, kCountTargetOffset), [&](std::int64_t first, std::int64_t last) {
+                targetYes.push_back({first, last});
+                targets += last - first + 1;
+            });
+    // The givens' yes stretches are counted as they come, against the targets'.
+    Overlap givenYes(targetYes);
+    if (windowType == kWindowConcurrent) {
+        edgeYes(givenOn, rule(run, kWindowIncludesOnset), true, rule(run, kWindowIncludesOffset), givenYes);
+    } else if (lines) {
+        const bool onset = windowType == kWindowFromOnset;
+        windowYes(givenOn, onset, run.gLagCount,
+                  rule(run, onset ? kWindowIncludesOnset : kWindowIncludesOffset), units, givenYes);
+    }
+    const std::int64_t both = givenYes.both();
+    const std::int64_t givens = givenYes.units();
     SeqTable table{};
     table[kYes][kYes] = static_cast<std::int32_t>(both);
     table[kYes][kNo] = static_cast<std::int32_t>(givens - both);

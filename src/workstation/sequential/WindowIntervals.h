@@ -63,7 +63,6 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
 struct WindowScratch {
     std::vector<UnitStretch> givenOn;
     std::vector<UnitStretch> targetOn;
-    std::vector<UnitStretch> givenYes;
     std::vector<UnitStretch> targetYes;
 };
 
