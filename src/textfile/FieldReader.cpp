@@ -58,6 +58,11 @@ FieldReader FieldReader::fromFile(const std::string& path) {
     return FieldReader(readWholeFile(path));
 }
 
+FieldReader FieldReader::fromFile(const std::string& path, std::string buffer) {
+    readWholeFileInto(path, buffer);
+    return FieldReader(std::move(buffer));
+}
+
 Field FieldReader::readField() {
     const FieldView field = readFieldView();
     return {std::string(field.text), field.quoted};

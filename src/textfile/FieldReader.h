@@ -3,6 +3,7 @@
 // comma/quote fields ("input" reads) and whole lines ("line input" reads).
 // Lines may end in CR LF or LF.
 
+#include "textfile/ByteWords.h"
 #include "textfile/Value.h"
 
 #include <cstddef>
@@ -29,6 +30,9 @@ public:
     explicit FieldReader(std::string bytes);
     // Reads a whole file; throws RunError 53 when it does not exist, 75 when it cannot be read.
     static FieldReader fromFile(const std::string& path);
+    // fromFile() into `buffer`, whose room is kept: a caller reading file after file hands back
+    // what takeBytes() gave it, and reads without allocating.
+    static FieldReader fromFile(const std::string& path, std::string buffer);
 
     // One comma-delimited field. A quoted field runs to its closing quote (commas inside belong
     // to it); what follows up to the next comma or line end is skipped. The delimiter after the
@@ -42,6 +46,11 @@ public:
     double readNumber();
     // readNumber() taken as a 32-bit whole number, rounded and checked as toInt32() does.
     std::int32_t readInt32();
+    // The record nearly every line of an event file holds, a bare field of one to seven bytes,
+    // a comma and one to eight digits closed by the line end ("G1C1,1234"), read as
+    // readFieldView() then readInt32() read it. False, with nothing consumed, for any other
+    // form and within 16 bytes of the end.
+    bool readShortRecord(std::string_view& field, std::int32_t& number);
     // A field read into a value: quoted gives Text, "#NULL#" Null, nothing Empty,
     // a bare number Number, any other bare text Text.
     Value readValue();
@@ -141,6 +150,41 @@ inline bool FieldReader::readBareWholeNumber(std::ptrdiff_t maxDigits, std::uint
     }
     pos_ = static_cast<std::size_t>(next - data);
     magnitude = whole;
+    return true;
+}
+
+// A record's first sixteen bytes are marked at once. Where the next record starts depends
+// only on where the line feed is, so the records of a file follow one another quickly;
+// whether the record has the short form is settled beside that, by a branch the processor
+// nearly always guesses right.
+inline bool FieldReader::readShortRecord(std::string_view& field, std::int32_t& number) {
+    namespace bw = bytewords;
+    if constexpr (!bw::kUsable) {
+        return false;
+    }
+    if (bytes_.size() - pos_ < bw::kBlockBytes) {
+        return false;
+    }
+    const char* const begin = bytes_.data() + pos_;
+    const bw::BlockMarks marks = bw::marksOf(begin);
+    if (marks.lineFeeds == 0) {
+        return false;
+    }
+    const int lineEnd = std::countr_zero(marks.lineFeeds);
+    const int length = std::countr_zero(marks.upToQuote | marks.commas); // a line feed is one of them
+    // The digits run from past the comma to the line end, or to a CR just before it.
+    const int digitsBegin = length + 1;
+    const int digitsEnd = lineEnd - static_cast<int>((marks.carriageReturns << 1 >> lineEnd) & 1u);
+    const int count = digitsEnd - digitsBegin;
+    const unsigned digitBytes = (1u << digitsEnd) - (1u << digitsBegin);
+    if (length == 0 || length >= static_cast<int>(bw::kWordBytes) || ((marks.commas >> length) & 1u) == 0 ||
+        count < 1 || count > static_cast<int>(bw::kWordBytes) || (marks.digits & digitBytes) != digitBytes) {
+        return false;
+    }
+    field = std::string_view(begin, static_cast<std::size_t>(length));
+    // A bare whole number of at most eight digits: readInt32() gives it as it stands.
+    number = static_cast<std::int32_t>(bw::digitsValue(bw::load(begin + digitsBegin), count));
+    pos_ += static_cast<std::size_t>(lineEnd) + 1;
     return true;
 }
 

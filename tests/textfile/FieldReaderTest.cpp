@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,62 @@ TEST(FieldReader, NumbersReadAlikeWhateverTheirFormAndEnding) {
             }
         }
     }
+}
+
+// Random records, most of them "code,time" with a line end, many a byte off that form: the
+// short read either takes a record as a field read and a number read take it, or leaves it
+// whole to them. It never takes a record they refuse, so their errors stand.
+TEST(FieldReader, ShortRecordReadsAsAFieldAndANumberOrLeavesTheRecord) {
+    std::mt19937 random(20261211);
+    const std::string odd = "09AZ,\r\n \t\"-+.e#\x01\x7F\xC3\xA9";
+    const auto oddByte = [&] { return odd[random() % odd.size()]; };
+    const char* const ends[] = {"\r\n", "\n", "\r\n", "\n", "\r", ",", ""};
+    int taken = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::string bytes;
+        for (int records = 1 + static_cast<int>(random() % 6); records > 0; --records) {
+            std::string record(random() % 9, ' ');
+            for (char& c : record) {
+                c = random() % 8 != 0 ? static_cast<char>('A' + random() % 26) : oddByte();
+            }
+            const std::uint32_t time =
+                random() % 3 != 0 ? random() % 100000 : static_cast<std::uint32_t>(random());
+            record += "," + std::to_string(time) + ends[random() % std::size(ends)];
+            if (random() % 4 == 0) {
+                record[random() % record.size()] = oddByte();
+            }
+            bytes += record;
+        }
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        FieldReader shortReader(bytes);
+        FieldReader plainReader(bytes);
+        while (!plainReader.atEnd()) {
+            const std::size_t at = shortReader.position();
+            std::string_view field;
+            std::int32_t number = 0;
+            const bool tookShort = shortReader.readShortRecord(field, number);
+            std::string plainField;
+            std::int32_t plainNumber = 0;
+            try {
+                plainField = std::string(plainReader.readFieldView().text);
+                plainNumber = toInt32(plainReader.readNumber());
+            } catch (const RunError&) {
+                ASSERT_FALSE(tookShort);
+                break;
+            }
+            if (tookShort) {
+                ++taken;
+                ASSERT_EQ(field, plainField);
+                ASSERT_EQ(number, plainNumber);
+            } else {
+                ASSERT_EQ(shortReader.position(), at);
+                shortReader.readFieldView();
+                shortReader.readInt32();
+            }
+            ASSERT_EQ(shortReader.position(), plainReader.position());
+        }
+    }
+    EXPECT_GT(taken, 1000); // the short form was met often enough to say something
 }
 
 TEST(FieldReader, ReadingPastTheEndFails) {

@@ -4,7 +4,7 @@
 
 namespace ws {
 
-std::string cutOffCode(const std::string& code, int numToUse) {
+std::string_view cutOffCode(std::string_view code, int numToUse) {
     const int start = numToUse % 100;
     const int length = numToUse / 100;
     if (start < 1 || length < 0) {

@@ -20,7 +20,8 @@ inline std::string_view codeWithoutBlanks(std::string_view code) {
 
 // The part of a code kept by the code cut-off: it starts at numToUse mod 100 (1 is the first
 // character) and is numToUse div 100 characters long, fewer when the code is shorter.
-// A start before the first character or a negative length throws RunError 5.
-std::string cutOffCode(const std::string& code, int numToUse);
+// A start before the first character or a negative length throws RunError 5. A view into
+// `code`: a reader cuts every record's code, and stores only the part kept.
+std::string_view cutOffCode(std::string_view code, int numToUse);
 
 } // namespace ws

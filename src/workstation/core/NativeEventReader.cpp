@@ -47,10 +47,34 @@ std::string refusalOfTypeLine(const std::string& typeWord, const std::string& fi
     return {};
 }
 
-void readRecords(const std::string& fileName, const CutOffSettings& cutOff, const CodeSet& codeSet,
-                 SlotWriter& slot, EventFileRows& rows, const EntrySink& sink, EventReadResult& result) {
+// The file's bytes are read into one buffer kept from file to file (per thread, as reads
+// may run side by side): a run over a list reads every file without allocating for it.
+std::string& spareBuffer() {
+    thread_local std::string buffer;
+    return buffer;
+}
+
+// The code and time of the record at `index`, stored in the slot as they stand in the file;
+// the code as the slot holds it comes back.
+std::string_view readRecord(textfile::FieldReader& reader, SlotWriter& slot, int index) {
+    std::string& code = slot.code(index);
+    std::int32_t& time = slot.time(index);
+    std::string_view text;
+    if (reader.readShortRecord(text, time)) {
+        code.assign(text);
+        return text;
+    }
+    // The code is stored before the time is read, so a time that fails leaves it in the slot.
+    text = codeWithoutBlanks(reader.readFieldView().text);
+    code.assign(text);
+    time = reader.readInt32();
+    return text;
+}
+
+void readRecords(textfile::FieldReader& reader, const std::string& fileName, const CutOffSettings& cutOff,
+                 const CodeSet& codeSet, SlotWriter& slot, EventFileRows& rows, const EntrySink& sink,
+                 EventReadResult& result) {
     int& index = result.index;
-    textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName);
     result.refusal = refusalOfTypeLine(reader.readText(), fileName);
     if (!result.refusal.empty()) {
         return;
@@ -59,20 +83,18 @@ void readRecords(const std::string& fileName, const CutOffSettings& cutOff, cons
 
     bool clean = true;
     for (index = 1; index <= kMaxEvents;) {
-        std::string& code = slot.code(index);
-        const std::string_view text = codeWithoutBlanks(reader.readFieldView().text);
-        code.clear(); // cleared and appended, the slot's string keeps its buffer from file to file
-        code.append(text);
-        std::int32_t& time = slot.time(index);
-        time = reader.readInt32();
+        // A view into the reader's bytes, equal to what the slot holds.
+        std::string_view code = readRecord(reader, slot, index);
         if (cutOff.gCutOffEvents != 0 && !isSessionEnd(code)) {
             code = cutOffCode(code, cutOff.gNumToUse);
+            slot.code(index).assign(code);
         }
         if (code.empty()) {
             continue; // the next record takes this index
         }
+        const std::int32_t time = slot.times()[static_cast<std::size_t>(index)];
         if (time < slot.times()[static_cast<std::size_t>(index - 1)]) {
-            sink(sequenceErrorEntry(fileName, index, code));
+            sink(sequenceErrorEntry(fileName, index, slot.codes()[static_cast<std::size_t>(index)]));
             clean = false;
         }
         if (isSessionEnd(code)) {
@@ -97,8 +119,11 @@ void readRecords(const std::string& fileName, const CutOffSettings& cutOff, cons
 EventReadResult readNativeEventFile(const std::string& fileName, const CutOffSettings& cutOff,
                                     const CodeSet& codeSet, SlotWriter& slot, EventFileRows& rows,
                                     const EntrySink& sink) {
-    return readCatchingFailures(
-        [&](EventReadResult& result) { readRecords(fileName, cutOff, codeSet, slot, rows, sink, result); });
+    return readCatchingFailures([&](EventReadResult& result) {
+        textfile::FieldReader reader = textfile::FieldReader::fromFile(fileName, std::move(spareBuffer()));
+        readRecords(reader, fileName, cutOff, codeSet, slot, rows, sink, result);
+        spareBuffer() = reader.takeBytes();
+    });
 }
 
 bool checkEventCodes(const CodeSet& codeSet, const std::vector<std::string>& codes, int endIndex,
