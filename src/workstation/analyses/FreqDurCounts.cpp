@@ -21,11 +21,14 @@ std::size_t rowSlots(const CodeSet& set) {
 }
 
 FreqDurCounter::FreqDurCounter(const CodeSet& set)
-    : index_(set), groups_(rowSlots(set), 0), groupIds_(rowSlots(set), 0), frequency_(rowSlots(set), 0),
+    : index_(set), gapRow_(index_.rowOf(kGapCode)), codes_(rowSlots(set)), descriptions_(rowSlots(set)),
+      groups_(rowSlots(set), 0), groupIds_(rowSlots(set), 0), frequency_(rowSlots(set), 0),
       duration_(rowSlots(set), 0) {
     std::map<int, int> ids;
     for (int row = 1; row <= set.NumCodes; ++row) {
         const int group = set.CodeTable.group(row);
+        codes_[static_cast<std::size_t>(row)] = set.CodeTable.code(row);
+        descriptions_[static_cast<std::size_t>(row)] = set.CodeTable.description(row);
         groups_[static_cast<std::size_t>(row)] = group;
         groupIds_[static_cast<std::size_t>(row)] =
             ids.emplace(group, static_cast<int>(ids.size())).first->second;
@@ -67,11 +70,13 @@ void FreqDurCounter::countFile(const EventSlots& eventSlots, const std::vector<i
     std::fill(nextInGroup_.begin(), nextInGroup_.end(), end);
     int nextGap = end;
     for (int i = end - 1; i >= 1; --i) {
-        if (codes[static_cast<std::size_t>(i)] == kGapCode) {
+        const int row = rows[static_cast<std::size_t>(i)];
+        // Only "$Gap$" has the gap's row; without one in the table it shares -1 with
+        // every code the table lacks, and its text tells them apart.
+        if (row == gapRow_ && (row != -1 || codes[static_cast<std::size_t>(i)] == kGapCode)) {
             nextGap = i; // a gap is no code: neither counted nor timed
             continue;
         }
-        const int row = rows[static_cast<std::size_t>(i)];
         if (row < 0) {
             subscriptOutOfRange(); // a code the table lacks has no counter
         }

@@ -8,6 +8,7 @@
 #include "workstation/core/EventSlots.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ws {
@@ -20,10 +21,10 @@ struct FreqDurCounts {
     std::vector<std::int32_t> duration;
 };
 
-// Counts event slot 1 as the reader left it. Holds the lookups of one code table and the
-// scratch of one file, so counting many files allocates nothing per file. Failures (a
-// row beyond the counters' room, a code not in the table, an overflow) throw
-// textfile::RunError.
+// Counts event slot 1 as the reader left it. Holds the lookups of one code table (with the
+// texts of its rows that every file's section shows) and the scratch of one file, so
+// counting many files allocates nothing per file. Failures (a row beyond the counters'
+// room, a code not in the table, an overflow) throw textfile::RunError.
 class FreqDurCounter {
 public:
     explicit FreqDurCounter(const CodeSet& set);
@@ -34,9 +35,16 @@ public:
     void countFile(const EventSlots& eventSlots, const std::vector<int>& rows, FreqDurCounts& counts);
     const CodeRowIndex& index() const { return index_; }
     int groupOf(int row) const { return groups_[static_cast<std::size_t>(row)]; }
+    const std::string& codeOf(int row) const { return codes_[static_cast<std::size_t>(row)]; }
+    const std::string& descriptionOf(int row) const { return descriptions_[static_cast<std::size_t>(row)]; }
 
 private:
     CodeRowIndex index_;
+    // The row "$Gap$" has, or -1: a gap is found by its row, not by its text, where the
+    // rows were looked up already.
+    int gapRow_ = -1;
+    std::vector<std::string> codes_; // by row, as text
+    std::vector<std::string> descriptions_;
     std::vector<int> groups_;             // by row
     std::vector<int> groupIds_;           // by row: the group numbered densely from 0
     std::vector<int> nextInGroup_;        // by dense group id: the index of the next event of that group

@@ -3,6 +3,7 @@
 #include "workstation/analyses/FreqDurCounts.h"
 #include "AnalTestSupport.h"
 #include "textfile/RunError.h"
+#include "workstation/core/CodeSetFile.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,70 @@ TEST(FreqDurCounter, CountsTheSlotAsItCountsTheReadersRows) {
             ADD_FAILURE() << "a code the table lacks was counted";
         } catch (const textfile::RunError& error) {
             EXPECT_EQ(error.number(), textfile::kSubscriptOutOfRange);
+        }
+    }
+}
+
+// The counts walked forwards and plainly: each event runs to the next event of its group or
+// the next gap, whichever is nearer, or to the end record; a gap is found by its text.
+FreqDurCounts plainCounts(const Global& g) {
+    FreqDurCounts counts;
+    counts.frequency.assign(kFreqDurMaxRows + 1, 0);
+    counts.duration.assign(kFreqDurMaxRows + 1, 0);
+    const int end = g.EventTimes[0];
+    for (int i = 1; i < end; ++i) {
+        const std::string& code = g.EventCodes[static_cast<std::size_t>(i)];
+        if (code == kGapCode) {
+            continue;
+        }
+        const int row = FindCode(g, code);
+        if (row < 1) {
+            throw textfile::RunError(textfile::kSubscriptOutOfRange);
+        }
+        ++counts.frequency[static_cast<std::size_t>(row)];
+        const int group = g.CodeTable.group(row);
+        if (group == 0) {
+            continue;
+        }
+        int until = i + 1;
+        for (; until < end; ++until) {
+            const std::string& next = g.EventCodes[static_cast<std::size_t>(until)];
+            if (next == kGapCode || g.CodeTable.group(FindCode(g, next)) == group) {
+                break;
+            }
+        }
+        counts.duration[static_cast<std::size_t>(row)] +=
+            g.EventTimes[static_cast<std::size_t>(until)] - g.EventTimes[static_cast<std::size_t>(i)];
+    }
+    return counts;
+}
+
+TEST(FreqDurCounter, CountsAsThePlainWalkWhetherTheTableListsTheGapOrNot) {
+    std::mt19937 random(11);
+    for (const bool gapListed : {false, true}) {
+        Global g;
+        std::vector<CodeRow> table = {{"A", "", 1}, {"B", "", 1}, {"M", "", 0}, {"C", "", 2}};
+        if (gapListed) {
+            table.push_back({std::string(kGapCode), "", 3});
+        }
+        useCodeTable(g, table);
+        const std::vector<std::string> codes = {"A", "B", "M", "C", std::string(kGapCode)};
+        FreqDurCounter counter(g);
+        for (int round = 0; round < 50; ++round) {
+            const int end = 1 + static_cast<int>(random() % 80);
+            g.EventTimes[0] = end;
+            for (int i = 1; i < end; ++i) {
+                g.EventCodes[static_cast<std::size_t>(i)] = codes[random() % codes.size()];
+                g.EventTimes[static_cast<std::size_t>(i)] =
+                    g.EventTimes[static_cast<std::size_t>(i - 1)] + static_cast<int>(random() % 7) - 1;
+            }
+            g.EventCodes[static_cast<std::size_t>(end)] = kSessionEndCode;
+            g.EventTimes[static_cast<std::size_t>(end)] = g.EventTimes[static_cast<std::size_t>(end - 1)] + 3;
+            const FreqDurCounts expected = plainCounts(g);
+            FreqDurCounts byRows;
+            counter.countFile(g, rowsOf(g, counter.index()), byRows);
+            ASSERT_EQ(byRows.frequency, expected.frequency) << "round " << round;
+            ASSERT_EQ(byRows.duration, expected.duration) << "round " << round;
         }
     }
 }
