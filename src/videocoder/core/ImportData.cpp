@@ -6,6 +6,7 @@
 #include "textfile/Numeric.h"
 #include "textfile/Paths.h"
 #include "textfile/RunError.h"
+#include "videocoder/core/CodeLookup.h"
 #include "videocoder/core/CodeSetFile.h"
 #include "videocoder/core/DataFile.h"
 #include "videocoder/core/FileDialogs.h"
@@ -72,15 +73,16 @@ void appendTo(CellTable::CellRef cell, const std::string& text) {
 }
 
 // The code columns of one transcript row: each code in its group's column when the code set
-// knows it (by code or description), otherwise in the column of its place in the list.
-void fillCodeColumns(const Globals& g, bool codeSetOpen, const std::vector<std::string>& codes,
+// knows it (by code or description; no lookup when no set is open), otherwise in the column
+// of its place in the list.
+void fillCodeColumns(const Globals& g, const CodeLookup* lookup, const std::vector<std::string>& codes,
                      DataTable& data, int row) {
     for (int column = 2; column <= kLastCodeColumn; ++column) {
         const auto index = static_cast<std::size_t>(column - 2);
         const std::string code = trimBlanks(index < codes.size() ? codes[index] : std::string());
         int target = column;
-        if (codeSetOpen) {
-            const std::int16_t found = FindCode(g.codeSet, code);
+        if (lookup != nullptr) {
+            const std::int16_t found = lookup->find(code);
             if (found > 0) {
                 target = textfile::toInt16(g.codeSet.gCodes.at(3, found).asNumber()) + 2;
             }
@@ -99,7 +101,11 @@ void readTranscriptAsEvents(DataFileReader& reader, Globals& g) {
     }
     data.gData.reset(kDataColumns, 1);
     data.gRowCount = Value::ofNumber(0);
-    const bool codeSetOpen = !g.codeSet.gCodeFileName.empty();
+    // The code set the header opened, looked up through one index for every row.
+    std::optional<CodeLookup> lookup;
+    if (!g.codeSet.gCodeFileName.empty()) {
+        lookup.emplace(g.codeSet);
+    }
     std::string time, text;
     std::vector<std::string> codes;
     for (int row = 1; row <= rows; ++row) {
@@ -114,7 +120,7 @@ void readTranscriptAsEvents(DataFileReader& reader, Globals& g) {
         SplitTranscriptCodes(line, time, text, codes);
         data.gData.at(1, row) = Value::ofText(time);
         data.gData.at(kUtteranceColumn, row) = Value::ofText(text);
-        fillCodeColumns(g, codeSetOpen, codes, data, row);
+        fillCodeColumns(g, lookup ? &*lookup : nullptr, codes, data, row);
     }
     data.gRowCount = count;
 }
