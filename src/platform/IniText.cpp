@@ -197,6 +197,14 @@ IniText IniText::parse(std::string bytes) {
     std::string sectionName = "General";
     std::size_t section = kNotMade;
     std::string decoded;
+    // The values as the lines hold them, repeated names too: each section's list and index
+    // are then made at their full size once, never grown.
+    struct Line {
+        std::size_t section;
+        Entry entry;
+    };
+    std::vector<Line> lines;
+    std::vector<std::size_t> linesOf; // by section
     for (std::size_t at = 0; at < file.size();) {
         const std::size_t end = textfile::lineEndFrom(file, at);
         const std::string_view line = trimmed(file.substr(at, end - at));
@@ -224,6 +232,7 @@ IniText IniText::parse(std::string bytes) {
         }
         if (section == kNotMade) {
             section = ini.sectionIndex(sectionName);
+            linesOf.resize(ini.sections_.size(), 0);
         }
         const std::string_view name = trimmed(line.substr(0, equals));
         Span nameSpan = inFile(name);
@@ -239,7 +248,15 @@ IniText IniText::parse(std::string bytes) {
             appendDecodedValue(decoded, value);
             valueSpan = ini.keep(decoded);
         }
-        ini.setSpans(section, nameSpan, valueSpan);
+        lines.push_back({section, {nameSpan, valueSpan}});
+        ++linesOf[section];
+    }
+    for (std::size_t s = 0; s < ini.sections_.size(); ++s) {
+        ini.sections_[s].entries.reserve(linesOf[s]);
+        ini.sections_[s].places.reserve(linesOf[s]);
+    }
+    for (const Line& line : lines) {
+        ini.setSpans(line.section, line.entry.name, line.entry.value);
     }
     return ini;
 }

@@ -35,6 +35,19 @@ public:
         }
     }
 
+    // Room for `count` names in all, made before any is added so that adding them never
+    // moves the ones already there.
+    void reserve(std::size_t count) {
+        if (count_ == 0 && count * 4 > slots_.size() * 3) {
+            std::size_t size = 16;
+            while (count * 4 > size * 3) {
+                size *= 2;
+            }
+            slots_.assign(size, Slot{});
+            mask_ = size - 1;
+        }
+    }
+
     // Adds a place for a name not in the index yet.
     void add(std::uint64_t hash, std::size_t place) {
         if ((count_ + 1) * 4 > slots_.size() * 3) {
