@@ -51,6 +51,10 @@ public:
     // readFieldView() then readInt32() read it. False, with nothing consumed, for any other
     // form and within 16 bytes of the end.
     bool readShortRecord(std::string_view& field, std::int32_t& number);
+    // readShortRecord() over the records that follow, each handed to take(field, number):
+    // while they have the short form and take returns true. The position stays out of memory
+    // meanwhile, so one record's end is found while the caller still stores the one before.
+    template <class Take> void readShortRecords(Take&& take);
     // A field read into a value: quoted gives Text, "#NULL#" Null, nothing Empty,
     // a bare number Number, any other bare text Text.
     Value readValue();
@@ -88,6 +92,8 @@ private:
 
     FieldView readAnyFieldView();
     std::int32_t readAnyInt32();
+    // The short record at `begin` (at least 16 bytes before the end): past it, or null.
+    static const char* pastShortRecord(const char* begin, std::string_view& field, std::int32_t& number);
 
     std::string bytes_;
     std::size_t pos_ = 0;
@@ -157,18 +163,12 @@ inline bool FieldReader::readBareWholeNumber(std::ptrdiff_t maxDigits, std::uint
 // only on where the line feed is, so the records of a file follow one another quickly;
 // whether the record has the short form is settled beside that, by a branch the processor
 // nearly always guesses right.
-inline bool FieldReader::readShortRecord(std::string_view& field, std::int32_t& number) {
+inline const char* FieldReader::pastShortRecord(const char* begin, std::string_view& field,
+                                                std::int32_t& number) {
     namespace bw = bytewords;
-    if constexpr (!bw::kUsable) {
-        return false;
-    }
-    if (bytes_.size() - pos_ < bw::kBlockBytes) {
-        return false;
-    }
-    const char* const begin = bytes_.data() + pos_;
     const bw::BlockMarks marks = bw::marksOf(begin);
     if (marks.lineFeeds == 0) {
-        return false;
+        return nullptr;
     }
     const int lineEnd = std::countr_zero(marks.lineFeeds);
     const int length = std::countr_zero(marks.upToQuote | marks.commas); // a line feed is one of them
@@ -179,13 +179,52 @@ inline bool FieldReader::readShortRecord(std::string_view& field, std::int32_t& 
     const unsigned digitBytes = (1u << digitsEnd) - (1u << digitsBegin);
     if (length == 0 || length >= static_cast<int>(bw::kWordBytes) || ((marks.commas >> length) & 1u) == 0 ||
         count < 1 || count > static_cast<int>(bw::kWordBytes) || (marks.digits & digitBytes) != digitBytes) {
-        return false;
+        return nullptr;
     }
     field = std::string_view(begin, static_cast<std::size_t>(length));
     // A bare whole number of at most eight digits: readInt32() gives it as it stands.
     number = static_cast<std::int32_t>(bw::digitsValue(bw::load(begin + digitsBegin), count));
-    pos_ += static_cast<std::size_t>(lineEnd) + 1;
+    return begin + lineEnd + 1;
+}
+
+inline bool FieldReader::readShortRecord(std::string_view& field, std::int32_t& number) {
+    if constexpr (!bytewords::kUsable) {
+        return false;
+    }
+    if (bytes_.size() - pos_ < bytewords::kBlockBytes) {
+        return false;
+    }
+    const char* const next = pastShortRecord(bytes_.data() + pos_, field, number);
+    if (next == nullptr) {
+        return false;
+    }
+    pos_ = static_cast<std::size_t>(next - bytes_.data());
     return true;
+}
+
+template <class Take> void FieldReader::readShortRecords(Take&& take) {
+    if constexpr (!bytewords::kUsable) {
+        return;
+    }
+    if (bytes_.size() < bytewords::kBlockBytes) {
+        return;
+    }
+    const char* const data = bytes_.data();
+    const char* const last = data + bytes_.size() - bytewords::kBlockBytes; // the last start with room
+    const char* at = data + pos_;
+    while (at <= last) {
+        std::string_view field;
+        std::int32_t number = 0;
+        const char* const next = pastShortRecord(at, field, number);
+        if (next == nullptr) {
+            break;
+        }
+        at = next;
+        if (!take(field, number)) {
+            break;
+        }
+    }
+    pos_ = static_cast<std::size_t>(at - data);
 }
 
 inline std::int32_t FieldReader::readInt32() {

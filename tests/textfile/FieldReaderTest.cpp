@@ -11,6 +11,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace textfile {
@@ -229,7 +230,8 @@ TEST(FieldReader, NumbersReadAlikeWhateverTheirFormAndEnding) {
 
 // Random records, most of them "code,time" with a line end, many a byte off that form: the
 // short read either takes a record as a field read and a number read take it, or leaves it
-// whole to them. It never takes a record they refuse, so their errors stand.
+// whole to them. It never takes a record they refuse, so their errors stand. A run of short
+// reads takes what one short read after another takes.
 TEST(FieldReader, ShortRecordReadsAsAFieldAndANumberOrLeavesTheRecord) {
     std::mt19937 random(20261211);
     const std::string odd = "09AZ,\r\n \t\"-+.e#\x01\x7F\xC3\xA9";
@@ -254,6 +256,10 @@ TEST(FieldReader, ShortRecordReadsAsAFieldAndANumberOrLeavesTheRecord) {
         SCOPED_TRACE(::testing::PrintToString(bytes));
         FieldReader shortReader(bytes);
         FieldReader plainReader(bytes);
+        // The records a run of short reads takes from the start, and where it stops.
+        std::vector<std::pair<std::string, std::int32_t>> leading;
+        std::size_t leadingEnd = 0;
+        bool leadingGoesOn = true;
         while (!plainReader.atEnd()) {
             const std::size_t at = shortReader.position();
             std::string_view field;
@@ -268,10 +274,15 @@ TEST(FieldReader, ShortRecordReadsAsAFieldAndANumberOrLeavesTheRecord) {
                 ASSERT_FALSE(tookShort);
                 break;
             }
+            leadingGoesOn = leadingGoesOn && tookShort;
             if (tookShort) {
                 ++taken;
                 ASSERT_EQ(field, plainField);
                 ASSERT_EQ(number, plainNumber);
+                if (leadingGoesOn) {
+                    leading.emplace_back(plainField, plainNumber);
+                    leadingEnd = shortReader.position();
+                }
             } else {
                 ASSERT_EQ(shortReader.position(), at);
                 shortReader.readFieldView();
@@ -279,6 +290,14 @@ TEST(FieldReader, ShortRecordReadsAsAFieldAndANumberOrLeavesTheRecord) {
             }
             ASSERT_EQ(shortReader.position(), plainReader.position());
         }
+        FieldReader runReader(bytes);
+        std::vector<std::pair<std::string, std::int32_t>> run;
+        runReader.readShortRecords([&](std::string_view field, std::int32_t number) {
+            run.emplace_back(field, number);
+            return true;
+        });
+        ASSERT_EQ(run, leading);
+        ASSERT_EQ(runReader.position(), leadingEnd);
     }
     EXPECT_GT(taken, 1000); // the short form was met often enough to say something
 }

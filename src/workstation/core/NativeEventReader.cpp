@@ -54,18 +54,13 @@ std::string& spareBuffer() {
     return buffer;
 }
 
-// The code and time of the record at `index`, stored in the slot as they stand in the file;
-// the code as the slot holds it comes back.
-std::string_view readRecord(textfile::FieldReader& reader, SlotWriter& slot, int index) {
+// The code and time of a record of any form, stored in the slot at `index`; the code as the
+// slot holds it comes back, a view into the reader's bytes. The code is stored before the
+// time is read, so a time that fails leaves it in the slot.
+std::string_view readAnyRecord(textfile::FieldReader& reader, SlotWriter& slot, int index) {
     std::string& code = slot.code(index);
     std::int32_t& time = slot.time(index);
-    std::string_view text;
-    if (reader.readShortRecord(text, time)) {
-        code.assign(text);
-        return text;
-    }
-    // The code is stored before the time is read, so a time that fails leaves it in the slot.
-    text = codeWithoutBlanks(reader.readFieldView().text);
+    const std::string_view text = codeWithoutBlanks(reader.readFieldView().text);
     code.assign(text);
     time = reader.readInt32();
     return text;
@@ -82,18 +77,18 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
     result.header = reader.readLine();
 
     bool clean = true;
-    for (index = 1; index <= kMaxEvents;) {
-        // A view into the reader's bytes, equal to what the slot holds.
-        std::string_view code = readRecord(reader, slot, index);
+    // Settles the record just stored at `index` (`code` as the slot holds it): true once the
+    // end record is read or the slot is full.
+    const auto settle = [&](std::string_view code) {
         if (cutOff.gCutOffEvents != 0 && !isSessionEnd(code)) {
             code = cutOffCode(code, cutOff.gNumToUse);
             slot.code(index).assign(code);
         }
         if (code.empty()) {
-            continue; // the next record takes this index
+            return false; // the next record takes this index
         }
-        const std::int32_t time = slot.times()[static_cast<std::size_t>(index)];
-        if (time < slot.times()[static_cast<std::size_t>(index - 1)]) {
+        if (slot.times()[static_cast<std::size_t>(index)] <
+            slot.times()[static_cast<std::size_t>(index - 1)]) {
             sink(sequenceErrorEntry(fileName, index, slot.codes()[static_cast<std::size_t>(index)]));
             clean = false;
         }
@@ -106,12 +101,28 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
                 clean = false;
             }
             result.clean = clean;
-            return;
+            return true;
         }
         rows.note(index, code);
-        ++index;
+        return ++index > kMaxEvents;
+    };
+    // Runs of short records in one pass, and each record of another form between them.
+    index = 1;
+    bool settled = false;
+    while (!settled) {
+        reader.readShortRecords([&](std::string_view code, std::int32_t time) {
+            slot.code(index).assign(code);
+            slot.time(index) = time;
+            settled = settle(code);
+            return !settled;
+        });
+        if (!settled) {
+            settled = settle(readAnyRecord(reader, slot, index));
+        }
     }
-    sink(fileTooLongEntry(fileName));
+    if (!result.endRecordRead) {
+        sink(fileTooLongEntry(fileName));
+    }
 }
 
 } // namespace
