@@ -13,6 +13,7 @@ namespace ws {
 namespace {
 
 constexpr int kCombinationColumn = 12;
+constexpr auto kBeforeColumn = static_cast<std::size_t>(kCombinationColumn - 1);
 constexpr int kHeadingLines = 7;
 
 void heading(textfile::ReportText& out, const std::string& date, const std::string& nameLine,
@@ -33,13 +34,18 @@ MultiGroupSections::MultiGroupSections(const CodeCombinations& combos, const Mul
     : combos_(combos), withoutZeros_(tree.options.Check4 != 0) {
     const auto n = static_cast<std::size_t>(combos.count());
     checked_.assign(n + 1, 0);
+    rowAt_.assign(n + 2, 0);
     for (std::size_t i = 1; i <= n; ++i) {
+        rowAt_[i] = rows_.size();
         if (IsCombinationChecked(tree, combos.ComboNames[i])) {
             checked_[i] = 1;
-            ++checkedRows_;
-            checkedBytes_ += combos.ComboNames[i].size();
+            checkedAt_.push_back(i);
+            rows_.append(kBeforeColumn, ' ');
+            rows_ += combos.ComboNames[i];
+            rows_ += textfile::kLineEnd;
         }
     }
+    rowAt_[n + 1] = rows_.size();
     if (!withoutZeros_) {
         csvTitleRow_ = "\"FileName\"";
         for (std::size_t i = 1; i <= n; ++i) {
@@ -63,14 +69,13 @@ std::string MultiGroupSections::text(const std::vector<std::int32_t>& counts, co
     textfile::ReportText heads;
     heading(heads, date, nameLine, headerLine);
     const std::string headingBlock = heads.take();
-    constexpr auto kBeforeColumn = static_cast<std::size_t>(kCombinationColumn - 1);
     constexpr std::size_t kWidestCount = 12; // "-2147483648 "
-    constexpr std::size_t kRowBytesBesideText = kWidestCount + 2 * textfile::kLineEnd.size() + kBeforeColumn;
-    // The section is written straight into room for the most it can hold, then taken out.
+    // The section is written straight into room for the most it can hold, then taken out. A
+    // count too wide for its column stands on a line of its own before the row.
     const std::size_t headings =
-        1 + checkedRows_ / static_cast<std::size_t>(std::max(1, pageLength - kHeadingLines));
-    const std::size_t most =
-        headings * headingBlock.size() + checkedBytes_ + checkedRows_ * kRowBytesBesideText;
+        1 + checkedAt_.size() / static_cast<std::size_t>(std::max(1, pageLength - kHeadingLines));
+    const std::size_t most = headings * headingBlock.size() + rows_.size() +
+                             checkedAt_.size() * (kWidestCount + textfile::kLineEnd.size());
     if (room_.size() < most) {
         room_.resize(most);
     }
@@ -81,28 +86,30 @@ std::string MultiGroupSections::text(const std::vector<std::int32_t>& counts, co
     };
     put(headingBlock);
     int lines = kHeadingLines;
-    for (std::size_t i = 1; i < checked_.size(); ++i) {
-        if (!written(counts, i)) {
+    for (const std::size_t i : checkedAt_) {
+        if (withoutZeros_ && counts[i] == 0) {
             continue;
         }
-        // The count in print form, then the text at its column, on a line of its own when the
-        // count reaches past it.
+        // The count in print form over the row's blanks, or on a line of its own when it
+        // reaches past them.
         const std::int32_t count = counts[i];
-        char* const start = at;
-        *at++ = count < 0 ? '-' : ' ';
-        at = std::to_chars(at, at + kWidestCount, count < 0 ? -static_cast<std::int64_t>(count) : count).ptr;
-        *at++ = ' ';
-        const auto used = static_cast<std::size_t>(at - start);
+        char digits[kWidestCount + 1];
+        digits[0] = count < 0 ? '-' : ' ';
+        char* end = std::to_chars(digits + 1, digits + kWidestCount,
+                                  count < 0 ? -static_cast<std::int64_t>(count) : count)
+                        .ptr;
+        *end++ = ' ';
+        const auto used = static_cast<std::size_t>(end - digits);
+        const std::string_view row = std::string_view(rows_).substr(rowAt_[i], rowAt_[i + 1] - rowAt_[i]);
         if (used > kBeforeColumn) {
+            put(std::string_view(digits, used));
             put(textfile::kLineEnd);
-            std::memset(at, ' ', kBeforeColumn);
-            at += kBeforeColumn;
+            put(row);
         } else {
-            std::memset(at, ' ', kBeforeColumn - used);
-            at += kBeforeColumn - used;
+            std::memcpy(at, row.data(), row.size());
+            std::memcpy(at, digits, used);
+            at += row.size();
         }
-        put(combos_.ComboNames[i]);
-        put(textfile::kLineEnd);
         if (++lines == pageLength) {
             put(headingBlock);
             lines = kHeadingLines;

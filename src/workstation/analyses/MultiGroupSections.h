@@ -36,10 +36,14 @@ private:
 
     const CodeCombinations& combos_;
     bool withoutZeros_ = false;
-    std::vector<char> checked_;    // by combination: IsCombinationChecked
-    std::size_t checkedRows_ = 0;  // how many are
-    std::size_t checkedBytes_ = 0; // their texts together
-    std::string csvTitleRow_;      // the whole title row, when it does not hang on the counts
+    std::vector<char> checked_;          // by combination: IsCombinationChecked
+    std::vector<std::size_t> checkedAt_; // the checked combinations, in order
+    // The text row of every checked combination, made once for the run: blanks up to the
+    // text's column, the text, the line end. A section copies it and writes the count over
+    // the blanks. Combination i's row is rows_[rowAt_[i], rowAt_[i + 1]).
+    std::string rows_;
+    std::vector<std::size_t> rowAt_;
+    std::string csvTitleRow_; // the whole title row, when it does not hang on the counts
     // Room a text section is written into, kept from one section to the next: it is only
     // ever made longer, so no section pays for new memory or for blanking it.
     std::string room_;

@@ -99,13 +99,4 @@ bool SecBySecCounter::count(const SecBySecStates& states, std::vector<std::int32
     return true;
 }
 
-void SecBySecCounter::add(std::vector<std::int32_t>& counts, int entry, std::int32_t units) {
-    std::int32_t& counter = counts[static_cast<std::size_t>(entry)];
-    const std::int64_t sum = static_cast<std::int64_t>(counter) + units;
-    if (sum > std::numeric_limits<std::int32_t>::max()) {
-        throw textfile::RunError(textfile::kOverflow);
-    }
-    counter = static_cast<std::int32_t>(sum);
-}
-
 } // namespace ws

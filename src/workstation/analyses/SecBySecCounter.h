@@ -1,11 +1,13 @@
 #pragma once
 // Counts the records of the second-by-second walk into the combinations of the chosen groups.
 
+#include "textfile/RunError.h"
 #include "workstation/analyses/CodeCombinations.h"
 #include "workstation/analyses/SecBySecFile.h"
 #include "workstation/core/CodeSet.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -27,7 +29,14 @@ public:
     bool count(const SecBySecStates& states, std::vector<std::int32_t>& counts, std::int32_t units = 1);
 
 private:
-    static void add(std::vector<std::int32_t>& counts, int entry, std::int32_t units);
+    static void add(std::vector<std::int32_t>& counts, int entry, std::int32_t units) {
+        std::int32_t& counter = counts[static_cast<std::size_t>(entry)];
+        const std::int64_t sum = static_cast<std::int64_t>(counter) + units;
+        if (sum > std::numeric_limits<std::int32_t>::max()) {
+            throw textfile::RunError(textfile::kOverflow);
+        }
+        counter = static_cast<std::int32_t>(sum);
+    }
 
     const CodeCombinations& combos_;
     std::vector<int> chosenColumns_; // the columns that make up a combination, in order
