@@ -59,7 +59,9 @@ bool writeAll(int fd, std::string_view bytes) {
 // a file may grow while it is read, and pipes and some system files report none.
 void readToEnd(int fd, std::size_t expectedSize, std::string& bytes) {
     constexpr std::size_t kMinimumStep = 4096;
-    bytes.assign(expectedSize + 1, '\0'); // a spare byte: no growing to find the end
+    // A spare byte: no growing to find the end. Resized, not assigned: a buffer kept from the
+    // file before is not filled again where the read overwrites it.
+    bytes.resize(expectedSize + 1);
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size()) {

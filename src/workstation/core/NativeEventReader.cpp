@@ -54,6 +54,13 @@ std::string& spareBuffer() {
     return buffer;
 }
 
+// Cleared and appended rather than assigned: the slot's string keeps its buffer from file to
+// file, and an append into an empty string copies with less ado than a replacement.
+void storeCode(std::string& code, std::string_view text) {
+    code.clear();
+    code.append(text);
+}
+
 // The code and time of a record of any form, stored in the slot at `index`; the code as the
 // slot holds it comes back, a view into the reader's bytes. The code is stored before the
 // time is read, so a time that fails leaves it in the slot.
@@ -61,7 +68,7 @@ std::string_view readAnyRecord(textfile::FieldReader& reader, SlotWriter& slot, 
     std::string& code = slot.code(index);
     std::int32_t& time = slot.time(index);
     const std::string_view text = codeWithoutBlanks(reader.readFieldView().text);
-    code.assign(text);
+    storeCode(code, text);
     time = reader.readInt32();
     return text;
 }
@@ -82,7 +89,7 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
     const auto settle = [&](std::string_view code) {
         if (cutOff.gCutOffEvents != 0 && !isSessionEnd(code)) {
             code = cutOffCode(code, cutOff.gNumToUse);
-            slot.code(index).assign(code);
+            storeCode(slot.code(index), code);
         }
         if (code.empty()) {
             return false; // the next record takes this index
@@ -111,7 +118,7 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
     bool settled = false;
     while (!settled) {
         reader.readShortRecords([&](std::string_view code, std::int32_t time) {
-            slot.code(index).assign(code);
+            storeCode(slot.code(index), code);
             slot.time(index) = time;
             settled = settle(code);
             return !settled;
