@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace textfile {
 
 namespace {
@@ -29,23 +33,45 @@ std::uint64_t commaOrQuoteBits(std::uint64_t word) {
 // Rows of up to this many bytes (nearly all) are split from one mask of their marks.
 constexpr std::size_t kMaskedRowBytes = 64;
 
+#if defined(__SSE2__)
+// Bit i set where byte i of the sixteen at `at` is a comma or a quote.
+std::uint64_t commaOrQuoteBitsOfSixteen(const char* at) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i marks =
+        _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(',')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('"')));
+    return static_cast<std::uint16_t>(_mm_movemask_epi8(marks));
+}
+#endif
+
 // Bit i set where line[i] is a comma or a quote; the line holds at most kMaskedRowBytes bytes.
-// Words are loaded from the line itself (a copy to a padded buffer stalls each load on the
-// copy's stores); the last, partial one ends at the line's end and is shifted down.
+// Only the line's own bytes are read (a copy to a padded buffer stalls each load on the copy's
+// stores): the last, partial block is the one that ends at the line's end, shifted down.
 std::uint64_t commaOrQuoteMask(std::string_view line) {
     const std::size_t size = line.size();
+    const char* const text = line.data();
+    std::uint64_t mask = 0;
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    if (size >= 16) {
+        for (; at + 16 <= size; at += 16) {
+            mask |= commaOrQuoteBitsOfSixteen(text + at) << at;
+        }
+        if (at != size) {
+            mask |= commaOrQuoteBitsOfSixteen(text + size - 16) << (size - 16);
+        }
+        return mask;
+    }
+#endif
     if (size < 8) {
         return commaOrQuoteBits(shortTextWord(line)); // zero bytes past the line mark nothing
     }
-    std::uint64_t mask = 0;
     std::uint64_t word = 0;
-    std::size_t at = 0;
     for (; at + 8 <= size; at += 8) {
-        std::memcpy(&word, line.data() + at, sizeof word);
+        std::memcpy(&word, text + at, sizeof word);
         mask |= commaOrQuoteBits(word) << at;
     }
     if (const std::size_t rest = size - at; rest != 0) {
-        std::memcpy(&word, line.data() + size - 8, sizeof word);
+        std::memcpy(&word, text + size - 8, sizeof word);
         mask |= commaOrQuoteBits(word >> (8 * (8 - rest))) << at;
     }
     return mask;

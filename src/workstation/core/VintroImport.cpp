@@ -162,6 +162,9 @@ private:
     }
 
     void appendEventOf(std::string_view text) {
+        if (text.empty()) {
+            return; // an empty cell, as most rows have: no code to look up
+        }
         const std::string& code = codes_.codeOf(text);
         if (!code.empty() && (code.front() != ' ' || !textfile::isBlank(code))) {
             append(code, time_);
