@@ -13,37 +13,62 @@ namespace {
 
 using Stretches = std::vector<UnitStretch>;
 
+// Joins touching or overlapping stretches of [begin, end), ordered by their first units, in
+// place; gives how many are left.
+std::size_t joinTouching(UnitStretch* begin, UnitStretch* end) {
+    std::size_t kept = 0;
+    for (UnitStretch* s = begin; s != end; ++s) {
+        if (kept > 0 && s->first <= begin[kept - 1].last + 1) {
+            begin[kept - 1].last = std::max(begin[kept - 1].last, s->last);
+        } else {
+            begin[kept++] = *s;
+        }
+    }
+    return kept;
+}
+
+using StretchView = std::span<const UnitStretch>;
+
 // The units where any of the marked rows is on, touching stretches joined: a code that
-// follows another of the same side continues one stretch, as the unit flags see it.
-void onWhere(const CodeIntervals& file, const std::vector<char>& marked, Stretches& all) {
-    all.clear();
+// follows another of the same side continues one stretch, as the unit flags see it. One
+// row's stretches are given as kept (joined when kept); several rows' are joined in `room`.
+StretchView onWhere(const CodeIntervals& file, const std::vector<char>& marked, Stretches& room) {
+    std::size_t markedRows = 0;
+    std::size_t only = 0;
     for (std::size_t row = 1; row < file.rows(); ++row) {
         if (marked[row] != 0) {
-            const std::span<const UnitStretch> stretches = file.of(row);
-            all.insert(all.end(), stretches.begin(), stretches.end());
+            ++markedRows;
+            only = row;
+        }
+    }
+    if (markedRows == 1) {
+        return file.of(only);
+    }
+    room.clear();
+    for (std::size_t row = 1; row < file.rows(); ++row) {
+        if (marked[row] != 0) {
+            const StretchView stretches = file.of(row);
+            room.insert(room.end(), stretches.begin(), stretches.end());
         }
     }
     const auto byFirst = [](const UnitStretch& a, const UnitStretch& b) { return a.first < b.first; };
-    if (!std::is_sorted(all.begin(), all.end(), byFirst)) { // one code's stretches come in order
-        std::sort(all.begin(), all.end(), byFirst);
+    if (!std::is_sorted(room.begin(), room.end(), byFirst)) { // one code's stretches come in order
+        std::sort(room.begin(), room.end(), byFirst);
     }
-    std::size_t kept = 0;
-    for (const UnitStretch& s : all) {
-        if (kept > 0 && s.first <= all[kept - 1].last + 1) {
-            all[kept - 1].last = std::max(all[kept - 1].last, s.last);
-        } else {
-            all[kept++] = s;
-        }
-    }
-    all.resize(kept);
+    room.resize(joinTouching(room.data(), room.data() + room.size()));
+    return room;
 }
 
-// Unit s becomes unit n + 1 - s.
-void mirror(Stretches& stretches, std::int64_t units) {
-    std::reverse(stretches.begin(), stretches.end());
-    for (UnitStretch& s : stretches) {
+// The stretches with unit s become unit n + 1 - s, in `room`.
+StretchView mirrored(StretchView stretches, std::int64_t units, Stretches& room) {
+    if (stretches.data() != room.data()) {
+        room.assign(stretches.begin(), stretches.end());
+    }
+    std::reverse(room.begin(), room.end());
+    for (UnitStretch& s : room) {
         s = {units + 1 - s.last, units + 1 - s.first};
     }
+    return room;
 }
 
 bool rule(const SequentialRun& run, int index) {
@@ -52,7 +77,7 @@ bool rule(const SequentialRun& run, int index) {
 
 // Yes by edge: the onset decides a one-unit stretch, then the offset, then the middle.
 // Each yes stretch goes to `yes(first, last)` in order, empty ones left out.
-template <class Sink> void edgeYes(const Stretches& on, bool onset, bool middle, bool offset, Sink&& yes) {
+template <class Sink> void edgeYes(StretchView on, bool onset, bool middle, bool offset, Sink&& yes) {
     for (const UnitStretch& s : on) {
         if (onset) {
             yes(s.first, s.first);
@@ -71,8 +96,8 @@ template <class Sink> void edgeYes(const Stretches& on, bool onset, bool middle,
 // A window opened at each edge (the onset or the offset of each stretch) holds until the
 // next edge opens another; each goes to `yes` as edgeYes gives its stretches.
 template <class Sink>
-void windowYes(const Stretches& on, bool fromOnset, std::int64_t length, bool includesEdge,
-               std::int64_t units, Sink&& yes) {
+void windowYes(StretchView on, bool fromOnset, std::int64_t length, bool includesEdge, std::int64_t units,
+               Sink&& yes) {
     const auto edgeOf = [fromOnset](const UnitStretch& s) { return fromOnset ? s.first : s.last; };
     for (std::size_t k = 0; k < on.size(); ++k) {
         const std::int64_t at = edgeOf(on[k]);
@@ -218,6 +243,17 @@ CodeIntervals codeIntervalsOf(const Global& g, std::span<const std::int16_t> gro
     for (const ClosedStretch& f : closedStretches) {
         file.stretches[next[static_cast<std::size_t>(f.row)]++] = UnitStretch{f.first, f.last};
     }
+    // Each row's touching stretches joined, so that a side of one code needs no joining.
+    std::uint32_t kept = 0;
+    for (std::size_t row = 0; row < rows; ++row) {
+        UnitStretch* const begin = file.stretches.get() + file.rowStart[row];
+        UnitStretch* const end = file.stretches.get() + file.rowStart[row + 1];
+        file.rowStart[row] = kept;
+        std::copy(begin, end, file.stretches.get() + kept); // never ahead of what it copies
+        kept += static_cast<std::uint32_t>(
+            joinTouching(file.stretches.get() + kept, file.stretches.get() + kept + (end - begin)));
+    }
+    file.rowStart[rows] = kept;
     return file;
 }
 
@@ -230,22 +266,20 @@ SeqTable windowTableOf(const SequentialRun& run, const Global& g, const CodeInte
 
 SeqTable windowTableOf(const SequentialRun& run, const CodeIntervals& file, const PairingRows& pairing,
                        WindowScratch& scratch) {
-    Stretches& givenOn = scratch.givenOn;
-    Stretches& targetOn = scratch.targetOn;
     Stretches& targetYes = scratch.targetYes;
-    onWhere(file, pairing.given(), givenOn);
-    onWhere(file, pairing.target(), targetOn);
+    StretchView givenOn = onWhere(file, pairing.given(), scratch.givenOn);
+    StretchView targetOn = onWhere(file, pairing.target(), scratch.targetOn);
     if (run.gForward == 0) {
-        mirror(givenOn, file.units);
-        mirror(targetOn, file.units);
+        givenOn = mirrored(givenOn, file.units, scratch.givenOn);
+        targetOn = mirrored(targetOn, file.units, scratch.targetOn);
     }
     const std::int16_t windowType = run.gWindowRules[0];
     const bool lines =
         windowType == kWindowFromOnset || windowType == kWindowFromOffset || windowType == kWindowConcurrent;
     const std::int64_t units = lines ? file.units : 0; // no yes/no line for any unit
     if (!lines) {
-        givenOn.clear();
-        targetOn.clear();
+        givenOn = {};
+        targetOn = {};
     }
     targetYes.clear();
     std::int64_t targets = 0;

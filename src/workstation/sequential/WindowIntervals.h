@@ -28,7 +28,7 @@ struct UnitStretch {
 struct CodeIntervals {
     std::int64_t units = 0;
     // All stretches, row by row: those of row r are stretches[rowStart[r] .. rowStart[r + 1]),
-    // in time order; a code may stand in touching stretches.
+    // in time order, a code's touching stretches joined into one.
     std::unique_ptr<UnitStretch[]> stretches;
     std::vector<std::uint32_t> rowStart;
 
