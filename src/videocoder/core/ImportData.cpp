@@ -353,6 +353,18 @@ bool bareNumber(std::string_view text, double& value) {
     return true;
 }
 
+// The failure of reading a bare field as a number too large for a double; null for any
+// other field.
+std::exception_ptr overflowOf(std::string_view bare) {
+    try {
+        double number = 0;
+        bareNumber(bare, number);
+    } catch (const RunError&) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 // One CSV row's fields as the table takes them: texts as views into the kept bytes, put in
 // one call; the fields that are no text (nothing, #NULL#, a number) set after them.
 class CsvRowCells {
@@ -531,8 +543,12 @@ void appendCsvFile(std::string bytes, DataTable& data) {
                 widest = std::max(widest, field);
             }
             if (field > kDataColumns) {
-                if (filled) {
+                // A field is read as a value before its column is checked: a number too large
+                // fails first.
+                if (filled && (failure = quoted ? nullptr : overflowOf(text)) == nullptr) {
                     failure = std::make_exception_ptr(RunError(textfile::kSubscriptOutOfRange));
+                }
+                if (failure != nullptr) {
                     break;
                 }
             } else if (!quoted && (failure = cells.bare(field)) != nullptr) {

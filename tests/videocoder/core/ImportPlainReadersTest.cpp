@@ -79,7 +79,27 @@ void fillOpenData(std::mt19937 random, vc::DataTable& data) {
     data.gColCount = Value::ofNumber(static_cast<int>(random() % 4) + 1);
 }
 
+// A table's worth of lines, mostly of one width and plain cells, now and then not.
+std::string randomCsvTable(std::mt19937& random) {
+    static const std::vector<std::string> cells = {"\"A\"",     "\"\"", "",       "5",    "#NULL#",
+                                                   "\"x,y\"",   "a b",  "-0",     " 7",   "b ",
+                                                   "\"q\"junk", "a\"b", "\"open", "\xe9", "1e400"};
+    const auto width = random() % 55 + 1;
+    std::string text;
+    for (auto rows = random() % 6 + 1; rows > 0; --rows) {
+        const auto cellsInLine = random() % 8 == 0 ? width + random() % 3 - 1 : width;
+        for (unsigned cell = 0; cell < cellsInLine; ++cell) {
+            text += (cell > 0 ? "," : "") + cells[random() % (random() % 4 == 0 ? cells.size() : 5)];
+        }
+        text += random() % 5 == 0 ? "\n" : "\r\n";
+    }
+    return text;
+}
+
 std::string randomCsv(std::mt19937& random) {
+    if (random() % 2 == 0) {
+        return randomCsvTable(random);
+    }
     static const std::vector<std::string> pieces = {"\"",
                                                     ",",
                                                     ",",
