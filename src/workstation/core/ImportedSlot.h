@@ -20,7 +20,11 @@ inline void appendImportedEvent(SlotWriter& slot, std::string_view code, std::in
     if (index > kMaxEvents) {
         throwSlotFull();
     }
-    slot.code(index) = code;
+    // Cleared and appended rather than assigned: an append into an empty string copies with
+    // less ado than a replacement.
+    std::string& slotCode = slot.code(index);
+    slotCode.clear();
+    slotCode.append(code);
     slot.time(index) = time;
     slot.time(0) = index;
 }

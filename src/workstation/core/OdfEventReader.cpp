@@ -90,7 +90,8 @@ void readOdfRecords(const DataFileRead& read, EventReadResult& result) {
         }
         slot.time(index) = timeDifference(line.time, suspended);
         std::string& code = slot.code(index);
-        code = line.code;
+        code.clear(); // and appended: cheaper than a replacement
+        code.append(line.code);
         if (settings.gCutOffEvents != 0 && code != kSessionEndCode) {
             code = cutOffCode(code, settings.gNumToUse);
         }
