@@ -53,18 +53,30 @@ void appendTime(std::string& out, std::int32_t t) {
 class SecBySecOutput {
 public:
     explicit SecBySecOutput(const std::string& path) : file_(path) { buffer_.reserve(kFlushBytes + 4096); }
-    // The records of `units` units from t on, all holding the same states.
+    // The records of `units` units from t on, all holding the same states. The stretch's
+    // record is made once; from one unit to the next only its time's digits count up.
     void records(std::int32_t t, std::int32_t units, const SecBySecStates& states) {
-        states_.clear();
+        record_.clear();
+        appendTime(record_, t);
+        std::size_t timeBytes = record_.size();
         for (const std::string* state : states) {
-            states_ += ",\"";
-            states_ += *state;
-            states_ += '"';
+            record_ += ",\"";
+            record_ += *state;
+            record_ += '"';
         }
-        states_ += "\r\n";
+        record_ += "\r\n";
         for (std::int64_t u = t; u < static_cast<std::int64_t>(t) + units; ++u) {
-            appendTime(buffer_, static_cast<std::int32_t>(u));
-            buffer_ += states_;
+            if (u == t) {
+                // the record as made
+            } else if (u > 0) {
+                timeBytes += countUp(timeBytes);
+            } else {
+                time_.clear();
+                appendTime(time_, static_cast<std::int32_t>(u));
+                record_.replace(0, timeBytes, time_);
+                timeBytes = time_.size();
+            }
+            buffer_ += record_;
             if (buffer_.size() >= kFlushBytes) {
                 flush();
             }
@@ -81,9 +93,24 @@ private:
         file_.write(buffer_);
         buffer_.clear();
     }
+    // Adds one to the positive time at the front of record_ (sign place, digits, blank:
+    // timeBytes bytes); the bytes it grew by.
+    std::size_t countUp(std::size_t timeBytes) {
+        for (std::size_t at = timeBytes - 2; at >= 1; --at) {
+            if (record_[at] != '9') {
+                ++record_[at];
+                return 0;
+            }
+            record_[at] = '0';
+        }
+        record_.insert(record_.begin() + 1, '1'); // 99 + 1: one digit more
+        return 1;
+    }
+
     textfile::AtomicFileWriter file_;
     std::string buffer_;
-    std::string states_; // the states part of a record, shared by a stretch
+    std::string record_; // the record of the unit being written
+    std::string time_;
 };
 
 } // namespace

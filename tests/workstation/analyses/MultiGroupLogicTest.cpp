@@ -420,6 +420,41 @@ TEST(SecBySec, StatesOfUnknownCodesAndFrequencyOnlyGroups) {
                                           R"( 7 ,"None","Ta","Lo")", R"( 8 ,"None","Ta","Lo")"}));
 }
 
+// A file written a stretch at a time, each record's time counted up from the one before,
+// holds the bytes of the file written unit by unit, each time written whole: over random
+// sessions whose times run from below zero past 9, 99 and 999.
+TEST(SecBySec, StretchesWriteTheUnitsFile) {
+    std::mt19937 random(20261215);
+    ScratchFolder scratch;
+    const std::string byUnits = (scratch.path() / "units.SBS").string();
+    const std::string byStretches = (scratch.path() / "stretches.SBS").string();
+    const std::vector<std::int16_t> groups = {0, 2, 5};
+    const std::vector<std::string> codes = {"Ta", "Tb", "Lo", "Z", "Q"};
+    for (int session = 0; session < 30; ++session) {
+        SCOPED_TRACE("session " + std::to_string(session));
+        testsupport::ScriptedPlatform sp;
+        Global g;
+        MultilevModel tree = builtTree(g);
+        if (session % 2 == 0) {
+            tree.nodes[nodeOf(tree, "L_5")].text += "*";
+        }
+        std::vector<std::pair<std::string, int>> events;
+        int time = -static_cast<int>(random() % 30);
+        for (int e = 0, n = static_cast<int>(random() % 12); e < n; ++e) {
+            events.emplace_back(codes[random() % codes.size()], time);
+            time += static_cast<int>(random() % 300);
+        }
+        events.emplace_back("-500", time + static_cast<int>(random() % 1200));
+        loadSlot(g, events);
+        QuietStatus status;
+        ASSERT_TRUE(WriteSecBySecFile(g, sp.platform, status, byUnits, {groups, &tree}));
+        ASSERT_TRUE(WriteSecBySecStretches(
+            g, sp.platform, status, byStretches, {groups, &tree},
+            [](std::int32_t, std::int32_t, const SecBySecStates&, const SecBySecRows&) {}));
+        ASSERT_EQ(readBytes(byStretches), readBytes(byUnits));
+    }
+}
+
 // Stretches hand on the same records as the unit walk, a frequency-only code's unit alone.
 TEST(SecBySec, StretchesAreTheUnitsRecordsInRuns) {
     testsupport::ScriptedPlatform sp;
