@@ -278,9 +278,13 @@ std::string csvExportText(const DataTable& data, const GridLayout& grid, const H
     const CellTable& table = data.gData;
     const int stored = table.storedColumns();
     std::string number;
-    // Most cells are short: a guess at the size saves growing the text often.
-    textfile::TextCursor out(text, static_cast<std::size_t>(std::max(rows, 0) + 1) *
-                                       static_cast<std::size_t>(std::max(columns, 0)) * 6);
+    // A guess at the size saves growing the text often, and room made too large is filled
+    // for nothing: a little more than the data file as last read or saved, which quotes its
+    // cells as the CSV does; else a few bytes a cell.
+    const auto rowCount = static_cast<std::size_t>(std::max(rows, 0) + 1);
+    textfile::TextCursor out(text, data.baseline.empty()
+                                       ? rowCount * static_cast<std::size_t>(std::max(columns, 0)) * 6
+                                       : data.baseline.view().size() * 5 / 4 + rowCount * 8);
     for (int row = 1; row <= rows; ++row) {
         const CellTable::RowCells cells = table.rowCells(row);
         for (int column = 1; column <= columns; ++column) {
