@@ -114,13 +114,21 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
         return ++index > kMaxEvents;
     };
     // Runs of short records in one pass, and each record of another form between them.
+    const bool cutting = cutOff.gCutOffEvents != 0;
     index = 1;
     bool settled = false;
     while (!settled) {
         reader.readShortRecords([&](std::string_view code, std::int32_t time) {
             storeCode(slot.code(index), code);
             slot.time(index) = time;
-            settled = settle(code);
+            // Nearly every record is settled here: a code kept whole, in time, not the end.
+            if (!cutting && !isSessionEnd(code) &&
+                time >= slot.times()[static_cast<std::size_t>(index - 1)]) {
+                rows.note(index, code);
+                settled = ++index > kMaxEvents;
+            } else {
+                settled = settle(code);
+            }
             return !settled;
         });
         if (!settled) {
