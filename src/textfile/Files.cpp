@@ -30,11 +30,8 @@ public:
         }
     }
     int get() const { return fd_; }
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
+    bool close() { return ::close(release()) == 0; }
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -55,29 +52,36 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Reads until the end of the file in as few reads as its size allows. The size is only a hint:
-// a file may grow while it is read, and pipes and some system files report none.
-void readToEnd(int fd, std::size_t expectedSize, std::string& bytes) {
+// One read of at most `room` bytes: 0 only at the file's end.
+std::size_t readSome(int fd, char* into, std::size_t room) {
+    for (;;) {
+        const ssize_t n = ::read(fd, into, room);
+        if (n >= 0) {
+            return static_cast<std::size_t>(n);
+        }
+        if (errno != EINTR) {
+            throw RunError(kPathFileAccessError);
+        }
+    }
+}
+
+// Reads until the end of the file into `bytes` after its first `filled` bytes, in as few reads
+// as its size allows. The size is only a hint: a file may grow while it is read, and pipes and
+// some system files report none.
+void readToEnd(int fd, std::size_t expectedSize, std::string& bytes, std::size_t filled) {
     constexpr std::size_t kMinimumStep = 4096;
     // A spare byte: no growing to find the end. Resized, not assigned: a buffer kept from the
     // file before is not filled again where the read overwrites it.
-    bytes.resize(expectedSize + 1);
-    std::size_t filled = 0;
+    bytes.resize(std::max(expectedSize, filled) + 1);
     for (;;) {
         if (filled == bytes.size()) {
             bytes.resize(std::max(bytes.size() * 2, kMinimumStep));
         }
-        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw RunError(kPathFileAccessError);
-        }
+        const std::size_t n = readSome(fd, bytes.data() + filled, bytes.size() - filled);
         if (n == 0) {
             break;
         }
-        filled += static_cast<std::size_t>(n);
+        filled += n;
     }
     bytes.resize(filled);
 }
@@ -126,6 +130,11 @@ std::string readWholeFile(const std::string& path) {
 }
 
 void readWholeFileInto(const std::string& path, std::string& bytes) {
+    FileReadInSteps file(path);
+    file.readRest(bytes, 0);
+}
+
+FileReadInSteps::FileReadInSteps(const std::string& path) {
     if (holdsNul(path)) {
         throw RunError(kPathFileAccessError);
     }
@@ -142,7 +151,29 @@ void readWholeFileInto(const std::string& path, std::string& bytes) {
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw RunError(kPathFileAccessError);
     }
-    readToEnd(file.get(), static_cast<std::size_t>(info.st_size), bytes);
+    expectedSize_ = static_cast<std::size_t>(info.st_size);
+    fd_ = file.release();
+}
+
+FileReadInSteps::~FileReadInSteps() {
+    ::close(fd_);
+}
+
+void FileReadInSteps::readStart(std::string& bytes, std::size_t count) {
+    bytes.resize(count);
+    std::size_t filled = 0;
+    while (filled < count) {
+        const std::size_t n = readSome(fd_, bytes.data() + filled, count - filled);
+        if (n == 0) {
+            break;
+        }
+        filled += n;
+    }
+    bytes.resize(filled);
+}
+
+void FileReadInSteps::readRest(std::string& bytes, std::size_t kept) {
+    readToEnd(fd_, expectedSize_, bytes, kept);
 }
 
 // Straight to the descriptor: a stream's buffer would only copy the bytes once more

@@ -16,6 +16,27 @@ bool fileExists(const std::string& path); // a regular file of that name exists
 std::string readWholeFile(const std::string& path);
 // readWholeFile() into `bytes`, whose buffer a reader of many files keeps from one to the next.
 void readWholeFileInto(const std::string& path, std::string& bytes);
+// A file read in two steps, its start and then the rest, so that a caller can use the start
+// before the rest is in. It is opened and refused as readWholeFile() opens and refuses it.
+class FileReadInSteps {
+public:
+    explicit FileReadInSteps(const std::string& path);
+    ~FileReadInSteps();
+    FileReadInSteps(const FileReadInSteps&) = delete;
+    FileReadInSteps& operator=(const FileReadInSteps&) = delete;
+
+    // The size the file had when it was opened: a hint, as a file may grow while it is read.
+    std::size_t expectedSize() const { return expectedSize_; }
+    // The file's first `count` bytes into `bytes`; fewer only when the file ends sooner.
+    void readStart(std::string& bytes, std::size_t count);
+    // The rest of the file into `bytes` after its first `kept` bytes: those of the start, or
+    // none for a whole read into a buffer kept from a file before.
+    void readRest(std::string& bytes, std::size_t kept);
+
+private:
+    int fd_ = -1;
+    std::size_t expectedSize_ = 0;
+};
 // 3 when the bytes begin with a UTF-8 byte-order mark, which editors put before a text's
 // first line and readers step over; otherwise 0.
 std::size_t byteOrderMarkLength(std::string_view bytes);

@@ -26,6 +26,24 @@ std::size_t firstNonAscii(std::string_view bytes) {
     return at;
 }
 
+// At most `lines` lines of the bytes from `from` on, with their line ends. A part ends after a
+// line end, never between the CR and the LF of one.
+std::string_view linesFrom(std::string_view bytes, std::size_t from, std::size_t lines) {
+    std::size_t at = from;
+    for (std::size_t line = 0; line < lines && at < bytes.size();) {
+        const char c = bytes[at++];
+        if (c == '\n') {
+            ++line;
+        } else if (c == '\r') {
+            if (at < bytes.size() && bytes[at] == '\n') {
+                ++at;
+            }
+            ++line;
+        }
+    }
+    return bytes.substr(from, at - from);
+}
+
 std::string latin1ToUtf8(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
@@ -107,23 +125,20 @@ const std::string& EditedText::shown() const {
 }
 
 std::string_view EditedText::nextLines(std::size_t& from, std::size_t lines) const {
-    const std::string_view bytes = fileBytes_;
-    std::size_t at = from;
-    // A part ends after a line end, never between the CR and the LF of one.
-    for (std::size_t line = 0; line < lines && at < bytes.size();) {
-        const char c = bytes[at++];
-        if (c == '\n') {
-            ++line;
-        } else if (c == '\r') {
-            if (at < bytes.size() && bytes[at] == '\n') {
-                ++at;
-            }
-            ++line;
-        }
-    }
-    const std::string_view part = bytes.substr(from, at - from);
-    from = at;
+    const std::string_view part = linesFrom(fileBytes_, from, lines);
+    from += part.size();
     return part;
+}
+
+std::string_view EditedText::firstScreen(std::string_view start, std::size_t lines) {
+    std::string_view part = linesFrom(start, 0, lines);
+    if (part.size() == start.size() && !part.ends_with('\n')) {
+        // Cut at the end of the start, the last line may go on, or its CR have an LF after it.
+        const std::size_t lastEnd =
+            part.size() < 2 ? std::string_view::npos : part.find_last_of("\r\n", part.size() - 2);
+        part = part.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+    }
+    return firstNonAscii(part) == part.size() ? part : std::string_view();
 }
 
 std::string EditedText::bytesFor(const std::string& text) const {

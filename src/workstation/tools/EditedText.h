@@ -22,6 +22,10 @@ public:
     // line ends; `from` moves past them. A part never ends between the CR and the LF of one
     // line end, so the parts, each read as readsAsLatin1() says, are shown() line for line.
     std::string_view nextLines(std::size_t& from, std::size_t lines) const;
+    // A first screen of at most `lines` lines taken from the start of a longer file alone,
+    // before the rest is read: its whole lines, when they are ASCII, which reads the same in
+    // either encoding. Empty when the start gives no such lines.
+    static std::string_view firstScreen(std::string_view start, std::size_t lines);
     // True when the file is not UTF-8 and so shows as Latin-1. Decided when first asked for.
     bool latin1() const;
     // Whether a part of the file is to be read as Latin-1 (else as UTF-8). ASCII reads the same

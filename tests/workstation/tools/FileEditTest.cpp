@@ -68,6 +68,19 @@ TEST(EditedText, RoundTripsKeepLineEndsEncodingAndTheMissingFinalLineEnd) {
     }
 }
 
+TEST(EditedText, AFirstScreenFromTheStartAloneHasWholeAsciiLines) {
+    for (const auto& [start, shown] : std::vector<std::pair<std::string, std::string>>{
+             {"A\nB\nC\nD\n", "A\nB\nC\n"},
+             {"A\r\nB\r", "A\r\n"}, // the LF of B's line end may come next
+             {"A\r\nBC", "A\r\n"},
+             {"A\rB\rC", "A\rB\r"},
+             {"A\r\n", "A\r\n"},
+             {"ABC", ""},
+             {"A\n\xe9\n", ""}}) {
+        EXPECT_EQ(EditedText::firstScreen(start, 3), shown) << start;
+    }
+}
+
 TEST(EditedText, CurrentLineCountsLineEndsBeforeTheCaret) {
     for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{
              {"", 1}, {"abc", 1}, {"a\r\nb\r\n", 3}, {"a\nb\n", 3}, {"a\r\nb\nc", 3}, {"a\r", 2}}) {
@@ -266,15 +279,16 @@ std::string shownText(QPlainTextEdit& widget) {
 // Random lines of printable ASCII and `extra` bytes, with the given line end, over more than
 // a screenful and a part, so that a long file goes in by parts.
 std::string randomLongFile(std::mt19937& random, const std::string& lineEnd, const std::string& extra,
-                           bool endsWithLineEnd) {
-    std::string characters = "ABC xyz,0123456789-";
-    characters += extra;
+                           int asciiLines, bool endsWithLineEnd) {
+    const std::string ascii = "ABC xyz,0123456789-";
+    const std::string characters = ascii + extra;
     std::string bytes;
     const int lines = std::uniform_int_distribution<int>(20'000, 26'000)(random);
     for (int line = 0; line < lines; ++line) {
+        const std::string& from = line < asciiLines ? ascii : characters;
         const int length = std::uniform_int_distribution<int>(0, 12)(random);
         for (int c = 0; c < length; ++c) {
-            bytes += characters[std::uniform_int_distribution<std::size_t>(0, characters.size() - 1)(random)];
+            bytes += from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
         }
         if (line + 1 < lines || endsWithLineEnd) {
             bytes += lineEnd;
@@ -288,19 +302,22 @@ std::string randomLongFile(std::mt19937& random, const std::string& lineEnd, con
 TEST_F(FileEditWindow, ALongFileShownByPartsIsTheWholeFile) {
     struct Case {
         std::string label, lineEnd, extra;
+        int asciiLines;
         bool endsWithLineEnd;
     };
     const std::vector<Case> cases = {
-        {"CR only", "\r", "", true},
-        {"LF", "\n", "", true},
-        {"CR LF, the last line without an end", "\r\n", "", false},
-        {"Latin-1 bytes", "\r\n", "\xe9\xa0\xff", true},
-        {"UTF-8", "\n", "\xc3\xa9\xe2\x82\xac", false},
+        {"CR only", "\r", "", 0, true},
+        {"LF", "\n", "", 0, true},
+        {"CR LF, the last line without an end", "\r\n", "", 0, false},
+        {"Latin-1 bytes", "\r\n", "\xe9\xa0\xff", 0, true},
+        {"Latin-1 bytes after a first screen of ASCII", "\n", "\xe9\xa0\xff", 5'000, true},
+        {"UTF-8", "\n", "\xc3\xa9\xe2\x82\xac", 0, false},
+        {"UTF-8 after a first screen of ASCII", "\r\n", "\xc3\xa9\xe2\x82\xac", 5'000, true},
     };
     std::mt19937 random(7);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const std::string bytes = randomLongFile(random, c.lineEnd, c.extra, c.endsWithLineEnd);
+        const std::string bytes = randomLongFile(random, c.lineEnd, c.extra, c.asciiLines, c.endsWithLineEnd);
         writeBytes(file, bytes);
         int yields = 0;
         show([&](FileEdit& editor) {

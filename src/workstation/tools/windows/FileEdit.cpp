@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace ws {
 namespace {
@@ -34,6 +35,8 @@ const QString kCaption = QStringLiteral("TALVOR File Editor");
 // A long file goes into the widget a screenful first, then in parts with the window answering
 // between them; each part takes the widget a small fraction of a second.
 constexpr std::size_t kPartLines = 10'000;
+// The first read: more than a screenful of any event file's lines, a small part of a long file.
+constexpr std::size_t kStartBytes = 64 * 1024;
 // Besides LF, the characters that the widget's insert takes as line ends: a paragraph
 // separator and the two frame marks.
 constexpr char16_t kInsertedLineEnds[] = {u'\u2029', u'\uFDD0', u'\uFDD1'};
@@ -158,9 +161,8 @@ void FileEdit::LoadFile() {
     const QString caption =
         QString::fromStdString("TALVOR File Editor (" + textfile::FileNameOnly(EditFileName) + ")");
     setWindowTitle(caption);
-    try {
-        loaded_ = EditedText(textfile::readWholeFile(EditFileName));
-    } catch (const textfile::RunError&) {
+    const LoadEnd end = loadFile();
+    if (end == LoadEnd::Failed) {
         p_.dialogs.beep();
         p_.dialogs.messageBox("Error loading!\r", kProgramTitle, Buttons::OK, Icon::None);
         settingText_ = true;
@@ -169,7 +171,7 @@ void FileEdit::LoadFile() {
         Text1->setEnabled(false);
         return;
     }
-    if (!showLoadedText()) {
+    if (end == LoadEnd::Cancelled) {
         closeText();
         Save_Btn->setEnabled(false);
         EditFileName.clear();
@@ -184,14 +186,51 @@ void FileEdit::LoadFile() {
     showLine();
 }
 
-bool FileEdit::showLoadedText() {
-    const std::size_t size = loaded_.fileBytes().size();
+FileEdit::LoadEnd FileEdit::loadFile() {
+    std::string bytes;
+    std::optional<textfile::FileReadInSteps> file;
+    // The whole file, after its start, when the first screen did not come from the start alone.
+    const auto readRest = [&] {
+        try {
+            file->readRest(bytes, bytes.size());
+        } catch (const textfile::RunError&) {
+            return false;
+        }
+        loaded_ = EditedText(std::move(bytes));
+        return true;
+    };
+    try {
+        file.emplace(EditFileName);
+        file->readStart(bytes, kStartBytes);
+    } catch (const textfile::RunError&) {
+        return LoadEnd::Failed;
+    }
+    // A file longer than its start shows a first screen from the start alone when it can.
+    bool restToRead = bytes.size() == kStartBytes;
+    std::size_t at = 0;
+    QString firstScreen;
+    if (const std::string_view lines =
+            restToRead ? EditedText::firstScreen(bytes, screenfulOfLines()) : std::string_view();
+        !lines.empty()) {
+        firstScreen = QString::fromLatin1(lines.data(), static_cast<qsizetype>(lines.size()));
+        at = lines.size();
+    } else {
+        if (!restToRead) {
+            loaded_ = EditedText(std::move(bytes));
+        } else if (!readRest()) {
+            return LoadEnd::Failed;
+        }
+        restToRead = false;
+        firstScreen = partText(loaded_.nextLines(at, screenfulOfLines()));
+    }
+    std::size_t size = restToRead ? file->expectedSize() : loaded_.fileBytes().size();
+
+    LoadEnd end = LoadEnd::Shown;
     settingText_ = true;
     // Parts added by the load are not edits to undo.
     Text1->document()->setUndoRedoEnabled(false);
-    std::size_t at = 0;
-    Text1->setPlainText(partText(loaded_.nextLines(at, screenfulOfLines())));
-    if (at < size) {
+    Text1->setPlainText(firstScreen);
+    if (restToRead || at < size) {
         loading_ = true;
         loadCancelled_ = false;
         Text1->setReadOnly(true);
@@ -200,16 +239,26 @@ bool FileEdit::showLoadedText() {
         LoadProgress->setRange(0, 1000);
         LoadProgress->show();
         CancelLoad->show();
-        QTextCursor end(Text1->document());
-        while (at < size) {
-            LoadProgress->setValue(
-                static_cast<int>(1000.0 * static_cast<double>(at) / static_cast<double>(size)));
+        QTextCursor textEnd(Text1->document());
+        while (restToRead || at < size) {
+            LoadProgress->setValue(static_cast<int>(1000.0 * static_cast<double>(std::min(at, size)) /
+                                                    static_cast<double>(std::max<std::size_t>(size, 1))));
             p_.dialogs.yieldToUi();
             if (loadCancelled_) {
+                end = LoadEnd::Cancelled;
                 break;
             }
-            end.movePosition(QTextCursor::End);
-            end.insertText(partText(loaded_.nextLines(at, kPartLines)));
+            if (restToRead) {
+                if (!readRest()) {
+                    end = LoadEnd::Failed;
+                    break;
+                }
+                restToRead = false;
+                size = loaded_.fileBytes().size();
+                continue;
+            }
+            textEnd.movePosition(QTextCursor::End);
+            textEnd.insertText(partText(loaded_.nextLines(at, kPartLines)));
         }
         LoadProgress->hide();
         CancelLoad->hide();
@@ -219,7 +268,7 @@ bool FileEdit::showLoadedText() {
     Text1->document()->setUndoRedoEnabled(true);
     Text1->document()->setModified(false);
     settingText_ = false;
-    return at >= size;
+    return end;
 }
 
 void FileEdit::closeText() {

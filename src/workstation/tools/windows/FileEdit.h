@@ -44,8 +44,9 @@ public:
 private:
     // True when the window may go on (to close, or to load another file).
     bool askToSave();
-    // Puts the loaded text into the widget; false when the load was cancelled.
-    bool showLoadedText();
+    enum class LoadEnd { Shown, Cancelled, Failed };
+    // Reads EditFileName into the widget: a first screen, then the rest in parts.
+    LoadEnd loadFile();
     void closeText();
     void showLine();
     // The lines a window as tall as the screen shows: the first part of a long file.
