@@ -127,7 +127,8 @@ TEST(ImportTimes, PlainClockTextsGiveTheGeneralHundredths) {
 // The forms read inline give the general conversion's value, unit and message for any text.
 TEST(ImportTimes, InlineFormsConvertAsTheGeneralConversion) {
     std::mt19937 random(5);
-    const std::string alphabet = "0123456789012345:. x";
+    // Digits first, then bytes next to the digits and marks that a check of nibbles might let by.
+    const std::string alphabet = "0123456789012345:. x;/?@9:.-\xfa\xff\x80";
     for (int round = 0; round < 50000; ++round) {
         std::string text;
         const bool clockShaped = random() % 2 == 0;
@@ -152,6 +153,22 @@ TEST(ImportTimes, InlineFormsConvertAsTheGeneralConversion) {
             << text;
         EXPECT_EQ(inlineRead.gVTRStimebase, general.gVTRStimebase) << text;
         EXPECT_EQ(inlineTold, generalTold) << text;
+
+        // The clock form's parts, byte by byte.
+        const auto isDigit = [&](std::size_t at) { return text[at] >= '0' && text[at] <= '9'; };
+        const auto number = [&](std::size_t at) {
+            return static_cast<unsigned>((text[at] - '0') * 10 + text[at + 1] - '0');
+        };
+        const bool clockForm = text.size() == 11 && text[2] == ':' && text[5] == ':' && text[8] == '.' &&
+                               isDigit(0) && isDigit(1) && isDigit(3) && isDigit(4) && isDigit(6) &&
+                               isDigit(7) && isDigit(9) && isDigit(10);
+        quicktime::ClockParts parts;
+        ASSERT_EQ(quicktime::plainClockParts(text, parts), clockForm) << text;
+        if (clockForm) {
+            EXPECT_EQ(parts.hours, number(0)) << text;
+            EXPECT_EQ(parts.minutes, number(3)) << text;
+            EXPECT_EQ(parts.hundredths, number(6) * 100 + number(9)) << text;
+        }
     }
 }
 
