@@ -72,11 +72,21 @@ void LagPairFiles::keep(const std::string& fileName, const std::vector<int>& row
         }
     }
     kept.pairTotal = scan.pairs();
+    std::sort(touched.begin(), touched.end()); // by given row, then target row
     kept.pairs.reserve(touched.size());
+    kept.givenStart.assign(width + 1, 0);
+    kept.byTarget.assign(width, 0);
     for (const std::size_t cell : touched) {
-        kept.pairs.push_back({static_cast<std::int32_t>(cell / width),
-                              static_cast<std::int32_t>(cell % width), scratch_[cell]});
+        const std::size_t given = cell / width;
+        const std::size_t target = cell % width;
+        kept.pairs.push_back(
+            {static_cast<std::int32_t>(given), static_cast<std::int32_t>(target), scratch_[cell]});
+        ++kept.givenStart[given + 1];
+        kept.byTarget[target] += scratch_[cell];
         scratch_[cell] = 0;
+    }
+    for (std::size_t row = 1; row <= width; ++row) {
+        kept.givenStart[row] += kept.givenStart[row - 1];
     }
     files_[fileName] = std::move(kept);
 }
@@ -87,18 +97,22 @@ bool LagPairFiles::holds(const std::string& fileName, const SequentialRun& run) 
 
 SeqTable LagPairFiles::table(const std::string& fileName, const SequentialRun& run, const Global& g) {
     pairing_.mark(run, g, numCodes_);
-    const std::vector<char>& givenRow = pairing_.given();
     const std::vector<char>& targetRow = pairing_.target();
     const FilePairs& file = files_.at(fileName);
+    // Only the givens' pairs are looked at; the targets' count comes from their totals.
     std::int64_t both = 0;
     std::int64_t givens = 0;
+    for (const int given : pairing_.givenRows()) {
+        const auto row = static_cast<std::size_t>(given);
+        for (std::uint32_t k = file.givenStart[row]; k < file.givenStart[row + 1]; ++k) {
+            const PairCount& pair = file.pairs[k];
+            givens += pair.count;
+            both += targetRow[static_cast<std::size_t>(pair.targetRow)] != 0 ? pair.count : 0;
+        }
+    }
     std::int64_t targets = 0;
-    for (const PairCount& pair : file.pairs) {
-        const bool given = givenRow[static_cast<std::size_t>(pair.givenRow)] != 0;
-        const bool target = targetRow[static_cast<std::size_t>(pair.targetRow)] != 0;
-        givens += given ? pair.count : 0;
-        targets += target ? pair.count : 0;
-        both += given && target ? pair.count : 0;
+    for (const int target : pairing_.targetRows()) {
+        targets += file.byTarget[static_cast<std::size_t>(target)];
     }
     SeqTable t{};
     t[kYes][kYes] = static_cast<std::int32_t>(both);

@@ -47,7 +47,10 @@ private:
         std::int32_t count;
     };
     struct FilePairs {
+        // By given row: those of row r are pairs[givenStart[r] .. givenStart[r + 1]).
         std::vector<PairCount> pairs;
+        std::vector<std::uint32_t> givenStart;
+        std::vector<std::int64_t> byTarget; // the pairs of each target row
         std::int64_t pairTotal = 0;
     };
 

@@ -22,10 +22,18 @@ void PairingRows::mark(const SequentialRun& run, const Global& g, int rows) {
     rowsFor_ = rows;
     given_.assign(static_cast<std::size_t>(rows) + 1, 0);
     target_.assign(static_cast<std::size_t>(rows) + 1, 0);
+    givenRows_.clear();
+    targetRows_.clear();
     for (int r = 1; r <= rows; ++r) {
         std::string code = g.CodeTable.code(r);
         target_[static_cast<std::size_t>(r)] = IsTargetCode(run, code) ? 1 : 0;
         given_[static_cast<std::size_t>(r)] = IsGivenCode(run, code) ? 1 : 0;
+        if (given_[static_cast<std::size_t>(r)] != 0) {
+            givenRows_.push_back(r);
+        }
+        if (target_[static_cast<std::size_t>(r)] != 0) {
+            targetRows_.push_back(r);
+        }
     }
 }
 

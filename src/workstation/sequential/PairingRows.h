@@ -18,6 +18,9 @@ public:
     void mark(const SequentialRun& run, const Global& g, int rows);
     const std::vector<char>& given() const { return given_; }
     const std::vector<char>& target() const { return target_; }
+    // The marked rows, in table order.
+    const std::vector<int>& givenRows() const { return givenRows_; }
+    const std::vector<int>& targetRows() const { return targetRows_; }
 
 private:
     std::vector<std::string> codesFor_; // the givens then the targets the marks are for
@@ -25,6 +28,8 @@ private:
     int rowsFor_ = -1;
     std::vector<char> given_;
     std::vector<char> target_;
+    std::vector<int> givenRows_;
+    std::vector<int> targetRows_;
 };
 
 } // namespace ws
