@@ -32,7 +32,7 @@ void CellTable::reset(int columns, int rows, int stored) {
     lastKept_.reset();
     const auto count = static_cast<std::size_t>(rows);
     cells_.assign(count * static_cast<std::size_t>(stored_), kEmpty);
-    lines_.assign(count, nullptr);
+    lines_.assign(count, RowLine{});
     order_.resize(count);
     for (std::size_t row = 0; row < count; ++row) {
         order_[row] = static_cast<std::uint32_t>(row);
@@ -64,7 +64,7 @@ std::uint32_t CellTable::newSlot() {
     }
     const auto slot = static_cast<std::uint32_t>(lines_.size());
     cells_.resize(cells_.size() + static_cast<std::size_t>(stored_), kEmpty);
-    lines_.push_back(nullptr);
+    lines_.push_back(RowLine{});
     return slot;
 }
 
@@ -77,7 +77,7 @@ void CellTable::releaseSlot(std::uint32_t slot) {
         release(cells[column]);
         cells[column] = kEmpty;
     }
-    lines_[slot] = nullptr;
+    lines_[slot] = RowLine{};
     freeSlots_.push_back(slot);
 }
 
@@ -201,7 +201,7 @@ std::string_view CellTable::textAt(std::size_t index) const {
         return value.kind == Value::Kind::Text ? std::string_view(value.text) : std::string_view();
     }
     if (isView(code) && viewLength(code) > 0) {
-        const char* line = lines_[index / static_cast<std::size_t>(stored_)];
+        const char* line = lines_[index / static_cast<std::size_t>(stored_)].start;
         return {line + viewOffset(code), viewLength(code)};
     }
     return {};
@@ -219,6 +219,7 @@ Value CellTable::valueAt(std::size_t index) const {
 }
 
 void CellTable::store(std::size_t index, const Value& value) {
+    lines_[index / static_cast<std::size_t>(stored_)].asReadWidth = 0;
     Code& code = cells_[index];
     if (value.kind == Value::Kind::Empty || value.kind == Value::Kind::Null ||
         (value.kind == Value::Kind::Text && value.text.empty())) {
@@ -250,13 +251,15 @@ std::string_view CellTable::keep(std::string bytes) {
     return *lastKept_;
 }
 
-void CellTable::putRowTexts(int row, std::string_view line, const std::string_view* texts, int count) {
+void CellTable::putRowTexts(int row, std::string_view line, const std::string_view* texts, int count,
+                            std::string_view written) {
     if (count > stored_) {
         storeColumns(count);
     }
     const std::size_t first = indexOf(1, row);
     const std::size_t slot = first / static_cast<std::size_t>(stored_);
-    if (lines_[slot] != line.data()) {
+    RowLine& rowLine = lines_[slot];
+    if (rowLine.start != line.data()) {
         // Texts the row views past these columns lie in its old line: they keep their text.
         for (std::size_t index = first + static_cast<std::size_t>(count);
              index < first + static_cast<std::size_t>(stored_); ++index) {
@@ -264,7 +267,7 @@ void CellTable::putRowTexts(int row, std::string_view line, const std::string_vi
                 store(index, Value::ofText(std::string(textAt(index))));
             }
         }
-        lines_[slot] = line.data();
+        rowLine.start = line.data();
     }
     for (int column = 0; column < count; ++column) {
         const std::string_view text = texts[column];
@@ -280,6 +283,9 @@ void CellTable::putRowTexts(int row, std::string_view line, const std::string_vi
             store(first + static_cast<std::size_t>(column), Value::ofText(std::string(text)));
         }
     }
+    const bool keepsLine = !written.empty() && written.data() == line.data() && written.size() <= UINT32_MAX;
+    rowLine.asReadLength = keepsLine ? static_cast<std::uint32_t>(written.size()) : 0;
+    rowLine.asReadWidth = keepsLine ? count : 0;
 }
 
 bool CellTable::operator==(const CellTable& other) const {

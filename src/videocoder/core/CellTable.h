@@ -19,6 +19,14 @@
 namespace vc {
 
 class CellTable {
+    // Per slot: where its views start and, while its cells are as read from a line a save
+    // writes back unchanged, the length of its bytes and its column count (0 when not).
+    struct RowLine {
+        const char* start = nullptr;
+        std::uint32_t asReadLength = 0;
+        int asReadWidth = 0;
+    };
+
 public:
     // One cell taken for reading and writing: it reads as the value it holds, and a value
     // assigned to it is stored in the table. Valid until the table's rows or columns change.
@@ -90,6 +98,12 @@ public:
         std::string_view text(int column) const;
         // A Number's number; 0 for the other kinds.
         double number(int column) const;
+        // While the row's cells are as read and a save at this many columns writes them as
+        // the bytes they were read from, those bytes (its line and line end); "" otherwise.
+        std::string_view asRead(int columns) const {
+            return line_.asReadWidth == columns ? std::string_view(line_.start, line_.asReadLength)
+                                                : std::string_view();
+        }
 
     private:
         friend class CellTable;
@@ -98,7 +112,7 @@ public:
               line_(table.lines_[first / static_cast<std::size_t>(table.stored_)]) {}
         const CellTable& table_;
         const std::uint32_t* cells_;
-        const char* line_;
+        const RowLine& line_;
     };
     // RunError 9 outside 1..rows.
     RowCells rowCells(int row) const { return RowCells(*this, indexOf(1, row)); }
@@ -111,7 +125,11 @@ public:
     // Puts Text cells into `row` from views into kept bytes: one call per row, with the
     // line the views lie in (each view within it) and the texts of columns 1..count.
     // A view that cannot be kept as one (too long, too far into the line) is copied.
-    void putRowTexts(int row, std::string_view line, const std::string_view* texts, int count);
+    // `written`: when a save at `count` columns writes these texts as the bytes they were
+    // read from, those bytes (the line and its line end, starting where the line does), so
+    // that until a cell of the row changes the save writes them whole.
+    void putRowTexts(int row, std::string_view line, const std::string_view* texts, int count,
+                     std::string_view written = {});
 
     // Equal columns, rows and cells, however each stores them.
     bool operator==(const CellTable& other) const;
@@ -147,7 +165,7 @@ private:
     int stored_ = 0;                   // cells per slot; 1..columns_ when columns_ > 0
     std::vector<std::uint32_t> order_; // row r's slot at [r - 1]
     std::vector<Code> cells_;          // slot by slot, stored_ cells each
-    std::vector<const char*> lines_;   // per slot: where its views start
+    std::vector<RowLine> lines_;
     std::vector<std::uint32_t> freeSlots_;
     std::vector<textfile::Value> side_; // the values cells do not hold themselves
     std::vector<std::uint32_t> freeSide_;
@@ -169,7 +187,7 @@ inline textfile::Value::Kind CellTable::RowCells::kind(int column) const {
 inline std::string_view CellTable::RowCells::text(int column) const {
     const Code code = cells_[column];
     if (isView(code)) {
-        return {line_ + viewOffset(code), viewLength(code)};
+        return {line_.start + viewOffset(code), viewLength(code)};
     }
     if (isSide(code)) {
         const textfile::Value& value = table_.side_[sideIndex(code)];

@@ -11,6 +11,8 @@
 #include "videocoder/core/TextCase.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <optional>
 
@@ -47,7 +49,9 @@ class MatchingText {
 public:
     explicit MatchingText(std::string_view expected) : expected_(expected) {}
     void append(std::string_view piece) {
-        same_ = same_ && expected_.substr(at_, piece.size()) == piece;
+        // A row written as its line read lies where it is expected: nothing to compare.
+        const bool inPlace = piece.data() == expected_.data() + at_ && at_ + piece.size() <= expected_.size();
+        same_ = same_ && (inPlace || expected_.substr(at_, piece.size()) == piece);
         at_ += piece.size();
     }
     void push_back(char ch) { append(std::string_view(&ch, 1)); }
@@ -102,6 +106,10 @@ template <class Out> void appendEventsBody(Out& text, DataTable& data) {
     table.storeColumns(columns);
     for (int row = 1; row <= rows; ++row) {
         const CellTable::RowCells cells = table.rowCells(row);
+        if (const std::string_view written = cells.asRead(columns); !written.empty()) {
+            text.append(written);
+            continue;
+        }
         for (int column = 0; column < columns - 1; ++column) {
             switch (cells.kind(column)) {
             case Value::Kind::Text:
@@ -183,6 +191,30 @@ void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int
     fields.resize(std::max(fields.size(), std::size_t{kSplitFields + 1}));
     textfile::forEachQvdPiece(line, count,
                               [&](int field, std::string_view piece) { fields[field].append(piece); });
+}
+
+bool splitAsWritten(std::string_view line, int width, std::string_view* fields) {
+    if (width < 2) {
+        return false;
+    }
+    const char* at = line.data();
+    const char* const end = at + line.size();
+    for (int field = 0; field < width - 1; ++field) {
+        if (at == end || *at != '"') {
+            return false;
+        }
+        const char* const text = ++at;
+        while (at != end && *at != '"' && *at != ',') {
+            ++at;
+        }
+        if (end - at < 2 || at[0] != '"' || at[1] != ',') {
+            return false;
+        }
+        fields[field] = std::string_view(text, static_cast<std::size_t>(at - text));
+        at += 2;
+    }
+    fields[width - 1] = std::string_view(at, static_cast<std::size_t>(end - at));
+    return true;
 }
 
 void SplitTranscriptLine(std::string_view line, std::string& time, std::string& codes,
@@ -329,17 +361,49 @@ void putTranscriptRow(DataTable& data, int row, std::string_view line) {
     data.gData.at(3, row) = Value::ofText(std::move(utterance));
 }
 
+namespace {
+
+// The commas in a line, eight bytes at a time: a byte equal to ',' becomes zero, each zero
+// byte sets its high bit alone, and the bits are summed in byte lanes, added up every 31
+// words so that their total fits the byte the multiplication gathers it in.
+std::size_t commasIn(std::string_view line) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
+    constexpr std::uint64_t kCommas = kOnes * ',';
+    const auto sumLanes = [](std::uint64_t lanes) { return static_cast<std::size_t>((lanes * kOnes) >> 56); };
+    std::size_t count = 0;
+    std::size_t at = 0;
+    std::uint64_t lanes = 0;
+    int words = 0;
+    for (; at + 8 <= line.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, line.data() + at, 8);
+        const std::uint64_t x = word ^ kCommas;
+        lanes += (~(((x & kLows) + kLows) | x | kLows)) >> 7;
+        if (++words == 31) {
+            count += sumLanes(lanes);
+            lanes = 0;
+            words = 0;
+        }
+    }
+    count += sumLanes(lanes);
+    for (; at < line.size(); ++at) {
+        count += line[at] == ',' ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
 int cellsInEventRow(std::string_view line, int columns) {
-    if (columns <= 1) {
-        return 1 + static_cast<int>(std::count(line.begin(), line.end(), ','));
+    const std::size_t commas = commasIn(line);
+    // With no comma past the last column's start, the line holds no more cells than that.
+    if (columns <= 1 || commas < static_cast<std::size_t>(columns)) {
+        return std::max(columns, 1 + static_cast<int>(commas));
     }
     std::size_t at = 0;
     for (int comma = 1; comma < columns; ++comma) {
-        at = line.find(',', at);
-        if (at == std::string_view::npos) {
-            return columns;
-        }
-        ++at;
+        at = line.find(',', at) + 1;
     }
     int cells = columns;
     while (at < line.size() && line[at] == '"') {
@@ -402,13 +466,23 @@ void DataFileReader::readEvents(DataTable& data) {
     const char* const read = in_.bytes().data();
     const std::string_view kept = table.keep(in_.takeBytes());
     textfile::QvdRow split;
+    std::array<std::string_view, kDataColumns> fields;
     for (int row = 1; row <= rowsRead; ++row) {
         const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
         const std::string_view keptLine =
             kept.substr(static_cast<std::size_t>(line.data() - read), line.size());
-        textfile::splitQvdRow(keptLine, split, width);
         table.addRow();
-        table.putRowTexts(row, keptLine, &split.fields[1], width);
+        // Most rows are as a save wrote them: split straight, and kept to be written as read.
+        if (splitAsWritten(keptLine, width, fields.data())) {
+            const std::size_t end = static_cast<std::size_t>(keptLine.data() - kept.data()) + keptLine.size();
+            const bool crLf = kept.substr(end, 2) == textfile::kLineEnd;
+            table.putRowTexts(row, keptLine, fields.data(), width,
+                              crLf ? std::string_view(keptLine.data(), keptLine.size() + 2)
+                                   : std::string_view());
+        } else {
+            textfile::splitQvdRow(keptLine, split, width);
+            table.putRowTexts(row, keptLine, &split.fields[1], width);
+        }
     }
     if (rowsRead < rows) {
         // The rows read stay; older ones after them go.

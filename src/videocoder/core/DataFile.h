@@ -26,6 +26,12 @@ inline constexpr int kSplitFields = textfile::kQvdRowFields;
 // takes the rest of the line as written. With a count of 1 every comma splits, and a line
 // of more than 100 fields fails with RunError 9.
 void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count);
+// Fields 1..width of an EVENTS row into fields[0..width-1] when the line is exactly what a
+// save writes for texts: the fields before the last each in double quotes with no quote or
+// comma inside, each followed by a comma, then the last field bare. The fields are then the
+// ones SplitEventLine finds, as views of the line. False for any other line, and for a width
+// below 2 (where every comma splits).
+bool splitAsWritten(std::string_view line, int width, std::string_view* fields);
 // A TRANSCRIPT row: each piece between the commas loses its first and last character (the
 // quotes the writer put there); commas after the second stay in the utterance. Missing
 // commas count as standing past the end, so pieces they would bound read as "".

@@ -1,6 +1,7 @@
 // The compact table against the plainest table there is: a vector of rows of values, edited
 // by the same random steps (texts viewed in kept lines, values set, rows inserted, erased,
-// exchanged, columns widened) and compared cell by cell after each step.
+// exchanged, columns widened) and compared cell by cell after each step, with the bytes a row
+// read from a line still saves as.
 #include "videocoder/core/CellTable.h"
 #include "textfile/RunError.h"
 
@@ -15,9 +16,16 @@ namespace {
 using textfile::Value;
 using Plain = std::vector<std::vector<Value>>; // [row][column], every column held
 
+// The bytes a row saves as while it is as read, and the columns they are for (0: none).
+struct AsRead {
+    int columns = 0;
+    std::string_view bytes;
+};
+
 struct Pair {
     vc::CellTable table;
     Plain plain;
+    std::vector<AsRead> asRead; // by row, as plain
     int columns = 0;
 };
 
@@ -53,6 +61,11 @@ void expectSame(const Pair& p, const std::string& step) {
                 ASSERT_EQ(cells.text(column - 1), want.kind == Value::Kind::Text ? want.text : "") << step;
             }
         }
+        const AsRead& asRead = p.asRead[static_cast<std::size_t>(row - 1)];
+        const int columns = asRead.columns > 0 ? asRead.columns : p.columns;
+        ASSERT_EQ(cells.asRead(columns).data(), asRead.bytes.data()) << step << " row " << row;
+        ASSERT_EQ(cells.asRead(columns).size(), asRead.bytes.size()) << step << " row " << row;
+        ASSERT_TRUE(cells.asRead(columns + 1).empty()) << step;
     }
 }
 
@@ -79,7 +92,13 @@ void putKeptRow(Pair& p, std::mt19937& random, int row) {
     for (const auto& [at, size] : spans) {
         texts.push_back(random() % 12 == 0 ? std::string_view(outside) : kept.substr(at, size));
     }
-    p.table.putRowTexts(row, kept, texts.data(), count);
+    // Some rows say they save as the line read, or a part of it from its start.
+    const std::string_view written = random() % 2 == 0   ? kept.substr(0, random() % (kept.size() + 1))
+                                     : random() % 2 == 0 ? kept.substr(1)
+                                                         : std::string_view();
+    p.table.putRowTexts(row, kept, texts.data(), count, written);
+    const bool keeps = !written.empty() && written.data() == kept.data();
+    p.asRead[static_cast<std::size_t>(row - 1)] = keeps ? AsRead{count, written} : AsRead{};
     if (count > p.table.storedColumns()) {
         ADD_FAILURE() << "the row's columns are not all stored";
     }
@@ -98,6 +117,7 @@ TEST(CellTable, MatchesAPlainTableOverRandomEdits) {
         p.table.reset(p.columns, rows, 1 + static_cast<int>(random() % static_cast<unsigned>(p.columns)));
         p.plain.assign(static_cast<std::size_t>(rows),
                        std::vector<Value>(static_cast<std::size_t>(p.columns)));
+        p.asRead.assign(static_cast<std::size_t>(rows), {});
         for (int step = 0; step < 300; ++step) {
             const std::string name = "seed " + std::to_string(seed) + " step " + std::to_string(step);
             const int count = p.table.rows();
@@ -111,6 +131,7 @@ TEST(CellTable, MatchesAPlainTableOverRandomEdits) {
                     const Value value = randomValue(random);
                     p.table.at(column, row) = value;
                     p.plain[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)] = value;
+                    p.asRead[static_cast<std::size_t>(row - 1)] = {};
                 }
                 break;
             case 2: {
@@ -118,19 +139,23 @@ TEST(CellTable, MatchesAPlainTableOverRandomEdits) {
                 p.table.insertRow(row);
                 p.plain.insert(p.plain.begin() + (row - 1),
                                std::vector<Value>(static_cast<std::size_t>(p.columns)));
+                p.asRead.insert(p.asRead.begin() + (row - 1), AsRead{});
                 break;
             }
             case 3: {
                 std::vector<bool> flags(static_cast<std::size_t>(count));
                 Plain kept;
+                std::vector<AsRead> keptAsRead;
                 for (std::size_t row = 0; row < flags.size(); ++row) {
                     flags[row] = random() % 3 == 0;
                     if (!flags[row]) {
                         kept.push_back(p.plain[row]);
+                        keptAsRead.push_back(p.asRead[row]);
                     }
                 }
                 p.table.eraseRows(flags);
                 p.plain = kept;
+                p.asRead = keptAsRead;
                 break;
             }
             case 4:
@@ -140,6 +165,8 @@ TEST(CellTable, MatchesAPlainTableOverRandomEdits) {
                     p.table.swapRows(a, b);
                     std::swap(p.plain[static_cast<std::size_t>(a - 1)],
                               p.plain[static_cast<std::size_t>(b - 1)]);
+                    std::swap(p.asRead[static_cast<std::size_t>(a - 1)],
+                              p.asRead[static_cast<std::size_t>(b - 1)]);
                 }
                 break;
             case 5: {
@@ -147,11 +174,13 @@ TEST(CellTable, MatchesAPlainTableOverRandomEdits) {
                 p.table.resizeRows(size);
                 p.plain.resize(static_cast<std::size_t>(size),
                                std::vector<Value>(static_cast<std::size_t>(p.columns)));
+                p.asRead.resize(static_cast<std::size_t>(size));
                 break;
             }
             case 6:
                 p.table.addRow();
                 p.plain.emplace_back(static_cast<std::size_t>(p.columns));
+                p.asRead.emplace_back();
                 break;
             case 7:
                 if (count > 0) {

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <new>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -500,6 +502,127 @@ TEST(DataFileMemory, OpenThatRunsOutOfMemoryFailsLikeAnyLoad) {
     EXPECT_EQ(coder.g.open.gDataOpen, vc::kFalse);
     EXPECT_EQ(coder.g.data.gRowCount.asNumber(), coder.g.data.gData.rows());
     EXPECT_FALSE(std::filesystem::exists(platform::lockFileOf(path)));
+}
+
+} // namespace
+
+namespace {
+
+// Random lines of quotes, commas and a few letters, half of them laid out as a save writes
+// its rows.
+std::string randomEventLine(std::mt19937& random, int columns) {
+    std::string line;
+    const bool asWritten = random() % 2 == 0;
+    for (int field = 1; field < columns && asWritten; ++field) {
+        line += "\"" + std::string(random() % 4, static_cast<char>('a' + random() % 3)) + "\",";
+    }
+    const char pieces[] = {'"', ',', 'a', 'b', ' '};
+    for (std::size_t k = random() % 12; k > 0; --k) {
+        line.push_back(pieces[random() % sizeof pieces]);
+    }
+    return line;
+}
+
+// The cells a row holds, found the plain way: character by character.
+int plainCellsInEventRow(std::string_view line, int columns) {
+    int commas = 0;
+    std::size_t at = 0;
+    for (; at < line.size() && (columns <= 1 || commas < columns - 1); ++at) {
+        commas += line[at] == ',' ? 1 : 0;
+    }
+    if (columns <= 1 || commas < columns - 1) {
+        return std::max(columns, 1 + commas);
+    }
+    // Each "text", at the start of the last column is one more cell.
+    int cells = columns;
+    while (at < line.size() && line[at] == '"') {
+        std::size_t close = at + 1;
+        while (close < line.size() && line[close] != '"') {
+            ++close;
+        }
+        if (close + 1 >= line.size() || line[close + 1] != ',') {
+            break;
+        }
+        ++cells;
+        at = close + 2;
+    }
+    return cells;
+}
+
+// A row laid out as a save writes it splits straight into the fields the general split finds,
+// and they write back as the line; any row's cells are counted as the plain walk counts them.
+TEST(SplitLines, RowsAsWrittenAndCountedAgreeWithThePlainWay) {
+    std::mt19937 random(7);
+    int straight = 0;
+    for (int round = 0; round < 20'000; ++round) {
+        const int columns = 1 + static_cast<int>(random() % 6);
+        const std::string line = randomEventLine(random, columns);
+        ASSERT_EQ(vc::cellsInEventRow(line, columns), plainCellsInEventRow(line, columns)) << line;
+        std::array<std::string_view, vc::kDataColumns> fields;
+        if (!vc::splitAsWritten(line, columns, fields.data())) {
+            continue;
+        }
+        ++straight;
+        textfile::QvdRow split;
+        textfile::splitQvdRow(line, split, columns);
+        std::string written;
+        for (int field = 0; field < columns; ++field) {
+            const std::string_view text = fields[static_cast<std::size_t>(field)];
+            ASSERT_EQ(text, split.fields[static_cast<std::size_t>(field + 1)]) << line;
+            written += field + 1 < columns ? "\"" + std::string(text) + "\"," : std::string(text);
+        }
+        ASSERT_EQ(written, line);
+    }
+    EXPECT_GT(straight, 5'000);
+    std::array<std::string_view, vc::kDataColumns> fields;
+    EXPECT_FALSE(vc::splitAsWritten("\"a\"", 1, fields.data())) << "one column: every comma splits";
+}
+
+// A random body read, then edited, saves as the same cells put one by one into a new table:
+// rows kept as their lines and rows written cell by cell give one text.
+TEST(DataFileText, RowsSavedAsReadMatchTheCellsWrittenOneByOne) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 200; ++round) {
+        const int columns = 1 + static_cast<int>(random() % 5);
+        const int rows = 1 + static_cast<int>(random() % 8);
+        std::string body = std::to_string(rows) + "\r\n" + std::to_string(columns) + "\r\n";
+        for (int row = 0; row < rows; ++row) {
+            body += randomEventLine(random, columns) + (random() % 8 == 0 ? "\n" : "\r\n");
+        }
+        vc::DataTable read;
+        std::array<std::string, vc::kHeaderFields> header;
+        try {
+            vc::DataFileReader reader(qvd("", "", body));
+            read.gDataType = reader.readType();
+            reader.readHeader(header);
+            reader.readBody(read.gDataType, read);
+        } catch (const textfile::RunError&) {
+            continue; // a row too wide for the table
+        }
+        vc::CellTable& table = read.gData;
+        for (int edit = static_cast<int>(random() % 3); edit > 0; --edit) {
+            const int row = 1 + static_cast<int>(random() % static_cast<unsigned>(table.rows()));
+            if (random() % 2 == 0) {
+                table.at(1 + static_cast<int>(random() % static_cast<unsigned>(columns)), row) =
+                    random() % 2 == 0 ? Value::ofText("e,d") : Value::ofNumber(2.5);
+            } else {
+                table.swapRows(row, table.rows());
+            }
+        }
+        vc::DataTable plain;
+        plain.gDataType = read.gDataType;
+        plain.gRowCount = read.gRowCount;
+        plain.gColCount = read.gColCount;
+        plain.gData.reset(vc::kDataColumns, table.rows());
+        for (int row = 1; row <= table.rows(); ++row) {
+            for (int column = 1; column <= vc::kDataColumns; ++column) {
+                plain.gData.at(column, row) = std::as_const(table).at(column, row);
+            }
+        }
+        const std::string want = vc::dataFileText(plain, header);
+        EXPECT_EQ(vc::dataFileText(read, header), want) << body;
+        EXPECT_TRUE(vc::dataFileTextIs(read, header, want)) << body;
+    }
 }
 
 } // namespace
