@@ -1,7 +1,10 @@
 #include "platform/qt/TextBridge.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,23 @@ TEST(TextBridge, ShowsUtf8AndFallsBackToLatin1AndGivesTheBytesBack) {
     }
     // The two texts that look alike stay apart.
     EXPECT_NE(toDisplay("caf\xe9"), toDisplay("caf\xc3\xa9"));
+}
+
+// ASCII bytes, shown without the decoder, show as the decoder reads them, empty or not.
+TEST(TextBridge, AsciiShowsAsTheDecoderReadsIt) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes(random() % 20, ' ');
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random() % 0x80);
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded =
+            decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        const QString shown = toDisplay(bytes);
+        ASSERT_EQ(shown, decoded);
+        ASSERT_EQ(shown.isNull(), decoded.isNull());
+    }
 }
 
 // Text typed into a widget goes back as UTF-8; what it kept of the bytes it was given goes

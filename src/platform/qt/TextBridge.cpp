@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -19,7 +21,16 @@ bool isLatin1Letter(QChar c) {
 
 } // namespace
 
-QString toDisplay(const std::string& bytes) {
+QString toDisplay(std::string_view bytes) {
+    // Plain ASCII shows the same read either way, and needs no decoder; no bytes give the
+    // empty (not null) text the decoder gives.
+    if (bytes.empty()) {
+        return QString::fromLatin1("", 0);
+    }
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char byte) { return static_cast<unsigned char>(byte) < 0x80; })) {
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!decoder.hasError()) {

@@ -4,10 +4,11 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
-QString toDisplay(const std::string& bytes);
+QString toDisplay(std::string_view bytes);
 // Message-box texts break lines with CR, CR LF or LF; widgets want LF.
 QString toDisplayLines(const std::string& bytes);
 std::string fromDisplay(const QString& text);

@@ -33,10 +33,7 @@ void CellTable::reset(int columns, int rows, int stored) {
     const auto count = static_cast<std::size_t>(rows);
     cells_.assign(count * static_cast<std::size_t>(stored_), kEmpty);
     lines_.assign(count, RowLine{});
-    order_.resize(count);
-    for (std::size_t row = 0; row < count; ++row) {
-        order_[row] = static_cast<std::uint32_t>(row);
-    }
+    order_.assignInOrder(count);
 }
 
 void CellTable::storeColumns(int stored) {
@@ -112,22 +109,14 @@ void CellTable::insertRow(int row) {
         failSubscript();
     }
     const std::uint32_t slot = newSlot();
-    order_.insert(order_.begin() + (row - 1), slot);
+    order_.insert(static_cast<std::size_t>(row - 1), slot);
 }
 
 void CellTable::eraseRows(const std::vector<bool>& flags) {
     if (flags.size() != order_.size()) {
         failSubscript();
     }
-    std::size_t kept = 0;
-    for (std::size_t row = 0; row < flags.size(); ++row) {
-        if (flags[row]) {
-            releaseSlot(order_[row]);
-        } else {
-            order_[kept++] = order_[row];
-        }
-    }
-    order_.resize(kept);
+    order_.eraseFlagged(flags, [this](std::uint32_t slot) { releaseSlot(slot); });
 }
 
 void CellTable::swapRows(int a, int b) {

@@ -9,6 +9,7 @@
 // inserting, deleting and exchanging rows moves row numbers, never cells.
 
 #include "textfile/Value.h"
+#include "videocoder/core/RowOrder.h"
 
 #include <cstdint>
 #include <memory>
@@ -162,9 +163,9 @@ private:
     std::string_view textAt(std::size_t index) const;
 
     int columns_ = 0;
-    int stored_ = 0;                   // cells per slot; 1..columns_ when columns_ > 0
-    std::vector<std::uint32_t> order_; // row r's slot at [r - 1]
-    std::vector<Code> cells_;          // slot by slot, stored_ cells each
+    int stored_ = 0;          // cells per slot; 1..columns_ when columns_ > 0
+    RowOrder order_;          // row r's slot at [r - 1]
+    std::vector<Code> cells_; // slot by slot, stored_ cells each
     std::vector<RowLine> lines_;
     std::vector<std::uint32_t> freeSlots_;
     std::vector<textfile::Value> side_; // the values cells do not hold themselves

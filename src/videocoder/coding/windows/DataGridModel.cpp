@@ -1,6 +1,7 @@
 #include "videocoder/coding/windows/DataGridModel.h"
 
 #include "platform/qt/TextBridge.h"
+#include "textfile/NumberText.h"
 
 #include <algorithm>
 #include <utility>
@@ -30,8 +31,18 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    // Read only: showing a column a row holds no cell for must not make one.
-    return platform::toDisplay(std::as_const(data_.gData).at(index.column() + 1, index.row() + 1).asText());
+    // Read only: showing a column a row holds no cell for must not make one. A text is shown
+    // from where the table holds it, without a copy.
+    const CellTable& table = data_.gData;
+    const int column = index.column();
+    if (column >= table.storedColumns()) {
+        return platform::toDisplay({}); // a column the row holds no cell for: Empty
+    }
+    const CellTable::RowCells cells = table.rowCells(index.row() + 1);
+    if (cells.kind(column) == textfile::Value::Kind::Number) {
+        return platform::toDisplay(textfile::doubleText(cells.number(column)));
+    }
+    return platform::toDisplay(cells.text(column));
 }
 
 bool DataGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
