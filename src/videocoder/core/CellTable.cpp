@@ -94,8 +94,16 @@ void CellTable::resizeRows(int rows) {
         releaseSlot(order_.back());
         order_.pop_back();
     }
-    while (order_.size() < count) {
+    while (order_.size() < count && !freeSlots_.empty()) {
         order_.push_back(newSlot());
+    }
+    // The rest are new slots, made together.
+    const std::size_t first = lines_.size();
+    const std::size_t more = count - std::min(count, order_.size());
+    cells_.resize(cells_.size() + more * static_cast<std::size_t>(stored_), kEmpty);
+    lines_.resize(first + more);
+    for (std::size_t slot = first; slot < first + more; ++slot) {
+        order_.push_back(static_cast<std::uint32_t>(slot));
     }
 }
 

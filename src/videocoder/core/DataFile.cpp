@@ -15,6 +15,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <type_traits>
 
 namespace vc {
 namespace {
@@ -47,7 +48,11 @@ std::int32_t wholeCount(const Value& count) {
 // read or saved is checked against the text a save would write without making that text.
 class MatchingText {
 public:
-    explicit MatchingText(std::string_view expected) : expected_(expected) {}
+    // `stopEarly`: the writer may stop at the first row that differs (leaving later Null
+    // cells as they are, which a save then writes in full).
+    explicit MatchingText(std::string_view expected, bool stopEarly = false)
+        : expected_(expected), stopEarly_(stopEarly) {}
+    bool stopped() const { return stopEarly_ && !same_; }
     void append(std::string_view piece) {
         // A row written as its line read lies where it is expected: nothing to compare.
         const bool inPlace = piece.data() == expected_.data() + at_ && at_ + piece.size() <= expected_.size();
@@ -67,9 +72,19 @@ public:
 
 private:
     std::string_view expected_;
+    bool stopEarly_;
     std::size_t at_ = 0;
     bool same_ = true;
 };
+
+// Whether the writer may stop: a comparison found a difference.
+template <class Out> bool stopped(const Out& text) {
+    if constexpr (std::is_same_v<Out, MatchingText>) {
+        return text.stopped();
+    } else {
+        return false;
+    }
+}
 
 template <class Out> void appendLine(Out& text, std::string_view line) {
     text += line;
@@ -104,7 +119,7 @@ template <class Out> void appendEventsBody(Out& text, DataTable& data) {
         throw RunError(textfile::kSubscriptOutOfRange);
     }
     table.storeColumns(columns);
-    for (int row = 1; row <= rows; ++row) {
+    for (int row = 1; row <= rows && !stopped(text); ++row) {
         const CellTable::RowCells cells = table.rowCells(row);
         if (const std::string_view written = cells.asRead(columns); !written.empty()) {
             text.append(written);
@@ -274,6 +289,21 @@ bool dataFileTextIs(DataTable& data, const std::array<std::string, kHeaderFields
     writeDataFile(text, data, header);
     return text.matches();
 }
+
+namespace {
+
+// Whether the rows and header still give the text last read or saved; stops at the first row
+// that does not, as the save then makes the text anew.
+bool heldTextIsCurrent(DataTable& data, const std::array<std::string, kHeaderFields>& header) {
+    if (data.baseline.empty()) {
+        return false;
+    }
+    MatchingText text(data.baseline.view(), true);
+    writeDataFile(text, data, header);
+    return text.matches();
+}
+
+} // namespace
 
 DataFileReader::DataFileReader(std::string bytes) : in_(std::move(bytes)) {}
 
@@ -465,13 +495,13 @@ void DataFileReader::readEvents(DataTable& data) {
     // again there by its place.
     const char* const read = in_.bytes().data();
     const std::string_view kept = table.keep(in_.takeBytes());
+    table.resizeRows(rowsRead);
     textfile::QvdRow split;
     std::array<std::string_view, kDataColumns> fields;
     for (int row = 1; row <= rowsRead; ++row) {
         const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
         const std::string_view keptLine =
             kept.substr(static_cast<std::size_t>(line.data() - read), line.size());
-        table.addRow();
         // Most rows are as a save wrote them: split straight, and kept to be written as read.
         if (splitAsWritten(keptLine, width, fields.data())) {
             const std::size_t end = static_cast<std::size_t>(keptLine.data() - kept.data()) + keptLine.size();
@@ -608,10 +638,14 @@ bool SaveDataFile(Globals& g, CoderLinks& links) {
     }
     links.dataFrm.ensureLoaded(g);
     try {
-        std::string text = dataFileText(d, links.dataFrm.Text1);
-        platform::saveKeptFile(links.dialogs, path, text);
-        if (!(d.baseline == text)) {
-            d.baseline = std::move(text); // unchanged, it stays shared with the bytes read
+        // Unchanged since the last read or save, the text is the one held (shared with the
+        // bytes read), written without being made again.
+        if (heldTextIsCurrent(d, links.dataFrm.Text1)) {
+            platform::saveKeptFile(links.dialogs, path, d.baseline.text());
+        } else {
+            std::string text = dataFileText(d, links.dataFrm.Text1);
+            platform::saveKeptFile(links.dialogs, path, text);
+            d.baseline = std::move(text);
         }
     } catch (const RunError& e) {
         showSaveFailure(links.dialogs, "Error Saving Data: ", e, path);

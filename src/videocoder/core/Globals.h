@@ -113,6 +113,8 @@ public:
     void share(std::shared_ptr<const std::string> text) { text_ = std::move(text); }
     bool operator==(const std::string& text) const { return view() == text; }
     std::string_view view() const { return text_ ? std::string_view(*text_) : std::string_view(); }
+    // The text itself; only while not empty().
+    const std::string& text() const { return *text_; }
 
 private:
     std::shared_ptr<const std::string> text_;

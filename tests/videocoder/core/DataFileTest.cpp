@@ -626,3 +626,35 @@ TEST(DataFileText, RowsSavedAsReadMatchTheCellsWrittenOneByOne) {
 }
 
 } // namespace
+
+namespace {
+
+// A save writes the bytes read while the rows and header give them, and the text made anew
+// once a header field or the last row's cell has changed.
+TEST(SaveDataFile, WritesTheTextHeldOnlyWhileNothingChanged) {
+    OnDisk disk;
+    const std::string path = disk.dataFile(qvd("", "", kTwoRows));
+    ASSERT_TRUE(vc::OpenDataFile(disk.coder.g, disk.coder.links));
+    ASSERT_TRUE(vc::SaveDataFile(disk.coder.g, disk.coder.links));
+    disk.coder.g.data.lock.unlock();
+    const std::string saved = textfile::readWholeFile(path);
+
+    Coder coder; // the file as a save wrote it, read again
+    coder.g.data.gFileName = path;
+    ASSERT_TRUE(vc::OpenDataFile(coder.g, coder.links));
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    EXPECT_EQ(textfile::readWholeFile(path), saved);
+
+    coder.dataFrm.Text1[0] = "S2";
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    EXPECT_EQ(textfile::readWholeFile(path), std::string(saved).replace(8, 2, "S2"));
+
+    coder.g.data.gData.at(2, 2) = Value::null();
+    ASSERT_TRUE(vc::SaveDataFile(coder.g, coder.links));
+    EXPECT_TRUE(textfile::readWholeFile(path).ends_with("\"00:00:02.00\",\"\",y\r\n"));
+    EXPECT_EQ(coder.g.data.gData.at(2, 2), Value::ofText(""))
+        << "a Null cell saved in quotes is an empty text";
+    EXPECT_FALSE(vc::dataChanged(coder.g, coder.links));
+}
+
+} // namespace
