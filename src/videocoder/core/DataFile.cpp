@@ -11,6 +11,7 @@
 #include "videocoder/core/TextCase.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -26,6 +27,14 @@ using textfile::Value;
 const std::string kDataFilter = "Vintrosa data files (*.qvd)|*.qvd|All Files (*.*)|*.*";
 constexpr std::string_view kNotesOpen = "<notes>";
 constexpr std::string_view kNotesClose = "</notes>";
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+
+// The high bit of each byte of `word` that is zero, and no other bit (no carry reaches the
+// byte above).
+std::uint64_t zeroBytes(std::uint64_t word) {
+    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((word & kLows) + kLows) | word | kLows);
+}
 
 // A count as written: the text it was read from, or a number the program set in print form.
 std::string countText(const Value& count) {
@@ -208,6 +217,29 @@ void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int
                               [&](int field, std::string_view piece) { fields[field].append(piece); });
 }
 
+namespace {
+
+// The first quote or comma from `at` on (`end` when none), eight bytes at a time where the
+// first byte in memory is the low one: most texts end within the first eight.
+const char* quoteOrCommaFrom(const char* at, const char* end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; end - at >= 8; at += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, at, 8);
+            const std::uint64_t marks = zeroBytes(word ^ (kOnes * '"')) | zeroBytes(word ^ (kOnes * ','));
+            if (marks != 0) {
+                return at + std::countr_zero(marks) / 8;
+            }
+        }
+    }
+    while (at != end && *at != '"' && *at != ',') {
+        ++at;
+    }
+    return at;
+}
+
+} // namespace
+
 bool splitAsWritten(std::string_view line, int width, std::string_view* fields) {
     if (width < 2) {
         return false;
@@ -219,9 +251,7 @@ bool splitAsWritten(std::string_view line, int width, std::string_view* fields) 
             return false;
         }
         const char* const text = ++at;
-        while (at != end && *at != '"' && *at != ',') {
-            ++at;
-        }
+        at = quoteOrCommaFrom(at, end);
         if (end - at < 2 || at[0] != '"' || at[1] != ',') {
             return false;
         }
@@ -393,13 +423,10 @@ void putTranscriptRow(DataTable& data, int row, std::string_view line) {
 
 namespace {
 
-// The commas in a line, eight bytes at a time: a byte equal to ',' becomes zero, each zero
-// byte sets its high bit alone, and the bits are summed in byte lanes, added up every 31
-// words so that their total fits the byte the multiplication gathers it in.
+// The commas in a line, eight bytes at a time: each comma's byte sets its high bit, and the
+// bits are summed in byte lanes, added up every 31 words so that their total fits the byte
+// the multiplication gathers it in.
 std::size_t commasIn(std::string_view line) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
-    constexpr std::uint64_t kCommas = kOnes * ',';
     const auto sumLanes = [](std::uint64_t lanes) { return static_cast<std::size_t>((lanes * kOnes) >> 56); };
     std::size_t count = 0;
     std::size_t at = 0;
@@ -408,8 +435,7 @@ std::size_t commasIn(std::string_view line) {
     for (; at + 8 <= line.size(); at += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, line.data() + at, 8);
-        const std::uint64_t x = word ^ kCommas;
-        lanes += (~(((x & kLows) + kLows) | x | kLows)) >> 7;
+        lanes += zeroBytes(word ^ (kOnes * ',')) >> 7;
         if (++words == 31) {
             count += sumLanes(lanes);
             lanes = 0;

@@ -514,7 +514,7 @@ std::string randomEventLine(std::mt19937& random, int columns) {
     std::string line;
     const bool asWritten = random() % 2 == 0;
     for (int field = 1; field < columns && asWritten; ++field) {
-        line += "\"" + std::string(random() % 4, static_cast<char>('a' + random() % 3)) + "\",";
+        line += "\"" + std::string(random() % 13, static_cast<char>('a' + random() % 3)) + "\",";
     }
     const char pieces[] = {'"', ',', 'a', 'b', ' '};
     for (std::size_t k = random() % 12; k > 0; --k) {
