@@ -9,6 +9,7 @@
 #include "workstation/core/ImportTimes.h"
 #include "workstation/core/NativeEventReader.h"
 #include "workstation/core/ReadFailures.h"
+#include "workstation/core/SpareReadBuffer.h"
 
 namespace ws {
 namespace {
@@ -69,7 +70,8 @@ std::string preambleOf(textfile::FieldReader& reader) {
 
 void readOdfRecords(const DataFileRead& read, EventReadResult& result) {
     const WorkstationSettings& settings = read.settings;
-    textfile::FieldReader reader = textfile::FieldReader::fromFile(read.fileName);
+    SpareBufferReader spare(read.fileName);
+    textfile::FieldReader& reader = spare.get();
     result.header = preambleOf(reader);
 
     SlotWriter& slot = read.slot;

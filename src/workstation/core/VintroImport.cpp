@@ -8,6 +8,7 @@
 #include "workstation/core/ImportMessages.h"
 #include "workstation/core/ImportTimes.h"
 #include "workstation/core/ImportedSlot.h"
+#include "workstation/core/SpareReadBuffer.h"
 
 #include <algorithm>
 
@@ -40,7 +41,8 @@ public:
 
 private:
     bool import(EventReadResult& result) {
-        textfile::FieldReader reader = textfile::FieldReader::fromFile(read_.fileName);
+        SpareBufferReader spare(read_.fileName);
+        textfile::FieldReader& reader = spare.get();
         const std::string type = textfile::upperCase(reader.readLine());
         std::string header;
         for (int line = 0; line < 6; ++line) {
