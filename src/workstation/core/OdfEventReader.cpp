@@ -26,13 +26,6 @@ std::size_t separatorOf(std::string_view line) {
     return std::string_view::npos;
 }
 
-// A line's time and its code, trimmed, as a view of the reader's bytes: the line is looked
-// through once for its separator and nothing of it is copied until the code goes in the slot.
-struct OdfLine {
-    std::int32_t time = 0;
-    std::string_view code;
-};
-
 std::int32_t timeBefore(std::string_view line, std::size_t separator, std::int16_t convertTimes) {
     if (separator == std::string_view::npos) {
         return 0;
@@ -53,10 +46,32 @@ std::string_view codeAfter(std::string_view line, std::size_t separator) {
     return textfile::trimmedBlanks(line.substr(separator + 1));
 }
 
-OdfLine nextLine(textfile::FieldReader& reader, std::int16_t convertTimes) {
-    const std::string_view line = reader.readLineView();
+} // namespace
+
+OdfLine splitOdfLine(std::string_view line, std::int16_t convertTimes) {
+    // Nearly every line opens with a whole time of up to nine digits: it is read on the way to
+    // the separator. Any other line is looked through for its separator first.
+    constexpr std::size_t kAlwaysFits = 9;
+    std::int32_t time = 0;
+    std::size_t at = 0;
+    for (; at < line.size() && at <= kAlwaysFits; ++at) {
+        const unsigned digit = static_cast<unsigned>(line[at]) - '0';
+        if (digit > 9) {
+            break;
+        }
+        time = time * 10 + static_cast<std::int32_t>(digit);
+    }
+    if (at != 0 && at <= kAlwaysFits && at < line.size() && (line[at] == ' ' || line[at] == ',')) {
+        return {time, codeAfter(line, at)};
+    }
     const std::size_t separator = separatorOf(line);
     return {timeBefore(line, separator, convertTimes), codeAfter(line, separator)};
+}
+
+namespace {
+
+OdfLine nextLine(textfile::FieldReader& reader, std::int16_t convertTimes) {
+    return splitOdfLine(reader.readLineView(), convertTimes);
 }
 
 std::string preambleOf(textfile::FieldReader& reader) {

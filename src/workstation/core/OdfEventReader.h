@@ -16,6 +16,14 @@ std::int32_t OdfLineTime(std::string_view line, std::int16_t convertTimes);
 // The code after a line's first blank or comma, trimmed; "None" for a line with neither.
 std::string OdfLineCode(std::string_view line);
 
+// A line's time and its code, trimmed, as a view of the line: OdfLineTime and OdfLineCode of
+// it, the line looked through once.
+struct OdfLine {
+    std::int32_t time = 0;
+    std::string_view code;
+};
+OdfLine splitOdfLine(std::string_view line, std::int16_t convertTimes);
+
 // Reads an ODF file into the slot as ReadEventFile asks; a clean file with the copy setting
 // on names its copy's base in the result.
 EventReadResult readOdfFile(const DataFileRead& read);

@@ -7,7 +7,9 @@
 #include "support/ScratchFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "textfile/Files.h"
+#include "textfile/RunError.h"
 #include "workstation/core/CodeRowIndex.h"
+#include "workstation/core/OdfEventReader.h"
 
 #include <gtest/gtest.h>
 
@@ -225,6 +227,35 @@ TEST_F(RandomLists, TranscriptsGiveTheirTranslatedEvents) {
         textfile::saveFileAtomically(file, bytes);
         SCOPED_TRACE(file);
         expectRead(file, events, events.back().time);
+    }
+}
+
+// A line read once for its time and code gives what the time and the code read apart give,
+// failures included, for random lines of digits, points, separators and letters.
+TEST_F(RandomLists, OdfLinesSplitAsTheirTimeAndCodeReadApart) {
+    const std::string alphabet = "0123456789012345678901234 ,.x-{}";
+    for (int round = 0; round < 50000; ++round) {
+        std::string line;
+        const int length = static_cast<int>(random() % 16);
+        for (int at = 0; at < length; ++at) {
+            line += alphabet[random() % (at < 11 && random() % 4 != 0 ? 10 : alphabet.size())];
+        }
+        for (const std::int16_t convertTimes : {0, 1}) {
+            std::string apart;
+            std::string once;
+            try {
+                apart = std::to_string(OdfLineTime(line, convertTimes)) + "|" + OdfLineCode(line);
+            } catch (const textfile::RunError& error) {
+                apart = "error " + std::to_string(error.number());
+            }
+            try {
+                const OdfLine split = splitOdfLine(line, convertTimes);
+                once = std::to_string(split.time) + "|" + std::string(split.code);
+            } catch (const textfile::RunError& error) {
+                once = "error " + std::to_string(error.number());
+            }
+            ASSERT_EQ(once, apart) << line << " converting " << convertTimes;
+        }
     }
 }
 
