@@ -248,14 +248,12 @@ std::string_view CellTable::keep(std::string bytes) {
     return *lastKept_;
 }
 
-void CellTable::putRowTexts(int row, std::string_view line, const std::string_view* texts, int count,
-                            std::string_view written) {
+std::size_t CellTable::viewRowIn(int row, std::string_view line, int count) {
     if (count > stored_) {
         storeColumns(count);
     }
     const std::size_t first = indexOf(1, row);
-    const std::size_t slot = first / static_cast<std::size_t>(stored_);
-    RowLine& rowLine = lines_[slot];
+    RowLine& rowLine = lines_[first / static_cast<std::size_t>(stored_)];
     if (rowLine.start != line.data()) {
         // Texts the row views past these columns lie in its old line: they keep their text.
         for (std::size_t index = first + static_cast<std::size_t>(count);
@@ -266,6 +264,32 @@ void CellTable::putRowTexts(int row, std::string_view line, const std::string_vi
         }
         rowLine.start = line.data();
     }
+    return first;
+}
+
+void CellTable::keepAsRead(std::size_t first, std::string_view line, std::string_view written, int count) {
+    RowLine& rowLine = lines_[first / static_cast<std::size_t>(stored_)];
+    const bool keepsLine = !written.empty() && written.data() == line.data() && written.size() <= UINT32_MAX;
+    rowLine.asReadLength = keepsLine ? static_cast<std::uint32_t>(written.size()) : 0;
+    rowLine.asReadWidth = keepsLine ? count : 0;
+}
+
+CellTable::Code* CellTable::viewCellsIn(int row, std::string_view line, int count) {
+    const std::size_t first = viewRowIn(row, line, count);
+    Code* const cells = cells_.data() + first;
+    for (int column = 0; column < count; ++column) {
+        if (isSide(cells[column])) {
+            release(cells[column]);
+        }
+        cells[column] = kEmpty;
+    }
+    lines_[first / static_cast<std::size_t>(stored_)].asReadWidth = 0;
+    return cells;
+}
+
+void CellTable::putRowTexts(int row, std::string_view line, const std::string_view* texts, int count,
+                            std::string_view written) {
+    const std::size_t first = viewRowIn(row, line, count);
     for (int column = 0; column < count; ++column) {
         const std::string_view text = texts[column];
         Code& code = cells_[first + static_cast<std::size_t>(column)];
@@ -280,9 +304,7 @@ void CellTable::putRowTexts(int row, std::string_view line, const std::string_vi
             store(first + static_cast<std::size_t>(column), Value::ofText(std::string(text)));
         }
     }
-    const bool keepsLine = !written.empty() && written.data() == line.data() && written.size() <= UINT32_MAX;
-    rowLine.asReadLength = keepsLine ? static_cast<std::uint32_t>(written.size()) : 0;
-    rowLine.asReadWidth = keepsLine ? count : 0;
+    keepAsRead(first, line, written, count);
 }
 
 bool CellTable::operator==(const CellTable& other) const {

@@ -131,6 +131,27 @@ public:
     // that until a cell of the row changes the save writes them whole.
     void putRowTexts(int row, std::string_view line, const std::string_view* texts, int count,
                      std::string_view written = {});
+    // The same for a split that gives each text as its place in the line, one by one:
+    // split(put) calls put(column, offset, length) for columns 0..count-1 in turn and says
+    // whether it gave them all. Nothing is put, and false returned, for a line too long for
+    // every text to be viewed; when the split stops short, the row holds some of its texts,
+    // and is put another way.
+    template <class Split>
+    bool putRowSplit(int row, std::string_view line, int count, std::string_view written, Split&& split) {
+        if (line.size() >= kViewLengths) {
+            return false;
+        }
+        Code* const cells = viewCellsIn(row, line, count);
+        const bool whole = split([cells](int column, std::size_t offset, std::size_t length) {
+            cells[column] = length == 0
+                                ? kEmptyText
+                                : kViewBit | static_cast<Code>(length << 16) | static_cast<Code>(offset);
+        });
+        if (whole) {
+            keepAsRead(static_cast<std::size_t>(cells - cells_.data()), line, written, count);
+        }
+        return whole;
+    }
 
     // Equal columns, rows and cells, however each stores them.
     bool operator==(const CellTable& other) const;
@@ -154,6 +175,13 @@ private:
     static std::size_t viewLength(Code code) { return (code >> 16) & (kViewLengths - 1); }
 
     std::size_t indexOf(int column, int row) const;
+    // Row `row` made ready for views into `line` in its first `count` columns (texts it views
+    // past them kept); returns the index of its first cell.
+    std::size_t viewRowIn(int row, std::string_view line, int count);
+    // The same, its first `count` cells let go (Empty) and the row no longer as read; returns them.
+    Code* viewCellsIn(int row, std::string_view line, int count);
+    // Marks the row whose first cell is at `first` as saved as `written` (see putRowTexts).
+    void keepAsRead(std::size_t first, std::string_view line, std::string_view written, int count);
     std::uint32_t newSlot();
     void releaseSlot(std::uint32_t slot);
     void release(Code code);

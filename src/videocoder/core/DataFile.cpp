@@ -11,7 +11,6 @@
 #include "videocoder/core/TextCase.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -27,14 +26,6 @@ using textfile::Value;
 const std::string kDataFilter = "Vintrosa data files (*.qvd)|*.qvd|All Files (*.*)|*.*";
 constexpr std::string_view kNotesOpen = "<notes>";
 constexpr std::string_view kNotesClose = "</notes>";
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-
-// The high bit of each byte of `word` that is zero, and no other bit (no carry reaches the
-// byte above).
-std::uint64_t zeroBytes(std::uint64_t word) {
-    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
-    return ~(((word & kLows) + kLows) | word | kLows);
-}
 
 // A count as written: the text it was read from, or a number the program set in print form.
 std::string countText(const Value& count) {
@@ -217,51 +208,6 @@ void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int
                               [&](int field, std::string_view piece) { fields[field].append(piece); });
 }
 
-namespace {
-
-// The first quote or comma from `at` on (`end` when none), eight bytes at a time where the
-// first byte in memory is the low one: most texts end within the first eight.
-const char* quoteOrCommaFrom(const char* at, const char* end) {
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; end - at >= 8; at += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, at, 8);
-            const std::uint64_t marks = zeroBytes(word ^ (kOnes * '"')) | zeroBytes(word ^ (kOnes * ','));
-            if (marks != 0) {
-                return at + std::countr_zero(marks) / 8;
-            }
-        }
-    }
-    while (at != end && *at != '"' && *at != ',') {
-        ++at;
-    }
-    return at;
-}
-
-} // namespace
-
-bool splitAsWritten(std::string_view line, int width, std::string_view* fields) {
-    if (width < 2) {
-        return false;
-    }
-    const char* at = line.data();
-    const char* const end = at + line.size();
-    for (int field = 0; field < width - 1; ++field) {
-        if (at == end || *at != '"') {
-            return false;
-        }
-        const char* const text = ++at;
-        at = quoteOrCommaFrom(at, end);
-        if (end - at < 2 || at[0] != '"' || at[1] != ',') {
-            return false;
-        }
-        fields[field] = std::string_view(text, static_cast<std::size_t>(at - text));
-        at += 2;
-    }
-    fields[width - 1] = std::string_view(at, static_cast<std::size_t>(end - at));
-    return true;
-}
-
 void SplitTranscriptLine(std::string_view line, std::string& time, std::string& codes,
                          std::string& utterance) {
     const auto size = static_cast<std::ptrdiff_t>(line.size());
@@ -423,10 +369,13 @@ void putTranscriptRow(DataTable& data, int row, std::string_view line) {
 
 namespace {
 
-// The commas in a line, eight bytes at a time: each comma's byte sets its high bit, and the
-// bits are summed in byte lanes, added up every 31 words so that their total fits the byte
-// the multiplication gathers it in.
+// The commas in a line, eight bytes at a time: a byte equal to ',' becomes zero, each zero
+// byte sets its high bit alone, and the bits are summed in byte lanes, added up every 31
+// words so that their total fits the byte the multiplication gathers it in.
 std::size_t commasIn(std::string_view line) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
+    constexpr std::uint64_t kCommas = kOnes * ',';
     const auto sumLanes = [](std::uint64_t lanes) { return static_cast<std::size_t>((lanes * kOnes) >> 56); };
     std::size_t count = 0;
     std::size_t at = 0;
@@ -435,7 +384,8 @@ std::size_t commasIn(std::string_view line) {
     for (; at + 8 <= line.size(); at += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, line.data() + at, 8);
-        lanes += zeroBytes(word ^ (kOnes * ',')) >> 7;
+        const std::uint64_t x = word ^ kCommas;
+        lanes += (~(((x & kLows) + kLows) | x | kLows)) >> 7;
         if (++words == 31) {
             count += sumLanes(lanes);
             lanes = 0;
@@ -523,19 +473,17 @@ void DataFileReader::readEvents(DataTable& data) {
     const std::string_view kept = table.keep(in_.takeBytes());
     table.resizeRows(rowsRead);
     textfile::QvdRow split;
-    std::array<std::string_view, kDataColumns> fields;
     for (int row = 1; row <= rowsRead; ++row) {
         const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
-        const std::string_view keptLine =
-            kept.substr(static_cast<std::size_t>(line.data() - read), line.size());
-        // Most rows are as a save wrote them: split straight, and kept to be written as read.
-        if (splitAsWritten(keptLine, width, fields.data())) {
-            const std::size_t end = static_cast<std::size_t>(keptLine.data() - kept.data()) + keptLine.size();
-            const bool crLf = kept.substr(end, 2) == textfile::kLineEnd;
-            table.putRowTexts(row, keptLine, fields.data(), width,
-                              crLf ? std::string_view(keptLine.data(), keptLine.size() + 2)
-                                   : std::string_view());
-        } else {
+        const std::size_t at = static_cast<std::size_t>(line.data() - read);
+        const std::string_view keptLine = kept.substr(at, line.size());
+        // Most rows are as a save wrote them: split straight into the table, and kept to be
+        // written as read (with the line end a save writes).
+        const std::string_view written = kept.substr(at + line.size(), 2) == textfile::kLineEnd
+                                             ? kept.substr(at, line.size() + 2)
+                                             : std::string_view();
+        const auto asWritten = [&](auto&& put) { return splitAsWritten(keptLine, width, put); };
+        if (!table.putRowSplit(row, keptLine, width, written, asWritten)) {
             textfile::splitQvdRow(keptLine, split, width);
             table.putRowTexts(row, keptLine, &split.fields[1], width);
         }

@@ -26,12 +26,36 @@ inline constexpr int kSplitFields = textfile::kQvdRowFields;
 // takes the rest of the line as written. With a count of 1 every comma splits, and a line
 // of more than 100 fields fails with RunError 9.
 void SplitEventLine(std::string_view line, std::vector<std::string>& fields, int count);
-// Fields 1..width of an EVENTS row into fields[0..width-1] when the line is exactly what a
-// save writes for texts: the fields before the last each in double quotes with no quote or
-// comma inside, each followed by a comma, then the last field bare. The fields are then the
-// ones SplitEventLine finds, as views of the line. False for any other line, and for a width
-// below 2 (where every comma splits).
-bool splitAsWritten(std::string_view line, int width, std::string_view* fields);
+// Whether an EVENTS row's line is exactly what a save writes for texts at `width` columns:
+// the fields before the last each in double quotes with no quote or comma inside, each
+// followed by a comma, then the last field bare; never for a width below 2 (where every
+// comma splits). The fields, the ones SplitEventLine finds, go to field(column, offset,
+// length) one by one, columns from 0, as their places in the line; a line that turns out
+// otherwise may have given some.
+template <class Field> bool splitAsWritten(std::string_view line, int width, Field&& field) {
+    if (width < 2) {
+        return false;
+    }
+    const char* const begin = line.data();
+    const char* const end = begin + line.size();
+    const char* at = begin;
+    for (int column = 0; column < width - 1; ++column) {
+        if (at == end || *at != '"') {
+            return false;
+        }
+        const char* const text = ++at;
+        while (at != end && *at != '"' && *at != ',') {
+            ++at;
+        }
+        if (end - at < 2 || at[0] != '"' || at[1] != ',') {
+            return false;
+        }
+        field(column, static_cast<std::size_t>(text - begin), static_cast<std::size_t>(at - text));
+        at += 2;
+    }
+    field(width - 1, static_cast<std::size_t>(at - begin), static_cast<std::size_t>(end - at));
+    return true;
+}
 // A TRANSCRIPT row: each piece between the commas loses its first and last character (the
 // quotes the writer put there); commas after the second stay in the utterance. Missing
 // commas count as standing past the end, so pieces they would bound read as "".

@@ -96,7 +96,22 @@ void putKeptRow(Pair& p, std::mt19937& random, int row) {
     const std::string_view written = random() % 2 == 0   ? kept.substr(0, random() % (kept.size() + 1))
                                      : random() % 2 == 0 ? kept.substr(1)
                                                          : std::string_view();
-    p.table.putRowTexts(row, kept, texts.data(), count, written);
+    // Or split into place, the split stopping short now and then: the row is then put again.
+    const int splitTo =
+        random() % 2 == 0 ? count : static_cast<int>(random() % static_cast<unsigned>(count + 1));
+    const auto split = [&](auto&& put) {
+        for (int column = 0; column < splitTo; ++column) {
+            const std::string_view text = texts[static_cast<std::size_t>(column)];
+            if (text.data() < kept.data() || text.data() > kept.data() + kept.size()) {
+                return false; // not in the line
+            }
+            put(column, static_cast<std::size_t>(text.data() - kept.data()), text.size());
+        }
+        return splitTo == count;
+    };
+    if (random() % 2 == 0 || !p.table.putRowSplit(row, kept, count, written, split)) {
+        p.table.putRowTexts(row, kept, texts.data(), count, written);
+    }
     const bool keeps = !written.empty() && written.data() == kept.data();
     p.asRead[static_cast<std::size_t>(row - 1)] = keeps ? AsRead{count, written} : AsRead{};
     if (count > p.table.storedColumns()) {

@@ -559,7 +559,10 @@ TEST(SplitLines, RowsAsWrittenAndCountedAgreeWithThePlainWay) {
         const std::string line = randomEventLine(random, columns);
         ASSERT_EQ(vc::cellsInEventRow(line, columns), plainCellsInEventRow(line, columns)) << line;
         std::array<std::string_view, vc::kDataColumns> fields;
-        if (!vc::splitAsWritten(line, columns, fields.data())) {
+        const auto put = [&](int column, std::size_t offset, std::size_t length) {
+            fields[static_cast<std::size_t>(column)] = std::string_view(line).substr(offset, length);
+        };
+        if (!vc::splitAsWritten(line, columns, put)) {
             continue;
         }
         ++straight;
@@ -574,8 +577,8 @@ TEST(SplitLines, RowsAsWrittenAndCountedAgreeWithThePlainWay) {
         ASSERT_EQ(written, line);
     }
     EXPECT_GT(straight, 5'000);
-    std::array<std::string_view, vc::kDataColumns> fields;
-    EXPECT_FALSE(vc::splitAsWritten("\"a\"", 1, fields.data())) << "one column: every comma splits";
+    EXPECT_FALSE(vc::splitAsWritten("\"a\"", 1, [](int, std::size_t, std::size_t) {}))
+        << "one column: every comma splits";
 }
 
 // A random body read, then edited, saves as the same cells put one by one into a new table:
