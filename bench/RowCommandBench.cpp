@@ -1,8 +1,10 @@
 // The coding window's row commands on a 20,000-row, 50-column table beside the same on 10
 // rows, each with the grid's refresh (the model reloaded and its first screen read):
 // "Add - Mark - Stop" (105) and Insert (9) at the middle row, interleaved with the same on
-// 10 rows, target at most 2. "Delete Selected Rows" (206) with every other row selected,
-// interleaved with one copy of the table, target at most 2.
+// 10 rows, target at most 2. Ten rows draw a third of the screen the large table draws, so
+// each command is also held against the same on a screenful of rows (30), where both sides
+// draw alike and only the number of rows differs. "Delete Selected Rows" (206) with every
+// other row selected, interleaved with one copy of the table, target at most 2.
 #include "BenchFiles.h"
 #include "SilentCoder.h"
 #include "support/SimulatedPlayer.h"
@@ -81,24 +83,27 @@ struct Coding : bench::SilentCoder {
 // is put back to its size and its row before each round, outside the timing.
 void BM_RowCommand(benchmark::State& state) {
     const int code = static_cast<int>(state.range(0));
+    const int smallRows = static_cast<int>(state.range(1));
     Coding large(kBigRows);
-    Coding small(kSmallRows);
+    Coding small(smallRows);
     const auto putBack = [](Coding& coding, int rows) {
         coding.g.data.gData.resizeRows(rows);
         coding.g.data.gRowCount = textfile::Value::ofNumber(rows);
         coding.grid.row = rows / 2;
     };
     bench::contest(
-        state, "the same on 10 rows", 1,
+        state, "the same on " + std::to_string(smallRows) + " rows", 1,
         [&] {
             putBack(large, kBigRows);
-            putBack(small, kSmallRows);
+            putBack(small, smallRows);
         },
         [&] { large.commands.ControlSub(code); }, [&] { small.commands.ControlSub(code); });
 }
 BENCHMARK(BM_RowCommand)
-    ->Arg(vc::kCmdAddMarkStop)
-    ->Arg(vc::kCmdInsertRow)
+    ->Args({vc::kCmdAddMarkStop, kSmallRows})
+    ->Args({vc::kCmdInsertRow, kSmallRows})
+    ->Args({vc::kCmdAddMarkStop, kScreenRows})
+    ->Args({vc::kCmdInsertRow, kScreenRows})
     ->Iterations(301)
     ->Unit(benchmark::kMicrosecond);
 
