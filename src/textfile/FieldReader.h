@@ -163,8 +163,8 @@ inline bool FieldReader::readBareWholeNumber(std::ptrdiff_t maxDigits, std::uint
 // only on where the line feed is, so the records of a file follow one another quickly;
 // whether the record has the short form is settled beside that, by a branch the processor
 // nearly always guesses right.
-inline const char* FieldReader::pastShortRecord(const char* begin, std::string_view& field,
-                                                std::int32_t& number) {
+[[gnu::always_inline]] inline const char*
+FieldReader::pastShortRecord(const char* begin, std::string_view& field, std::int32_t& number) {
     namespace bw = bytewords;
     const bw::BlockMarks marks = bw::marksOf(begin);
     if (marks.lineFeeds == 0) {

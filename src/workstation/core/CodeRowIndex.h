@@ -44,14 +44,17 @@ private:
     };
 
     std::size_t slotOf(std::uint64_t word, std::uint32_t size) const {
-        return static_cast<std::size_t>(((word ^ size) * 0x9E3779B97F4A7C15ull) >> 40) & mask_;
+        return static_cast<std::size_t>(((word ^ size) * multiplier_) >> shift_);
     }
+    void chooseMultiplier();
     int longRowOf(std::string_view code) const;
     void insert(int row, const std::string& code);
 
     std::vector<std::string> codes_; // by row
     std::vector<Slot> slots_;        // open addressing
     std::size_t mask_ = 0;
+    std::uint64_t multiplier_ = 0x9E3779B97F4A7C15ull;
+    int shift_ = 58; // 64 less the table's bits: a short code's slot is its product's top bits
 };
 
 } // namespace ws

@@ -1,3 +1,4 @@
+#include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
 
 #include "textfile/RunError.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,41 @@ std::vector<Value> numbers(std::initializer_list<int> values) {
         out.push_back(Value::ofNumber(v));
     }
     return out;
+}
+
+// The index gives what the scan gives, over random tables: codes of 1 to 20 bytes with
+// blanks and either case, codes sharing their first eight bytes, codes listed twice, codes
+// the table lacks, and an empty table.
+TEST(CodeRowIndex, FindsTheRowsTheScanFinds) {
+    std::mt19937 random(20261211);
+    const std::string letters = "aAbB C1";
+    const auto randomCode = [&] {
+        std::string code = "SHAREDPRE"; // nine bytes: longer codes share their first eight
+        code.resize(std::uniform_int_distribution<std::size_t>(1, 20)(random));
+        for (std::size_t i = code.size() > 9 ? 9 : 0; i < code.size(); ++i) {
+            code[i] = letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
+        }
+        return code;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::pair<std::string, Value>> rows;
+        const int count =
+            round == 0 ? 0 : std::uniform_int_distribution<int>(1, round % 3 == 0 ? 200 : 30)(random);
+        for (int k = 0; k < count; ++k) {
+            rows.emplace_back(k > 0 && random() % 8 == 0 ? rows[random() % rows.size()].first : randomCode(),
+                              Value::ofNumber(0));
+        }
+        const ws::Global g = codeSet(rows);
+        const ws::CodeRowIndex index(g);
+        for (const auto& [code, group] : rows) {
+            ASSERT_EQ(index.rowOf(code), ws::FindCode(g, code)) << '"' << code << '"';
+        }
+        for (int probe = 0; probe < 50; ++probe) {
+            const std::string code = randomCode();
+            ASSERT_EQ(index.rowOf(code), ws::FindCode(g, code)) << '"' << code << '"';
+        }
+        ASSERT_EQ(index.rowOf(""), -1);
+    }
 }
 
 TEST(ListCodeGroups, DistinctGroupsAscendingFromIndexOne) {
