@@ -55,6 +55,12 @@ public:
     // while they have the short form and take returns true. The position stays out of memory
     // meanwhile, so one record's end is found while the caller still stores the one before.
     template <class Take> void readShortRecords(Take&& take);
+    // The bytes of a field that readShortRecords() handed over, packed as shortTextWord()
+    // packs them, from one load: such a field is shorter than a word and has a block's room
+    // after its start.
+    static std::uint64_t shortRecordFieldWord(std::string_view field) {
+        return bytewords::load(field.data()) & ((std::uint64_t{1} << (8 * field.size())) - 1);
+    }
     // A field read into a value: quoted gives Text, "#NULL#" Null, nothing Empty,
     // a bare number Number, any other bare text Text.
     Value readValue();

@@ -1,6 +1,7 @@
 #include "textfile/FieldReader.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
+#include "textfile/ShortTextWord.h"
 #include "textfile/TextForms.h"
 
 #include <gtest/gtest.h>
@@ -293,6 +294,7 @@ TEST(FieldReader, ShortRecordReadsAsAFieldAndANumberOrLeavesTheRecord) {
         FieldReader runReader(bytes);
         std::vector<std::pair<std::string, std::int32_t>> run;
         runReader.readShortRecords([&](std::string_view field, std::int32_t number) {
+            EXPECT_EQ(FieldReader::shortRecordFieldWord(field), shortTextWord(field)) << field;
             run.emplace_back(field, number);
             return true;
         });

@@ -22,8 +22,11 @@ public:
         if (code.size() > kWordBytes) {
             return longRowOf(code);
         }
-        const std::uint64_t word = textfile::shortTextWord(code);
-        const auto size = static_cast<std::uint32_t>(code.size());
+        return shortRowOf(textfile::shortTextWord(code), code.size());
+    }
+    // rowOf() for a code of at most eight bytes given as its shortTextWord().
+    int shortRowOf(std::uint64_t word, std::size_t codeSize) const {
+        const auto size = static_cast<std::uint32_t>(codeSize);
         for (std::size_t at = slotOf(word, size);; at = (at + 1) & mask_) {
             const Slot& slot = slots_[at];
             if (slot.row == 0) {

@@ -31,16 +31,17 @@ public:
         if (index_ == nullptr) {
             return;
         }
-        const int row = index_->rowOf(code);
-        if (rows_ != nullptr) {
-            (*rows_)[static_cast<std::size_t>(at)] = row;
-        }
-        if (at == notedThrough_ + 1) {
-            notedThrough_ = at;
-        }
         // CheckEventCodes looks codes up without the blanks around them: a code with any
         // is left to it.
-        allDefined_ = allDefined_ && row != -1 && code.front() != ' ' && code.back() != ' ';
+        const bool bare = code.front() != ' ' && code.back() != ' ';
+        noteRow(at, index_->rowOf(code), bare);
+    }
+    // note() for a code of at most eight bytes, none of them blanks, given as its
+    // shortTextWord(): most records of a file come this way.
+    void noteShort(int at, std::uint64_t word, std::size_t size) {
+        if (index_ != nullptr) {
+            noteRow(at, index_->shortRowOf(word, size), true);
+        }
     }
     // Whether CheckEventCodes would find every code noted so far.
     bool allDefined() const { return index_ != nullptr && allDefined_; }
@@ -50,6 +51,16 @@ public:
     void noteSlot(const EventSlots& eventSlots, int slot);
 
 private:
+    void noteRow(int at, int row, bool bare) {
+        if (rows_ != nullptr) {
+            (*rows_)[static_cast<std::size_t>(at)] = row;
+        }
+        if (at == notedThrough_ + 1) {
+            notedThrough_ = at;
+        }
+        allDefined_ = allDefined_ && row != -1 && bare;
+    }
+
     std::optional<CodeRowIndex> ownIndex_;
     const CodeRowIndex* index_ = nullptr;
     std::vector<int>* rows_ = nullptr;

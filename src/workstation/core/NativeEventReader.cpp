@@ -61,6 +61,36 @@ void storeCode(std::string& code, std::string_view text) {
     code.append(text);
 }
 
+// storeCode() for a code of one to seven bytes: an append of a known length copies without
+// a call.
+void storeShortCode(std::string& code, std::string_view text) {
+    code.clear();
+    const char* const bytes = text.data();
+    switch (text.size()) {
+    case 1:
+        code.push_back(bytes[0]);
+        break;
+    case 2:
+        code.append(bytes, 2);
+        break;
+    case 3:
+        code.append(bytes, 3);
+        break;
+    case 4:
+        code.append(bytes, 4);
+        break;
+    case 5:
+        code.append(bytes, 5);
+        break;
+    case 6:
+        code.append(bytes, 6);
+        break;
+    default:
+        code.append(bytes, 7);
+        break;
+    }
+}
+
 // The code and time of a record of any form, stored in the slot at `index`; the code as the
 // slot holds it comes back, a view into the reader's bytes. The code is stored before the
 // time is read, so a time that fails leaves it in the slot.
@@ -119,12 +149,12 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
     bool settled = false;
     while (!settled) {
         reader.readShortRecords([&](std::string_view code, std::int32_t time) {
-            storeCode(slot.code(index), code);
+            storeShortCode(slot.code(index), code);
             slot.time(index) = time;
             // Nearly every record is settled here: a code kept whole, in time, not the end.
             if (!cutting && !isSessionEnd(code) &&
                 time >= slot.times()[static_cast<std::size_t>(index - 1)]) {
-                rows.note(index, code);
+                rows.noteShort(index, textfile::FieldReader::shortRecordFieldWord(code), code.size());
                 settled = ++index > kMaxEvents;
             } else {
                 settled = settle(code);
