@@ -148,19 +148,28 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
     index = 1;
     bool settled = false;
     while (!settled) {
+        // The run keeps its index and the time before it in locals, which the code's bytes
+        // stored through the slot cannot alias; `index` is brought up to date before anything
+        // that reads it or may fail.
+        int at = index;
+        std::int32_t timeBefore = slot.times()[static_cast<std::size_t>(at - 1)];
         reader.readShortRecords([&](std::string_view code, std::int32_t time) {
-            storeShortCode(slot.code(index), code);
-            slot.time(index) = time;
+            storeShortCode(slot.code(at), code);
+            slot.time(at) = time;
             // Nearly every record is settled here: a code kept whole, in time, not the end.
-            if (!cutting && !isSessionEnd(code) &&
-                time >= slot.times()[static_cast<std::size_t>(index - 1)]) {
-                rows.noteShort(index, textfile::FieldReader::shortRecordFieldWord(code), code.size());
-                settled = ++index > kMaxEvents;
+            if (!cutting && !isSessionEnd(code) && time >= timeBefore) {
+                rows.noteShort(at, textfile::FieldReader::shortRecordFieldWord(code), code.size());
+                timeBefore = time;
+                settled = ++at > kMaxEvents;
             } else {
+                index = at;
                 settled = settle(code);
+                at = index;
+                timeBefore = slot.times()[static_cast<std::size_t>(at - 1)];
             }
             return !settled;
         });
+        index = at;
         if (!settled) {
             settled = settle(readAnyRecord(reader, slot, index));
         }
