@@ -3,6 +3,7 @@
 #include "textfile/FieldReader.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
+#include "textfile/ShortTextWord.h"
 #include "workstation/core/CodeRowIndex.h"
 #include "workstation/core/CodeSetFile.h"
 #include "workstation/core/EventFileCodes.h"
@@ -145,6 +146,8 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
     };
     // Runs of short records in one pass, and each record of another form between them.
     const bool cutting = cutOff.gCutOffEvents != 0;
+    // The end code as a short record's word, so that each record is told from it by one compare.
+    const std::uint64_t endWord = textfile::shortTextWord(kSessionEndCode);
     index = 1;
     bool settled = false;
     while (!settled) {
@@ -156,9 +159,11 @@ void readRecords(textfile::FieldReader& reader, const std::string& fileName, con
         reader.readShortRecords([&](std::string_view code, std::int32_t time) {
             storeShortCode(slot.code(at), code);
             slot.time(at) = time;
+            const std::uint64_t word = textfile::FieldReader::shortRecordFieldWord(code);
+            const bool sessionEnd = word == endWord && code.size() == kSessionEndCode.size();
             // Nearly every record is settled here: a code kept whole, in time, not the end.
-            if (!cutting && !isSessionEnd(code) && time >= timeBefore) {
-                rows.noteShort(at, textfile::FieldReader::shortRecordFieldWord(code), code.size());
+            if (!cutting && !sessionEnd && time >= timeBefore) {
+                rows.noteShort(at, word, code.size());
                 timeBefore = time;
                 settled = ++at > kMaxEvents;
             } else {
