@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,7 +55,20 @@ private:
                     number("%.2f", counter("ratio_median")), number("%.2f", counter("ratio_min")),
                     number("%.2f", counter("op_ms")), number("%.2f", counter("base_ms")),
                     number("%.1f", counter("ns_per_item")), run.report_label)
-            << std::endl;
+            << extraCounters(run) << std::endl;
+    }
+
+    // Counters a contest adds of its own (the memory an open keeps, say), after its baseline.
+    static std::string extraCounters(const Run& run) {
+        static const std::set<std::string> shown = {"rounds", "ratio_median", "ratio_min",
+                                                    "op_ms",  "base_ms",      "ns_per_item"};
+        std::string text;
+        for (const auto& [name, value] : run.counters) {
+            if (shown.count(name) == 0) {
+                text += "; " + name + " " + number("%.2f", value.value);
+            }
+        }
+        return text;
     }
 
     // The benchmark's name without the rounds it was given, which have their own column.
