@@ -30,8 +30,8 @@ std::uint64_t commaOrQuoteBits(std::uint64_t word) {
     return ((highs >> 7) * 0x0102040810204080ull) >> 56;
 }
 
-// Rows of up to this many bytes (nearly all) are split from one mask of their marks.
-constexpr std::size_t kMaskedRowBytes = 64;
+// A row is split from one mask of its marks per block of this many bytes.
+constexpr std::size_t kMaskBytes = 64;
 
 #if defined(__SSE2__)
 // Bit i set where byte i of the sixteen at `at` is a comma or a quote.
@@ -43,7 +43,7 @@ std::uint64_t commaOrQuoteBitsOfSixteen(const char* at) {
 }
 #endif
 
-// Bit i set where line[i] is a comma or a quote; the line holds at most kMaskedRowBytes bytes.
+// Bit i set where line[i] is a comma or a quote; the line holds at most kMaskBytes bytes.
 // Only the line's own bytes are read (a copy to a padded buffer stalls each load on the copy's
 // stores): the last, partial block is the one that ends at the line's end, shifted down.
 std::uint64_t commaOrQuoteMask(std::string_view line) {
@@ -118,29 +118,51 @@ private:
     int field_ = 1;
 };
 
-// The walk from one mask: the marks are visited in turn, so the branches follow the row's
-// shape (the same from row to row) and not the lengths of its pieces.
+// Bit i set where byte blockStart + i of the line is a comma or a quote, for the block of up to
+// kMaskBytes bytes that starts there. The short last block of a longer line is read as the
+// line's last kMaskBytes bytes, shifted down, so that it takes the whole-block loads too.
+std::uint64_t commaOrQuoteMaskOfBlock(std::string_view line, std::size_t blockStart) {
+    const std::size_t rest = line.size() - blockStart;
+    if (rest >= kMaskBytes) {
+        return commaOrQuoteMask(line.substr(blockStart, kMaskBytes));
+    }
+    if (blockStart == 0) {
+        return commaOrQuoteMask(line);
+    }
+    return commaOrQuoteMask(line.substr(line.size() - kMaskBytes)) >> (kMaskBytes - rest);
+}
+
+// The walk from the marks' masks, block by block: the marks are visited in turn, so the
+// branches follow the row's shape (the same from row to row) and not the lengths of its
+// pieces. A piece may start in one block and end in a later one; only its start is carried.
 void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
     const char* const text = line.data();
     const char* const end = text + line.size();
     const char* at = text;
-    for (std::uint64_t marks = commaOrQuoteMask(line); marks != 0; marks &= marks - 1) {
-        const char* const stop = text + std::countr_zero(marks);
-        if (stop != at) {
-            fields.take(at, stop);
-        }
-        at = stop + 1;
-        if (*stop == ',' && fields.nextField(lastField)) {
-            break;
+    for (std::size_t blockStart = 0; blockStart < line.size(); blockStart += kMaskBytes) {
+        const char* const block = text + blockStart;
+        for (std::uint64_t marks = commaOrQuoteMaskOfBlock(line, blockStart); marks != 0;
+             marks &= marks - 1) {
+            const char* const stop = block + std::countr_zero(marks);
+            if (stop != at) {
+                fields.take(at, stop);
+            }
+            at = stop + 1;
+            if (*stop == ',' && fields.nextField(lastField)) {
+                if (at != end) {
+                    fields.take(at, end); // the last field, quotes and commas included
+                }
+                return;
+            }
         }
     }
-    if (at < end) {
+    if (at != end) {
         fields.take(at, end);
     }
 }
 
-// The same walk a byte at a time, for longer rows.
-void splitLongRow(std::string_view line, RowFields& fields, int lastField) {
+// The same walk a byte at a time, where the masks' byte order does not hold.
+void splitRowBytewise(std::string_view line, RowFields& fields, int lastField) {
     const char* at = line.data();
     const char* const end = at + line.size();
     while (at != end) {
@@ -168,10 +190,10 @@ void splitLongRow(std::string_view line, RowFields& fields, int lastField) {
 
 void splitQvdRow(std::string_view line, QvdRow& row, int lastField) {
     RowFields fields(row);
-    if (std::endian::native == std::endian::little && line.size() <= kMaskedRowBytes) {
+    if (std::endian::native == std::endian::little) {
         splitMaskedRow(line, fields, lastField);
     } else {
-        splitLongRow(line, fields, lastField);
+        splitRowBytewise(line, fields, lastField);
     }
     fields.finish(lastField);
 }

@@ -64,25 +64,46 @@ TEST(QvdRowSplit, BothReadersSplitEveryRowAlike) {
     EXPECT_NO_THROW(ws::SplitVintroLine(std::string(99, ','), row, 1));
 }
 
+// A random row of `length` bytes: runs of letters and blanks between commas and runs of quotes,
+// the marks as dense as one in `markEvery` steps. Cut at its length, a row may end anywhere,
+// inside a quoted text or a run of quotes too.
+std::string randomRow(std::mt19937& random, std::size_t length, unsigned markEvery) {
+    const std::string letters = " abcdefgh";
+    std::string line;
+    while (line.size() < length) {
+        if (random() % markEvery == 0) {
+            line += random() % 2 == 0 ? std::string(1, ',') : std::string(1 + random() % 3, '"');
+        } else if (random() % 2 == 0) {
+            line += std::string(1 + random() % 12, 'x');
+        } else {
+            line += letters[random() % letters.size()];
+        }
+    }
+    line.resize(length);
+    return line;
+}
+
 // The split's fields against the plain walk's pieces joined per field, over random rows of
-// commas, quotes, blanks and letters, long enough for runs of more than eight bytes.
+// 0 to 1,000 bytes: short ones and ones of many blocks, where pieces and runs of quotes cross
+// the blocks' edges. A row of too many fields fails in both.
 TEST(QvdRowSplit, FieldsAreTheWalksPiecesJoined) {
     std::mt19937 random(7);
-    const std::string alphabet = ",,\"\" abcdefgh";
+    const unsigned markDensities[] = {2, 3, 8, 40};
     textfile::QvdRow row;
     for (int round = 0; round < 20000; ++round) {
-        std::string line;
-        const int length = static_cast<int>(random() % 40);
-        for (int at = 0; at < length; ++at) {
-            // Long plain runs as often as single bytes.
-            line += random() % 4 == 0 ? std::string(random() % 12, 'x')
-                                      : std::string(1, alphabet[random() % alphabet.size()]);
-        }
+        const std::size_t length = round % 2 == 0 ? random() % 80 : random() % 1001;
+        const std::string line = randomRow(random, length, markDensities[random() % 4]);
         const int lastField = static_cast<int>(random() % 8) - 1;
         std::vector<std::string> want(textfile::kQvdRowFields + 1);
-        const int last = textfile::forEachQvdPiece(line, lastField, [&](int field, std::string_view piece) {
-            want[static_cast<std::size_t>(field)] += piece;
-        });
+        int last = 0;
+        try {
+            last = textfile::forEachQvdPiece(line, lastField, [&](int field, std::string_view piece) {
+                want[static_cast<std::size_t>(field)] += piece;
+            });
+        } catch (const textfile::RunError&) {
+            EXPECT_THROW(textfile::splitQvdRow(line, row, lastField), textfile::RunError) << line;
+            continue;
+        }
         row.fields.fill("stale");
         textfile::splitQvdRow(line, row, lastField);
         const int filled = std::max(last, std::min(lastField, textfile::kQvdRowFields));
