@@ -116,6 +116,12 @@ std::string formatMask(double value, std::string_view mask, Precision precision)
     return detail::formatMaskByDecimal(value, mask, precision);
 }
 
+void appendMask(std::string& out, double value, std::string_view mask, Precision precision) {
+    if (!detail::appendPlainMask(out, value, mask, precision)) {
+        out += detail::formatMaskByDecimal(value, mask, precision);
+    }
+}
+
 std::string detail::formatMaskByDecimal(double value, std::string_view mask, Precision precision) {
     if (!std::isfinite(value)) {
         return doubleText(value);

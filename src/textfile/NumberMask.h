@@ -13,6 +13,9 @@ namespace textfile {
 // The value is first written to 7 (Single) or 15 (Double) significant digits, then that
 // decimal is rounded to the mask's decimals, halves away from zero.
 std::string formatMask(double value, std::string_view mask, Precision precision = Precision::Double);
+// The same text appended to `out`; the plain masks write no text of their own on the way.
+void appendMask(std::string& out, double value, std::string_view mask,
+                Precision precision = Precision::Double);
 
 namespace detail {
 // formatMask the long way, through the written decimal, for any mask and value: the

@@ -169,29 +169,38 @@ std::optional<Rounded> roundedPlainly(double magnitude, std::size_t decimals, Pr
 
 } // namespace
 
-std::optional<std::string> formatPlainMask(double value, std::string_view mask, Precision precision) {
+bool appendPlainMask(std::string& out, double value, std::string_view mask, Precision precision) {
     const std::optional<std::size_t> decimals = plainMaskDecimals(mask);
     if (!decimals) {
-        return std::nullopt;
+        return false;
     }
     const std::optional<Rounded> rounded = roundedPlainly(std::fabs(value), *decimals, precision);
     if (!rounded) {
-        return std::nullopt;
+        return false;
     }
-    std::string text;
+    // Sign, whole digits, point and decimals, laid out in place and appended at once.
+    char text[48];
+    char* end = text;
     if (value < 0 && (rounded->whole != 0 || rounded->decimalUnits != 0)) {
-        text += '-'; // a value rounded to zero loses its sign
+        *end++ = '-'; // a value rounded to zero loses its sign
     }
-    char digits[24];
-    text.append(digits, std::to_chars(digits, digits + sizeof digits, rounded->whole).ptr);
+    end = std::to_chars(end, text + sizeof text, rounded->whole).ptr;
     if (*decimals > 0) {
-        text += '.';
-        const std::size_t first = text.size();
-        text.append(*decimals, '0');
+        *end++ = '.';
         std::uint64_t rest = rounded->decimalUnits;
-        for (std::size_t k = text.size(); k > first; --k, rest /= 10) {
-            text[k - 1] = static_cast<char>('0' + rest % 10);
+        for (std::size_t k = *decimals; k > 0; --k, rest /= 10) {
+            end[k - 1] = static_cast<char>('0' + rest % 10);
         }
+        end += *decimals;
+    }
+    out.append(text, end);
+    return true;
+}
+
+std::optional<std::string> formatPlainMask(double value, std::string_view mask, Precision precision) {
+    std::string text;
+    if (!appendPlainMask(text, value, mask, precision)) {
+        return std::nullopt;
     }
     return text;
 }

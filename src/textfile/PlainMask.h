@@ -16,5 +16,8 @@ namespace textfile::detail {
 // value is one this way cannot vouch for: a value too large or (in single precision) too
 // small, one within reach of a rounding half, NaN or infinity.
 std::optional<std::string> formatPlainMask(double value, std::string_view mask, Precision precision);
+// The same text appended to `out`; false, with `out` untouched, where formatPlainMask
+// gives nullopt.
+bool appendPlainMask(std::string& out, double value, std::string_view mask, Precision precision);
 
 } // namespace textfile::detail

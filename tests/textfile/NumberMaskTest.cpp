@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace textfile {
 namespace {
 
@@ -36,6 +38,9 @@ TEST(FormatMask, PlaceholdersSignsAndLiterals) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatMask(c.value, c.mask), c.text) << c.value << " with \"" << c.mask << '"';
+        std::string appended = "|";
+        appendMask(appended, c.value, c.mask);
+        EXPECT_EQ(appended, std::string("|") + c.text) << c.value << " with \"" << c.mask << '"';
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -61,13 +62,25 @@ std::vector<double> sweepValues() {
     return values;
 }
 
+// The short way's text appended after what the buffer holds; nullopt where it declines,
+// and then the buffer must be as it was.
+std::optional<std::string> appendedPlainly(double value, const char* mask, Precision precision) {
+    std::string out = "|";
+    if (!detail::appendPlainMask(out, value, mask, precision)) {
+        EXPECT_EQ(out, "|");
+        return std::nullopt;
+    }
+    EXPECT_EQ(out.front(), '|');
+    return out.substr(1);
+}
+
 // Whatever value the short way takes on, its text must be the long way's.
 TEST(PlainMask, GivesTheTextOfTheGeneralLayoutWheneverItAnswers) {
     const std::vector<double> values = sweepValues();
     for (const Precision precision : {Precision::Double, Precision::Single}) {
         for (const char* mask : kPlainMasks) {
             for (const double value : values) {
-                if (const auto text = detail::formatPlainMask(value, mask, precision)) {
+                if (const auto text = appendedPlainly(value, mask, precision)) {
                     ASSERT_EQ(*text, detail::formatMaskByDecimal(value, mask, precision))
                         << value << " with \"" << mask << '"'
                         << (precision == Precision::Single ? " single" : " double");
@@ -109,7 +122,7 @@ TEST(PlainMask, WritesSingleFiguresAsTheGeneralLayoutOverRandomValues) {
             value = -value;
         }
         for (const char* mask : masks) {
-            const auto text = detail::formatPlainMask(value, mask, Precision::Single);
+            const auto text = appendedPlainly(value, mask, Precision::Single);
             if (!text) {
                 ++unanswered;
                 continue;

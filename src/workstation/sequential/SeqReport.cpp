@@ -20,8 +20,19 @@ constexpr std::size_t kFieldWidth = 8;
 // A count line's " p=" starts at column 20.
 constexpr std::size_t kCountColumn = 19;
 
-std::string single(float value, const char* mask) {
-    return formatMask(value, mask, Precision::Single);
+void appendSingle(std::string& out, float value, std::string_view mask) {
+    textfile::appendMask(out, value, mask, Precision::Single);
+}
+
+// A single through `mask`, right-aligned in the report's 8 places: the digits go straight
+// into `out` and the blanks are put before them once their width is known.
+void appendSingleField(std::string& out, float value, std::string_view mask) {
+    const std::size_t start = out.size();
+    appendSingle(out, value, mask);
+    const std::size_t width = out.size() - start;
+    if (width < kFieldWidth) {
+        out.insert(start, kFieldWidth - width, ' ');
+    }
 }
 
 void codesLine(std::string& out, const std::vector<std::string>& codes, int count) {
@@ -168,11 +179,11 @@ void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable
         out += kLabels[static_cast<std::size_t>(cell)];
         appendCountField(out, t[i][j]);
         out += " (";
-        out += single(f.proportion[i][j], "0.0000");
+        appendSingle(out, f.proportion[i][j], "0.0000");
         out += ") ";
-        appendField(out, single(f.expected[i][j], "######0.0"));
+        appendSingleField(out, f.expected[i][j], "######0.0");
         out += " (";
-        out += single(f.expectedProportion[i][j], "0.0000");
+        appendSingle(out, f.expectedProportion[i][j], "0.0000");
         out += ')';
         out += eol;
     }
@@ -181,10 +192,10 @@ void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable
     out += eol;
     out += eol;
     out += " (Y,Y)|(Y,Y)+(Y,N) ";
-    out += single(ratio(t[kYes][kYes], t[kYes][0]), "0.00000");
+    appendSingle(out, ratio(t[kYes][kYes], t[kYes][0]), "0.00000");
     out += eol;
     out += " (Y,Y)|(Y,Y)+(N,Y) ";
-    out += single(ratio(t[kYes][kYes], t[0][kYes]), "0.00000");
+    appendSingle(out, ratio(t[kYes][kYes], t[0][kYes]), "0.00000");
     out += eol;
     out += eol;
     out += " Statistics:";
@@ -192,7 +203,7 @@ void appendSeqSection(std::string& out, const SequentialRun& run, const SeqTable
     out += eol;
     const auto statistic = [&](const char* label, float value) {
         out += label;
-        appendField(out, single(value, "##0.0000"));
+        appendSingleField(out, value, "##0.0000");
         out += eol;
     };
     statistic(" Allison Liker's Z:", s.Z);
