@@ -23,58 +23,88 @@ std::uint64_t zeroBytes(std::uint64_t word) {
     return ~(((word & kLowSevens) + kLowSevens) | word | kLowSevens);
 }
 
-// Bit i set where byte i of `word` (the first in memory at bit 0) is a comma or a quote.
-std::uint64_t commaOrQuoteBits(std::uint64_t word) {
-    const std::uint64_t highs = zeroBytes(word ^ (kOnes * ',')) | zeroBytes(word ^ (kOnes * '"'));
+// Bit i set where byte i of `word` (the first in memory at bit 0) is `mark`.
+std::uint64_t markBits(std::uint64_t word, char mark) {
+    const std::uint64_t highs = zeroBytes(word ^ (kOnes * static_cast<unsigned char>(mark)));
     // Each byte's flag, moved to bit 0 of the byte, lands on its own bit of the top byte.
     return ((highs >> 7) * 0x0102040810204080ull) >> 56;
 }
 
-// A row is split from one mask of its marks per block of this many bytes.
+// A row is split from the masks of its marks, one pair per block of this many bytes.
 constexpr std::size_t kMaskBytes = 64;
 
-#if defined(__SSE2__)
-// Bit i set where byte i of the sixteen at `at` is a comma or a quote.
-std::uint64_t commaOrQuoteBitsOfSixteen(const char* at) {
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    const __m128i marks =
-        _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(',')), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('"')));
-    return static_cast<std::uint16_t>(_mm_movemask_epi8(marks));
-}
-#endif
+// Bit i of each set where byte i of a block is a comma, or a quote.
+struct Marks {
+    std::uint64_t commas = 0;
+    std::uint64_t quotes = 0;
 
-// Bit i set where line[i] is a comma or a quote; the line holds at most kMaskBytes bytes.
-// Only the line's own bytes are read (a copy to a padded buffer stalls each load on the copy's
-// stores): the last, partial block is the one that ends at the line's end, shifted down.
-std::uint64_t commaOrQuoteMask(std::string_view line) {
+    void addWord(std::uint64_t word, std::size_t at) {
+        commas |= markBits(word, ',') << at;
+        quotes |= markBits(word, '"') << at;
+    }
+#if defined(__SSE2__)
+    void addSixteen(const char* bytes, std::size_t at) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+        const auto bits = [&](char mark) {
+            const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(mark)));
+            return static_cast<std::uint64_t>(static_cast<std::uint16_t>(found)) << at;
+        };
+        commas |= bits(',');
+        quotes |= bits('"');
+    }
+#endif
+    Marks shiftedDown(std::size_t bytes) const {
+        return {commas >> bytes, quotes >> bytes};
+    }
+};
+
+// The marks of a line of at most kMaskBytes bytes. Only the line's own bytes are read (a copy
+// to a padded buffer stalls each load on the copy's stores): the last, partial block is the
+// one that ends at the line's end, shifted down.
+Marks marksOf(std::string_view line) {
     const std::size_t size = line.size();
     const char* const text = line.data();
-    std::uint64_t mask = 0;
+    Marks marks;
     std::size_t at = 0;
 #if defined(__SSE2__)
     if (size >= 16) {
         for (; at + 16 <= size; at += 16) {
-            mask |= commaOrQuoteBitsOfSixteen(text + at) << at;
+            marks.addSixteen(text + at, at);
         }
         if (at != size) {
-            mask |= commaOrQuoteBitsOfSixteen(text + size - 16) << (size - 16);
+            marks.addSixteen(text + size - 16, size - 16);
         }
-        return mask;
+        return marks;
     }
 #endif
     if (size < 8) {
-        return commaOrQuoteBits(shortTextWord(line)); // zero bytes past the line mark nothing
+        marks.addWord(shortTextWord(line), 0); // zero bytes past the line mark nothing
+        return marks;
     }
     std::uint64_t word = 0;
     for (; at + 8 <= size; at += 8) {
         std::memcpy(&word, text + at, sizeof word);
-        mask |= commaOrQuoteBits(word) << at;
+        marks.addWord(word, at);
     }
     if (const std::size_t rest = size - at; rest != 0) {
         std::memcpy(&word, text + size - 8, sizeof word);
-        mask |= commaOrQuoteBits(word >> (8 * (8 - rest))) << at;
+        marks.addWord(word >> (8 * (8 - rest)), at);
     }
-    return mask;
+    return marks;
+}
+
+// The marks of the block of up to kMaskBytes bytes that starts at blockStart. The short last
+// block of a longer line is read as the line's last kMaskBytes bytes, shifted down, so that
+// it takes the whole-block loads too.
+Marks marksOfBlock(std::string_view line, std::size_t blockStart) {
+    const std::size_t rest = line.size() - blockStart;
+    if (rest >= kMaskBytes) {
+        return marksOf(line.substr(blockStart, kMaskBytes));
+    }
+    if (blockStart == 0) {
+        return marksOf(line);
+    }
+    return marksOf(line.substr(line.size() - kMaskBytes)).shiftedDown(kMaskBytes - rest);
 }
 
 // Pieces of a row put straight into their fields: most fields are one piece, quoted or not,
@@ -98,6 +128,11 @@ public:
         joined += piece;
         text = joined;
     }
+    // The piece that is all of a field not yet taken from.
+    void set(const char* begin, const char* stop) {
+        row_.fields[static_cast<std::size_t>(field_)] =
+            std::string_view(begin, static_cast<std::size_t>(stop - begin));
+    }
     // Past a comma: true when the field it opens is the last, which takes the rest.
     bool nextField(int lastField) {
         if (++field_ > kQvdRowFields) {
@@ -118,37 +153,71 @@ private:
     int field_ = 1;
 };
 
-// Bit i set where byte blockStart + i of the line is a comma or a quote, for the block of up to
-// kMaskBytes bytes that starts there. The short last block of a longer line is read as the
-// line's last kMaskBytes bytes, shifted down, so that it takes the whole-block loads too.
-std::uint64_t commaOrQuoteMaskOfBlock(std::string_view line, std::size_t blockStart) {
-    const std::size_t rest = line.size() - blockStart;
-    if (rest >= kMaskBytes) {
-        return commaOrQuoteMask(line.substr(blockStart, kMaskBytes));
+// A field's pieces from the quotes in it, bit i for field[i]. The usual fields, unquoted or
+// quoted at both ends only, are one piece each and take no walk.
+void takeQuotedField(RowFields& fields, const char* field, const char* stop, std::uint64_t quotes) {
+    const auto size = static_cast<std::size_t>(stop - field);
+    if (quotes == 0) {
+        fields.set(field, stop);
+        return;
     }
-    if (blockStart == 0) {
-        return commaOrQuoteMask(line);
+    if (quotes == (1 | std::uint64_t{1} << (size - 1))) {
+        fields.set(field + 1, std::max(field + 1, stop - 1)); // a lone quote leaves nothing
+        return;
     }
-    return commaOrQuoteMask(line.substr(line.size() - kMaskBytes)) >> (kMaskBytes - rest);
+    const char* at = field;
+    for (; quotes != 0; quotes &= quotes - 1) {
+        const char* const quote = field + std::countr_zero(quotes);
+        if (quote != at) {
+            fields.take(at, quote);
+        }
+        at = quote + 1;
+    }
+    if (stop != at) {
+        fields.take(at, stop);
+    }
 }
 
-// The walk from the marks' masks, block by block: the marks are visited in turn, so the
-// branches follow the row's shape (the same from row to row) and not the lengths of its
-// pieces. A piece may start in one block and end in a later one; only its start is carried.
+// A field's pieces found byte by byte, for a field that starts in an earlier block, and for
+// the row's last field; neither holds a comma.
+void takeFieldOfBlocks(RowFields& fields, const char* at, const char* stop) {
+    while (at != stop) {
+        const auto* quote =
+            static_cast<const char*>(std::memchr(at, '"', static_cast<std::size_t>(stop - at)));
+        if (quote == nullptr) {
+            quote = stop;
+        }
+        if (quote != at) {
+            fields.take(at, quote);
+        }
+        if (quote == stop) {
+            return;
+        }
+        at = quote + 1;
+    }
+}
+
+// The walk from the marks' masks, block by block and comma by comma: a field that lies in one
+// block takes its quotes from the block's mask, so the branches follow the row's fields (the
+// same from row to row) and not the lengths of its pieces or its quotes.
 void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
     const char* const text = line.data();
     const char* const end = text + line.size();
     const char* at = text;
     for (std::size_t blockStart = 0; blockStart < line.size(); blockStart += kMaskBytes) {
         const char* const block = text + blockStart;
-        for (std::uint64_t marks = commaOrQuoteMaskOfBlock(line, blockStart); marks != 0;
-             marks &= marks - 1) {
-            const char* const stop = block + std::countr_zero(marks);
-            if (stop != at) {
-                fields.take(at, stop);
+        const Marks marks = marksOfBlock(line, blockStart);
+        for (std::uint64_t commas = marks.commas; commas != 0; commas &= commas - 1) {
+            const auto comma = static_cast<unsigned>(std::countr_zero(commas));
+            const char* const stop = block + comma;
+            if (at >= block) {
+                const std::uint64_t before = (std::uint64_t{1} << comma) - 1;
+                takeQuotedField(fields, at, stop, (marks.quotes & before) >> (at - block));
+            } else {
+                takeFieldOfBlocks(fields, at, stop);
             }
             at = stop + 1;
-            if (*stop == ',' && fields.nextField(lastField)) {
+            if (fields.nextField(lastField)) {
                 if (at != end) {
                     fields.take(at, end); // the last field, quotes and commas included
                 }
@@ -156,9 +225,7 @@ void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
             }
         }
     }
-    if (at != end) {
-        fields.take(at, end);
-    }
+    takeFieldOfBlocks(fields, at, end);
 }
 
 // The same walk a byte at a time, where the masks' byte order does not hold.
