@@ -59,31 +59,40 @@ void LagPairFiles::keep(const std::string& fileName, const std::vector<int>& row
         forward_ = run.gForward != 0;
     }
     const std::size_t width = static_cast<std::size_t>(numCodes_) + 1;
-    scratch_.resize(width * width);
-    FilePairs kept;
-    std::vector<std::size_t> touched;
+    const std::size_t cells = width * width;
+    // Two dense tables, pairs going to them in turn: a run of one pair then does not wait on
+    // its own last count. Read in row order afterwards, the cells come by given row, then
+    // target row, with no list of the cells touched to sort.
+    scratch_.assign(2 * cells, 0);
+    std::int32_t* const counts = scratch_.data();
+    std::int32_t* const otherCounts = counts + cells;
     const LagScan scan = lagScan(lastEvent, lag_, forward_);
-    for (std::int64_t i = scan.first; scan.holds(i); i += scan.step) {
-        const auto given = static_cast<std::size_t>(rows[static_cast<std::size_t>(i)]);
-        const auto target = static_cast<std::size_t>(rows[static_cast<std::size_t>(i + scan.offset)]);
-        const std::size_t cell = given * width + target;
-        if (scratch_[cell]++ == 0) {
-            touched.push_back(cell);
-        }
+    const int* const row = rows.data();
+    const auto cellOf = [&](std::int64_t i) {
+        return static_cast<std::size_t>(row[i]) * width + static_cast<std::size_t>(row[i + scan.offset]);
+    };
+    std::int64_t i = scan.first;
+    for (; scan.holds(i) && scan.holds(i + scan.step); i += 2 * scan.step) {
+        ++counts[cellOf(i)];
+        ++otherCounts[cellOf(i + scan.step)];
     }
+    if (scan.holds(i)) {
+        ++counts[cellOf(i)];
+    }
+    FilePairs kept;
     kept.pairTotal = scan.pairs();
-    std::sort(touched.begin(), touched.end()); // by given row, then target row
-    kept.pairs.reserve(touched.size());
     kept.givenStart.assign(width + 1, 0);
     kept.byTarget.assign(width, 0);
-    for (const std::size_t cell : touched) {
+    for (std::size_t cell = 0; cell < cells; ++cell) {
+        const std::int32_t count = counts[cell] + otherCounts[cell];
+        if (count == 0) {
+            continue;
+        }
         const std::size_t given = cell / width;
         const std::size_t target = cell % width;
-        kept.pairs.push_back(
-            {static_cast<std::int32_t>(given), static_cast<std::int32_t>(target), scratch_[cell]});
+        kept.pairs.push_back({static_cast<std::int32_t>(given), static_cast<std::int32_t>(target), count});
         ++kept.givenStart[given + 1];
-        kept.byTarget[target] += scratch_[cell];
-        scratch_[cell] = 0;
+        kept.byTarget[target] += count;
     }
     for (std::size_t row = 1; row <= width; ++row) {
         kept.givenStart[row] += kept.givenStart[row - 1];

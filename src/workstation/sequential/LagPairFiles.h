@@ -61,7 +61,7 @@ private:
     CodeRowIndex index_;
     std::vector<char> markedRow_; // rows whose code begins with the used mark
     std::vector<int> rows_;
-    std::vector<std::int32_t> scratch_; // dense (given row, target row) counts while keeping one file
+    std::vector<std::int32_t> scratch_; // two dense (given row, target row) tables while keeping one file
     std::int32_t lag_ = 0;
     bool forward_ = true;
     std::map<std::string, FilePairs> files_;
