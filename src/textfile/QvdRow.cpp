@@ -112,7 +112,13 @@ Marks marksOfBlock(std::string_view line, std::size_t blockStart) {
 // the row's buffer.
 class RowFields {
 public:
-    explicit RowFields(QvdRow& row) : row_(row) { row_.fields[1] = {}; }
+    // Every comma ends a field unless lastField is one of 2..kQvdRowFields; past field
+    // kQvdRowFields the row fails, so one compare per comma finds both.
+    RowFields(QvdRow& row, int lastField)
+        : row_(row), lastField_(lastField),
+          stopField_(lastField >= 2 && lastField <= kQvdRowFields ? lastField : kQvdRowFields + 1) {
+        row_.fields[1] = {};
+    }
 
     void take(const char* begin, const char* stop) {
         const std::string_view piece(begin, static_cast<std::size_t>(stop - begin));
@@ -128,28 +134,35 @@ public:
         joined += piece;
         text = joined;
     }
-    // The piece that is all of a field not yet taken from.
+    // Empties the field before its pieces are taken.
+    void clear() { row_.fields[static_cast<std::size_t>(field_)] = {}; }
+    // The piece that is all of the field, which stands for any it held before.
     void set(const char* begin, const char* stop) {
         row_.fields[static_cast<std::size_t>(field_)] =
             std::string_view(begin, static_cast<std::size_t>(stop - begin));
     }
-    // Past a comma: true when the field it opens is the last, which takes the rest.
-    bool nextField(int lastField) {
-        if (++field_ > kQvdRowFields) {
+    // Past a comma: true when the field it opens is the last, which takes the rest. The field
+    // is left as it was: set it, or clear it before taking pieces.
+    bool nextField() {
+        if (++field_ != stopField_) {
+            return false;
+        }
+        if (field_ > kQvdRowFields) {
             throw RunError(kSubscriptOutOfRange);
         }
-        row_.fields[static_cast<std::size_t>(field_)] = {};
-        return field_ == lastField;
+        return true;
     }
     // Empties the fields up to lastField that the line did not reach.
-    void finish(int lastField) {
-        for (int rest = field_ + 1; rest <= std::min(lastField, kQvdRowFields); ++rest) {
+    void finish() {
+        for (int rest = field_ + 1; rest <= std::min(lastField_, kQvdRowFields); ++rest) {
             row_.fields[static_cast<std::size_t>(rest)] = {};
         }
     }
 
 private:
     QvdRow& row_;
+    int lastField_;
+    int stopField_;
     int field_ = 1;
 };
 
@@ -165,6 +178,7 @@ void takeQuotedField(RowFields& fields, const char* field, const char* stop, std
         fields.set(field + 1, std::max(field + 1, stop - 1)); // a lone quote leaves nothing
         return;
     }
+    fields.clear();
     const char* at = field;
     for (; quotes != 0; quotes &= quotes - 1) {
         const char* const quote = field + std::countr_zero(quotes);
@@ -181,6 +195,7 @@ void takeQuotedField(RowFields& fields, const char* field, const char* stop, std
 // A field's pieces found byte by byte, for a field that starts in an earlier block, and for
 // the row's last field; neither holds a comma.
 void takeFieldOfBlocks(RowFields& fields, const char* at, const char* stop) {
+    fields.clear();
     while (at != stop) {
         const auto* quote =
             static_cast<const char*>(std::memchr(at, '"', static_cast<std::size_t>(stop - at)));
@@ -200,7 +215,7 @@ void takeFieldOfBlocks(RowFields& fields, const char* at, const char* stop) {
 // The walk from the marks' masks, block by block and comma by comma: a field that lies in one
 // block takes its quotes from the block's mask, so the branches follow the row's fields (the
 // same from row to row) and not the lengths of its pieces or its quotes.
-void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
+void splitMaskedRow(std::string_view line, RowFields& fields) {
     const char* const text = line.data();
     const char* const end = text + line.size();
     const char* at = text;
@@ -217,10 +232,8 @@ void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
                 takeFieldOfBlocks(fields, at, stop);
             }
             at = stop + 1;
-            if (fields.nextField(lastField)) {
-                if (at != end) {
-                    fields.take(at, end); // the last field, quotes and commas included
-                }
+            if (fields.nextField()) {
+                fields.set(at, end); // the last field, quotes and commas included
                 return;
             }
         }
@@ -229,7 +242,7 @@ void splitMaskedRow(std::string_view line, RowFields& fields, int lastField) {
 }
 
 // The same walk a byte at a time, where the masks' byte order does not hold.
-void splitRowBytewise(std::string_view line, RowFields& fields, int lastField) {
+void splitRowBytewise(std::string_view line, RowFields& fields) {
     const char* at = line.data();
     const char* const end = at + line.size();
     while (at != end) {
@@ -244,7 +257,12 @@ void splitRowBytewise(std::string_view line, RowFields& fields, int lastField) {
             return;
         }
         at = stop + 1;
-        if (*stop == ',' && fields.nextField(lastField)) {
+        if (*stop != ',') {
+            continue;
+        }
+        const bool last = fields.nextField();
+        fields.clear();
+        if (last) {
             if (at != end) {
                 fields.take(at, end);
             }
@@ -256,13 +274,13 @@ void splitRowBytewise(std::string_view line, RowFields& fields, int lastField) {
 } // namespace
 
 void splitQvdRow(std::string_view line, QvdRow& row, int lastField) {
-    RowFields fields(row);
+    RowFields fields(row, lastField);
     if (std::endian::native == std::endian::little) {
-        splitMaskedRow(line, fields, lastField);
+        splitMaskedRow(line, fields);
     } else {
-        splitRowBytewise(line, fields, lastField);
+        splitRowBytewise(line, fields);
     }
-    fields.finish(lastField);
+    fields.finish();
 }
 
 } // namespace textfile
