@@ -1,5 +1,6 @@
 #include "textfile/PlainMask.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -93,8 +94,12 @@ std::optional<Rounded> roundedSingle(double magnitude, std::size_t decimals) {
     if (!(magnitude > 0) || !(magnitude < kSingleLimit)) { // zero goes the whole way; NaN, inf
         return std::nullopt;
     }
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
+    // The exponent frexp gives, read from the bits with no call: a subnormal's comes out far
+    // too low, and the tries below then give it up.
+    constexpr int kMantissaBits = 52;
+    constexpr int kFrexpBias = 1022;
+    const int binaryExponent =
+        static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> kMantissaBits) - kFrexpBias;
     // The decimal exponent of the leading digit, perhaps one too high; corrected below.
     int exponent = static_cast<int>(std::floor(binaryExponent * kLog10Of2));
     double scaled = 0;

@@ -183,7 +183,8 @@ TEST(PlainMask, TakesTheReportFiguresAndLeavesTheRestToTheGeneralLayout) {
         {1234567.5, "##0.0", Precision::Single, false}, // a half at the seventh digit
         {1e20, "0.0000", Precision::Single, false},     // past the whole digits kept
         {1e-30, "0.0000", Precision::Single, false},    // past the exact powers of ten
-        {1e15, "########0", Precision::Double, false},  // past the exact whole digits
+        {std::numeric_limits<double>::denorm_min(), "0.0000", Precision::Single, false}, // subnormal
+        {1e15, "########0", Precision::Double, false}, // past the exact whole digits
         {5e6, "##0.0", Precision::Double, true},
         {5e8 + 0.25, "##0.0", Precision::Double, false}, // scaled past the limit
         {5, " ######0", Precision::Double, false},       // a sign place
