@@ -52,7 +52,8 @@ public:
     void finish() { text_.resize(static_cast<std::size_t>(at_ - text_.data())); }
 
 private:
-    void grow(std::size_t size) {
+    // Kept out of line: taking room is on every piece's path, growing seldom.
+    [[gnu::noinline]] void grow(std::size_t size) {
         const auto used = static_cast<std::size_t>(at_ - text_.data());
         text_.resize(std::max(text_.size() * 2, used + size));
         at_ = text_.data() + used;

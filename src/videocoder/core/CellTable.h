@@ -99,6 +99,16 @@ public:
         std::string_view text(int column) const;
         // A Number's number; 0 for the other kinds.
         double number(int column) const;
+        // For a text viewed in the row's line (as nearly every cell read from a file is), puts
+        // its text in `text` and says true; false for every other cell, `text` left alone.
+        bool viewedText(int column, std::string_view& text) const {
+            const Code code = cells_[column];
+            if (!isView(code)) {
+                return false;
+            }
+            text = {line_.start + viewOffset(code), viewLength(code)};
+            return true;
+        }
         // While the row's cells are as read and a save at this many columns writes them as
         // the bytes they were read from, those bytes (its line and line end); "" otherwise.
         std::string_view asRead(int columns) const {

@@ -76,11 +76,41 @@ void putQuoted(textfile::TextCursor& out, std::string_view cell) {
     *at = ',';
 }
 
+// Columns first..last - 1 (from 0) of a row quoted, then `rowEnd`, with room taken once for
+// the row: only when every one of those cells is a text viewed in the row's line, as nearly
+// every row read from a file is; false, nothing written, when one is not.
+bool putViewedCells(textfile::TextCursor& out, const CellTable::RowCells& cells, int first, int last,
+                    std::string_view rowEnd) {
+    constexpr std::size_t kQuotesAndComma = 3;
+    std::size_t size = rowEnd.size();
+    std::string_view cell;
+    for (int column = first; column < last; ++column) {
+        if (!cells.viewedText(column, cell)) {
+            return false;
+        }
+        size += cell.size() + kQuotesAndComma;
+    }
+    char* at = out.take(size);
+    for (int column = first; column < last; ++column) {
+        cells.viewedText(column, cell);
+        *at++ = '"';
+        at = textfile::TextCursor::copy(at, cell);
+        *at++ = '"';
+        *at++ = ',';
+    }
+    textfile::TextCursor::copy(at, rowEnd);
+    return true;
+}
+
 // A cell as its text without a copy: a Text as it stands, a Number in its write form (made in
 // `number`), Empty and Null as "". Columns past the row's stored ones are Empty.
 std::string_view cellText(const CellTable::RowCells& cells, int column, int stored, std::string& number) {
+    std::string_view viewed;
     if (column > stored) {
         return {};
+    }
+    if (cells.viewedText(column - 1, viewed)) {
+        return viewed;
     }
     switch (cells.kind(column - 1)) {
     case Value::Kind::Text:
@@ -285,18 +315,29 @@ std::string csvExportText(const DataTable& data, const GridLayout& grid, const H
     textfile::TextCursor out(text, data.baseline.empty()
                                        ? rowCount * static_cast<std::size_t>(std::max(columns, 0)) * 6
                                        : data.baseline.view().size() * 5 / 4 + rowCount * 8);
+    // Columns past the stored ones are Empty in every row: their cells and the line end are
+    // one piece, and the columns before them are read without asking where each one lies.
+    const int held = std::min(columns, stored);
+    std::string rowEnd;
+    for (int column = std::max(held, 0) + 1; column <= columns; ++column) {
+        rowEnd += "\"\",";
+    }
+    rowEnd += kLineEnd;
+    const int firstQuoted = convert && columns >= 1 ? 2 : 1;
+    std::string time;
     for (int row = 1; row <= rows; ++row) {
         const CellTable::RowCells cells = table.rowCells(row);
-        for (int column = 1; column <= columns; ++column) {
-            const std::string_view cell = cellText(cells, column, stored, number);
-            if (column == 1 && convert) {
-                putPrintSingle(out, csvTimeNumber(std::string(cell), s));
-                out.put(',');
-            } else {
-                putQuoted(out, cell);
-            }
+        if (firstQuoted == 2) {
+            time = cellText(cells, 1, stored, number);
+            putPrintSingle(out, csvTimeNumber(time, s));
+            out.put(',');
         }
-        out.put(kLineEnd);
+        if (!putViewedCells(out, cells, firstQuoted - 1, held, rowEnd)) {
+            for (int column = firstQuoted; column <= held; ++column) {
+                putQuoted(out, cellText(cells, column, stored, number));
+            }
+            out.put(rowEnd);
+        }
     }
     out.finish();
     if (s.gExportHeader != 0) {

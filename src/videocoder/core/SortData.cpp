@@ -84,7 +84,10 @@ private:
 template <class Less> std::vector<std::int32_t> ranksOf(std::size_t count, Less&& less, bool descending) {
     std::vector<int> byValue(count);
     std::iota(byValue.begin(), byValue.end(), 0);
-    std::sort(byValue.begin(), byValue.end(), less);
+    // Rows are most often in order already (a sort before, times as coded).
+    if (!std::is_sorted(byValue.begin(), byValue.end(), less)) {
+        std::sort(byValue.begin(), byValue.end(), less);
+    }
     std::vector<std::int32_t> ranks(count);
     std::int32_t rank = 0;
     for (std::size_t k = 0; k < count; ++k) {
@@ -105,6 +108,16 @@ std::string cellText(const Value& cell) {
     return cell.asText();
 }
 
+// Row `row`'s time cell as cellText() gives it, put in `text` (kept from row to row).
+void timeText(const CellTable& table, int row, std::string& text) {
+    const CellTable::RowCells cells = table.rowCells(row);
+    if (cells.kind(0) == Value::Kind::Text) {
+        text.assign(cells.text(0));
+    } else {
+        text = cellText(table.at(1, row));
+    }
+}
+
 // The keys of a column over rows 1..rows, read once before anything moves.
 std::vector<std::int32_t> columnRanks(const DataTable& data, const VideoSettings& s, int key, int rows) {
     const int column = std::abs(key);
@@ -116,8 +129,9 @@ std::vector<std::int32_t> columnRanks(const DataTable& data, const VideoSettings
     if (column == 1) {
         const bool frames = s.FrameDisplay == 2 || s.FrameDisplay == 3;
         std::vector<double> times(count);
+        std::string text;
         for (int row = 1; row <= rows; ++row) {
-            const std::string text = cellText(cellOf(data, 1, row));
+            timeText(data.gData, row, text);
             times[static_cast<std::size_t>(row - 1)] =
                 frames ? static_cast<double>(TimecodeToFrames(text, s)) : TimeTextToSeconds(text, s);
         }
@@ -169,7 +183,8 @@ void exchangeSortByTheSteps(std::vector<std::int32_t>& ranks, std::vector<int>& 
 
 void exchangeSort(std::vector<std::int32_t>& ranks, std::vector<int>& order) {
     const std::size_t size = ranks.size();
-    if (size < 2) {
+    // No rank is below an earlier one: no pass exchanges anything.
+    if (std::is_sorted(ranks.begin(), ranks.end())) {
         return;
     }
     MinimumTree tree(ranks);

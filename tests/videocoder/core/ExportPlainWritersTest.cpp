@@ -1,6 +1,7 @@
 // The exports build their text in one buffer from views of the cells. Here plain writers,
 // each cell taken as a value and each utterance line made as a text of its own, stand beside
-// them: random rows under every export setting give the same bytes and the same failures.
+// them: random rows (set cell by cell, or read as views of a kept line) under every export
+// setting give the same bytes and the same failures.
 #include "textfile/NumberText.h"
 #include "textfile/Numeric.h"
 #include "textfile/RunError.h"
@@ -149,11 +150,38 @@ Value randomTime(std::mt19937& random) {
     return Value::ofText(time);
 }
 
+// A row as a file's read leaves it: its texts viewed in a kept line, now and then one cell
+// set afterwards.
+void putReadRow(std::mt19937& random, vc::CellTable& table, int row) {
+    const int count = static_cast<int>(random() % 7);
+    std::vector<std::string> texts;
+    std::string line;
+    for (int column = 1; column <= count; ++column) {
+        texts.push_back(column == 1 ? randomTime(random).asText() : randomCell(random).asText());
+        line += texts.back();
+    }
+    const std::string_view kept = table.keep(line);
+    std::vector<std::string_view> views;
+    std::size_t at = 0;
+    for (const std::string& text : texts) {
+        views.push_back(kept.substr(at, text.size()));
+        at += text.size();
+    }
+    table.putRowTexts(row, kept, views.data(), count);
+    if (random() % 3 == 0) {
+        table.at(static_cast<int>(random() % 6) + 1, row) = randomCell(random);
+    }
+}
+
 void fillRandomData(std::mt19937& random, vc::DataTable& data) {
     const int rows = static_cast<int>(random() % 12) + 1;
     const int stored = static_cast<int>(random() % 4) * 2;
     data.gData.reset(vc::kDataColumns, rows, stored);
     for (int row = 1; row <= rows; ++row) {
+        if (random() % 2 == 0) {
+            putReadRow(random, data.gData, row);
+            continue;
+        }
         data.gData.at(1, row) = randomTime(random);
         for (int column = 2; column <= 6; ++column) {
             if (random() % 3 != 0) {

@@ -136,6 +136,12 @@ TEST(ExchangeSort, MatchesTheLiteralStepsOnTablesFullOfEqualKeys) {
         if (round % 5 == 1) { // long runs in reverse order make many exchanges per pass
             std::sort(ranks.rbegin(), ranks.rend());
         }
+        if (round % 5 == 2) { // in order already, or but for one rank put last
+            std::sort(ranks.begin(), ranks.end());
+            if (size > 1 && round % 10 == 7) {
+                ranks.back() = ranks.front() - 1;
+            }
+        }
         std::vector<int> order(size);
         for (std::size_t i = 0; i < size; ++i) {
             order[i] = static_cast<int>(i);
