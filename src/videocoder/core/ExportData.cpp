@@ -133,12 +133,8 @@ std::string_view fromCharacter(std::string_view text, std::size_t position) { //
     return position - 1 < text.size() ? text.substr(position - 1) : std::string_view();
 }
 
-// BracketCodes() of the codes appended to `out`.
-void appendBracketed(std::string& out, std::string_view codes) {
-    if (contains(codes, "[")) {
-        out += codes;
-        return;
-    }
+// A code list holding no "[" in brackets, appended to `out`: 'a,b' gives '[a][b]', a blank one "".
+void appendInBrackets(std::string& out, std::string_view codes) {
     const std::string_view trimmed = textfile::trimmedBlanks(codes);
     if (trimmed.empty()) {
         return;
@@ -154,6 +150,19 @@ void appendBracketed(std::string& out, std::string_view codes) {
     out += ']';
 }
 
+// BracketCodes() of the codes appended to `out`.
+void appendBracketed(std::string& out, std::string_view codes) {
+    if (contains(codes, "[")) {
+        out += codes;
+        return;
+    }
+    appendInBrackets(out, codes);
+}
+
+bool isTerminator(char ch) {
+    return kTerminators.find(ch) != std::string_view::npos;
+}
+
 // One utterance line as the speaker rule (gDoruActor) builds it, put at `out`; the
 // bracketed codes are made in `bracketed`.
 void putUtteranceLine(textfile::TextCursor& out, std::string_view codes, std::string_view text,
@@ -165,12 +174,17 @@ void putUtteranceLine(textfile::TextCursor& out, std::string_view codes, std::st
         text = " ";
     }
     const bool speakerInCodes = s.gDoruActor == 1;
-    bracketed.clear();
-    if (contains(codes, "[") || !speakerInCodes) {
-        appendBracketed(bracketed, codes);
-    } else {
-        bracketed += firstCharacter(codes);
-        appendBracketed(bracketed, fromCharacter(codes, 3));
+    // Codes already in brackets stand as they are, without a copy.
+    std::string_view bracketedCodes = codes;
+    if (!contains(codes, "[")) {
+        bracketed.clear();
+        if (speakerInCodes) {
+            bracketed += firstCharacter(codes);
+            appendInBrackets(bracketed, fromCharacter(codes, 3));
+        } else {
+            appendInBrackets(bracketed, codes);
+        }
+        bracketedCodes = bracketed;
     }
     const std::string_view trimmedText = textfile::trimmedBlanks(text);
     std::string_view speaker, words, codePart;
@@ -178,24 +192,24 @@ void putUtteranceLine(textfile::TextCursor& out, std::string_view codes, std::st
     case 0:
         speaker = firstCharacter(text);
         words = textfile::trimmedBlanks(fromCharacter(text, 2));
-        codePart = textfile::trimmedBlanks(bracketed);
+        codePart = textfile::trimmedBlanks(bracketedCodes);
         break;
     case 1:
-        speaker = firstCharacter(bracketed);
+        speaker = firstCharacter(bracketedCodes);
         words = trimmedText;
-        codePart = textfile::trimmedBlanks(fromCharacter(bracketed, 2));
+        codePart = textfile::trimmedBlanks(fromCharacter(bracketedCodes, 2));
         break;
     default:
         speaker = textfile::trimmedBlanks(s.gDoruActorCode);
         words = trimmedText;
-        codePart = textfile::trimmedBlanks(bracketed);
+        codePart = textfile::trimmedBlanks(bracketedCodes);
         break;
     }
     std::string_view terminator = ".";
     if (trimmedText.empty()) {
         terminator = speakerInCodes ? " " : "";
         words = {};
-    } else if (contains(kTerminators, trimmedText.substr(trimmedText.size() - 1))) {
+    } else if (isTerminator(trimmedText.back())) {
         terminator = trimmedText.substr(trimmedText.size() - 1);
         if (!words.empty() && words.back() == terminator.front()) {
             words.remove_suffix(1);
